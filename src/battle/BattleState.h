@@ -1,10 +1,52 @@
 #pragma once
 // Module-level state of the battle system: player1, player2, stageState and the battle's
-// shared globals.
+// shared globals. Everything here lives for the whole run: nothing is reset between
+// rounds or matches except by the procedures that say so.
+
+#include <array>
+#include <cstdint>
+
+#include "battle/Character.h"
+#include "battle/Damage.h"
+#include "battle/StateOfStage.h"
+#include "movesets/Registry.h"
 
 namespace morvek {
 
 struct BattleState {
+    Character player1;         ///< the human side
+    Character player2;         ///< the computer
+    StateOfStage stageState;   ///< the match and arcade state
+    MoveSetRegistry moveSets;  ///< the fighters' modules by NUMBER
+
+    /// Camera offset turning world coordinates into screen coordinates (horizontal
+    /// -700..0, vertical -1480..0). Moved only by the stage drawing.
+    int16_t scrollX = 0;
+    int16_t scrollY = 0;
+
+    /// The main window's input block: [1] input-miss flash counter, [2] key code of the
+    /// frame, [3] the key that opened targeting, [4] key-held latch, [5] player 1's KO
+    /// flag of the frame. Element 0 is unused.
+    std::array<int16_t, 6> inputState{};
+    /// 1-8 for the word just typed correctly, minus the letter number for a wrong one.
+    int16_t hitSlot = 0;
+    /// Holds the action (finish display): projectiles, effects and scripts stand still.
+    bool freezeFlag = false;
+    /// No damage once the round is decided.
+    bool damageLock = false;
+    /// The eight target letters (letter numbers): [0] the red word, [1] the blue word,
+    /// [2]-[7] the extra words 3-8 of a typing combo.
+    std::array<int16_t, 8> targetLetters{};
+    /// The last combo bonus and its display timer.
+    ComboBonusState comboBonus;
+
+    // ---- fighter mechanics' counters (never reset between rounds) -------------------
+    /// Per-frame stun recovery of player 1 and player 2; grows 0.0005 every frame.
+    double stunRecover1 = 0;
+    double stunRecover2 = 0;
+    /// The computer's frame counters modulo 10 and 30.
+    int16_t cpuTick10 = 0;
+    int16_t cpuTick30 = 0;
 };
 
 }  // namespace morvek

@@ -2,9 +2,83 @@
 // Module-level state of the engine core (start-up, keyboard, timing, sound, music,
 // palettes, screen primitives, drawing counters).
 
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/Basic.h"
+#include "platform/Keys.h"
+#include "platform/Platform.h"
+#include "render/RenderState.h"
+#include "render/Surface8.h"
+
 namespace morvek {
 
+/// Size of the one drawing surface; only its top-left 640x480 is ever shown.
+constexpr int32_t kBackBufferWidth = 1640;
+constexpr int32_t kBackBufferHeight = 1480;
+
+/// The tune and master volume of the last musicPlay.
+struct CurrentMusic {
+    int16_t index = 0;
+    int32_t volume = 0;
+};
+
 struct EngineState {
+    // ---- the main window's own fields ----------------------------------------------
+    /// Next step of the outer loop after a match, and the sheet-reload selector at the top
+    /// of a turn (256 on the first turn: both sheets).
+    int16_t test = 256;
+    Bool16 graficalCheck = kFalse;  ///< set at start-up, never read
+    Bool16 editMode = kFalse;       ///< never set: skips the title at start-up
+
+    // ---- globals shared with the screens and the battle ----------------------------
+    int16_t playMode = 0;        ///< 0 arcade, 1 training, -1 tutorial, 4 title, 5 pause
+    Bool16 returnToTitle = kFalse;
+    int16_t keyCount = 0;        ///< 40 NORMAL KEY, 26 EASY KEY; 0 until chosen
+    std::string appPath;         ///< the program folder, with a trailing '/'
+    int32_t gameScore = 0;
+    int16_t titleChoice = 0;     ///< the last main-menu choice (-1..3)
+    std::array<int16_t, 9> gameSettings{};  ///< remembered menu choices of the screens
+
+    // ---- surfaces ------------------------------------------------------------------
+    Surface8 backBuffer{kBackBufferWidth, kBackBufferHeight};
+    Surface8 backGroundSurface;
+    Surface8 attackEffectSurface;
+    Surface8 charaSurface1;
+    Surface8 charaSurface2;
+
+    // ---- palettes ------------------------------------------------------------------
+    Palette basePalette{};    ///< full-colour reference of the fade-ins
+    Palette workPalette{};    ///< the palette every apply passes
+    Palette targetPalette{};  ///< darkened while a fighter is targeting
+    Palette blackPalette{};   ///< near black when a spacorn starts
+
+    // ---- keyboard ------------------------------------------------------------------
+    KeyboardState keyState{};
+    Bool16 keyLatch = kFalse;      ///< inkeyEdge has reported the press held now
+    uint8_t paletteEditIndex = 0;  ///< debug palette keys' entry
+
+    // ---- timing and system ---------------------------------------------------------
+    uint64_t frameStartTime = 0;  ///< monotonic ms at the start of the current frame
+    double winMajorVersion = 0.0;
+    uint8_t isNT5 = 0;            ///< added to every font size
+
+    // ---- the one text font ---------------------------------------------------------
+    bool textFontCreated = false;
+    std::string textFontName;
+    int16_t textFontSize = 0;     ///< the size the font has (callers' size + isNT5)
+    bool textFontItalic = false;
+    Rgb textColour{};             ///< the surface's text colour
+
+    // ---- music and screens ---------------------------------------------------------
+    CurrentMusic currentMusic;
+    int16_t promptCounter = 0;    ///< frame counter of the Enter prompt icon
+    int16_t shutterPhase = 0;     ///< 1 closing, 2 opening, 3 open at once
+    int16_t shutterPosition = 0;  ///< 0 open .. 320 closed
+
+    // ---- the match drawing's counters ---------------------------------------------
+    RenderState render;
 };
 
 }  // namespace morvek

@@ -11,6 +11,7 @@
 // A source rectangle that does not lie inside its surface, or an empty or inverted
 // rectangle, draws nothing: a blit never fails.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

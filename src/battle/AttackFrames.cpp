@@ -1,0 +1,171 @@
+#include "battle/AttackFrames.h"
+
+#include "battle/Character.h"
+#include "battle/Damage.h"
+#include "battle/ExArts.h"
+#include "battle/Mechanics.h"
+#include "battle/Spacorn.h"
+#include "battle/Targets.h"
+#include "engine/Game.h"
+#include "engine/Sound.h"
+
+namespace morvek {
+
+void setAttackFrame(Game& game, Character& chara, int16_t ATFtype, double ATFHitSound,
+                    double boxX, double boxY, double boxW, int16_t boxH, int16_t ATEanimPat,
+                    int16_t ATFvectorX, int16_t ATFvectorY, int16_t controlX, int16_t controlY,
+                    int16_t ATEzoomX, int16_t ATEzoomY, int16_t setLenge, int16_t gardableType) {
+    if (chara.ATFflag == 0) {
+        chara.ATFflag = 1;
+        // The gain belongs to the power still held from the previous setAttackPower.
+        spacornGaugeAdd(game, chara, chara.spacornPoint / 5.0);
+    }
+    chara.ATFtype = ATFtype;
+    chara.ATFHitSound = cint16(ATFHitSound);
+    chara.ATFvectorX = ATFvectorX;
+    chara.ATFvectorY = ATFvectorY;
+    chara.setLenge = setLenge;
+    chara.ATEanimPat = ATEanimPat;
+    chara.controlX = controlX;
+    chara.controlY = controlY;
+    chara.ATEzoomX = ATEzoomX;
+    chara.ATEzoomY = ATEzoomY;
+    chara.gardableType = gardableType;
+
+    const double centre = chara.posX + game.battle.scrollX + chara.Width / 2.0;
+    if (chara.dirStand == 1) {
+        chara.ATFleft = cint16(centre + boxX);
+    } else {
+        chara.ATFleft = cint16(centre - (boxX + boxW));
+    }
+    chara.ATFright = cint16(chara.ATFleft + boxW);
+    chara.ATFtop = cint16(chara.posY + game.battle.scrollY + boxY);
+    chara.ATFbottom = cint16(chara.ATFtop + boxH);
+}
+
+void setAttackPower(Character& chara, int16_t attackPow1st, int16_t attackPow2nd,
+                    int16_t attackPow3rd, bool normalorEX, int16_t stunPoint,
+                    int16_t spacornPoint, bool spacornHit) {
+    chara.attackPow1st = attackPow1st;
+    chara.attackPow2nd = attackPow2nd;
+    chara.attackPow3rd = attackPow3rd;
+    chara.normalorEX = normalorEX;
+    chara.stunPoint = stunPoint;
+    chara.spacornPoint = spacornPoint;
+    chara.spacornHit = spacornHit;
+}
+
+void attackHitApply(Game& game, Character& attacker, Character& defender) {
+    if (defender.PrimalPlayer) targetingOnOff(game, defender, targetCancel, 0);
+    defender.comboCount = cint16(defender.comboCount + 1);
+    defender.comboTimer = 0;
+    defender.enableAction = false;
+    defender.enableGard = false;
+    if (attacker.spacornHit) defender.spAttacked = true;
+    attackKnockBack(game, defender, attacker);
+    soundPlay(game, attacker.ATFHitSound);
+    defender.nockLenge = attacker.setLenge;
+    attackEffectSpawn(defender, attacker);
+    defender.ATFflag = -1;
+    defender.sTate = stHit;
+    defender.TPC = false;
+    if (defender.stunSwitch == 2) {
+        // A hit wakes a dizzy fighter with a full stun gauge.
+        defender.stunSwitch = 0;
+        defender.stunGauge = defender.stunPointMax;
+    }
+}
+
+void attackKnockBack(Game& game, Character& defender, Character& attacker) {
+    const bool inAir = defender.floatorStand;
+    switch (attacker.ATFtype) {
+        case 1:
+            animChange(game, defender.sTate == stCrouchGuard ? 350 : 300, defender);
+            break;
+        case 2:
+            attackVectorAdd(game, defender, attacker);
+            break;
+        case 3:
+            if (inAir) attackVectorAdd(game, defender, attacker);
+            else hitAnimByPosture(game, defender);
+            break;
+        case 4:
+            if (inAir) {
+                // Carried along with the attacker.
+                animChange(game, 310, defender);
+                defender.fallVector = attacker.fallVector;
+                defender.upVector = attacker.upVector;
+                defender.slideVector = attacker.slideVector;
+            } else if (defender.NUMBER == 7) {
+                animChange(game, 310, defender);
+            } else {
+                hitAnimByPosture(game, defender);
+            }
+            break;
+        case 5:
+            animChange(game, 410, defender);
+            break;
+        case 7:
+            if (inAir) attackVectorSet(game, defender, attacker, -1);
+            else hitAnimByPosture(game, defender);
+            break;
+        case 8:
+            attackVectorSet(game, defender, attacker, -1);
+            break;
+        case 9:
+            attackVectorSet(game, defender, attacker, 0);
+            break;
+        case 10:
+            if (inAir) attackVectorSet(game, defender, attacker, 0);
+            else hitAnimByPosture(game, defender);
+            break;
+        default:  // 6 and anything else: no reaction
+            break;
+    }
+    // A fighter on the floor with vitality left always falls into the knock-down.
+    if (defender.viTality > 0 &&
+        (defender.sTate == stFloorHit || defender.sTate == stLyingDown)) {
+        animChange(game, 370, defender);
+    }
+}
+
+void attackVectorSet(Game& game, Character& defender, Character& attacker, int16_t kind) {
+    animChange(game, 310, defender);
+    if (defender.NUMBER == 7) return;
+    defender.slideVector = attacker.ATFvectorX * attacker.dirStand;
+    defender.posY = cint16(defender.posY - 10);
+    if (kind == -1 && defender.stunSwitch == 1) return;
+    if (kind == 0 || kind == -1) {
+        defender.upVector = attacker.ATFvectorY;
+        defender.fallVector = 0;
+    }
+}
+
+void attackVectorAdd(Game& game, Character& defender, Character& attacker) {
+    animChange(game, 310, defender);
+    if (defender.NUMBER == 7) return;
+    defender.posY = cint16(defender.posY - 10);
+    defender.upVector += attacker.ATFvectorY;
+    if (defender.fallVector < 10) defender.fallVector = 0;
+    if (defender.floatorStand && defender.upVector > 10) defender.upVector -= 10;
+    defender.slideVector += attacker.ATFvectorX * attacker.dirStand;
+}
+
+void hitAnimByPosture(Game& game, Character& defender) {
+    animChange(game, defender.sTate == stCrouchGuard ? 350 : 340, defender);
+}
+
+void attackGarded(Game& game, Character& defender, Character& attacker) {
+    soundPlay(game, 18);
+    defender.nockLenge = cint16(attacker.setLenge / 3.0 * 2);
+    defender.enableAction = false;
+    defender.gardFixTime = 10;
+    attacker.ATEanimPat = 20;
+    attacker.attackWasHit = 2;
+    attackEffectSpawn(defender, attacker);
+    damageJudge(game, attacker, defender, false);
+    if (defender.sTate == stStandGuard) animChange(game, 35, defender);
+    if (defender.sTate == stCrouchGuard) animChange(game, 45, defender);
+}
+
+}  // namespace morvek

@@ -1,0 +1,102 @@
+#include "battle/Dispatch.h"
+
+#include "battle/Targets.h"
+#include "battle/Character.h"
+#include "battle/Mechanics.h"
+#include "engine/Game.h"
+#include "movesets/MoveSet.h"
+
+namespace morvek {
+
+namespace {
+
+/// GINZAMURAI and HONEKAWA split their action script into an action and an attack part.
+bool splitsActionScript(int16_t number) { return number == 1 || number == 3; }
+
+}  // namespace
+
+MoveSet* moveSetOf(Game& game, const Character& chara) {
+    return game.battle.moveSets.find(chara.NUMBER);
+}
+
+void animPatternDispatch(Game& game, Rect& srcRect, Character& chara) {
+    if (MoveSet* set = moveSetOf(game, chara)) {
+        set->AnimPattern(game, chara, srcRect);
+        set->HitFieldSet(game, chara);
+    }
+}
+
+void animActionDispatch(Game& game, Character& chara, Character& opponent) {
+    const int16_t number = chara.NUMBER;
+    MoveSet* set = game.battle.moveSets.find(number);
+    if (!set) return;
+    set->AnimAction(game, chara, opponent);
+    if (splitsActionScript(number)) set->AnimAttack(game, chara);
+}
+
+void servantAnimAttackDispatch(Game& game, Character& chara) {
+    const int16_t number = chara.NUMBER;
+    if (!splitsActionScript(number)) return;
+    if (MoveSet* set = game.battle.moveSets.find(number)) set->AnimAttack(game, chara);
+}
+
+void attackSelectDispatch(Game& game, Character& chara, int16_t targetKey) {
+    chara.enableAction = false;
+    if (MoveSet* set = moveSetOf(game, chara)) set->AttackSelect(game, chara, targetKey);
+}
+
+void moveSelectDispatch(Game& game, Character& chara, int16_t targetKey) {
+    if (MoveSet* set = moveSetOf(game, chara)) set->MoveSelect(game, chara, targetKey);
+}
+
+void TPCFollowDispatch(Game& game, Character& chara) {
+    // During a running spacorn the word just typed gets a fresh letter first.
+    if (chara.spacornTimer != 0) randomTargetSet(game, chara.inputKeyNum);
+    if (MoveSet* set = moveSetOf(game, chara)) set->TPCFollow(game, chara);
+}
+
+void TPCSecondDispatch(Game& game, Character& chara) {
+    if (MoveSet* set = moveSetOf(game, chara)) set->TPCSecond(game, chara);
+}
+
+void gardAndTurnKey(Game& game, Character& chara, int16_t key) {
+    // Guard.
+    const int16_t s = chara.sTate;
+    if ((s == stStand || s == stStandGuard || s == stCrouchGuard || s == stRecover ||
+         chara.enableGard) &&
+        !chara.floatorStand) {
+        if (key == 23 || key == 28) chara.sTate = stStandGuard;
+        if (key == 33 || key == 38) chara.sTate = stCrouchGuard;
+        if ((key == 23 && chara.LeftOrRight == 1) || (key == 28 && chara.LeftOrRight == -1)) {
+            animChange(game, 30, chara);
+            chara.dirStand = chara.LeftOrRight;
+        }
+        if ((key == 33 && chara.LeftOrRight == 1) || (key == 38 && chara.LeftOrRight == -1)) {
+            animChange(game, 40, chara);
+            chara.dirStand = chara.LeftOrRight;
+        }
+    }
+    // Holding the guard: the guard pattern does not advance while the key is held.
+    if (key > 0 && (chara.sTate == stStandGuard || chara.sTate == stCrouchGuard)) {
+        chara.animTimer = 0;
+        if (chara.tarGeting) targetingOnOff(game, chara, 1, 0);
+    }
+    // Getting up.
+    if (chara.sTate == stLyingDown && chara.stunSwitch == 0) {
+        chara.enableGard = false;
+        chara.enableAction = false;
+        chara.sTate = stGetUp;
+        if ((key == 23 && chara.LeftOrRight == 1) || (key == 28 && chara.LeftOrRight == -1)) {
+            animChange(game, 460, chara);
+            chara.dirStand = chara.LeftOrRight;
+            chara.posY = cint16(chara.posY - 10);
+            chara.upVector = 5;
+        }
+        if ((key == 33 && chara.LeftOrRight == 1) || (key == 38 && chara.LeftOrRight == -1)) {
+            animChange(game, 450, chara);
+            chara.dirStand = chara.LeftOrRight;
+        }
+    }
+}
+
+}  // namespace morvek

@@ -1,0 +1,25 @@
+#pragma once
+// A fighter's frame-by-frame mechanics: pattern change, the animation stepper, facing,
+// stun recovery and the physics of a frame.
+
+#include <cstdint>
+
+namespace morvek {
+
+struct Game;
+class Character;
+
+/// Starts a pattern: clears its timer, sound flag, attack flag and hit result.
+void animChange(Game& game, int16_t pattern, Character& chara);
+/// One animation tick of a fighter, with its guard stun.
+void animTimerCount(Game& game, Character& chara);
+/// Facing of both fighters and their stun recovery (called with player1, player2).
+void faceAndStunRecover(Game& game, Character& p1, Character& p2);
+/// Turns me towards other, whatever my state.
+void faceOpponent(Game& game, Character& me, const Character& other);
+/// One physics frame of me: rise, slide, gravity, landing, knock-back, stage bounds.
+void physicsStep(Game& game, Character& me, Character& other);
+/// Puts a fighter on the ground.
+void landing(Game& game, Character& chara);
+
+}  // namespace morvek

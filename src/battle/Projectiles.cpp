@@ -1,0 +1,286 @@
+#include "battle/Projectiles.h"
+
+#include <algorithm>
+
+#include "battle/Character.h"
+#include "battle/Collision.h"
+#include "battle/ExArts.h"
+#include "battle/Mechanics.h"
+#include "battle/Spacorn.h"
+#include "battle/Targets.h"
+#include "engine/Game.h"
+#include "engine/Sound.h"
+
+namespace morvek {
+
+// ---- launch and animation ------------------------------------------------------------
+
+void flyArtsStart(Game& game, flyArts& fa, Character& owner) {
+    fa.PrimalPlayer = owner.PrimalPlayer;
+    fa.animCounter = 0;
+    fa.Running = true;
+    fa.stRength = 0;
+    owner.artsFAName = owner.artsName;
+    fa.dirStand = owner.dirStand;
+    fa.ATFvectorX = 0;
+    fa.ATFvectorY = 0;
+    fa.genericCounter = 0;
+}
+
+void flyArtsFrameSet(flyArts& fa, double Width, double Height, double animPat, double RunTimer,
+                     double ATFtype, double ATFHitSound, double ATEanimPat, double ATEzoomX,
+                     double ATEzoomY, double setLenge, double AttackLeft, double AttackTop,
+                     double AttackRight, double AttackBottom, double controlX, double controlY) {
+    fa.Width = cint16(Width);
+    fa.Height = cint16(Height);
+    fa.animPat = cint16(animPat);
+    fa.RunTimer = cint16(RunTimer);
+    fa.ATFtype = cint16(ATFtype);
+    fa.ATFHitSound = cint16(ATFHitSound);
+    fa.ATEanimPat = cint16(ATEanimPat);
+    fa.ATEzoomX = cint16(ATEzoomX);
+    fa.ATEzoomY = cint16(ATEzoomY);
+    fa.setLenge = cint16(setLenge);
+    fa.AttackLeft = cint16(AttackLeft);
+    fa.AttackTop = cint16(AttackTop);
+    fa.AttackRight = cint16(AttackRight);
+    fa.AttackBottom = cint16(AttackBottom);
+    fa.controlX = cint16(controlX);
+    fa.controlY = cint16(controlY);
+}
+
+void flyArtsPowerSet(flyArts& fa, int16_t attackPow1st, int16_t attackPow2nd,
+                     int16_t attackPow3rd, int16_t stunPoint, int16_t spacornPoint,
+                     int16_t eraseType, bool Force, bool normalorEX, bool drawOnChara,
+                     bool spacornORnot) {
+    fa.attackPow1st = attackPow1st;
+    fa.attackPow2nd = attackPow2nd;
+    fa.attackPow3rd = attackPow3rd;
+    fa.stunPoint = stunPoint;
+    fa.spacornPoint = spacornPoint;
+    fa.eraseType = eraseType;
+    fa.Force = Force;
+    fa.normalorEX = normalorEX;
+    fa.drawOnChara = drawOnChara;
+    fa.spacornORnot = spacornORnot;
+}
+
+void flyArtsAnimStep(Game& game, Rect& srcRect, flyArts& fa, Character& /*chara*/,
+                     int16_t cellX, int16_t cellY, int16_t holdFrames, int16_t step) {
+    srcRect = Rect{cellX, cellY, cellX + fa.Width, cellY + fa.Height};
+    if (!game.battle.freezeFlag) fa.animCounter = cint16(fa.animCounter + 1);
+    if (fa.animCounter > holdFrames) {
+        fa.animCounter = 0;
+        fa.animPat = cint16(fa.animPat - step);
+    }
+}
+
+// ---- damage and score ------------------------------------------------------------------
+
+void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit) {
+    if (game.battle.damageLock) return;
+    int32_t c = defender.comboCount;
+    if (c == 0) {
+        defender.comboCount = 1;
+        c = 1;
+    }
+    double p1 = fa.attackPow1st / static_cast<double>(c);
+    if (p1 < 0) p1 = 1;
+    double p2 = (50 - c) * fa.attackPow2nd / 50.0;
+    if (p2 < 0) p2 = 1;
+    double dmg = p1 + p2 + fa.attackPow3rd - defender.difensiBle;
+    if (dmg <= 1) dmg = 1;
+    if (fa.attackPow1st + fa.attackPow2nd + fa.attackPow3rd == 0) {
+        dmg = 0;
+        defender.comboCount = cint16(defender.comboCount - 1);
+    }
+    if (cleanHit) {
+        if (!defender.PrimalPlayer) flyArtsScore(game, fa);
+        // Never more than is left, and never a heal after an earlier chip.
+        if (defender.viTality - dmg <= 0) dmg = std::max(0.0, defender.viTality);
+        defender.viTality -= dmg;
+        defender.TotalDamage = cint16(defender.TotalDamage + dmg);
+        defender.OneHitDamage = cint16(dmg);
+        int16_t s = cint16((33 - c) * fa.stunPoint / 33.0);
+        if (s < 0) s = 1;
+        defender.stunGauge -= s;
+        if (defender.stunGauge < 0) {
+            defender.stunGauge = 0;
+            defender.stunSwitch = 1;
+        }
+    } else if (fa.normalorEX) {
+        defender.viTality -= dmg / 20;
+    }
+    defender.KBTimer = 30;
+}
+
+void flyArtsScore(Game& game, const flyArts& fa) {
+    const int16_t s = cint16(fa.attackPow1st + fa.attackPow2nd + fa.attackPow3rd + fa.stunPoint +
+                             fa.spacornPoint);
+    int32_t points = 500;
+    if (s >= 0 && s <= 24) points = 100;
+    else if (s >= 25 && s <= 34) points = 200;
+    else if (s >= 35 && s <= 44) points = 300;
+    else if (s >= 45 && s <= 60) points = 400;
+    game.engine.gameScore += points;
+}
+
+// ---- contact ---------------------------------------------------------------------------
+
+Rect flyArtsBox(const Game& game, const flyArts& fa) {
+    const int32_t sx = game.battle.scrollX;
+    const int32_t sy = game.battle.scrollY;
+    return Rect{fa.ATFleft + fa.AttackLeft + sx, fa.ATFtop + fa.AttackTop + sy,
+                fa.ATFright - fa.AttackRight + sx, fa.ATFbottom - fa.AttackBottom + sy};
+}
+
+void flyArtsHitJudge(Game& game, Character& owner, Character& target, flyArts& fa) {
+    const Rect body = bodyBox(game, target);
+    const Rect box = flyArtsBox(game, fa);
+    // The computer rolls on every frame a projectile is offered, overlap or not. Only the
+    // state changes; the pattern stays.
+    cpuGuardRoll(game, target, fa.gardableType);
+
+    const int16_t cross = rectCross(body, box, target.sTate, 0);
+    if (cross != 1 && cross != 3) return;
+
+    owner.FAwasHit = true;
+    owner.spacornHit = fa.spacornORnot;
+    switch (gardJudge(fa.gardableType, target, false)) {
+        case guardHit:
+            flyArtsHitApply(game, fa, target);
+            flyArtsDamage(game, fa, target, true);
+            owner.attackWasHit = 1;
+            break;
+        case guardGuarded:
+            flyArtsGarded(game, target, fa);
+            flyArtsDamage(game, fa, target, false);
+            owner.attackWasHit = 2;
+            break;
+        case guardSpecial:
+            blockingReaction(game, target, owner);
+            break;
+        default:
+            break;
+    }
+    if (fa.eraseType == 1) fa.Running = false;
+    else if (fa.eraseType == 2) fa.Force = false;
+}
+
+void flyArtsHitApply(Game& game, flyArts& fa, Character& target) {
+    if (target.PrimalPlayer) targetingOnOff(game, target, targetCancel, 0);
+    target.comboCount = cint16(target.comboCount + 1);
+    target.comboTimer = 0;
+    target.enableAction = false;
+    target.enableGard = false;
+    if (fa.spacornORnot) target.spAttacked = true;
+    flyArtsKnockBack(game, target, fa);
+    soundPlay(game, fa.ATFHitSound);
+    target.nockLenge = fa.setLenge;
+    flyArtsHitEffect(game, target, fa);
+    target.sTate = stHit;
+    target.TPC = false;
+    if (target.stunSwitch == 2) {
+        target.stunSwitch = 0;
+        target.stunGauge = target.stunPointMax;
+    }
+}
+
+void flyArtsKnockBack(Game& game, Character& target, flyArts& fa) {
+    const int16_t before = target.sTate;
+    const int16_t posture = target.sTate == stCrouchGuard ? 350 : 340;
+    switch (fa.ATFtype) {
+        case 1:
+            animChange(game, target.sTate == stCrouchGuard ? 350 : 300, target);
+            break;
+        case 2:
+            flyArtsVectorAdd(game, target, fa);
+            break;
+        case 3:
+            animChange(game, posture, target);
+            break;
+        case 4:
+            if (target.posY == kGroundLine - target.bottom) {
+                animChange(game, posture, target);
+                if (target.NUMBER == 7) animChange(game, 310, target);
+            } else {
+                animChange(game, 310, target);
+                target.slideVector = fa.slideVector;
+                target.upVector = fa.upVector;
+                target.fallVector = fa.fallVector;
+            }
+            break;
+        case 7:
+            if (!target.floatorStand) animChange(game, posture, target);
+            else flyArtsVectorSet(game, target, fa);
+            break;
+        default:  // 5, 6 and anything else: no reaction
+            break;
+    }
+    if (before == stFloorHit && target.viTality > 0) animChange(game, 370, target);
+}
+
+void flyArtsVectorAdd(Game& game, Character& target, flyArts& fa) {
+    animChange(game, 310, target);
+    if (target.NUMBER == 7) return;
+    target.posY = cint16(target.posY - 10);
+    target.upVector += fa.ATFvectorY;
+    if (target.fallVector < 10) target.fallVector = 0;
+    if (target.floatorStand && target.upVector > 10) target.upVector -= 10;
+    target.slideVector += fa.ATFvectorX * fa.dirStand;
+}
+
+void flyArtsVectorSet(Game& game, Character& target, flyArts& fa) {
+    animChange(game, 310, target);
+    if (target.NUMBER == 7) return;
+    target.posY = cint16(target.posY - 10);
+    target.upVector = fa.ATFvectorY;
+    target.fallVector = 0;
+    target.slideVector = fa.ATFvectorX * fa.dirStand;
+}
+
+void flyArtsHitEffect(Game& game, Character& target, flyArts& fa) {
+    Splite& sp = target.returningOneSplite();
+    sp.animPat = fa.ATEanimPat;
+    const double side = fa.dirStand == 1 ? -fa.controlX : fa.controlX;
+    if (fa.drawOnChara) {
+        sp.posX = cint16(target.posX + target.Width / 2.0 + side);
+        sp.posY = cint16(target.posY + fa.controlY);
+    } else {
+        sp.posX = cint16(fa.ATFleft + fa.Width / 2.0 + side);
+        sp.posY = cint16(fa.posY + fa.controlY);
+    }
+    sp.Width = cint16(fa.ATEzoomX + 100);
+    sp.Height = cint16(fa.ATEzoomY + 100);
+    sp.dirStand = fa.dirStand;
+}
+
+void flyArtsGarded(Game& game, Character& target, flyArts& fa) {
+    soundPlay(game, 18);
+    target.nockLenge = cint16(fa.setLenge / 3.0 * 2);
+    target.gardFixTime = 10;
+    target.enableAction = false;
+    // The projectile keeps the guard spark for any later contact.
+    fa.ATEanimPat = 20;
+    flyArtsHitEffect(game, target, fa);
+    if (target.sTate == stStandGuard) animChange(game, 35, target);
+    if (target.sTate == stCrouchGuard) animChange(game, 45, target);
+}
+
+void blockingReaction(Game& game, Character& defender, Character& attacker) {
+    animChange(game, 390, defender);
+    soundPlay(game, 26);
+    defender.sTate = stSpecialGuard;
+    attackEffectSet(defender, 35, 50, 0, 100, 100);
+    attackEffectSpawn(attacker, defender);
+    defender.enableAction = true;
+    defender.sTate = stRecover;
+    spacornGaugeAdd(game, defender, 10);
+    if (defender.floatorStand) {
+        defender.upVector = 3;
+        defender.fallVector = 0;
+        defender.slideVector = defender.slideVector / 2;
+    }
+}
+
+}  // namespace morvek

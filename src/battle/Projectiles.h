@@ -1,0 +1,70 @@
+#pragma once
+// Projectiles: the launch protocol every move set follows (start, frame set-up, power
+// set-up), the projectile animation step, projectile damage and score, and what happens
+// when a projectile meets the other fighter: hit, guard, special guard, or nothing.
+// The special guard reaction `blockingReaction` is shared with melee contacts.
+//
+// Projectile boxes hold world coordinates; the camera offset is added when they are tested.
+
+#include <cstdint>
+
+#include "render/Surface8.h"
+
+namespace morvek {
+
+struct Game;
+class Character;
+struct flyArts;
+
+// ---- launch and animation ----------------------------------------------------------
+
+/// First call of every launch: the projectile runs, facing and flag copied from the owner.
+/// Force, RunTimer and the powers are left to the two set-up calls.
+void flyArtsStart(Game& game, flyArts& fa, Character& owner);
+
+/// Shape, timing, reaction, effect and box insets; every value stored rounded to 16 bits.
+void flyArtsFrameSet(flyArts& fa, double Width, double Height, double animPat, double RunTimer,
+                     double ATFtype, double ATFHitSound, double ATEanimPat, double ATEzoomX,
+                     double ATEzoomY, double setLenge, double AttackLeft, double AttackTop,
+                     double AttackRight, double AttackBottom, double controlX, double controlY);
+
+/// Powers and behaviour on contact. Note the order differs from setAttackPower.
+void flyArtsPowerSet(flyArts& fa, int16_t attackPow1st, int16_t attackPow2nd,
+                     int16_t attackPow3rd, int16_t stunPoint, int16_t spacornPoint,
+                     int16_t eraseType, bool Force, bool normalorEX, bool drawOnChara,
+                     bool spacornORnot);
+
+/// One drawn frame of a projectile's animation: writes the sheet cell, counts the frames
+/// shown (not while the action is frozen) and steps animPat by -step after holdFrames + 1.
+/// `chara` is part of the move sets' calling convention and is not read.
+void flyArtsAnimStep(Game& game, Rect& srcRect, flyArts& fa, Character& chara, int16_t cellX,
+                     int16_t cellY, int16_t holdFrames, int16_t step);
+
+// ---- damage and score ----------------------------------------------------------------
+
+/// Damage of a projectile contact, with the combo scaling of melee hits but no gauge gain.
+void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit);
+/// Points for a projectile hit on the computer.
+void flyArtsScore(Game& game, const flyArts& fa);
+
+// ---- contact ---------------------------------------------------------------------
+
+/// The whole contact of one forceful projectile of `owner` with `target` in this frame:
+/// the computer's guard roll, the overlap test, the outcome and the projectile's erasure.
+void flyArtsHitJudge(Game& game, Character& owner, Character& target, flyArts& fa);
+
+void flyArtsHitApply(Game& game, flyArts& fa, Character& target);
+void flyArtsKnockBack(Game& game, Character& target, flyArts& fa);
+void flyArtsVectorAdd(Game& game, Character& target, flyArts& fa);
+void flyArtsVectorSet(Game& game, Character& target, flyArts& fa);
+void flyArtsHitEffect(Game& game, Character& target, flyArts& fa);
+void flyArtsGarded(Game& game, Character& target, flyArts& fa);
+
+/// The special guard (guard outcome 2), for melee attacks and projectiles alike.
+void blockingReaction(Game& game, Character& defender, Character& attacker);
+
+/// The screen-coordinate attack box of a projectile (its frame less the insets, plus the
+/// camera offset; never mirrored). Also used by the clash test.
+Rect flyArtsBox(const Game& game, const flyArts& fa);
+
+}  // namespace morvek

@@ -1,0 +1,164 @@
+#include "battle/Spacorn.h"
+
+#include "battle/Character.h"
+#include "battle/ExArts.h"
+#include "battle/Mechanics.h"
+#include "battle/Targets.h"
+#include "engine/Game.h"
+#include "engine/Palettes.h"
+#include "engine/Sound.h"
+
+namespace morvek {
+
+namespace {
+
+void clearExtraWords(Character& chara) {
+    chara.word3rdDisp = false;
+    chara.word4thDisp = false;
+    chara.word5thDisp = false;
+    chara.word6thDisp = false;
+    chara.word7thDisp = false;
+    chara.word8thDisp = false;
+}
+
+/// The extra stock of the two-stock arts: taken from the bar whatever the stock, so below
+/// full stock the gauge goes negative by the missing part.
+void payExtraStock(Character& chara) {
+    chara.spacornCount = cint16(chara.spacornCount - 1);
+    chara.spacornGauge -= chara.spacornGaugeMax;
+}
+
+}  // namespace
+
+void TPCStart(Game& game, Character& chara) {
+    if (chara.wavSndFlag) return;
+    chara.TPC = true;
+    chara.tarGeting = true;
+    chara.enableAction = true;
+    if (chara.PrimalPlayer) {
+        randomTargetSet(game, 0);
+        paletteSetEntries(game, game.engine.targetPalette);
+    }
+    chara.wavSndFlag = true;
+}
+
+void TPCEnd(Game& game, Character& chara) {
+    if (chara.PrimalPlayer) paletteSetEntries(game, game.engine.workPalette);
+    chara.TPC = false;
+    chara.tarGeting = false;
+    chara.enableAction = false;
+    chara.MultiTPC = false;
+    clearExtraWords(chara);
+}
+
+void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pattern) {
+    // A fighter without this art has pattern 0: nothing starts and nothing is paid.
+    if (pattern == 0) return;
+    soundPlay(game, 22);
+    chara.MultiTPC = false;
+    faceOpponent(game, chara, opponent);
+    animChange(game, pattern, chara);
+    attackEffectSet(chara, 60, 50, 0, 100, 100);
+    attackEffectSpawn(opponent, chara);
+    chara.sTate = stSpecialArt;
+    chara.TPC = true;
+    chara.tarGeting = true;
+    chara.enableAction = true;
+    if (chara.PrimalPlayer) {
+        randomTargetSet(game, 0);
+        paletteSetEntries(game, game.engine.blackPalette);
+        clearExtraWords(chara);
+    }
+    if (chara.spacornCount == chara.spacornCountMax) chara.spacornGauge -= chara.spacornGaugeMax;
+    chara.spacornCount = cint16(chara.spacornCount - 1);
+    chara.spacornSwitch = true;
+    chara.spacornCircle = 20;
+}
+
+void spacornCtrlKeyStart(Game& game, Character& chara, Character& opponent) {
+    if (chara.spacornNumber2 == 0) return;
+    switch (chara.NUMBER) {
+        case 2:
+            if (chara.spacornType == 0 && chara.spacornCount > 1) {
+                payExtraStock(chara);
+                spacornStart(game, chara, opponent, chara.spacornNumber2);
+            }
+            break;
+        case 4:
+            if (chara.spacornCount > 1) {
+                payExtraStock(chara);
+                spacornStart(game, chara, opponent, chara.spacornNumber2);
+            }
+            break;
+        default:
+            spacornStart(game, chara, opponent, chara.spacornNumber2);
+            break;
+    }
+}
+
+void spacornF12KeyStart(Game& game, Character& chara, Character& opponent) {
+    if (chara.spacornType == 1 && chara.NUMBER == 4) spacornStart(game, chara, opponent, 765);
+    if (chara.spacornCount >= 2 && chara.NUMBER == 5) {
+        payExtraStock(chara);
+        spacornStart(game, chara, opponent, 860);
+    }
+}
+
+void cpuSpacornStart(Game& game, Character& chara, Character& opponent, int16_t kind) {
+    int16_t pattern = 0;
+    if (kind == 0) pattern = chara.spacornNumber;
+    else if (kind == 1) pattern = chara.spacornNumber2;
+    if (pattern == 0) return;
+    if (chara.spacornCount > 0) {
+        spacornStart(game, chara, opponent, pattern);
+        chara.spacornSwitch = true;
+        chara.spacornCircle = 20;
+    }
+}
+
+void spacornGaugeAdd(Game& game, Character& chara, double& amount) {
+    if (amount < 0) amount = 0;
+    chara.spacornGauge += amount;
+    if (chara.spacornGauge >= chara.spacornGaugeMax) {
+        if (chara.spacornCount < chara.spacornCountMax) {
+            chara.spacornCount = cint16(chara.spacornCount + 1);
+            soundPlay(game, 25);
+            if (chara.spacornCount < chara.spacornCountMax) {
+                chara.spacornGauge -= chara.spacornGaugeMax;
+            }
+        }
+        // One stock per call: a bar still full waits for the next call.
+        if (chara.spacornGauge >= chara.spacornGaugeMax) chara.spacornGauge = chara.spacornGaugeMax;
+    }
+}
+
+void spacornTimerTick(Game& game, Character& chara) {
+    const int32_t cx = cint16(chara.posX + game.battle.scrollX + chara.Width / 2.0 +
+                              chara.dirStand * 10);
+    const int32_t cy = cint16(chara.posY + game.battle.scrollY + chara.Height / 2.0);
+    if (chara.spacornTimer > 0) chara.spacornTimer = cint16(chara.spacornTimer - 1);
+    if (chara.SPspacornTimer > 0) spSpacornTimerCount(chara);
+    if (chara.KBTimer > 0) chara.KBTimer = cint16(chara.KBTimer - 1);
+    if (chara.spacornSwitch) {
+        game.engine.backBuffer.fill(255);
+        chara.spacornSwitch = false;
+    }
+    if (chara.spacornCircle > 0) {
+        drawCircle(game.engine.backBuffer, cx, cy, 400 - 20 * chara.spacornCircle, 3, 253);
+        chara.spacornCircle = cint16(chara.spacornCircle - 1);
+    }
+}
+
+void spSpacornTimerCount(Character& chara) {
+    double rate;
+    switch (chara.NUMBER) {
+        case 0: rate = 0.5; break;
+        case 1: rate = 0.36; break;
+        case 3: rate = 0.3; break;
+        case 8: rate = 0.5; break;
+        default: return;
+    }
+    chara.SPspacornTimer = static_cast<float>(static_cast<double>(chara.SPspacornTimer) - rate);
+}
+
+}  // namespace morvek

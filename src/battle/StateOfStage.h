@@ -1,0 +1,93 @@
+#pragma once
+// The match and arcade state of the run: round flags and timers, round and stage counters,
+// difficulty and speed, the game clock, tutorial counters and the hidden-fighter flags,
+// with the round clock and the judge and bonus formulas.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace morvek {
+
+struct Game;
+class Character;
+
+class StateOfStage {
+public:
+    bool roundFinish = false;      ///< the round is decided
+    int16_t KOslow = 0;            ///< KO slow-motion sleep (ms) for the next frame
+    int16_t ABSStop = 0;           ///< one-off freeze (ms) at the end of the next frame
+    int16_t finishStop = 0;
+    std::string FinishArts;        ///< name of the art that finished the round
+    bool spFinish = false;
+    int16_t winPlayer = 0;         ///< 1, 2, or 3 for a double KO
+    int16_t changeTimer = 0;
+    int16_t wholeTimer = 0;
+    int16_t roundTimer = 0;
+    int16_t MaxRoundTime = 0;      ///< 6099, 9999 or 0 (infinite)
+    int16_t roundCount = 0;
+    int16_t maxRoundCount = 0;     ///< 0: three rounds, 1: five
+    int16_t flyArtsCount1P = 0;    ///< never read or written
+    int16_t flyArtsCount2P = 0;    ///< never read or written
+    int16_t compLevel = 0;
+    int16_t baseLevel = 0;         ///< 0 EASY, 10 NORMAL, 20 HARD
+    int16_t gameSpeed = 0;         ///< frame period, ms
+    int16_t gameSpeedMode = 0;
+    int16_t stageNumber = 0;
+    bool TPCSlow = false;
+    bool NoContinue = false;
+    int16_t checkCounter = 0;      ///< boss progress of the ladder
+    bool VSactionFlag = false;
+    bool enterKey = false;
+    int16_t tutorialCounter = 0;
+    bool tutorialFinish = false;
+    float stageStartTime = 0;      ///< game clock at the stage start (s)
+    float totalGameTime = 0;       ///< game clock (s)
+    float checkTime = 0;           ///< timer value at which the game clock was 0
+    bool secretBetaBoy = false;
+    bool secretHonekawa = false;
+
+    // ---- the 17 procedures ---------------------------------------------------------
+    void initOpenGameTime();
+    /// Resumes the game clock.
+    void setCheckTime(Game& game);
+    /// Brings the game clock up to date.
+    void getTotalSpentTime(Game& game);
+    /// A new game.
+    void openingInit(Game& game);
+    void stageInit();
+    void roundInit();
+    /// Keeps player's vitality at the end of the round it just won.
+    void roundRecording(const Character& player);
+    int32_t vitalityBonus(const Character& player) const;
+    /// Seconds spent in the stage, saturated to 16 bits.
+    int16_t stageTime() const;
+    uint8_t numofPerfect(const Character& player) const;
+    void timeOver(Game& game);
+    /// The judge level of the stage just won; also recorded for the VS list.
+    uint8_t SimpleJudgeSystem(Game& game, const Character& player, const Character& opponent);
+    /// The list of fought stages with their grades; y is moved down 100 for the caller.
+    void drawingVSresult(Game& game, int16_t x, int16_t& y);
+    void speedSelect(int16_t mode);
+    /// The final grade of the game.
+    uint8_t totalJudgeRank(const Game& game) const;
+    bool IsTimerINFINITY(const Game& game, int16_t n) const;
+
+    // ---- read access for the screens and tests -------------------------------------
+    int16_t enemyNumberOfStage(int i) const { return stageEnemyNumber[static_cast<size_t>(i)]; }
+    uint8_t judgeLevelOfStage(int i) const { return stageJudgeLevel[static_cast<size_t>(i)]; }
+    int16_t vitalityOfRound(int i) const { return roundVitality[static_cast<size_t>(i)]; }
+
+private:
+    int32_t judgePointCalc(const Game& game, const Character& player,
+                           const Character& opponent) const;
+
+    std::array<int16_t, 11> stageEnemyNumber{};
+    std::array<uint8_t, 11> stageJudgeLevel{};
+    std::array<int16_t, 4> roundVitality{};
+};
+
+/// The judge level for points p / 1000 already rounded (the table of levels 1-24).
+uint8_t judgeBaseLevel(int32_t p);
+
+}  // namespace morvek

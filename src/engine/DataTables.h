@@ -1,0 +1,119 @@
+#pragma once
+// The names of every data file the game reads: sounds by index, tunes by index, pictures.
+// Folders are written with '/'; the file store matches names exactly first, then ignoring
+// case ("BURI.mid", "MORVEK.cha", "D_PUNCH.wav").
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace morvek {
+
+// ---- sounds ------------------------------------------------------------------------
+inline constexpr std::string_view kEffectFolder = "wavbox/";
+inline constexpr std::string_view kVoiceFolder = "voicedata/";
+
+/// Effects: sound index 0-59, read from kEffectFolder.
+inline constexpr int kFirstEffect = 0;
+inline constexpr int kLastEffect = 59;
+inline constexpr std::array<std::string_view, 60> kEffectFiles{
+    "effect0.wav",   "punch.wav",        "kazekiri.wav",  "blocking.wav",   // 0-3
+    "kazekiri.wav",  "sousyouda.wav",    "heartbeat.wav", "chuashi.wav",    // 4-7
+    "sliding.wav",   "trans.wav",        "karaburi.wav",  "hit1.wav",       // 8-11
+    "inpact.wav",    "faxtu.wav",        "doga.wav",      "dakai.wav",      // 12-15
+    "zesshi.wav",    "dogan.wav",        "gard.wav",      "ga.wav",         // 16-19
+    "kaihou.wav",    "daigiri.wav",      "super.wav",     "catch.wav",      // 20-23
+    "piyo.wav",      "filled.wav",       "blocking.wav",  "zoon.wav",       // 24-27
+    "jya.wav",       "effect03.wav",     "gagagaga.wav",  "daigiri.wav",    // 28-31
+    "karaburi2.wav", "gather.wav",       "samwalk.wav",   "slashed.wav",    // 32-35
+    "katana.wav",    "kakato.wav",       "thunder.wav",   "missile.wav",    // 36-39
+    "sliding2.wav",  "powerconsent.wav", "shaker.wav",    "zkyoooon.wav",   // 40-43
+    "hikou.wav",     "bomb.wav",         "braster.wav",   "error.wav",      // 44-47
+    "catching.wav",  "bun.wav",          "telepo.wav",    "asyura.wav",     // 48-51
+    "gate.wav",      "blead.wav",        "spFinish.wav",  "score.wav",      // 52-55
+    "effect04.wav",  "ExArts.wav",       "throw.wav",     "D_PUNCH.wav",    // 56-59
+};
+
+/// Voices: sound index 100-156, read from kVoiceFolder.
+inline constexpr int kFirstVoice = 100;
+inline constexpr int kLastVoice = 156;
+inline constexpr std::array<std::string_view, 57> kVoiceFiles{
+    "ha.wav",           "sei.wav",          "tou.wav",           "haaaa.wav",         // 100-103
+    "ya.wav",           "honekawa03.wav",   "raisin.wav",        "mahaken.wav",       // 104-107
+    "ready.wav",        "fight!.wav",       "shinei.wav",        "amai.wav",          // 108-111
+    "gasboil.wav",      "shau.wav",         "haaaa.wav",         "raimeiken.wav",     // 112-115
+    "forcefield.wav",   "uryaa.wav",        "doryaa.wav",        "onorei.wav",        // 116-119
+    "syoryuken.wav",    "hadouken.wav",     "faivee.wav",        "ataa.wav",          // 120-123
+    "atata2.wav",       "atata3.wav",       "howata.wav",        "hoaaaa.wav",        // 124-127
+    "nangief01.wav",    "konoyarou.wav",    "nanda.wav",         "watashiga.wav",     // 128-131
+    "eyecatch1.wav",    "eyecatch2.wav",    "CLASH.wav",         "godhahaha.wav",     // 132-135
+    "dousita.wav",      "hineri.wav",       "awabyu.wav",        "watashiga.wav",     // 136-139
+    "hisasiburida.wav", "gouda01.wav",      "underArmond.wav",   "daizessho.wav",     // 140-143
+    "syunkokusatsu.wav", "gouda01.wav",     "infinity.wav",      "honekawa01.wav",    // 144-147
+    "timeover.wav",     "tuba1.wav",        "tuba2.wav",         "iidokyo.wav",       // 148-151
+    "distortion.wav",   "fao.wav",          "gouma.wav",         "syoryuken2.wav",    // 152-155
+    "atata4.wav",                                                                     // 156
+};
+
+/// File name of sound `index`, or "" for an index without a sound.
+constexpr std::string_view soundFileName(int index) {
+    if (index >= kFirstEffect && index <= kLastEffect) return kEffectFiles[index - kFirstEffect];
+    if (index >= kFirstVoice && index <= kLastVoice) return kVoiceFiles[index - kFirstVoice];
+    return {};
+}
+
+/// Folder of sound `index` ("wavbox/" or "voicedata/"), or "" for an index without one.
+constexpr std::string_view soundFolder(int index) {
+    if (index >= kFirstEffect && index <= kLastEffect) return kEffectFolder;
+    if (index >= kFirstVoice && index <= kLastVoice) return kVoiceFolder;
+    return {};
+}
+
+/// The 117 sound indexes in loading order.
+constexpr bool soundIndexInUse(int index) { return !soundFileName(index).empty(); }
+
+// ---- tunes -------------------------------------------------------------------------
+inline constexpr std::string_view kMusicFolder = "musicbox/";
+inline constexpr int kTuneCount = 18;
+inline constexpr std::array<std::string_view, kTuneCount> kTuneFiles{
+    "titlesound.mid",   // 0 title screen
+    "dynamite.mid",     // 1 GOUDA's stage
+    "charaselect.mid",  // 2 character select
+    "gotta.mid",        // 3 match won
+    "continue.mid",     // 4 continue menu
+    "lose.mid",         // 5 match lost
+    "morvekboy.mid",    // 6 MORVEKBOY's stage
+    "ginzamurai.mid",   // 7 GINZAMURAI's stage
+    "honekawa.mid",     // 8 HONEKAWA's stage
+    "interrupter.mid",  // 9 INTERRUPTER's stage
+    "option.mid",       // 10 training set-up
+    "BURI.mid",         // 11 BURI's stage
+    "GOD.mid",          // 12 G O D's stage
+    "GOD1.mid",         // 13 final stage
+    "ending.mid",       // 14 ending
+    "nangief.mid",      // 15 NANGIEF's stage
+    "training.mid",     // 16 training match
+    "betaboy.mid",      // 17 BETABOY's stage
+};
+
+/// The title tune.
+inline constexpr int16_t kTitleTune = 0;
+
+// ---- pictures ----------------------------------------------------------------------
+inline constexpr std::string_view kPictureFolder = "grafics/";
+/// Shown while the game starts; read from the current folder (then the program folder).
+inline constexpr std::string_view kLoadingPicture = "grafics/loading.cha";
+/// The common sheet: effects, gauges, letters, icons, portraits, panels, balloons.
+inline constexpr std::string_view kCommonSheet = "grafics/attackeffect.cha";
+/// The four stage backgrounds.
+inline constexpr std::array<std::string_view, 4> kBackgroundFiles{
+    "grafics/exback01.cha", "grafics/exback02.cha", "grafics/exback03.cha",
+    "grafics/exback04.cha"};
+/// The title picture.
+inline constexpr std::string_view kTitlePicture = "grafics/MORVEK.cha";
+/// The character select's backdrop.
+inline constexpr std::string_view kSelectPicture = "grafics/charaselect.cha";
+/// Extension appended to a fighter's picTure stem to name its sheet.
+inline constexpr std::string_view kSheetExtension = ".cha";
+
+}  // namespace morvek

@@ -1,0 +1,35 @@
+#include "engine/Pictures.h"
+
+#include "battle/Character.h"
+#include "engine/DataTables.h"
+#include "engine/Game.h"
+#include "platform/Bitmap.h"
+#include "platform/Files.h"
+
+namespace morvek {
+
+std::string programFilePath(Game& game, std::string_view name) {
+    // Names may be written with the game's own '\\' separators; files use '/'.
+    std::string relative(name);
+    for (char& c : relative)
+        if (c == '\\') c = '/';
+    const std::string path = game.engine.appPath + relative;
+    if (auto found = resolvePathCaseInsensitive(path)) return *found;
+    return path;
+}
+
+Surface8 loadPicture(Game& game, std::string_view name) {
+    return loadBitmap(programFilePath(game, name)).pixels;
+}
+
+void backGroundLoad(Game& game) {
+    const int r = static_cast<int>(Int(game.random.next() * 10 + 1));
+    game.engine.backGroundSurface =
+        loadPicture(game, kBackgroundFiles[static_cast<size_t>(backgroundFileIndex(r))]);
+}
+
+void charaGraphicLoad(Game& game, Surface8& surface, const Character& chara) {
+    surface = loadPicture(game, chara.picTure + std::string(kSheetExtension));
+}
+
+}  // namespace morvek

@@ -1,0 +1,57 @@
+#include "engine/Screen.h"
+
+#include "engine/Game.h"
+#include "engine/Palettes.h"
+#include "engine/Sound.h"
+#include "screens/Title.h"
+
+namespace morvek {
+
+namespace {
+constexpr Rect kVisible{0, 0, kScreenWidth, kScreenHeight};
+}  // namespace
+
+void screenFlip(Game& game) { game.platform.present(game.engine.backBuffer); }
+
+void screenClear(Game& game, uint32_t colour) { game.engine.backBuffer.fillRect(kVisible, colour); }
+
+void fillRect(Game& game, int16_t left, int16_t top, int16_t right, int16_t bottom,
+              uint32_t colour) {
+    game.engine.backBuffer.fillRect(Rect{left, top, right, bottom}, colour);
+}
+
+void fullScreenBlt(Game& game, const Surface8& surface) {
+    blit(game.engine.backBuffer, kVisible, surface, kVisible, BlitCopy);
+}
+
+void drawPromptIcon(Game& game, int16_t x, int16_t y) {
+    int16_t& counter = game.engine.promptCounter;
+    counter = static_cast<int16_t>(counter + 1);
+    if (counter > 40) counter = 0;
+    const int frame = promptIconFrame(counter);
+    if (counter >= 36) counter = 0;
+    int16_t sx = static_cast<int16_t>(351 + 50 * frame), sy = 51, w = 47, h = 47;
+    blitSurface(game, sx, sy, w, h, game.engine.attackEffectSurface, x, y);
+}
+
+void f1KeyEscape(Game& game) {
+    EngineState& e = game.engine;
+    if (e.playMode >= 4) return;
+    if (e.playMode == 1) {
+        e.playMode = 5;
+        return;
+    }
+    bool fading = true;
+    while (fading) {
+        fading = paletteToLevel(game, e.workPalette, 0, false, 5);
+        screenFlip(game);
+    }
+    e.returnToTitle = kTrue;
+    musicStopAll(game);
+    screenClear(game, 0);
+    screenFlip(game);
+}
+
+void gameExit(Game& game) { throw GameExitRequest{}; }
+
+}  // namespace morvek

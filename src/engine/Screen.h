@@ -1,0 +1,42 @@
+#pragma once
+// Presenting and clearing the picture, the Enter prompt icon, the F1 escape and the exit.
+
+#include <cstdint>
+
+#include "render/Surface8.h"
+
+namespace morvek {
+
+struct Game;
+
+/// Shows (0,0)-(640,480) of backBuffer and lets the window process its events.
+void screenFlip(Game& game);
+/// Fills (0,0)-(640,480) of backBuffer with palette index `colour`.
+void screenClear(Game& game, uint32_t colour);
+/// Fills (left,top)-(right,bottom) of backBuffer, right and bottom exclusive.
+void fillRect(Game& game, int16_t left, int16_t top, int16_t right, int16_t bottom,
+              uint32_t colour);
+/// Lays (0,0)-(640,480) of a full-screen picture onto backBuffer, without colour key.
+void fullScreenBlt(Game& game, const Surface8& surface);
+
+/// Calls of drawPromptIcon in one cycle of its animation.
+inline constexpr int kPromptIconCycle = 36;
+/// The prompt icon's frame for the counter value after the step (0-40).
+constexpr int promptIconFrame(int counter) {
+    if (counter <= 5) return 0;
+    if (counter <= 15) return 3;
+    if (counter <= 25) return 2;
+    if (counter <= 35) return 1;
+    return 0;
+}
+/// One frame of the Enter prompt icon (a 47x47 cell of the common sheet) at (x, y).
+void drawPromptIcon(Game& game, int16_t x, int16_t y);
+
+/// The F1 handler: nothing in the title (playMode 4 and up), the pause request in a
+/// training match, else fade to black, stop the music and abort the match.
+void f1KeyEscape(Game& game);
+
+/// Ends the game: throws GameExitRequest, which main turns into a clean exit.
+[[noreturn]] void gameExit(Game& game);
+
+}  // namespace morvek

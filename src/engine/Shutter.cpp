@@ -1,0 +1,41 @@
+#include "engine/Shutter.h"
+
+#include "engine/Game.h"
+#include "engine/Sound.h"
+
+namespace morvek {
+
+int16_t shutterTransition(Game& game, int16_t phase) {
+    EngineState& e = game.engine;
+    if (phase != 0) e.shutterPhase = phase;
+    int16_t& pos = e.shutterPosition;
+    switch (e.shutterPhase) {
+    case 1:
+        if (pos == kShutterClosed - kShutterStep) soundPlay(game, 52);
+        if (pos < kShutterClosed) pos = static_cast<int16_t>(pos + kShutterStep);
+        break;
+    case 2:
+        if (pos > 0) pos = static_cast<int16_t>(pos - kShutterStep);
+        break;
+    case 3:
+        pos = 0;
+        break;
+    default:
+        break;
+    }
+    if (pos != 0) {
+        // Two panels slide in from each side on three rows; the 200x199 cell is drawn
+        // 160x160.
+        const Rect panel = rectXYWH(601, 1801, 200, 199);
+        const int32_t xs[4] = {pos - 320, pos - 160, 640 - pos, 800 - pos};
+        for (int row = 0; row < 3; ++row)
+            for (int32_t x : xs)
+                blit(e.backBuffer, rectXYWH(x, 160 * row, 160, 160), e.attackEffectSurface, panel,
+                     BlitKeyed);
+    }
+    if (pos == 0) return 0;
+    if (pos == kShutterClosed) return 3;
+    return e.shutterPhase;
+}
+
+}  // namespace morvek

@@ -1,0 +1,78 @@
+#include "engine/Sound.h"
+
+#include "battle/Character.h"
+#include "engine/DataTables.h"
+#include "engine/Game.h"
+#include "platform/Files.h"
+
+namespace morvek {
+
+namespace {
+
+bool soundIndexValid(int16_t index) { return soundIndexInUse(index); }
+
+}  // namespace
+
+void soundLoadAll(Game& game) {
+    const std::string& app = game.engine.appPath;
+    for (int i = kFirstEffect; i <= kLastEffect; ++i)
+        game.platform.loadSound(i, app + std::string(soundFolder(i)) + std::string(soundFileName(i)));
+    for (int i = kFirstVoice; i <= kLastVoice; ++i)
+        game.platform.loadSound(i, app + std::string(soundFolder(i)) + std::string(soundFileName(i)));
+}
+
+void soundPlay(Game& game, int16_t index) {
+    if (!soundIndexValid(index)) return;
+    game.platform.playSound(index, false);
+}
+
+void soundPlayLoop(Game& game, int16_t index) {
+    if (!soundIndexValid(index)) return;
+    game.platform.playSound(index, true);
+}
+
+void soundStop(Game& game, int16_t index) {
+    if (!soundIndexValid(index)) return;
+    game.platform.stopSound(index);
+}
+
+void charaSoundPlay(Game& game, int16_t index, Character& chara) {
+    if (!chara.wavSndFlag) {
+        soundPlay(game, index);
+        chara.wavSndFlag = true;
+    }
+}
+
+std::string musicFilePath(Game& game, const std::string& name) {
+    const std::string relative = std::string(kMusicFolder) + name;
+    if (auto found = resolvePathCaseInsensitive(relative)) return *found;
+    const std::string& app = game.engine.appPath;
+    return (app.empty() ? game.platform.programFolder() : app) + relative;
+}
+
+void musicSegmentLoad(Game& game, int16_t index, const std::string& name) {
+    // Standard MIDI files are told apart by their extension, in any case; every tune of
+    // the table is one, and the platform reads nothing else.
+    game.platform.loadMusic(index, musicFilePath(game, name));
+}
+
+void musicListLoad(Game& game) {
+    for (int i = 0; i < kTuneCount; ++i)
+        musicSegmentLoad(game, static_cast<int16_t>(i), std::string(kTuneFiles[i]));
+}
+
+void musicPlay(Game& game, int16_t index, int32_t volume) {
+    if (index >= kTuneCount) return;
+    CurrentMusic& m = game.engine.currentMusic;
+    if (index >= 0) m.index = index;
+    if (volume >= 0) m.volume = volume;
+    musicStopAll(game);
+    game.platform.setMusicVolume(m.volume);
+    game.platform.playMusic(m.index, kMusicRepeatCount + 1);
+}
+
+void musicStopAll(Game& game) { game.platform.stopMusic(); }
+
+void musicVolumeSet(Game& game, int32_t volume) { game.platform.setMusicVolume(volume); }
+
+}  // namespace morvek

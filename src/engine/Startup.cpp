@@ -1,0 +1,141 @@
+#include "engine/Startup.h"
+
+#include "battle/Roster.h"
+#include "engine/DataTables.h"
+#include "engine/Game.h"
+#include "engine/Keyboard.h"
+#include "engine/Palettes.h"
+#include "engine/Pictures.h"
+#include "engine/Screen.h"
+#include "engine/Sound.h"
+#include "engine/System.h"
+#include "platform/Bitmap.h"
+#include "platform/Files.h"
+#include "screens/Title.h"
+
+namespace morvek {
+
+namespace {
+
+constexpr std::string_view kNowLoading = "NOW LOADING・・・";
+
+void readyFighters(Game& game) {
+    // The fighters' roster data (their sheets' names among it) before anything loads.
+    BattleState& b = game.battle;
+    charaBaseSet(b.player1, b.player1.charaname);
+    charaBaseSet(b.player2, b.player2.charaname);
+}
+
+}  // namespace
+
+std::string loadingPicturePath(Game& game) {
+    // Read before the program folder is known, so from the current folder; a start from
+    // another folder still finds it beside the program.
+    const std::string relative(kLoadingPicture);
+    if (auto found = resolvePathCaseInsensitive(relative)) return *found;
+    const std::string beside = game.platform.programFolder() + relative;
+    if (auto found = resolvePathCaseInsensitive(beside)) return *found;
+    return beside;
+}
+
+void dxInit(Game& game) {
+    soundLoadAll(game);
+    // The first effect sounds once as the devices come up (no rewind: it is fresh).
+    game.platform.playSound(0, false);
+    // The keyboard needs no set-up: reads poll it.
+    musicListLoad(game);
+}
+
+void startUp(Game& game) {
+    EngineState& e = game.engine;
+    BattleState& b = game.battle;
+
+    e.graficalCheck = kFalse;
+    e.editMode = kFalse;
+    game.random.reseed(game.platform.randomSeed());
+
+    const Bitmap loading = loadBitmap(loadingPicturePath(game));
+    game.platform.presentWithColours(loading.pixels, loading.colours);
+
+    b.player1 = Character{};
+    b.player1.charaname = "gouda";
+    b.player2 = Character{};
+    b.player2.charaname = "morvekboy";
+    b.stageState = StateOfStage{};
+    b.stageState.compLevel = 0;
+    b.stageState.MaxRoundTime = 9999;
+    b.player1.cpuLevel = b.stageState.compLevel;
+    b.player2.cpuLevel = b.stageState.compLevel;
+    readyFighters(game);
+
+    e.appPath = game.platform.programFolder();
+    if (e.appPath.empty() || e.appPath.back() != '/') e.appPath += '/';
+
+    dxInit(game);
+
+    // The display: one drawing surface; only its top-left 640x480 is ever shown.
+    e.backBuffer = Surface8(kBackBufferWidth, kBackBufferHeight);
+    backGroundLoad(game);
+    e.attackEffectSurface = loadPicture(game, kCommonSheet);
+
+    winVersionGet(game);
+    if (e.winMajorVersion >= 5) {
+        screenFlip(game);
+        textFontSet(game, 10, RGB(255, 0, 255));
+        drawText(game, 400, 400, kNowLoading);
+        screenFlip(game);
+        charaGraphicLoad(game, e.charaSurface1, b.player1);
+        charaGraphicLoad(game, e.charaSurface2, b.player2);
+        screenClear(game, 0);
+        screenFlip(game);
+    }
+
+    fixedColorSet(e.basePalette, 1);
+    fixedColorSet(e.workPalette, 1);
+    fixedColorSet(e.targetPalette, 2);
+    fixedColorSet(e.blackPalette, 255);
+    fixedColorSet2nd(e.workPalette);
+    fixedColorSet2nd(e.targetPalette);
+    fixedColorSet2nd(e.blackPalette);
+
+    game.platform.createPalette(e.workPalette);
+    paletteSetEntries(game, e.workPalette);
+
+    e.attackEffectSurface = loadPicture(game, kCommonSheet);
+
+    if (e.editMode == kFalse) titleMenuLoop(game);
+
+    if (e.keyCount == 0) e.keyCount = kDefaultKeyCount;
+    if (b.stageState.gameSpeed == 0) b.stageState.gameSpeed = kDefaultGameSpeed;
+}
+
+void titleMenuLoop(Game& game) {
+    EngineState& e = game.engine;
+    BattleState& b = game.battle;
+
+    e.playMode = 4;
+    b.stageState.openingInit(game);
+    b.player1.ReverseCharaFlag = false;
+    b.player2.ReverseCharaFlag = false;
+
+    for (;;) {
+        int16_t choice = openingTitle(game);
+        // OPTION and SCORE RANKING come back to the title.
+        while (choice == titlemenu::Option || choice == titlemenu::ScoreRanking)
+            choice = openingTitle(game);
+        e.playMode = choice;
+        if (e.returnToTitle == kFalse) return;
+    }
+}
+
+void outerLoopTurn(Game& game) {
+    // The match itself joins here; until then a chosen game comes back to the title.
+    titleMenuLoop(game);
+}
+
+void Form_Load(Game& game) {
+    startUp(game);
+    for (;;) outerLoopTurn(game);
+}
+
+}  // namespace morvek

@@ -1,0 +1,53 @@
+#include "engine/System.h"
+
+#include "engine/Game.h"
+
+namespace morvek {
+
+namespace {
+/// Size the surface's font has before the game first sets one.
+constexpr int16_t kDefaultFontSize = 12;
+}  // namespace
+
+void frameStart(Game& game) { game.engine.frameStartTime = game.platform.ticksMs(); }
+
+void frameWait(Game& game, uint32_t ms) {
+    game.platform.waitUntil(game.engine.frameStartTime + ms);
+}
+
+void waitMs(Game& game, uint32_t ms) {
+    const uint64_t t0 = game.platform.ticksMs();
+    game.platform.waitUntil(t0 + ms);
+}
+
+void winVersionGet(Game& game) {
+    game.engine.winMajorVersion = kReportedMajorVersion;
+    game.engine.isNT5 = game.engine.winMajorVersion >= 5.0 ? 1 : 0;
+}
+
+void textFontSet(Game& game, int16_t size, Rgb colour) {
+    EngineState& e = game.engine;
+    e.textFontCreated = true;
+    e.textFontName = std::string(kTextFontName);
+    e.textFontSize = static_cast<int16_t>(size + e.isNT5);
+    e.textColour = colour;
+}
+
+void textFontItalicSet(Game& game, bool italic) {
+    EngineState& e = game.engine;
+    if (!e.textFontCreated) {
+        e.textFontCreated = true;
+        e.textFontSize = kDefaultFontSize;
+    }
+    e.textFontItalic = italic;
+}
+
+void drawText(Game& game, int32_t x, int32_t y, std::string_view text) {
+    EngineState& e = game.engine;
+    // The surface holds the font object itself, so its current style shows at every draw.
+    const int size = e.textFontCreated ? e.textFontSize : kDefaultFontSize;
+    game.platform.setFont(size, e.textFontItalic);
+    game.platform.drawText(e.backBuffer, x, y, text, e.textColour);
+}
+
+}  // namespace morvek

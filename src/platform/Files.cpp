@@ -1,0 +1,195 @@
+// The file store on std::filesystem, with the case-insensitive name lookup the data
+// tables need, and an atomic whole-file write for the ranking file.
+
+#include "platform/Files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "platform/Platform.h"
+
+namespace fs = std::filesystem;
+
+namespace morvek {
+
+namespace {
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](unsigned char ch) {
+            return (ch >= 'A' && ch <= 'Z') ? static_cast<unsigned char>(ch - 'A' + 'a') : ch;
+        };
+        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+bool pathExists(const fs::path& p) {
+    std::error_code ec;
+    return fs::exists(p, ec);
+}
+
+/// `folder / name` if it exists, else the entry of `folder` matching `name` ignoring case.
+std::optional<fs::path> findInFolder(const fs::path& folder, const fs::path& name) {
+    const fs::path exact = folder / name;
+    if (pathExists(exact)) return exact;
+    const std::string wanted = name.string();
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    if (ec) return std::nullopt;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) return std::nullopt;
+        const fs::path entry = it->path().filename();
+        if (equalsIgnoringCase(entry.string(), wanted)) return folder / entry;
+    }
+    return std::nullopt;
+}
+
+std::string errnoText() { return std::strerror(errno); }
+
+void writeAll(int fd, const std::string& contents, const std::string& path) {
+    const char* p = contents.data();
+    size_t left = contents.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw PlatformError("cannot write file " + path + ": " + errnoText());
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> resolvePathCaseInsensitive(const std::string& path) {
+    if (path.empty()) return std::nullopt;
+    if (pathExists(path)) return path;
+
+    // Walk the components, matching each exactly or else ignoring case.
+    const fs::path p(path);
+    fs::path current = p.root_path();
+    for (const fs::path& part : p.relative_path()) {
+        if (part.empty()) continue;  // a trailing '/'
+        if (part == "." || part == "..") {
+            current /= part;
+            continue;
+        }
+        auto found = findInFolder(current, part);
+        if (!found) return std::nullopt;
+        current = *found;
+    }
+    return current.string();
+}
+
+FileStore::FileStore(std::string root) : root_(std::move(root)) {}
+
+std::string FileStore::pathOf(const std::string& name) const {
+    std::string joined;
+    if (root_.empty())
+        joined = name;
+    else if (root_.back() == '/')
+        joined = root_ + name;
+    else
+        joined = root_ + "/" + name;
+
+    if (auto found = resolvePathCaseInsensitive(joined)) return *found;
+    // A file not there yet: still find its folder under another case.
+    const fs::path p(joined);
+    if (p.has_parent_path()) {
+        if (auto folder = resolvePathCaseInsensitive(p.parent_path().string()))
+            return (fs::path(*folder) / p.filename()).string();
+    }
+    return joined;
+}
+
+bool FileStore::exists(const std::string& name) const {
+    std::error_code ec;
+    return fs::is_regular_file(pathOf(name), ec);
+}
+
+std::string FileStore::read(const std::string& name) const {
+    const std::string path = pathOf(name);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw PlatformError("cannot read file " + path);
+    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw PlatformError("cannot read file " + path);
+    return contents;
+}
+
+std::string FileStore::readFrom(const std::string& name, size_t skip) const {
+    std::string contents = read(name);
+    if (skip >= contents.size()) return {};
+    return contents.substr(skip);
+}
+
+void FileStore::write(const std::string& name, const std::string& contents) const {
+    const std::string path = pathOf(name);
+    // The temporary lives in the same folder so the rename cannot cross file systems.
+    std::string tempName = path + ".XXXXXX";
+    const int fd = ::mkstemp(tempName.data());
+    if (fd < 0) throw PlatformError("cannot write file " + path + ": " + errnoText());
+    try {
+        // mkstemp makes the file private; a data file is readable by everyone.
+        if (::fchmod(fd, 0644) != 0)
+            throw PlatformError("cannot write file " + path + ": " + errnoText());
+        writeAll(fd, contents, path);
+        if (::fsync(fd) != 0)
+            throw PlatformError("cannot write file " + path + ": " + errnoText());
+    } catch (...) {
+        ::close(fd);
+        ::unlink(tempName.c_str());
+        throw;
+    }
+    if (::close(fd) != 0) {
+        ::unlink(tempName.c_str());
+        throw PlatformError("cannot write file " + path + ": " + errnoText());
+    }
+    if (::rename(tempName.c_str(), path.c_str()) != 0) {
+        const std::string why = errnoText();
+        ::unlink(tempName.c_str());
+        throw PlatformError("cannot write file " + path + ": " + why);
+    }
+    // Make the rename itself durable.
+    const fs::path folder = fs::path(path).parent_path();
+    const int dirFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
+void FileStore::append(const std::string& name, const std::string& contents) const {
+    const std::string path = pathOf(name);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0666);
+    if (fd < 0) throw PlatformError("cannot write file " + path + ": " + errnoText());
+    try {
+        writeAll(fd, contents, path);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    if (::close(fd) != 0) throw PlatformError("cannot write file " + path + ": " + errnoText());
+}
+
+void FileStore::create(const std::string& name) const { write(name, std::string()); }
+
+void FileStore::remove(const std::string& name) const {
+    const std::string path = pathOf(name);
+    std::error_code ec;
+    fs::remove(path, ec);  // a missing file is no error: it returns false without one
+    if (ec) throw PlatformError("cannot delete file " + path + ": " + ec.message());
+}
+
+}  // namespace morvek

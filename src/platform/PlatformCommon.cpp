@@ -1,0 +1,64 @@
+// Platform helpers shared by both platforms: the colours shown before the game has a
+// palette, nearest-colour lookup for text, and the music volume curve.
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Platform.h"
+
+namespace morvek {
+
+Palette defaultSystemPalette() {
+    // The twenty static colours a 256-colour desktop reserves: ten at each end, the rest
+    // free (black). The start-up text must be visible in these before our palette exists.
+    Palette p{};
+    p[0] = {0, 0, 0};
+    p[1] = {128, 0, 0};
+    p[2] = {0, 128, 0};
+    p[3] = {128, 128, 0};
+    p[4] = {0, 0, 128};
+    p[5] = {128, 0, 128};
+    p[6] = {0, 128, 128};
+    p[7] = {192, 192, 192};
+    p[8] = {192, 220, 192};
+    p[9] = {166, 202, 240};
+    p[246] = {255, 251, 240};
+    p[247] = {160, 160, 164};
+    p[248] = {128, 128, 128};
+    p[249] = {255, 0, 0};
+    p[250] = {0, 255, 0};
+    p[251] = {255, 255, 0};
+    p[252] = {0, 0, 255};
+    p[253] = {255, 0, 255};
+    p[254] = {0, 255, 255};
+    p[255] = {255, 255, 255};
+    return p;
+}
+
+uint8_t nearestPaletteIndex(const Palette& p, Rgb c) {
+    int best = 0;
+    int bestDistance = 4 * 256 * 256;  // above any real distance
+    for (int i = 0; i < 256; ++i) {
+        const int dr = int(p[i].r) - int(c.r);
+        const int dg = int(p[i].g) - int(c.g);
+        const int db = int(p[i].b) - int(c.b);
+        const int d = dr * dr + dg * dg + db * db;
+        if (d < bestDistance) {  // strict: the lowest index keeps a tie
+            bestDistance = d;
+            best = i;
+            if (d == 0) break;
+        }
+    }
+    return static_cast<uint8_t>(best);
+}
+
+int musicVolumeToMixer(int32_t volume) {
+    // The game passes hundredths of a decibel with 1000 as full level, so its volume is
+    // (v - 1000) / 100 dB against full; as an amplitude that is 10^(dB / 20) of the
+    // mixer's full level of 128.
+    const double db = (static_cast<double>(volume) - 1000.0) / 100.0;
+    const double level = std::round(128.0 * std::pow(10.0, db / 20.0));
+    return static_cast<int>(std::clamp(level, 0.0, 128.0));
+}
+
+}  // namespace morvek

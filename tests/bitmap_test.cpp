@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+
+using namespace morvek;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class BitmapFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("morvek_bitmap_test_" + std::to_string(::testing::UnitTest::GetInstance()
+                                                           ->random_seed()) +
+                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string save(const std::string& name, const Bytes& bytes) const {
+        std::ofstream out(path(name), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        return path(name);
+    }
+    static Bytes load(const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+
+    fs::path dir_;
+};
+
+void put16(Bytes& b, uint32_t v) {
+    b.push_back(static_cast<uint8_t>(v));
+    b.push_back(static_cast<uint8_t>(v >> 8));
+}
+void put32(Bytes& b, uint32_t v) {
+    put16(b, v & 0xFFFF);
+    put16(b, v >> 16);
+}
+uint32_t be32(const Bytes& b, size_t at) {
+    return (uint32_t{b[at]} << 24) | (uint32_t{b[at + 1]} << 16) | (uint32_t{b[at + 2]} << 8) |
+           b[at + 3];
+}
+
+/// A BMP built by hand: headers of `infoSize` bytes, `colours` table entries
+/// (entry i = (i, 2i, 3i)), then `pixelData` as given.
+Bytes handBuilt(int32_t width, int32_t height, uint16_t bits, uint32_t compression,
+                uint32_t colours, const Bytes& pixelData, uint32_t infoSize = 40) {
+    const uint32_t table = (colours == 0 ? 256 : colours) * 4;
+    const uint32_t off = 14 + infoSize + table;
+    Bytes b = {'B', 'M'};
+    put32(b, off + static_cast<uint32_t>(pixelData.size()));
+    put32(b, 0);
+    put32(b, off);
+    put32(b, infoSize);
+    put32(b, static_cast<uint32_t>(width));
+    put32(b, static_cast<uint32_t>(height));
+    put16(b, 1);
+    put16(b, bits);
+    put32(b, compression);
+    put32(b, static_cast<uint32_t>(pixelData.size()));
+    put32(b, 2835);
+    put32(b, 2835);
+    put32(b, colours);
+    put32(b, 0);
+    b.resize(14 + infoSize, 0);  // later header versions: the extra fields left zero
+    for (uint32_t i = 0; i < table / 4; ++i) {
+        b.push_back(static_cast<uint8_t>(3 * i));  // blue
+        b.push_back(static_cast<uint8_t>(2 * i));  // green
+        b.push_back(static_cast<uint8_t>(i));      // red
+        b.push_back(0);
+    }
+    b.insert(b.end(), pixelData.begin(), pixelData.end());
+    return b;
+}
+
+void expectErrorNaming(const std::string& p, const std::string& what) {
+    try {
+        loadBitmap(p);
+        ADD_FAILURE() << what << ": no error";
+    } catch (const PlatformError& e) {
+        EXPECT_NE(std::string(e.what()).find(p), std::string::npos) << what << ": " << e.what();
+    }
+}
+
+}  // namespace
+
+TEST_F(BitmapFiles, WrittenBitmapReadsBackWithItsColours) {
+    Surface8 pic(13, 7);  // odd width: rows are padded to 4 bytes
+    for (int32_t y = 0; y < 7; ++y)
+        for (int32_t x = 0; x < 13; ++x) pic.set(x, y, static_cast<uint8_t>(x * 19 + y * 3));
+    Palette pal{};
+    for (int i = 0; i < 256; ++i)
+        pal[i] = Rgb{static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), 77};
+    writeBitmap(path("pic.bmp"), pic, pal);
+
+    const Bytes raw = load(path("pic.bmp"));
+    ASSERT_EQ(raw.size(), 14u + 40 + 1024 + 16 * 7);
+    EXPECT_EQ(raw[14 + 40 + 1024], pic.at(0, 6));  // stored bottom-up
+
+    const Bitmap back = loadBitmap(path("pic.bmp"));
+    ASSERT_EQ(back.pixels.width(), 13);
+    ASSERT_EQ(back.pixels.height(), 7);
+    for (int32_t y = 0; y < 7; ++y)
+        for (int32_t x = 0; x < 13; ++x) EXPECT_EQ(back.pixels.at(x, y), pic.at(x, y));
+    EXPECT_EQ(back.colours, pal);
+
+    // The data tables spell names in any case.
+    EXPECT_EQ(loadBitmap(path("PIC.BMP")).pixels.at(12, 6), pic.at(12, 6));
+}
+
+TEST_F(BitmapFiles, RowOrderAndShortColourTable) {
+    // 3x2, two colours listed; stored rows padded to 4 bytes.
+    const Bytes rows = {1, 2, 3, 0, 4, 5, 6, 0};
+    const Bitmap up = loadBitmap(save("up.bmp", handBuilt(3, 2, 8, 0, 2, rows)));
+    EXPECT_EQ(up.pixels.at(0, 1), 1);  // first stored row is the bottom one
+    EXPECT_EQ(up.pixels.at(2, 0), 6);
+    EXPECT_EQ(up.colours[1], (Rgb{1, 2, 3}));
+    EXPECT_EQ(up.colours[2], (Rgb{0, 0, 0}));  // not in the file: black
+
+    const Bitmap down = loadBitmap(save("down.bmp", handBuilt(3, -2, 8, 0, 2, rows, 124)));
+    EXPECT_EQ(down.pixels.at(0, 0), 1);  // negative height: top-down
+    EXPECT_EQ(down.pixels.at(2, 1), 6);
+}
+
+TEST_F(BitmapFiles, Rle8RunsAbsoluteRunsDeltaAndEscapes) {
+    const Bytes rle = {
+        3, 5,              // bottom line: three 5s
+        0, 3, 7, 8, 9, 0,  // absolute run of 3, padded to 16 bits
+        0, 0,              // end of line
+        0, 2, 2, 1,        // delta: 2 right, 1 line on (the middle line stays 0)
+        2, 4,              // two 4s on the top line from x 2
+        0, 1,              // end of bitmap
+        9, 9,              // after the end: ignored
+    };
+    const Bitmap b = loadBitmap(save("rle.bmp", handBuilt(6, 3, 8, 1, 0, rle, 108)));
+    const uint8_t want[3][6] = {{0, 0, 4, 4, 0, 0}, {0, 0, 0, 0, 0, 0}, {5, 5, 5, 7, 8, 9}};
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(b.pixels.at(x, y), want[y][x]) << x << "," << y;
+    EXPECT_EQ(b.colours[255], (Rgb{255, 254, 253}));  // biClrUsed 0: 256 entries
+
+    // Damaged runs (past the right edge, deltas past the top) are dropped, not written.
+    const Bytes wild = {200, 1, 0, 2, 255, 255, 0, 2, 0, 200, 50, 3, 0, 1};
+    const Bitmap w = loadBitmap(save("wild.bmp", handBuilt(4, 2, 8, 1, 0, wild)));
+    EXPECT_EQ(w.pixels.at(3, 1), 1);
+    EXPECT_EQ(w.pixels.at(0, 0), 0);
+}
+
+TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
+    expectErrorNaming(path("missing.cha"), "missing file");
+    expectErrorNaming(save("deep.bmp", handBuilt(2, 2, 24, 0, 0, Bytes(16, 0))), "24-bit");
+    expectErrorNaming(save("four.bmp", handBuilt(2, 2, 4, 0, 16, Bytes(8, 0))), "4-bit");
+    expectErrorNaming(save("rle4.bmp", handBuilt(2, 2, 8, 2, 0, Bytes(8, 0))), "compression 2");
+    expectErrorNaming(save("core.bmp", handBuilt(2, 2, 8, 0, 0, Bytes(8, 0), 12)), "core");
+    expectErrorNaming(save("text.bmp", Bytes{'h', 'e', 'l', 'l', 'o'}), "not a bitmap");
+    expectErrorNaming(save("noend.bmp", handBuilt(4, 2, 8, 1, 0, Bytes{4, 1, 0, 0})),
+                      "RLE8 without end of bitmap");
+
+    // Cut a valid file at every length: each must be refused, never read past its end.
+    Surface8 pic(5, 3);
+    pic.fill(9);
+    writeBitmap(path("whole.bmp"), pic, Palette{});
+    const Bytes whole = load(path("whole.bmp"));
+    for (size_t n = 0; n < whole.size(); n += (n < 80 ? 1 : 7)) {
+        const std::string p = save("cut.bmp", Bytes(whole.begin(), whole.begin() + n));
+        expectErrorNaming(p, "cut at " + std::to_string(n));
+    }
+}
+
+TEST_F(BitmapFiles, PngHasSignatureSizeAndPixels) {
+    Surface8 big(700, 500);  // larger than the screen: only the visible 640x480
+    big.set(1, 0, 3);
+    Palette pal{};
+    pal[3] = Rgb{10, 20, 30};
+    writePng(path("shot.png"), big, pal);
+    const Bytes png = load(path("shot.png"));
+    const Bytes sig = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    ASSERT_GT(png.size(), 33u);
+    EXPECT_TRUE(std::equal(sig.begin(), sig.end(), png.begin()));
+    EXPECT_EQ(be32(png, 8), 13u);  // IHDR length
+    EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
+    EXPECT_EQ(be32(png, 16), 640u);
+    EXPECT_EQ(be32(png, 20), 480u);
+    EXPECT_EQ(png[24], 8);  // 8 bits per channel
+    EXPECT_EQ(png[25], 2);  // RGB
+    // The first stored block starts the image data: zlib header, block header, then
+    // filter byte 0 and the first two pixels.
+    const size_t idat = 8 + 25;
+    EXPECT_EQ(std::string(png.begin() + idat + 4, png.begin() + idat + 8), "IDAT");
+    const size_t data = idat + 8 + 2 + 5;
+    EXPECT_EQ(png[data], 0);
+    EXPECT_EQ(png[data + 4], 10);
+    EXPECT_EQ(png[data + 5], 20);
+    EXPECT_EQ(png[data + 6], 30);
+    EXPECT_EQ(std::string(png.end() - 8, png.end() - 4), "IEND");
+
+    writePng(path("small.png"), Surface8(100, 50), pal);
+    const Bytes small = load(path("small.png"));
+    EXPECT_EQ(be32(small, 16), 100u);
+    EXPECT_EQ(be32(small, 20), 50u);
+}
