@@ -52,6 +52,7 @@ protected:
 
     /// A fresh, idle fighter standing on the ground line at posX, facing `facing`.
     static void standUp(Character& c, double posX, int16_t facing, bool human) {
+        c = Character{};
         c.PrimalPlayer = human;
         c.Width = kWidth;
         c.Height = kHeight;

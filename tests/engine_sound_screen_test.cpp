@@ -38,13 +38,11 @@ TEST(EngineTables, SoundAndTuneNamesByIndex) {
     // Indexes that share a file.
     for (auto [a, b] : {std::pair{2, 4}, {3, 26}, {21, 31}, {103, 114}, {131, 139}, {141, 145}})
         EXPECT_EQ(soundFileName(a), soundFileName(b));
-    EXPECT_EQ(kTuneFiles[0], "titlesound.mid");
-    EXPECT_EQ(kTuneFiles[11], "BURI.mid");
-    EXPECT_EQ(kTuneFiles[17], "betaboy.mid");
-    EXPECT_EQ(backgroundFileIndex(1), 1);
-    EXPECT_EQ(backgroundFileIndex(3), 3);
-    EXPECT_EQ(backgroundFileIndex(4), 0);
-    EXPECT_EQ(backgroundFileIndex(10), 0);
+    // Draws 1-3 pick exback02-04, 4-10 exback01.
+    EXPECT_EQ(kBackgroundFiles[size_t(backgroundFileIndex(1))], "grafics/exback02.cha");
+    EXPECT_EQ(kBackgroundFiles[size_t(backgroundFileIndex(3))], "grafics/exback04.cha");
+    EXPECT_EQ(kBackgroundFiles[size_t(backgroundFileIndex(4))], "grafics/exback01.cha");
+    EXPECT_EQ(kBackgroundFiles[size_t(backgroundFileIndex(10))], "grafics/exback01.cha");
 }
 
 TEST_F(EngineSound, SoundPlayRestartsItsIndexAndIgnoresIndexesWithoutASound) {

@@ -33,5 +33,18 @@ std::string charaDispNameFromNumber(int16_t n);
 // ---- servants ---------------------------------------------------------------------
 /// Draws the effect sprites of master's servants.
 void servantAttackEffectDraw(Game& game, Character& master);
+/// Draws the side's servants.
+void servantDrawAll(Game& game, Character& master);
+/// Records the master in the trail and moves the servants.
+void servantTrailStep(Game& game, Character& master);
+/// Runs each servant's attack frame against the opponent.
+void servantAttackAll(Game& game, Character& master, Character& opponent);
+
+// ---- hooks of the overlay ---------------------------------------------------------
+class StateOfStage;
+/// G O D's speech over the match (against fighter 7 only).
+void godSpeechDraw(Game& game, StateOfStage& stage, Character& p1, Character& p2);
+/// The training pause menu (playMode 5).
+void trainingPauseMenu(Game& game);
 
 }  // namespace morvek

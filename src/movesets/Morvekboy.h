@@ -26,11 +26,6 @@ public:
     void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
     void CPUSpacorn(Game& game, Character& cpu, Character& opponent) override;       // 13
     void SpacornMode(Game& game, Character& chara) override;                         // 14
-
-private:
-    // The computer procedures' own distances to the opponent.
-    int16_t distX_ = 0;
-    int16_t distY_ = 0;
 };
 
 }  // namespace morvek

@@ -6,14 +6,6 @@
 
 namespace morvek {
 
-void Morvekboy::AnimAction(Game&, Character&, Character&) {}
-void Morvekboy::AttackSelect(Game&, Character&, int16_t) {}
-void Morvekboy::MoveSelect(Game&, Character&, int16_t) {}
-void Morvekboy::TPCFollow(Game&, Character&) {}
-void Morvekboy::TPCSecond(Game&, Character&) {}
-void Morvekboy::FlyArtsAnimPat(Game&, Character&, Rect&, flyArts&) {}
-void Morvekboy::FlyArtsLaunch(Game&, Character&, int16_t) {}
-void Morvekboy::FAMorfizm(Game&, Character&, flyArts&) {}
 void Morvekboy::CPUThink(Game&, Character&, Character&) {}
 void Morvekboy::CPUTPC(Game&, Character&, Character&) {}
 void Morvekboy::CPUSpacorn(Game&, Character&, Character&) {}

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "data/draw.h"
-#include "data/palette.h"
+#include "draw.h"
+#include "palette.h"
 
 namespace morvek::data {
 
@@ -17,15 +17,16 @@ enum class Hair { Bald, Spiky, Topknot, Mohawk, Helmet, Long, Skull };
 
 struct Build {
     double height = 120;        ///< standing height in pixels, head top to sole
-    double headR = 0.085;       ///< all lengths below are fractions of height
+    double headR = 0.095;       ///< all lengths below are fractions of height
     double torso = 0.29;
-    double chest = 0.085;       ///< chest half-thickness
-    double waist = 0.065;
-    double upperArm = 0.17, foreArm = 0.16, armR = 0.033, handR = 0.042;
-    double thigh = 0.23, shin = 0.23, legR = 0.045, footLen = 0.09;
+    double chest = 0.105;       ///< chest half-thickness
+    double waist = 0.08;
+    double upperArm = 0.17, foreArm = 0.16, armR = 0.042, handR = 0.052;
+    double thigh = 0.23, shin = 0.22, legR = 0.056, footLen = 0.1;
     uint8_t skin = kSkin, hair = kBlack2, top = kRed, sleeve = kSkin, glove = kWhite,
             pants = kBlue, pantsBack = kBlue, shoes = kGrey, belt = kYellow, band = 0,
-            armBack = 0;        ///< colour of the back arm's skin/sleeve (0 = same as front)
+            armBack = 0,        ///< colour of the back arm's skin/sleeve (0 = same as front)
+            forearm = 0;        ///< colour of the forearms (0 = skin)
     Hair hairStyle = Hair::Spiky;
     bool sword = false;
     bool beard = false;
@@ -105,7 +106,8 @@ inline void drawFigure(Surface8& s, const Build& b, const Pose& p, double centre
     };
     auto col = [](bool edge, uint8_t c) { return edge ? kBlack : c; };
     const uint8_t armBackCol = b.armBack ? b.armBack : b.sleeve;
-    const uint8_t foreBack = b.armBack ? b.armBack : b.skin;
+    const uint8_t foreCol = b.forearm ? b.forearm : b.skin;
+    const uint8_t foreBack = b.armBack ? b.armBack : foreCol;
 
     // cape behind everything
     if (b.cape) {
@@ -164,7 +166,15 @@ inline void drawFigure(Surface8& s, const Build& b, const Pose& p, double centre
         fillCircle(s, hc, hr + w, col(ed, b.hairStyle == Hair::Skull ? kWhite : b.skin));
     });
     // hair / helmet
-    auto hairBlob = [&](Pt c, double r) { fillCircle(s, c, r, b.hair); };
+    // hair covers the head above the hairline and behind the ear line
+    auto hairCap = [&](double hairline, double backline) {
+        scanBox(s, hc.x - hr - 1, hc.y - hr - 1, hc.x + hr + 1, hc.y + hr + 1, [&](int x, int y) {
+            const Pt d = Pt{x + 0.5, y + 0.5} - hc;
+            if (d.x * d.x + d.y * d.y > hr * hr) return;
+            const double u = d.x * up.x + d.y * up.y, f = d.x * fw.x + d.y * fw.y;
+            if (u > hairline * hr || f < backline * hr) s.set(x, y, b.hair);
+        });
+    };
     switch (b.hairStyle) {
     case Hair::Bald: break;
     case Hair::Spiky:
@@ -178,10 +188,10 @@ inline void drawFigure(Surface8& s, const Build& b, const Pose& p, double centre
             const Pt tip = base + up * (hr * 0.75) + fw * (-hr * 0.35 + i * hr * 0.12);
             capsule(s, base, tip, hr * 0.34, 0.6, b.hair);
         }
-        hairBlob(hc + up * (hr * 0.35) + fw * (-hr * 0.2), hr * 0.78);
+        hairCap(0.3, -0.45);
         break;
     case Hair::Topknot:
-        fillCircle(s, hc + up * (hr * 0.35) + fw * (-hr * 0.15), hr * 0.8, b.hair);
+        hairCap(0.35, -0.4);
         fillCircle(s, hc + up * (hr * 1.05) + fw * (-hr * 0.45), hr * 0.32 + e, kBlack);
         fillCircle(s, hc + up * (hr * 1.05) + fw * (-hr * 0.45), hr * 0.32, b.hair);
         break;
@@ -192,11 +202,13 @@ inline void drawFigure(Surface8& s, const Build& b, const Pose& p, double centre
                 hr * 0.32, hr * 0.22, b.hair);
         break;
     case Hair::Helmet:
-        fillCircle(s, hc + up * (hr * 0.12), hr * 1.02, b.hair);
+        hairCap(-0.3, -0.2);
         if (b.visor) capsule(s, hc + fw * (hr * 0.1), hc + fw * (hr * 0.85), hr * 0.28, hr * 0.24, b.visor);
         break;
     case Hair::Long:
-        capsule(s, hc + up * (hr * 0.4), hc + up * (-hr * 1.4) + fw * (-hr * 0.9), hr * 0.85, hr * 0.5, b.hair);
+        capsule(s, hc + up * (hr * 0.2) + fw * (-hr * 0.5), hc + up * (-hr * 1.6) + fw * (-hr * 1.0), hr * 0.55 + e, hr * 0.35 + e, kBlack);
+        capsule(s, hc + up * (hr * 0.2) + fw * (-hr * 0.5), hc + up * (-hr * 1.6) + fw * (-hr * 1.0), hr * 0.55, hr * 0.35, b.hair);
+        hairCap(0.32, -0.35);
         break;
     case Hair::Skull:
         fillCircle(s, hc + fw * (hr * 0.3), hr * 0.22, kBlack);
@@ -226,7 +238,7 @@ inline void drawFigure(Surface8& s, const Build& b, const Pose& p, double centre
     // front arm
     two([&](double w, bool ed) {
         capsule(s, T(j.shoulder), T(j.elbowF), rArm * 1.1 + w, rArm + w, col(ed, b.sleeve));
-        capsule(s, T(j.elbowF), T(j.handF), rArm + w, rArm * 0.9 + w, col(ed, b.skin));
+        capsule(s, T(j.elbowF), T(j.handF), rArm + w, rArm * 0.9 + w, col(ed, foreCol));
         if (p.openF) fillEllipse(s, T(j.handF), rHand * 0.7 + w, rHand * 1.2 + w, col(ed, b.glove),
                                  std::atan2(j.handF.y - j.elbowF.y, j.handF.x - j.elbowF.x) * 180 / M_PI + 90);
         else fillCircle(s, T(j.handF), rHand * 1.05 + w, col(ed, b.glove));

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/draw.h"
+#include "draw.h"
 
 namespace morvek::data {
 

@@ -1,0 +1,99 @@
+#pragma once
+// The pieces of MORVEKBOY's moves that BETABOY, its hidden variant, shares: the per-pattern
+// action script and its attack table, the attack and movement selects by keyboard
+// position, the typing-combo steps, and the projectile launch, behaviour and animation
+// with the few numbers in which the two fighters' shots differ.
+//
+// BETABOY's procedures handle their own differing patterns, keys and combo openers first
+// and hand everything else to these.
+
+#include <cstdint>
+
+namespace morvek {
+
+struct Game;
+class Character;
+class MoveSet;
+struct flyArts;
+struct Rect;
+
+namespace morvekboy_moves {
+
+// ---- action script ---------------------------------------------------------------------
+
+/// One attack frame: the setAttackFrame values, then the setAttackPower values.
+struct AttackRow {
+    int16_t pattern;
+    // setAttackFrame
+    int16_t type, hitSound, boxX, boxY, boxW, boxH, effect, vectorX, vectorY;
+    int16_t controlX, controlY, zoomX, zoomY, lenge, gardable;
+    // setAttackPower
+    int16_t pow1, pow2, pow3;
+    bool ex;
+    int16_t stun, spacorn;
+    bool spHit;
+};
+
+/// MORVEKBOY's attack frame of a pattern, or nullptr when the pattern opens none (the dive
+/// kick 282 computes its own).
+const AttackRow* attackRow(int16_t pattern);
+/// Opens (or refreshes) the attack frame and its power, frame first.
+void openAttack(Game& game, Character& chara, const AttackRow& row);
+
+/// posX moves by dirStand x (a x sPeedEffect + b): the super-art mode lengthens a step by a.
+void forward(Character& chara, int16_t a, int16_t b);
+void backward(Character& chara, int16_t a, int16_t b);
+/// Closes the typing combo if one is open.
+void closeCombo(Game& game, Character& chara);
+/// A hit or guarded attack lets the next move be typed before the pattern ends.
+void openOnHit(Character& chara);
+/// Without the typing frame the fighter may not act.
+void lockIfIdle(Character& chara);
+
+/// The dive kick: falls faster every frame; the attack and its first power part grow with
+/// the fall speed (at most 80).
+void diveKick(Game& game, Character& chara);
+/// Launched by a hit: switches to the fall when going down and offers a recovery combo.
+void airHitReaction(Game& game, Character& chara);
+/// The super art's follow-up: a typing phase of `timer` frames with all eight words shown.
+void superArtWordSet(Game& game, Character& chara, int16_t timer);
+
+/// MORVEKBOY's entry for the current pattern; projectiles are launched through
+/// `self.FlyArtsLaunch`. Returns false when the pattern has no entry.
+bool actionEntry(MoveSet& self, Game& game, Character& chara, Character& opponent);
+
+// ---- selects and typing-combo steps ----------------------------------------------------
+
+/// Where a target key lies for the fighter: row 0 number, 1 top, 2 home, 3 bottom, and the
+/// column 1-10 as seen by a fighter facing right (mirrored for any other facing).
+struct KeyPlace {
+    int16_t row;
+    int16_t column;
+};
+/// False for a key outside 1-40.
+bool keyPlace(const Character& chara, int16_t key, KeyPlace& place);
+
+void attackSelect(Game& game, Character& chara, int16_t key);
+void moveSelect(Game& game, Character& chara, int16_t key);
+/// The step of TPCNumber and inputKeyNum after enableAction is cleared.
+void tpcFollow(Game& game, Character& chara);
+void tpcSecond(Game& game, Character& chara);
+
+// ---- projectiles -----------------------------------------------------------------------
+
+/// The numbers in which the two fighters' shots differ.
+struct ShotTuning {
+    int16_t shotAhead;   ///< kind 1 starts this far ahead of the body centre
+    int16_t shotSpeed;   ///< kind 1 (and a re-armed kind 6) moves this far per frame
+    int16_t loopHold;    ///< extra frames each picture of the shot loop is held
+    bool burstShot;      ///< kind 6 exists: re-arms once as a kind-1 shot
+};
+inline constexpr ShotTuning kMorvekboyShots{40, 10, 2, true};
+
+void launch(Game& game, Character& owner, int16_t kind, const ShotTuning& tuning);
+void shotBehaviour(Character& owner, flyArts& fa, const ShotTuning& tuning);
+void shotFrame(Game& game, Character& owner, Rect& srcRect, flyArts& fa,
+               const ShotTuning& tuning);
+
+}  // namespace morvekboy_moves
+}  // namespace morvek

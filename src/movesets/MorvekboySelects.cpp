@@ -1,0 +1,249 @@
+// MORVEKBOY's attack and movement selects (a target key's place on the keyboard, seen
+// from the fighter's facing, picks the move) and its typing-combo steps.
+
+#include "battle/Character.h"
+#include "battle/Damage.h"
+#include "battle/ExArts.h"
+#include "battle/Mechanics.h"
+#include "engine/Basic.h"
+#include "engine/Game.h"
+#include "engine/Sound.h"
+#include "movesets/Morvekboy.h"
+#include "movesets/MorvekboyMoves.h"
+
+namespace morvek {
+namespace morvekboy_moves {
+
+namespace {
+
+enum KeyRow : int16_t { numberRow = 0, topRow = 1, homeRow = 2, bottomRow = 3 };
+
+/// The guard keys' column: they select no attack, and no movement on the home row.
+constexpr int16_t kGuardColumn = 3;
+
+void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
+void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
+
+void startWithCounter(Game& game, Character& chara, int16_t pattern, int16_t counter) {
+    animChange(game, pattern, chara);
+    chara.counTer = counter;
+}
+
+/// The bottom row and the home-row "F" test the air: the dive kick with its slide there.
+void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide) {
+    if (!chara.floatorStand) {
+        animChange(game, ground, chara);
+    } else {
+        animChange(game, 280, chara);
+        slide(chara, diveSlide);
+    }
+}
+
+// Slides of the number-row rising art and of the top-row spin, by column 1-10.
+constexpr int16_t kRisingSlide[11] = {0, -4, -2, 0, 4, 5, 6, 7, 8, 9, 10};
+// Jump slides of the number and top rows by column.
+constexpr int16_t kJumpSlide[11] = {0, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7};
+// The low runs of the bottom row: pattern and length by column.
+constexpr int16_t kLowRunPattern[11] = {0, 125, 125, 120, 120, 120, 120, 120, 120, 120, 120};
+constexpr int16_t kLowRunCount[11] = {0, 5, 4, 5, 4, 5, 6, 7, 8, 9, 10};
+
+}  // namespace
+
+bool keyPlace(const Character& chara, int16_t key, KeyPlace& place) {
+    if (key < 1 || key > 40) return false;
+    place.row = static_cast<int16_t>((key - 1) / 10);
+    place.column = static_cast<int16_t>((key - 1) % 10 + 1);
+    if (chara.dirStand != 1) place.column = static_cast<int16_t>(11 - place.column);
+    return true;
+}
+
+void attackSelect(Game& game, Character& c, int16_t key) {
+    KeyPlace at{};
+    if (!keyPlace(c, key, at)) return;
+    const int16_t col = at.column;
+
+    switch (at.row) {
+        case numberRow:  // ドラゴンブロウ, drifting by column
+            animChange(game, 260, c);
+            slide(c, kRisingSlide[col]);
+            return;
+
+        case topRow:
+            if (col == 3) {
+                animChange(game, 380, c);  // special guard stance
+            } else if (col == 4) {
+                animChange(game, 200, c);
+            } else if (col == 5) {
+                animChange(game, 530, c);
+            } else {  // 竜巻, rising and drifting by column
+                animChange(game, 770, c);
+                c.upVector = c.upVector + 8;
+                slide(c, kRisingSlide[col]);
+            }
+            return;
+
+        case homeRow:
+            switch (col) {
+                case 1:
+                    turnAround(c);
+                    animChange(game, 780, c);
+                    break;
+                case 2: animChange(game, 590, c); break;
+                case kGuardColumn: break;
+                case 4: animChange(game, c.floatorStand ? 790 : 240, c); break;
+                case 5: animChange(game, 20, c); break;
+                case 6: animChange(game, 210, c); break;
+                case 7: startWithCounter(game, c, 650, 2); break;
+                case 8: startWithCounter(game, c, 650, 5); break;
+                case 9: startWithCounter(game, c, 650, 7); break;
+                case 10: exArtsSelect(game, c, 570, 580); break;
+                default: break;
+            }
+            return;
+
+        case bottomRow:
+            switch (col) {
+                case 1:
+                    turnAround(c);
+                    groundOrDive(game, c, 250, 2);
+                    break;
+                case 2:
+                    turnAround(c);
+                    groundOrDive(game, c, 270, 1);
+                    break;
+                case kGuardColumn: break;
+                case 4: groundOrDive(game, c, 270, 1); break;
+                case 5: groundOrDive(game, c, 250, 2); break;
+                case 6: case 7: case 8: case 9:
+                    // スライディングキック, longer the further out the key
+                    if (!c.floatorStand) startWithCounter(game, c, 220, cint16(col - 5));
+                    else groundOrDive(game, c, 220, cint16(col - 3));
+                    break;
+                case 10: groundOrDive(game, c, 720, 7); break;
+                default: break;
+            }
+            return;
+
+        default:
+            return;
+    }
+}
+
+void moveSelect(Game& game, Character& c, int16_t key) {
+    KeyPlace at{};
+    if (!keyPlace(c, key, at)) return;
+    const int16_t col = at.column;
+
+    switch (at.row) {
+        case numberRow:
+        case topRow:
+            animChange(game, 130, c);
+            // Without a jump left the pose changes but the fighter does not rise.
+            if (c.airialJumpCount > 0) {
+                c.fallVector = 0;
+                c.airialJumpCount = cint16(c.airialJumpCount - 1);
+                c.upVector = at.row == numberRow ? 14 : 8;
+            }
+            slide(c, kJumpSlide[col]);
+            if (col == 3) animChange(game, 150, c);  // straight up
+            return;
+
+        case homeRow:
+            switch (col) {
+                case 1:
+                    animChange(game, 70, c);
+                    slide(c, -10);
+                    break;
+                case 2:
+                    startWithCounter(game, c, 100, -10);
+                    c.AorMflag = 1;
+                    break;
+                case kGuardColumn: break;
+                case 4:
+                    startWithCounter(game, c, 100, 10);
+                    c.AorMflag = 0;
+                    break;
+                case 5: startWithCounter(game, c, 120, 3); break;
+                case 6: case 7: case 8: case 9:
+                    animChange(game, 75, c);
+                    slide(c, col);
+                    break;
+                case 10: startWithCounter(game, c, 90, 10); break;
+                default: break;
+            }
+            return;
+
+        case bottomRow:
+            startWithCounter(game, c, kLowRunPattern[col], kLowRunCount[col]);
+            return;
+
+        default:
+            return;
+    }
+}
+
+void tpcFollow(Game& game, Character& c) {
+    auto next = [&](int16_t pattern) { animChange(game, pattern, c); };
+    switch (c.TPCNumber) {
+        case 210: next(780); break;
+        case 240:
+            if (c.inputKeyNum == 1) next(760);
+            else if (c.inputKeyNum == 3) next(750);
+            break;
+        case 310:  // recovery from the air into the rising art
+            next(260);
+            slide(c, 4);
+            neutralReturnCheck(game, c);
+            break;
+        case 500: next(510); break;
+        case 530: next(540); break;
+        case 630: next(610); break;
+        case 660: next(665); break;
+        case 730: next(735); break;
+        case 735: next(740); break;
+        case 780: next(20); break;
+        case 790: next(800); break;
+        case 800: next(810); break;
+        case 820: {
+            // Word 1 and words 3-8 each pick one blow of the super art's follow-up.
+            const int16_t word = c.inputKeyNum;
+            if (word == 1) next(840);
+            else if (word >= 3 && word <= 8) next(cint16(850 + (word - 3) * 10));
+            break;
+        }
+        default: break;
+    }
+}
+
+void tpcSecond(Game& game, Character& c) {
+    animChange(game, 70, c);
+    if (c.TPCNumber == 310) {  // recovery from the air: a short hop back
+        c.fallVector = 0;
+        c.upVector = 5;
+        soundPlay(game, 125);
+        neutralReturnCheck(game, c);
+    } else {
+        slide(c, -10);
+    }
+}
+
+}  // namespace morvekboy_moves
+
+void Morvekboy::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
+    morvekboy_moves::attackSelect(game, chara, targetKey);
+}
+
+void Morvekboy::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
+    morvekboy_moves::moveSelect(game, chara, targetKey);
+}
+
+void Morvekboy::TPCFollow(Game& game, Character& chara) {
+    chara.enableAction = false;
+    morvekboy_moves::tpcFollow(game, chara);
+}
+
+void Morvekboy::TPCSecond(Game& game, Character& chara) {
+    morvekboy_moves::tpcSecond(game, chara);
+}
+
+}  // namespace morvek

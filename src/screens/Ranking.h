@@ -1,0 +1,136 @@
+#pragma once
+// The SCORE file and the SCORE RANKING screen.
+//
+// "SCORE" in the current folder holds five 35-digit records, best first, and a 5-digit
+// marker of the unlocked hidden fighters: 180 characters in all (175 before the first
+// marker was ever written). It is the one file the game writes, so every rewrite composes
+// the whole image in memory and replaces the file atomically: a crash, kill or full disk
+// leaves the old file or the new one, never a short one.
+//
+// One validator serves every reader. A file that fails it is deleted and the game ends
+// (ScoreFileDamaged), before anything is written.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/GenericObject.h"
+#include "platform/Files.h"
+#include "platform/Platform.h"
+
+namespace morvek {
+
+struct Game;
+class StateOfStage;
+
+inline constexpr std::string_view kScoreFileName = "SCORE";
+inline constexpr int kRecordLength = 35;
+inline constexpr int kRecordCount = 5;
+inline constexpr int kMarkerOffset = kRecordLength * kRecordCount;  // 175
+inline constexpr int kMarkerLength = 5;
+inline constexpr int kScoreFileLength = kMarkerOffset + kMarkerLength;  // 180
+
+/// Offsets hiding the plain values in the file: added to the score and to the seconds.
+inline constexpr int64_t kScoreOffset = 3160947;
+inline constexpr int64_t kTimeOffset = 82614;
+inline constexpr int64_t kMaxScoreField = 9999999999;
+inline constexpr int64_t kMaxTimeField = 999999;
+inline constexpr int kMaxGrade = 49;
+
+/// The four markers by (BETABOY unlocked, hidden HONEKAWA unlocked).
+inline constexpr std::string_view kMarkerBoth = "48170";
+inline constexpr std::string_view kMarkerBetaBoy = "36925";
+inline constexpr std::string_view kMarkerHonekawa = "91406";
+inline constexpr std::string_view kMarkerNone = "57318";
+
+/// The SCORE file was found damaged and has been deleted: the game ends with an error
+/// status and this one line.
+class ScoreFileDamaged : public PlatformError {
+public:
+    ScoreFileDamaged() : PlatformError("the score file SCORE was damaged and has been removed") {}
+};
+
+/// One ranking entry as the game knows it.
+struct ScoreRecord {
+    int16_t fighter = 0;     ///< fighter number (selection value)
+    int64_t score = 0;
+    int64_t seconds = 0;     ///< whole seconds of play
+    int64_t grade = 0;
+    int16_t baseLevel = 0;   ///< 0, 10, 20
+    int16_t speedMode = 0;   ///< 0-2
+    int16_t keyCount = 40;   ///< 40 or 26
+    bool tpcSlow = false;
+};
+
+/// The 35 characters of a record; `trailing` holds the seven ignored digits. The score,
+/// time and grade are clamped to what their fields can hold.
+std::string encodeScoreRecord(const ScoreRecord& r, std::string_view trailing);
+/// The record's values when it passes every check, else nothing.
+std::optional<ScoreRecord> decodeScoreRecord(std::string_view record);
+/// The sort key: the score field (digits 2-11) as a 64-bit number.
+int64_t scoreRecordKey(std::string_view record);
+/// True when the whole image holds five good records (a marker is not required).
+bool scoreImageValid(std::string_view image);
+
+/// The marker of an unlock pair, and the unlocks a marker gives.
+std::string_view secretMarkerFor(bool betaBoy, bool honekawa);
+bool markerUnlocksBetaBoy(std::string_view marker);
+bool markerUnlocksHonekawa(std::string_view marker);
+
+/// The five records a new file starts with, best first.
+std::array<std::string, kRecordCount> defaultScoreRecords();
+
+/// Inserts `record` into the five (strictly greater keys go first; a tie goes after) and
+/// returns the five that remain.
+std::array<std::string, kRecordCount> rankingWithRecord(
+    const std::array<std::string, kRecordCount>& records, const std::string& record);
+
+// ---- the file ------------------------------------------------------------------------
+/// The SCORE file's store: the current folder.
+FileStore scoreStore();
+/// Creates SCORE with the five default records when it does not exist.
+void scoreFileCheck(Game& game);
+/// Record `index` (0-4) of the file as it is; empty when the file is shorter.
+std::string scoreRecordRead(Game& game, uint8_t index);
+/// Deletes SCORE; a missing file is no error.
+void scoreFileDelete(Game& game);
+/// Deletes SCORE and ends the game with ScoreFileDamaged.
+[[noreturn]] void scoreFileBroken(Game& game);
+/// The five records of a good file; a damaged one is deleted and ends the game.
+std::array<std::string, kRecordCount> scoreRecordsChecked(Game& game);
+/// Puts `record` into the ranking and writes the marker of the unlocks in one rewrite.
+/// A record that is not a good 35-digit record is not entered (the marker still is).
+void scoreRecordInsert(Game& game, const StateOfStage& stage, const std::string& record);
+/// Rewrites the file with the marker: the unlocks of `stage` and those already marked.
+void secretMarkerWrite(Game& game, const StateOfStage& stage);
+/// The marker of a good file, or "" (every error ignored).
+std::string secretMarkerRead(Game& game);
+bool secretBetaBoyCheck(Game& game);
+bool secretHonekawaCheck(Game& game);
+
+// ---- the ranking screen --------------------------------------------------------------
+/// Checks one record and draws it in the band y..y+80; a failed check ends the game.
+void drawRankingRecord(Game& game, int16_t y, std::string_view label, std::string_view record);
+
+/// One visit of the ranking screen, steppable pass by pass.
+struct RankingScreen {
+    genericObject obj;  ///< GUIcount: 0 fading in, 1 waiting for Enter
+    std::array<std::string, kRecordCount> records;
+    bool leave = false;
+};
+void scoreRankingBegin(Game& game, RankingScreen& s);
+void scoreRankingPass(Game& game, RankingScreen& s);
+void scoreRankingEnd(Game& game, RankingScreen& s);
+/// The SCORE RANKING screen until Enter.
+void scoreRankingDisp(Game& game);
+
+/// Minutes and seconds of a play time, both from one whole count of seconds.
+struct PlayTime {
+    int64_t minutes;
+    int64_t seconds;
+};
+PlayTime playTimeOf(double totalSeconds);
+
+}  // namespace morvek
