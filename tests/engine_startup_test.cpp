@@ -34,10 +34,12 @@ struct EngineStartUp : ::testing::Test {
         std::filesystem::remove_all(folder);
         std::filesystem::remove_all(elsewhere);
     }
-    /// Enter on the title's passes 1, 3, 5 and 7: GAME START through both fades.
-    void chooseGameStartFromPresent(uint64_t firstTitlePass) {
-        for (uint64_t p : {0, 2, 4, 6})
+    /// Enter on the title's passes 1, 3 and 5 skips to the menu; Up and Enter choose the
+    /// tutorial, which the title loop hands straight back.
+    void chooseTutorialFromPresent(uint64_t firstTitlePass) {
+        for (uint64_t p : {0, 2, 4, 8})
             platform.holdKeysForPresents({key::Return}, firstTitlePass + p, firstTitlePass + p + 1);
+        platform.holdKeysForPresents({key::Up}, firstTitlePass + 6, firstTitlePass + 7);
     }
 };
 
@@ -50,7 +52,7 @@ TEST_F(EngineStartUp, DevicesComeUpInOrderAndTheTitleTuneStartsAtFiveHundred) {
     });
     // Presents: the loading picture, the flip before the text, the text, the cleared
     // screen; the title's set-up is the fifth.
-    chooseGameStartFromPresent(5);
+    chooseTutorialFromPresent(5);
     startUp(game);
 
     const auto& log = platform.audioLog();
@@ -95,8 +97,8 @@ TEST_F(EngineStartUp, DevicesComeUpInOrderAndTheTitleTuneStartsAtFiveHundred) {
     const EngineState& e = game.engine;
     EXPECT_EQ(e.appPath, folder);
     EXPECT_EQ(e.isNT5, 1);
-    EXPECT_EQ(e.playMode, 0);
-    EXPECT_EQ(e.titleChoice, 0);
+    EXPECT_EQ(e.playMode, -1);
+    EXPECT_EQ(e.titleChoice, -1);
     EXPECT_EQ(e.keyCount, 40);
     EXPECT_EQ(game.battle.stageState.gameSpeed, 26);
     EXPECT_EQ(game.battle.stageState.MaxRoundTime, 9999);

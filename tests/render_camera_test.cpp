@@ -190,6 +190,27 @@ TEST_F(RenderSprites, FacingLeftMirrorsInTheSameRectangle) {
     EXPECT_EQ(back().at(399, 150), 11);
 }
 
+TEST_F(RenderSprites, StarsThenEffectsGoOverTheFighters) {
+    paint(1561, 831, 37, 27, 81);       // dizzy star
+    paint(1551, 1201, 148, 148, 50);    // effect 15
+    p1().stunSwitch = 2;
+    p1().sTate = 1;
+    p2().sTate = 1;
+    drawFighters(*game, p1(), p2());
+    // The star of a dizzy fighter stands over its middle: (275, 150)-(325, 190).
+    EXPECT_EQ(back().at(300, 170), 81);
+    Splite& sp = p2().returningOneSplite();
+    sp.posX = 380;
+    sp.posY = 1560;
+    sp.Width = 40;
+    sp.Height = 40;
+    sp.dirStand = 1;
+    sp.animPat = 15;
+    drawFighters(*game, p1(), p2());
+    EXPECT_EQ(back().at(300, 170), 50);
+    EXPECT_EQ(sp.animPat, 15) << "one frame does not end its first picture";
+}
+
 TEST_F(RenderSprites, UnknownFighterDrawsNothing) {
     p1().NUMBER = 42;
     Character other;

@@ -1,25 +1,26 @@
-// Writes every picture, sound and tune the game reads into <outdir>.
+// make_data <outdir>: writes every picture, sound and tune the game reads, under the file
+// names of the game's tables, into <outdir>/grafics, wavbox, voicedata and musicbox.
+// The output depends on nothing but this program, so every build writes the same files.
+
+#include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <string>
+#include <exception>
 
-#include "data/common_sheet.h"
-#include "platform/Bitmap.h"
-
-using namespace morvek;
-using namespace morvek::data;
+#include "data/dataset.h"
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    if (argc != 2) {
         std::fprintf(stderr, "usage: make_data <outdir>\n");
         return 2;
     }
-    const std::filesystem::path out = argv[1];
-    std::filesystem::create_directories(out / "grafics");
-    const Palette pal = workingPalette();
-    for (const FighterArt& f : fighterArts())
-        writeBitmap((out / "grafics" / (std::string(f.stem) + ".cha")).string(), buildFighterSheet(f), pal);
-    writeBitmap((out / "grafics" / "god.cha").string(), buildGodSheet(), pal);
-    writeBitmap((out / "grafics" / "attackeffect.cha").string(), buildCommonSheet(), pal);
+    try {
+        const auto start = std::chrono::steady_clock::now();
+        const int n = morvek::data::writeDataSet(argv[1]);
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        std::printf("make_data: %d files written into %s in %.0f ms\n", n, argv[1], ms);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "make_data: %s\n", e.what());
+        return 1;
+    }
     return 0;
 }

@@ -10,16 +10,6 @@
 
 namespace morvek {
 
-void servantAttackEffectDraw(Game&, Character&) {}
-
-void servantDrawAll(Game&, Character&) {}
-
-void servantTrailStep(Game&, Character&) {}
-
-void servantAttackAll(Game&, Character&, Character&) {}
-
 void godSpeechDraw(Game&, StateOfStage&, Character&, Character&) {}
-
-void trainingPauseMenu(Game&) {}
 
 }  // namespace morvek

@@ -8,6 +8,8 @@
 
 #include "battle/Character.h"
 #include "battle/Damage.h"
+#include "battle/Ladder.h"
+#include "battle/Servants.h"
 #include "battle/StateOfStage.h"
 #include "movesets/Registry.h"
 
@@ -39,6 +41,10 @@ struct BattleState {
     std::array<int16_t, 8> targetLetters{};
     /// The last combo bonus and its display timer.
     ComboBonusState comboBonus;
+    /// Which regular fighters this game has met.
+    LadderState ladder;
+    /// Both sides' servants and their masters' trails.
+    ServantState servants;
 
     // ---- fighter mechanics' counters (never reset between rounds) -------------------
     /// Per-frame stun recovery of player 1 and player 2; grows 0.0005 every frame.

@@ -1,6 +1,7 @@
 #include "engine/Startup.h"
 
-#include "battle/Roster.h"
+#include "battle/BattleLoop.h"
+#include "battle/RoundJudge.h"
 #include "engine/DataTables.h"
 #include "engine/Game.h"
 #include "engine/Keyboard.h"
@@ -11,20 +12,17 @@
 #include "engine/System.h"
 #include "platform/Bitmap.h"
 #include "platform/Files.h"
+#include "screens/CharaSelect.h"
+#include "screens/Options.h"
+#include "screens/Ranking.h"
 #include "screens/Title.h"
+#include "screens/Training.h"
 
 namespace morvek {
 
 namespace {
 
 constexpr std::string_view kNowLoading = "NOW LOADING・・・";
-
-void readyFighters(Game& game) {
-    // The fighters' roster data (their sheets' names among it) before anything loads.
-    BattleState& b = game.battle;
-    charaBaseSet(b.player1, b.player1.charaname);
-    charaBaseSet(b.player2, b.player2.charaname);
-}
 
 }  // namespace
 
@@ -66,7 +64,7 @@ void startUp(Game& game) {
     b.stageState.MaxRoundTime = 9999;
     b.player1.cpuLevel = b.stageState.compLevel;
     b.player2.cpuLevel = b.stageState.compLevel;
-    readyFighters(game);
+    battleRoundInit(game);
 
     e.appPath = game.platform.programFolder();
     if (e.appPath.empty() || e.appPath.back() != '/') e.appPath += '/';
@@ -115,21 +113,31 @@ void titleMenuLoop(Game& game) {
 
     e.playMode = 4;
     b.stageState.openingInit(game);
+    b.stageState.secretBetaBoy = secretBetaBoyCheck(game);
+    b.stageState.secretHonekawa = secretHonekawaCheck(game);
     b.player1.ReverseCharaFlag = false;
     b.player2.ReverseCharaFlag = false;
 
     for (;;) {
         int16_t choice = openingTitle(game);
-        // OPTION and SCORE RANKING come back to the title.
-        while (choice == titlemenu::Option || choice == titlemenu::ScoreRanking)
+        // OPTION and SCORE RANKING show their screen and come back to the title.
+        while (choice == titlemenu::Option || choice == titlemenu::ScoreRanking) {
+            if (choice == titlemenu::Option) optionScreen(game, b.stageState);
+            if (choice == titlemenu::ScoreRanking) scoreRankingDisp(game);
             choice = openingTitle(game);
+        }
+        if (choice == titlemenu::GameStart) charaSelectMain(game, b.player1, b.stageState);
+        if (choice == titlemenu::Training)
+            trainingSelect(game, b.player1, b.player2, b.stageState);
         e.playMode = choice;
         if (e.returnToTitle == kFalse) return;
     }
 }
 
 void outerLoopTurn(Game& game) {
-    // The match itself joins here; until then a chosen game comes back to the title.
+    matchTurn(game);
+    // The steps after a match by `test` (select, next opponent, score screen, training
+    // set-up) join here; until then every match comes back to the title.
     titleMenuLoop(game);
 }
 

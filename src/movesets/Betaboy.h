@@ -1,11 +1,40 @@
 #pragma once
-// BETABOY's move set: MORVEKBOY's hidden variant.
-// Its procedures come with the fighter; until then every slot does nothing.
+// BETABOY's move set (fighter 8): MORVEKBOY's hidden variant. It is a MORVEKBOY with its
+// own pattern table, action script, attack select, typing-combo steps, projectile tuning
+// and computer decisions; the body boxes, movement select, second-word step, super-art
+// decision and super-art mode are MORVEKBOY's unchanged and are inherited. The computer
+// procedures keep their own distance pair (the inherited `cpuDist` of this object).
 
-#include "movesets/MoveSet.h"
+#include <cstdint>
+
+#include "movesets/Morvekboy.h"
+#include "movesets/MorvekboyMoves.h"
 
 namespace morvek {
 
-class Betaboy : public MoveSet {};
+class Betaboy : public Morvekboy {
+public:
+    void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;          // 1
+    void AnimAction(Game& game, Character& chara, Character& opponent) override;     // 2
+    void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;     // 3
+    void TPCFollow(Game& game, Character& chara) override;                           // 5
+    void FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect,
+                        flyArts& fa) override;                                       // 7
+    void FlyArtsLaunch(Game& game, Character& chara, int16_t kind) override;         // 8
+    void FAMorfizm(Game& game, Character& chara, flyArts& fa) override;              // 9
+    void CPUThink(Game& game, Character& cpu, Character& opponent) override;         // 11
+    void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
+};
+
+namespace betaboy_moves {
+
+/// BETABOY's shots: kind 1 starts 15 ahead of the body centre and moves 15 a frame, the
+/// shot loop runs twice as fast, and there is no burst shot (kind 6).
+inline constexpr morvekboy_moves::ShotTuning kShots{15, 15, 1, false};
+
+/// BETABOY's attack frame of a pattern: its own where it differs, else MORVEKBOY's.
+const morvekboy_moves::AttackRow* attackRow(int16_t pattern);
+
+}  // namespace betaboy_moves
 
 }  // namespace morvek

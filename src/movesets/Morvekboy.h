@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "movesets/MorvekboyCpu.h"
 #include "movesets/MoveSet.h"
 
 namespace morvek {
@@ -26,6 +27,9 @@ public:
     void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
     void CPUSpacorn(Game& game, Character& cpu, Character& opponent) override;       // 13
     void SpacornMode(Game& game, Character& chara) override;                         // 14
+
+    /// The distances the computer procedures (slots 11-13) last measured.
+    morvekboy_cpu::CpuDistances cpuDist;
 };
 
 }  // namespace morvek

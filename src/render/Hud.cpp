@@ -45,8 +45,8 @@ void drawStun(Game& game, const Character& p1, const Character& p2) {
     if (p1.stunSwitch == 1 || p1.stunSwitch == 2) blitSheet(game, 0, 61, 150, 36, 195, 60, 100, 18);
 }
 
-/// One spacorn gauge. `side` +1 is player 1's (from the left edge), -1 player 2's,
-/// mirrored about the right edge.
+/// One spacorn gauge: player 1's from the left edge, player 2's mirrored about the
+/// right edge by its coordinates (no mirrored blit).
 void drawSpacorn(Game& game, Character& c, bool left) {
     const int32_t max = c.spacornGaugeMax;
     const double frameX = left ? 20 : 605 - max;

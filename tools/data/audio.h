@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "draw.h"
+#include "engine/DataTables.h"
 
 namespace morvek::data {
 
@@ -115,6 +116,12 @@ inline std::vector<int16_t> finish(Wave w, double peak = 0.8) {
 
 /// The sound effect of index 0-59.
 inline std::vector<int16_t> synthEffect(int index) {
+    // indexes that share a file share one sound: use the first index naming that file
+    for (int i = kFirstEffect; i < index; ++i)
+        if (soundFileName(i) == soundFileName(index)) {
+            index = i;
+            break;
+        }
     const uint32_t seed = 1000 + index * 17;
     Wave w;
     switch (index) {

@@ -187,7 +187,7 @@ inline constexpr PatternBlock kGinzamuraiBlocks[] = {
 };
 inline constexpr PatternBlock kHonekawaBlocks[] = {
     {0, 3, "stand", "0,0 1,0 2,0 3,0"},
-    {10, 17, "row with no role (Part 5.106)", "0,3 1,3 0,3 2,3 3,3 4,3 5,3 4,3"},
+    {10, 17, "row with no role", "0,3 1,3 0,3 2,3 3,3 4,3 5,3 4,3"},
     {20, 25, "白虎双掌打", "2,5 0,5 3,5 1,5 1,5 2,5"},
     {30, 30, "standing guard", "0,2"},
     {35, 35, "guarded hit, standing", "0,2"},

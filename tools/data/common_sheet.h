@@ -408,11 +408,7 @@ inline void drawEffects(Surface8& s) {
 inline void drawBust(Surface8& s, int fighter, double x, double y, double w, double h, double figureHeight) {
     Surface8 c(static_cast<int>(w), static_cast<int>(h));
     if (fighter == 6) {  // BURI: the small spirit, enlarged
-        Surface8 small(47, 47);
-        drawBuri(small, 0, 0, 0, 0);
-        blit(c, rectXYWH(static_cast<int>(w * 0.1), static_cast<int>(h * 0.12), static_cast<int>(w * 0.8),
-                         static_cast<int>(h * 0.8)),
-             small, small.bounds(), BlitKeyed);
+        drawBuri(c, w * 0.1, h * 0.12, 0, 0, w * 0.8 / 47);
     } else {
         Build b;
         if (fighter == 7) {

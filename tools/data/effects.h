@@ -87,17 +87,8 @@ inline void beamBand(Surface8& s, Box b, int frame, const Ramp& ramp) {
 inline void swordTrail(Surface8& s, Box b, bool vertical, double t, const Ramp& ramp) {
     const int n = static_cast<int>(ramp.size());
     for (int i = 0; i < n; ++i) {
-        const double k = 1.0 - 0.22 * i;
-        std::vector<Pt> pts;
+        const double k = (1.0 - 0.22 * i) * (1.0 - 0.25 * t);
         const int steps = 40;
-        for (int j = 0; j <= steps; ++j) {
-            const double u = double(j) / steps;
-            const double a = (-70 + 140 * u) * M_PI / 180;
-            const double thick = std::sin(u * M_PI) * (0.42 - 0.08 * t) * k;
-            const double ox = std::cos(a), oy = std::sin(a);
-            pts.push_back({ox, oy * (1 + 0 * thick)});
-            (void)thick;
-        }
         // outer edge then inner edge back
         std::vector<Pt> poly;
         for (int j = 0; j <= steps; ++j) {

@@ -46,7 +46,7 @@ inline std::vector<FighterArt> fighterArts() {
     {
         Build b;
         b.height = 160;
-        b.top = kWhite, b.sleeve = kWhite, b.armBack = kGrey, b.pants = kPlum, b.pantsBack = kPlum;
+        b.top = kWhite, b.sleeve = kWhite, b.armBack = kGrey, b.pants = kSage, b.pantsBack = kSage;
         b.legR = 0.07, b.glove = kSkin, b.belt = kViolet, b.shoes = kGrey, b.hairStyle = Hair::Topknot;
         b.hair = kBlack2, b.sword = true, b.chest = 0.09;
         v.push_back({"ginzamurai", 300, 2700, 2720, 140, 248, b, Style::Swordsman});
@@ -55,8 +55,8 @@ inline std::vector<FighterArt> fighterArts() {
         Build b;
         b.height = 122;
         b.chest = 0.08, b.waist = 0.062, b.armR = 0.033, b.legR = 0.044, b.handR = 0.044;
-        b.top = kCyan, b.sleeve = kCyan, b.forearm = kCyan, b.armBack = kSky, b.pants = kGrey, b.pantsBack = kGrey;
-        b.glove = kSkin, b.belt = kYellow, b.shoes = kBlack2, b.hairStyle = Hair::Long, b.hair = kBlack2;
+        b.top = kOrange, b.sleeve = kOrange, b.forearm = kSkin, b.armBack = kOrange, b.pants = kYellow, b.pantsBack = kYellow;
+        b.glove = kSkin, b.belt = kDarkRed, b.shoes = kBlack2, b.hairStyle = Hair::Bald, b.hair = kBlack2;
         v.push_back({"honekawa", 200, 2600, 2400, 100, 182, b, Style::KungFu});
     }
     {
@@ -72,7 +72,7 @@ inline std::vector<FighterArt> fighterArts() {
         Build b;
         b.height = 128;
         b.chest = 0.125, b.waist = 0.09, b.armR = 0.05, b.legR = 0.062, b.handR = 0.058;
-        b.top = kGrey, b.sleeve = kSkin, b.pants = kGrey, b.pantsBack = kGrey, b.glove = kSkin;
+        b.top = kPlum, b.sleeve = kSkin, b.pants = kPlum, b.pantsBack = kPlum, b.glove = kSkin;
         b.belt = kBlack2, b.shoes = kSkin, b.hairStyle = Hair::Spiky, b.hair = kRed, b.band = 0;
         v.push_back({"gouda", 200, 2400, 2600, 100, 182, b, Style::Karate});
     }
@@ -90,10 +90,11 @@ inline std::vector<FighterArt> fighterArts() {
 
 inline Build godBuild() {
     Build b;
-    b.height = 318, b.headR = 0.08, b.chest = 0.11, b.waist = 0.09, b.armR = 0.04, b.legR = 0.055;
-    b.top = kWhite, b.sleeve = kWhite, b.armBack = kGrey, b.pants = kWhite, b.pantsBack = kGrey;
-    b.glove = kSkin, b.belt = kYellow, b.shoes = kYellow, b.hairStyle = Hair::Long, b.hair = kWhite;
-    b.beard = true, b.cape = kYellow;
+    b.height = 296, b.headR = 0.085, b.chest = 0.17, b.waist = 0.14, b.armR = 0.062, b.legR = 0.078;
+    b.handR = 0.07;
+    b.top = kViolet, b.sleeve = kViolet, b.armBack = kPlum, b.pants = kViolet, b.pantsBack = kPlum;
+    b.glove = kYellow, b.belt = kYellow, b.shoes = kYellow, b.hairStyle = Hair::Long, b.hair = kWhite;
+    b.beard = true, b.cape = kDarkRed, b.halo = kYellow;
     return b;
 }
 
@@ -162,7 +163,7 @@ inline void drawProjectiles(Surface8& s, std::string_view stem) {
         if (stem == "morvekboy") {
             for (int i = 0; i < 6; ++i) {
                 const Box b{201.0 + 200 * i, 2401, 198, 198};
-                sparkBurst(s, b, kSuperRamp, 12, 0.35 + 0.11 * i, i * 13, 0.35);
+                sparkBurst(s, b, kSuperRamp, 12, 0.45 + 0.1 * i, i * 13, 0.35);
             }
             beamBand(s, {1801, 1, 598, 198}, 0, kSuperRamp);
             beamBand(s, {1801, 201, 598, 198}, 1, kSuperRamp);
@@ -237,33 +238,36 @@ inline Surface8 buildFighterSheet(const FighterArt& f) {
 
 // ---- G O D and BURI ---------------------------------------------------------------
 
-/// BURI: a small round floating spirit, 47 x 47.
-inline void drawBuri(Surface8& s, double x, double y, int mode, int frame) {
-    Surface8 c(47, 47);
+/// BURI: a small round floating spirit, 47 x 47 (times `scale` for portraits).
+inline void drawBuri(Surface8& s, double x, double y, int mode, int frame, double scale = 1) {
+    const double k = scale;
+    Surface8 c(static_cast<int>(47 * k), static_cast<int>(47 * k));
+    auto P = [&](double px, double py) { return Pt{px * k, py * k}; };
     const double bob = (frame % 2) ? 1.5 : -1.5;
-    const Pt body{23, 26 + bob};
-    fillRing(c, {23, 9 + bob}, 6, 8.5, kYellow);                 // halo
-    fillCircle(c, body, 13, kWhite);
-    fillCircle(c, body + Pt{0, 5}, 9, kWhite);
-    fillEllipse(c, body + Pt{2, 11}, 11, 4, kYellow);           // robe hem
+    const Pt body = P(23, 26 + bob);
+    fillRing(c, P(23, 9 + bob), 6 * k, 8.5 * k, kYellow);  // halo
+    fillCircle(c, body, 13 * k, kWhite);
+    fillCircle(c, body + P(0, 5), 9 * k, kWhite);
+    fillEllipse(c, body + P(2, 11), 11 * k, 4 * k, kYellow);  // robe hem
     if (mode == 1) {  // hit
-        line(c, body + Pt{3, -5}, body + Pt{8, 0}, 0.8, kBlack);
-        line(c, body + Pt{3, 0}, body + Pt{8, -5}, 0.8, kBlack);
+        line(c, body + P(3, -5), body + P(8, 0), 0.8 * k, kBlack);
+        line(c, body + P(3, 0), body + P(8, -5), 0.8 * k, kBlack);
     } else {
-        fillEllipse(c, body + Pt{6, -3}, 1.5, 2.5, kBlack);
-        fillEllipse(c, body + Pt{1, -3}, 1.2, 2.2, kBlack);
+        fillEllipse(c, body + P(6, -3), 1.5 * k, 2.5 * k, kBlack);
+        fillEllipse(c, body + P(1, -3), 1.2 * k, 2.2 * k, kBlack);
+        line(c, body + P(3, 3), body + P(7, 3), 0.5 * k, kBlack);
     }
     if (mode == 2) {  // attack: arm up with a glow
-        line(c, body + Pt{8, 2}, body + Pt{14.0, -10.0 + frame * 2}, 2, kSkin);
-        fillCircle(c, body + Pt{14.0, -12.0 + frame * 2}, 4, kOrange);
-        fillCircle(c, body + Pt{14.0, -12.0 + frame * 2}, 2, kYellow);
+        line(c, body + P(8, 2), body + P(14, -10.0 + frame * 2), 2 * k, kSkin);
+        fillCircle(c, body + P(14, -12.0 + frame * 2), 4 * k, kOrange);
+        fillCircle(c, body + P(14, -12.0 + frame * 2), 2 * k, kYellow);
     } else if (mode == 3) {  // guard
-        line(c, body + Pt{6, -2}, body + Pt{12, 8}, 2, kSkin);
-        fillRing(c, body + Pt{8, 2}, 14, 16, kCyan, -60, 60);
+        line(c, body + P(6, -2), body + P(12, 8), 2 * k, kSkin);
+        fillRing(c, body + P(8, 2), 14 * k, 16 * k, kCyan, -60, 60);
     } else {
-        line(c, body + Pt{9, 4}, body + Pt{15, 8 + bob}, 2, kSkin);
+        line(c, body + P(9, 4), body + P(15, 8 + bob), 2 * k, kSkin);
     }
-    outline(c, c.bounds(), kBlack, 1);
+    outline(c, c.bounds(), kBlack, std::max(1, static_cast<int>(k)));
     stamp(s, c, static_cast<int>(x), static_cast<int>(y));
 }
 
@@ -275,6 +279,7 @@ inline Surface8 buildGodSheet() {
         // halo behind the head
         Pose p = makePose(k, t);
         p.dx = dx;
+        p.lift = std::min(p.lift, 8.0);  // the frame is only a little taller than the figure
         drawFigure(c, b, p, 250, 372);
         outline(c, c.bounds(), kBlack, 1);
         stamp(s, c, 1, 1 + 400 * row);
@@ -286,11 +291,11 @@ inline Surface8 buildGodSheet() {
     frame(4, PoseKind::ChargeUp, 0);
     frame(5, PoseKind::KO, 0);
     {
-        // dash row: frames at x 1, 51, 101, 151 read 498 px from there; BURI's cells sit in
-        // its top-left corner, so the figure stands right of them.
+        // dash row: frames at x 1, 51, 101, 151 read 498 px from there, so the figure stays
+        // within x 151-499 (seen in all four) and right of BURI's cells in the corner.
         Surface8 c(648, 398);
         Pose p = makePose(PoseKind::Dash, 0.3);
-        drawFigure(c, b, p, 400, 372);
+        drawFigure(c, b, p, 330, 372);
         outline(c, c.bounds(), kBlack, 1);
         stamp(s, c, 1, 2401);
     }

@@ -33,6 +33,7 @@ struct Build {
     bool bareChest = false;
     uint8_t visor = 0;          ///< helmet visor colour
     uint8_t cape = 0;
+    uint8_t halo = 0;           ///< ring behind the head
 };
 
 enum Face { FaceCalm, FaceHurt, FaceShout };
@@ -76,7 +77,7 @@ inline Joints solvePose(const Build& b, const Pose& p) {
     j.kneeB = j.hipB + polarDown(p.legBU, b.thigh * H);
     j.ankleB = j.kneeB + polarDown(p.legBL, b.shin * H);
     j.toeB = j.ankleB + polarDown(p.legBL + p.footB, b.footLen * H);
-    j.swordTip = j.handF + polarDown(p.armFL + p.swordAngle, H * 0.62);
+    j.swordTip = j.handF + polarDown(p.armFL + p.swordAngle, H * 0.52);
     // the whole body turns about the hips
     Pt* all[] = {&j.neck, &j.head, &j.shoulder, &j.elbowF, &j.handF, &j.elbowB, &j.handB, &j.hipF,
                  &j.kneeF, &j.ankleF, &j.toeF, &j.hipB, &j.kneeB, &j.ankleB, &j.toeB, &j.swordTip};
@@ -116,6 +117,11 @@ inline void drawFigure(Surface8& s, const Build& b, const Pose& p, double centre
                                   T(j.pelvis) + Pt{-26 * k, 34 * k}, T(j.pelvis) + Pt{-2 * k, 30 * k}};
             fillPolygonFat(s, cp, w + 0.5, col(ed, b.cape));
         });
+    }
+    if (b.halo) {
+        const Pt hc0 = T(j.head);
+        fillRing(s, hc0, b.headR * H * 1.25, b.headR * H * 1.25 + 3.5 * k + e * 2, kBlack);
+        fillRing(s, hc0, b.headR * H * 1.25 + e, b.headR * H * 1.25 + 3.5 * k + e, b.halo);
     }
     // back arm
     two([&](double w, bool ed) {
@@ -217,7 +223,10 @@ inline void drawFigure(Surface8& s, const Build& b, const Pose& p, double centre
     }
     if (b.band) line(s, hc + up * (hr * 0.35) + fw * (-hr), hc + up * (hr * 0.42) + fw * (hr * 0.9), 1.6 * k, b.band);
     if (b.band) capsule(s, hc + up * (hr * 0.35) + fw * (-hr * 0.9), hc + up * (hr * 0.1) + fw * (-hr * 1.9), 1.4 * k, 0.8 * k, b.band);
-    if (b.beard) fillCircle(s, hc - up * (hr * 0.6) + fw * (hr * 0.25), hr * 0.5, b.hair);
+    if (b.beard) {
+        fillCircle(s, hc - up * (hr * 0.78) + fw * (hr * 0.3), hr * 0.42 + e, kBlack);
+        fillCircle(s, hc - up * (hr * 0.78) + fw * (hr * 0.3), hr * 0.42, b.hair);
+    }
     // face: eye and mouth on the front side
     if (b.hairStyle != Hair::Helmet || !b.visor) {
         const Pt eye = hc + fw * (hr * 0.5) + up * (hr * 0.08);
@@ -227,7 +236,16 @@ inline void drawFigure(Surface8& s, const Build& b, const Pose& p, double centre
         } else if (b.hairStyle != Hair::Skull) {
             fillEllipse(s, eye, 1.2 * k, 2.0 * k, kBlack);
         }
-        if (p.face == FaceShout) fillCircle(s, hc + fw * (hr * 0.62) - up * (hr * 0.45), 1.6 * k, kDarkRed);
+        // brow, ear and mouth, in proportion to the head
+        const double lw = std::max(0.6, hr * 0.07);
+        if (b.hairStyle != Hair::Skull) {
+            line(s, eye + up * (hr * 0.3) + fw * (-hr * 0.22), eye + up * (hr * 0.24) + fw * (hr * 0.25), lw, kBlack);
+            fillCircle(s, hc + fw * (-hr * 0.1) - up * (hr * 0.1), hr * 0.2 + lw, kBlack);
+            fillCircle(s, hc + fw * (-hr * 0.1) - up * (hr * 0.1), hr * 0.2, b.skin);
+        }
+        const Pt mouth = hc + fw * (hr * 0.6) - up * (hr * 0.5);
+        if (p.face == FaceShout) fillCircle(s, mouth, std::max(1.4 * k, hr * 0.16), kDarkRed);
+        else line(s, mouth + fw * (-hr * 0.2), mouth + fw * (hr * 0.12), lw, kBlack);
     }
     // sword (held in the front hand, drawn behind the front arm)
     if (b.sword) {

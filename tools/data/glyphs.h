@@ -54,8 +54,8 @@ inline std::string_view glyphStrokes(char c) {
     case '7': return "0,0 8,0 3.2,12";
     case '8': return "A4,3,3.3,3,0,360|A4,9,3.9,3,0,360";
     case '9': return "A4,3.7,3.8,3.7,0,360|7.7,3.8 7.6,7 6.6,10 4.4,11.6 1,11.4";
-    case ';': return "4,3.4|4.4,8.6 4.4,10.4 3,12.4";
-    case ',': return "4.4,8.6 4.4,10.4 3,12.4";
+    case ';': return "4,3.4|4.4,8.4 4.4,10 3.2,11.6";
+    case ',': return "4.4,8.4 4.4,10 3.2,11.6";
     case '.': return "4,11";
     case '/': return "7.2,0 0.8,12";
     case '!': return "4,0 4,7.4|4,11.2";

@@ -14,7 +14,7 @@ inline constexpr int kStageH = 2000;
 inline constexpr int kFloorY = 1890;
 
 /// Floor in perspective: bands toward the viewer and lines converging on (700, horizon).
-inline void stageFloor(Surface8& s, uint8_t a, uint8_t b, uint8_t lineCol, int horizon) {
+inline void stageFloor(Surface8& s, uint8_t a, uint8_t b, uint8_t lineCol) {
     for (int y = kFloorY; y < kStageH; ++y) {
         const int lv = std::clamp((y - kFloorY) * 16 / (kStageH - kFloorY), 0, 16);
         for (int x = 0; x < kStageW; ++x) s.set(x, y, dither(x, y, a, b, lv / 2));
@@ -27,7 +27,6 @@ inline void stageFloor(Surface8& s, uint8_t a, uint8_t b, uint8_t lineCol, int h
         const double y = kFloorY + (kStageH - kFloorY) * (k * k) / 25.0 + 2;
         line(s, {0, y}, {double(kStageW), y}, 1.0, lineCol);
     }
-    (void)horizon;
     fillBox(s, 0, kFloorY - 3, kStageW, 3, lineCol);
 }
 
@@ -49,18 +48,18 @@ inline Surface8 buildStage1() {
     Surface8 s(kStageW, kStageH);
     ditherRamp(s, 0, 0, kStageW, 1100, {kBgMaroon, kBgMaroon, kBgMagenta});
     ditherRamp(s, 0, 1100, kStageW, kFloorY, {kBgMagenta, kBgRed, kBgGold, kBgYellow});
-    fillCircle(s, {900, 1700}, 120, kBgYellow);
-    fillCircle(s, {900, 1700}, 95, kBgWhite);
-    mountainRange(s, 7, 1780, 260, kBgMaroon, 70);
+    fillCircle(s, {1000, 1600}, 78, kBgYellow);
+    fillCircle(s, {1000, 1600}, 62, kBgWhite);
+    mountainRange(s, 7, 1790, 170, kBgMaroon, 50);
     // courtyard wall with a gate
-    fillBox(s, 0, 1790, kStageW, 100, kBgGrey);
-    for (int x = 0; x < kStageW; x += 70) fillBox(s, x, 1790, 4, 100, kBgMaroon);
+    fillBox(s, 0, 1790, kStageW, 100, kBgLight);
+    for (int x = 0; x < kStageW; x += 70) fillBox(s, x, 1790, 4, 100, kBgGrey);
     fillBox(s, 0, 1776, kStageW, 16, kBgRed);
-    fillBox(s, 560, 1640, 280, 24, kBgRed);
-    fillBox(s, 540, 1620, 320, 18, kBgMaroon);
-    fillBox(s, 590, 1660, 26, 230, kBgRed);
-    fillBox(s, 784, 1660, 26, 230, kBgRed);
-    stageFloor(s, kBgGold, kBgRed, kBgMaroon, 1700);
+    fillBox(s, 580, 1660, 240, 16, kBgRed);
+    fillBox(s, 560, 1642, 280, 14, kBgMaroon);
+    fillBox(s, 604, 1670, 18, 220, kBgRed);
+    fillBox(s, 778, 1670, 18, 220, kBgRed);
+    stageFloor(s, kBgGold, kBgRed, kBgMaroon);
     return s;
 }
 
@@ -81,10 +80,10 @@ inline Surface8 buildStage2() {
         fillBox(s, x, top, w, 4, kBgGrey);
         for (int wy = top + 16; wy < kFloorY - 50; wy += 26)
             for (int wx = x + 8; wx < x + w - 12; wx += 18)
-                if (b.range(0, 3)) fillBox(s, wx, wy, 8, 12, b.range(0, 4) ? kBgYellow : kBgGold);
+                if (b.range(0, 2) == 0) fillBox(s, wx, wy, 8, 12, b.range(0, 4) ? kBgGold : kBgYellow);
     }
     fillBox(s, 0, kFloorY - 30, kStageW, 30, kBgGrey);
-    stageFloor(s, kBgGrey, kBgBlack, kBgLight, 1700);
+    stageFloor(s, kBgGrey, kBgBlack, kBgLight);
     for (int x = 20; x < kStageW; x += 160) fillBox(s, x, 1950, 80, 8, kBgWhite);
     return s;
 }
@@ -106,7 +105,7 @@ inline Surface8 buildStage3() {
         fillCircle(s, {x, y - 70}, 42, kBgDarkGreen);
         fillCircle(s, {x - 16, y - 82}, 22, kBgGreen);
     }
-    stageFloor(s, kBgGreen, kBgSage, kBgDarkGreen, 1700);
+    stageFloor(s, kBgGreen, kBgSage, kBgDarkGreen);
     return s;
 }
 
@@ -114,13 +113,13 @@ inline Surface8 buildStage3() {
 inline Surface8 buildStage4() {
     Surface8 s(kStageW, kStageH);
     ditherRamp(s, 0, 0, kStageW, kFloorY, {kBgBlack, kBgMaroon, kBgRed, kBgGold});
-    std::vector<Pt> volcano{{250, 1890}, {620, 1380}, {780, 1380}, {1150, 1890}};
-    fillPolygon(s, volcano, kBgBlack);
-    fillPolygon(s, {{620, 1380}, {780, 1380}, {730, 1460}, {700, 1420}, {660, 1480}}, kBgRed);
-    for (int i = 0; i < 6; ++i)
-        line(s, {650.0 + i * 20, 1400}, {560.0 + i * 55, 1870}, 2.5, i % 2 ? kBgGold : kBgRed);
+    // a distant volcano glowing at the crater, then a dark ridge
+    fillPolygon(s, {{380, 1800}, {640, 1500}, {760, 1500}, {1020, 1800}}, kBgMaroon);
+    fillPolygon(s, {{640, 1500}, {760, 1500}, {730, 1530}, {700, 1515}, {668, 1535}}, kBgRed);
     Prng rng(44);
-    for (int i = 0; i < 30; ++i) fillCircle(s, {double(rng.range(500, 900)), double(rng.range(1100, 1350))}, rng.range(18, 40), kBgGrey);
+    for (int i = 0; i < 16; ++i)
+        fillCircle(s, {double(rng.range(600, 820)), double(rng.range(1330, 1470))}, rng.range(18, 36), kBgGrey);
+    mountainRange(s, 9, 1890, 110, kBgBlack, 40);
     // temple pillars
     for (int k = 0; k < 4; ++k) {
         const int x = k < 2 ? 60 + k * 170 : 1080 + (k - 2) * 170;
@@ -128,7 +127,7 @@ inline Surface8 buildStage4() {
         fillBox(s, x - 10, 1590, 70, 16, kBgLight);
         fillBox(s, x + 6, 1606, 6, 284, kBgLight);
     }
-    stageFloor(s, kBgMaroon, kBgBlack, kBgRed, 1700);
+    stageFloor(s, kBgMaroon, kBgBlack, kBgRed);
     return s;
 }
 
@@ -151,9 +150,6 @@ inline Surface8 buildTitlePicture() {
     TextStyle st;
     st.fill = kRed, st.edge = kBlack, st.stroke = 10, st.edgeWidth = 5, st.shine = kYellow;
     drawText(s, "MORVEK", 40, 110, 560, 150, st);
-    TextStyle sub;
-    sub.fill = kWhite, sub.edge = kBlack, sub.stroke = 2.4, sub.edgeWidth = 1.6;
-    drawText(s, "TYPE TO FIGHT", 200, 275, 240, 30, sub);
     // two fighters at the sides, facing each other
     const auto arts = fighterArts();
     Surface8 left(220, 220), right(220, 220);
@@ -166,9 +162,8 @@ inline Surface8 buildTitlePicture() {
     blit(s, rectXYWH(-10, 262, 220, 220), left, left.bounds(), BlitKeyed);
     blit(s, rectXYWH(430, 262, 220, 220), right, right.bounds(), BlitKeyed | BlitMirror);
     // the calm band for the menu
-    fillBox(s, 222, 362, 196, 92, kBlack);
-    fillBox(s, 222, 362, 196, 2, kGrey);
-    fillBox(s, 222, 452, 196, 2, kGrey);
+    fillRoundRect(s, 220, 360, 200, 96, 14, kGrey);
+    fillRoundRect(s, 223, 363, 194, 90, 12, kBlack);
     return s;
 }
 
@@ -176,7 +171,7 @@ inline Surface8 buildTitlePicture() {
 inline Surface8 buildSelectPicture() {
     Surface8 s(640, 480);
     for (int y = 0; y < 480; ++y)
-        for (int x = 0; x < 640; ++x) s.set(x, y, ((x / 16 + y / 16) % 2) ? kWhite : dither(x, y, kWhite, kBgLight, 8));
+        for (int x = 0; x < 640; ++x) s.set(x, y, ((x + y) / 24) % 2 ? kWhite : dither(x, y, kWhite, kBgLight, 6));
     fillBox(s, 0, 236, 640, 244, kBgLight);
     for (int x = 0; x < 640; x += 40) line(s, {double(x), 236}, {320 + (x - 320) * 2.0, 480}, 0.6, kGrey);
     struct Place { int x, y, art; };
@@ -190,7 +185,6 @@ inline Surface8 buildSelectPicture() {
         Surface8 fig(90, 100);
         Build b = arts[p.art].build;
         b.height = 72;
-        b.sword = b.sword;  // keep each fighter's look
         drawFigure(fig, b, makePose(PoseKind::Stand), 40, 94);
         stamp(s, fig, static_cast<int>(pad.x) - 40, static_cast<int>(pad.y) - 92);
     }

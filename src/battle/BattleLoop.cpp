@@ -1,0 +1,167 @@
+#include "battle/BattleLoop.h"
+
+#include "battle/Character.h"
+#include "battle/Collision.h"
+#include "battle/CpuTick.h"
+#include "battle/Dispatch.h"
+#include "battle/Ladder.h"
+#include "battle/Mechanics.h"
+#include "battle/PlayerInput.h"
+#include "battle/RoundJudge.h"
+#include "battle/Spacorn.h"
+#include "battle/StateOfStage.h"
+#include "engine/DataTables.h"
+#include "engine/Game.h"
+#include "engine/Pictures.h"
+#include "engine/Screen.h"
+#include "engine/Shutter.h"
+#include "engine/Sound.h"
+#include "engine/System.h"
+#include "render/Camera.h"
+#include "render/Effects.h"
+#include "render/Hud.h"
+#include "render/Overlay.h"
+#include "render/SlowMotion.h"
+#include "render/TypingFrame.h"
+#include "screens/Result.h"
+#include "screens/Training.h"
+#include "screens/VsScreen.h"
+
+namespace morvek {
+
+namespace {
+
+constexpr int16_t kArcade = 0;
+constexpr int16_t kTraining = 1;
+constexpr int16_t kTutorial = -1;
+constexpr int16_t kTrainingTune = 16;
+/// Next-step codes of the outer loop after a match.
+constexpr int16_t kNextScoreScreen = 3;
+constexpr int16_t kNextTrainingSetup = 4;
+/// Sheet selectors of a turn: none, player 1's only, player 2's only.
+constexpr int16_t kReloadNone = 0;
+constexpr int16_t kReloadPlayer1 = 1;
+constexpr int16_t kReloadPlayer2 = 2;
+
+}  // namespace
+
+int16_t battleFrameMs(const Game& game) {
+    const BattleState& b = game.battle;
+    int32_t ms = int32_t{b.stageState.gameSpeed} + b.player1.zoomCount;
+    if (b.player1.TPC && b.stageState.TPCSlow) ms += kTypingComboSlowMs;
+    return cint16(ms);
+}
+
+void fighterAction(Game& game, Character& me, Character& enemy) {
+    animTimerCount(game, me);
+    animActionDispatch(game, me, enemy);
+}
+
+void fighterActionPhase(Game& game, Character& p1, Character& p2) {
+    if (game.battle.freezeFlag) return;
+    fighterAction(game, p1, p2);
+    fighterAction(game, p2, p1);
+}
+
+bool battleFrame(Game& game) {
+    EngineState& e = game.engine;
+    BattleState& b = game.battle;
+    Character& p1 = b.player1;
+    Character& p2 = b.player2;
+    bool endFlag = false;
+
+    frameStart(game);
+    if (e.playMode == kTraining) trainingRecover(game, p1, p2);
+    if (e.playMode == kTutorial) {
+        // The tutorial's per-frame control joins here with the tutorial; the round judge
+        // never runs in it.
+    } else {
+        endFlag = battleJudge(game);
+    }
+    if (e.returnToTitle != kFalse) endFlag = true;
+
+    cpuThinkTick(game, p2, p1);
+    faceAndStunRecover(game, p1, p2);
+    PressKeyJudge(game, b.inputState[1]);
+    collisionPhase(game, p1, p2);
+    physicsStep(game, p1, p2);
+    physicsStep(game, p2, p1);
+
+    cameraAndBackground(game, p1, p2);
+    spacornTimerTick(game, p1);
+    spacornTimerTick(game, p2);
+    drawCharaShadow(game, p1, e.attackEffectSurface);
+    drawCharaShadow(game, p2, e.attackEffectSurface);
+    if (e.playMode == kTutorial) {
+        // The tutorial's script draws here.
+    }
+    if (e.editMode != kFalse) drawHitBoxes(game, p1, p2);
+    drawFighters(game, p1, p2);
+    fighterActionPhase(game, p1, p2);
+    drawGauges(game, p1, p2);
+    drawComboCounter(game, p1, p2);
+    if (p1.tarGeting) drawTypingFrame(game, p1, e.attackEffectSurface, 0, 0);
+    if (b.inputState[1] > 0) {
+        drawTypingFrame(game, p1, e.attackEffectSurface, kTrue, b.hitSlot);
+        b.inputState[1] = cint16(b.inputState[1] - 1);
+    }
+    drawStageOverlay(game, b.stageState, p1, p2);
+    shutterTransition(game, 0);
+    if (endFlag) {
+        screenClear(game, kMatchEndColour);
+        screenFlip(game);
+    }
+
+    game.platform.present(e.backBuffer);
+    game.platform.pumpEvents();
+    const int16_t ms = battleFrameMs(game);
+    frameWait(game, ms > 0 ? static_cast<uint32_t>(ms) : 0U);
+    slowAndStops(game, p1, p2, b.stageState);
+    return endFlag;
+}
+
+void battleLoop(Game& game) {
+    bool endFlag = false;
+    while (!endFlag) endFlag = battleFrame(game);
+}
+
+void stageInitAll(Game& game) {
+    BattleState& b = game.battle;
+    b.stageState.stageInit();
+    b.player1.stageInit();
+    b.player2.stageInit();
+}
+
+void matchTurn(Game& game) {
+    EngineState& e = game.engine;
+    BattleState& b = game.battle;
+
+    battleRoundInit(game);
+    stageInitAll(game);
+    if (e.playMode == kArcade && e.returnToTitle == kFalse)
+        vsScreen(game, b.player1, b.player2, b.stageState);
+
+    backGroundLoad(game);
+    if (e.test != kReloadNone) {
+        if (e.test != kReloadPlayer2) charaGraphicLoad(game, e.charaSurface1, b.player1);
+        if (e.test != kReloadPlayer1) charaGraphicLoad(game, e.charaSurface2, b.player2);
+    }
+    e.attackEffectSurface = loadPicture(game, kCommonSheet);
+
+    if (e.playMode == kArcade && e.returnToTitle == kFalse)
+        stageMusicPlay(game, b.player2.NUMBER, b.stageState);
+    if (e.playMode == kTraining) musicPlay(game, kTrainingTune, 0);
+
+    battleLoop(game);
+
+    if (e.returnToTitle != kFalse) {
+        e.returnToTitle = kFalse;
+        e.test = e.playMode == kTraining ? kNextTrainingSetup : kNextScoreScreen;
+    } else {
+        e.test = winnerDispMain(game, b.player1, b.player2, b.stageState);
+    }
+    b.player1.winCount = 0;
+    b.player2.winCount = 0;
+}
+
+}  // namespace morvek

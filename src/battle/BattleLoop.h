@@ -1,0 +1,44 @@
+#pragma once
+// One match, frame by frame, and the match steps of the outer game loop.
+//
+// The order of a frame is a contract the other modules rely on: an attack box opened by
+// an action script is tested in the next frame's collision phase at the earliest, the
+// camera moves only in the stage drawing (between the physics and the fighters' drawing),
+// and the round judge sees the vitality the previous frame's damage left.
+
+#include <cstdint>
+
+namespace morvek {
+
+struct Game;
+class Character;
+
+/// The extra frame time while player 1 types a combo with TPC SLOW on.
+inline constexpr int16_t kTypingComboSlowMs = 7;
+/// The palette index the match's last frame is cleared to.
+inline constexpr uint32_t kMatchEndColour = 67;
+
+/// Runs one match until the round judge ends it or it is aborted (returnToTitle).
+void battleLoop(Game& game);
+/// One frame of the match, from noting its start time to the hit-stop sleeps. Returns the
+/// end flag the frame leaves: true when the match is over or aborted; that frame has
+/// already shown the cleared screen.
+bool battleFrame(Game& game);
+/// Frame time of the frame: the game speed plus player 1's slow-motion delay, plus the
+/// typing-combo slowdown (16-bit sum).
+int16_t battleFrameMs(const Game& game);
+
+/// Animation timers and action scripts of both fighters, p1 first; nothing while the
+/// finish display holds the action.
+void fighterActionPhase(Game& game, Character& p1, Character& p2);
+/// One fighter's animation timer, then its action script.
+void fighterAction(Game& game, Character& me, Character& enemy);
+
+/// The match state's and both fighters' per-stage reset.
+void stageInitAll(Game& game);
+/// The match steps of one outer-loop turn: round and stage set-up, background, the sheets
+/// the turn's `test` selects, the common sheet, the match itself, then the next step code
+/// in `test` and both win counts reset.
+void matchTurn(Game& game);
+
+}  // namespace morvek

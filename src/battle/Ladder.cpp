@@ -1,0 +1,99 @@
+#include "battle/Ladder.h"
+
+#include "battle/Character.h"
+#include "battle/StateOfStage.h"
+#include "engine/Basic.h"
+#include "engine/Game.h"
+#include "engine/Sound.h"
+
+namespace morvek {
+
+namespace {
+
+/// A random super art, 0-2.
+int16_t randomSpacornType(Game& game) { return cint16(Int(3 * game.random.next())); }
+
+}  // namespace
+
+void nextOpponentSet(Game& game, Character& opponent, StateOfStage& stage, bool newGame) {
+    auto& fought = game.battle.ladder.foughtFlag;
+    if (newGame) {
+        for (size_t i = 0; i < kRegularRoster.size(); ++i) fought[i] = kFalse;
+    }
+
+    std::array<size_t, kRegularRoster.size()> candidates{};
+    int count = 0;
+    for (size_t i = 0; i < kRegularRoster.size(); ++i) {
+        if (fought[i] == kFalse) candidates[static_cast<size_t>(count++)] = i;
+    }
+
+    switch (stage.checkCounter) {
+        case 0:
+            // With everyone met (only reachable if the boss progress was reset without a
+            // new game) there is no one to draw: the opponent stays as it is.
+            if (count > 0) {
+                const int r = static_cast<int>(Int(count * game.random.next()));
+                const size_t pick = candidates[static_cast<size_t>(r)];
+                opponent.charaname = kRegularRoster[pick];
+                fought[pick] = kTrue;
+                opponent.spacornType = randomSpacornType(game);
+            }
+            break;
+        case 1:
+            opponent.charaname = "interrupter";
+            opponent.spacornType = randomSpacornType(game);
+            opponent.cpuLevel = cint16(opponent.cpuLevel + 1);
+            stage.checkCounter = 2;
+            stage.VSactionFlag = false;
+            break;
+        case 2:
+            if (stage.NoContinue && stage.gameSpeedMode != 0 && stage.stageNumber == 6 &&
+                stage.baseLevel == 20) {
+                // checkCounter stays 2: the stage after BETABOY asks again, and then
+                // stageNumber is no longer 6.
+                opponent.charaname = "betaboy";
+            } else if (stage.gameSpeedMode != 0 && stage.baseLevel != 0) {
+                opponent.charaname = "god";
+                stage.checkCounter = 3;
+                opponent.cpuLevel = cint16(opponent.cpuLevel + 1);
+            } else {
+                opponent.charaname = "buri";
+                stage.checkCounter = 4;
+                opponent.cpuLevel = cint16(opponent.cpuLevel + 1);
+            }
+            opponent.spacornType = randomSpacornType(game);
+            stage.VSactionFlag = false;
+            break;
+        default:
+            break;
+    }
+
+    if (newGame) {
+        stage.stageNumber = 0;
+        opponent.cpuLevel = stage.baseLevel;
+    }
+    stage.stageNumber = cint16(stage.stageNumber + 1);
+    opponent.cpuLevel = cint16(opponent.cpuLevel + 1);
+    if (count == 1) stage.checkCounter = 1;
+}
+
+void stageMusicPlay(Game& game, int16_t n, StateOfStage& stage) {
+    struct StageTune {
+        int16_t tune;
+        int32_t volume;
+    };
+    static constexpr std::array<StageTune, 9> kStageTunes = {{
+        {6, 500}, {7, 500}, {15, 500}, {8, 500}, {1, 300}, {9, 500}, {11, 500}, {12, 500},
+        {17, 500},
+    }};
+    if (n >= 0 && n < static_cast<int16_t>(kStageTunes.size())) {
+        const StageTune& t = kStageTunes[static_cast<size_t>(n)];
+        musicPlay(game, t.tune, t.volume);
+    }
+    if (stage.checkCounter == 3) {
+        stage.checkCounter = 5;
+        musicPlay(game, 13, 500);
+    }
+}
+
+}  // namespace morvek

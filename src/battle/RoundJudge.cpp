@@ -1,0 +1,247 @@
+#include "battle/RoundJudge.h"
+
+#include "battle/Character.h"
+#include "battle/Damage.h"
+#include "battle/Mechanics.h"
+#include "battle/Roster.h"
+#include "battle/Spacorn.h"
+#include "battle/StateOfStage.h"
+#include "battle/Targets.h"
+#include "engine/Game.h"
+#include "engine/Palettes.h"
+#include "engine/Screen.h"
+#include "engine/Shutter.h"
+#include "engine/Sound.h"
+
+namespace morvek {
+
+namespace {
+
+constexpr double kFullVitality = 254;
+constexpr int16_t kPlayer1StartX = 250;
+constexpr int16_t kPlayer2StartX = 500;
+constexpr int16_t kStartScrollX = -140;
+constexpr int16_t kStartScrollY = -1480;
+constexpr int16_t kTimerStep = 2;
+/// Stages of the ladder whose boss has an intro of its own, and the stage after G O D's
+/// defeat.
+constexpr int16_t kInterrupterStage = 2;
+constexpr int16_t kGodStage = 5;
+constexpr int16_t kGodDefeated = 6;
+constexpr int16_t kFinishHoldMs = 2000;
+constexpr int16_t kKOSlowMs = 100;
+
+bool standsOnGround(const Character& c) { return !c.floatorStand && c.sTate == stStand; }
+
+void winnerPose(Game& game, Character& c) {
+    if (!standsOnGround(c)) return;
+    int16_t pattern = kWinPose;
+    if ((c.NUMBER == 0 || c.NUMBER == 3 || c.NUMBER == 5) && Int(3 * game.random.next()) == 2)
+        pattern = kWinPose2;
+    if (c.NUMBER == 3 && Int(2 * game.random.next()) == 1) pattern = kWinPose3;
+    animChange(game, pattern, c);
+}
+
+void loserPose(Game& game, Character& c) {
+    if (!standsOnGround(c)) return;
+    animChange(game, kLosePose, c);
+}
+
+void endPoses(Game& game) {
+    Character& p1 = game.battle.player1;
+    Character& p2 = game.battle.player2;
+    if (p1.viTality > p2.viTality) {
+        winnerPose(game, p1);
+        if (p2.viTality > 0) loserPose(game, p2);
+    }
+    if (p2.viTality > p1.viTality) {
+        winnerPose(game, p2);
+        if (p1.viTality > 0) loserPose(game, p1);
+    }
+}
+
+/// The intro of a ladder boss's first round holds wholeTimer at 0 until it sets
+/// VSactionFlag. The bosses' modules join with their fighters; until then these stages
+/// are not reached.
+void bossStageIntro(Game& game) {
+    StateOfStage& s = game.battle.stageState;
+    if (s.VSactionFlag || s.roundCount != 0) return;
+    if (s.checkCounter == kInterrupterStage) { /* interrupterStageIntro */ }
+    if (s.checkCounter == kGodStage) { /* godStageIntro */ }
+}
+
+/// The steps of a decided round, by changeTimer; true when the match is over.
+bool decidedRoundStep(Game& game) {
+    BattleState& b = game.battle;
+    StateOfStage& s = b.stageState;
+    Character& p1 = b.player1;
+    Character& p2 = b.player2;
+    bool matchOver = false;
+
+    b.damageLock = true;
+    s.changeTimer = cint16(s.changeTimer + 1);
+    const int16_t t = s.changeTimer;
+    if (t == kAwardTime) {
+        // Player 1's round vitality is kept exactly when this award gave it the round
+        // (a time over sets no winPlayer, so that cannot be the test).
+        const int16_t winsBefore = p1.winCount;
+        roundKOJudge(game, p1, p2);
+        if (p1.winCount > winsBefore) s.roundRecording(p1);
+    }
+    if (t >= kPoseFrom && t <= kPoseTo) endPoses(game);
+    if (t >= kFadeFrom && t <= kFadeTo) paletteDarkenStep(game);
+    if (t == kRoundChangeTime) {
+        battleRoundInit(game);
+        screenClear(game, 67);
+        screenFlip(game);
+        fixedColorSet(game.engine.workPalette, 1);
+        paletteSetEntries(game, game.engine.workPalette);
+        s.roundInit();
+        const int16_t needed = cint16(s.maxRoundCount + 1);
+        if (p1.winCount > needed || p2.winCount > needed) matchOver = true;
+    }
+    if (!p1.tarGeting) p1.enableAction = false;
+    p2.enableAction = false;
+    return matchOver;
+}
+
+}  // namespace
+
+void charaRoundInit(Game& game, Character& chara) {
+    charaBaseSet(chara, chara.charaname);
+    chara.InitFlyArts();
+    chara.InitSplite();
+    TPCEnd(game, chara);
+    chara.posY = cint16(kGroundLine - chara.bottom);
+    chara.sPeed = 3;
+    chara.viTality = kFullVitality;
+    chara.stunPoint = 0;
+    chara.OneHitDamage = 0;
+    chara.TotalDamage = 0;
+    chara.stunSwitch = 0;
+    chara.SPspacornTimer = 0;
+    chara.slideVector = 0;
+    chara.upVector = 0;
+    chara.comboCount = 0;
+    animChange(game, 0, chara);
+}
+
+void battleRoundInit(Game& game) {
+    BattleState& b = game.battle;
+    b.damageLock = false;
+    b.stageState.roundTimer = b.stageState.MaxRoundTime;
+    charaRoundInit(game, b.player1);
+    b.player1.PrimalPlayer = true;
+    b.player1.posX = kPlayer1StartX;
+    charaRoundInit(game, b.player2);
+    b.player2.PrimalPlayer = false;
+    b.player2.posX = kPlayer2StartX;
+    b.scrollX = kStartScrollX;
+    b.scrollY = kStartScrollY;
+    if (game.engine.playMode == -1) {
+        // The tutorial's own set-up joins here with the tutorial screen.
+    }
+}
+
+void roundFinishStart(Game& game, StateOfStage& stage, Character& winner, Character& loser) {
+    stage.roundFinish = true;
+    if (winner.spacornHit) {
+        soundPlay(game, kSpacornKOSound);
+        stage.spFinish = true;
+    } else {
+        soundPlay(game, kKOSound);
+        stage.spFinish = false;
+    }
+    stage.finishStop = kFinishHoldMs;
+    stage.KOslow = kKOSlowMs;
+    loser.stunGauge = loser.stunPointMax;
+    loser.stunSwitch = 0;
+    stage.FinishArts = winner.FAwasHit ? winner.artsFAName : winner.artsName;
+}
+
+void roundWinAward(Game& game, Character& winner, Character& loser) {
+    winner.winCount = cint16(winner.winCount + 1);
+    if (loser.viTality != 0) {
+        winner.winMarkSet(winMarkTimeOver);
+        winner.SJSpoint = cint16(winner.SJSpoint - 10);
+    } else if (winner.viTality == kFullVitality) {
+        winner.winMarkSet(winMarkPerfect);
+        winner.SJSpoint = cint16(winner.SJSpoint + 10);
+    } else if (loser.sTate == stStandGuard || loser.sTate == stCrouchGuard) {
+        winner.winMarkSet(winMarkGuardKO);
+    } else if (winner.spacornHit) {
+        winner.winMarkSet(winMarkSpacorn);
+        winner.SJSpoint = cint16(winner.SJSpoint + 10);
+    } else {
+        winner.winMarkSet(winMarkKO);
+    }
+}
+
+void roundKOJudge(Game& game, Character& p1, Character& p2) {
+    if (p1.viTality > p2.viTality) roundWinAward(game, p1, p2);
+    if (p2.viTality > p1.viTality) roundWinAward(game, p2, p1);
+}
+
+bool battleJudge(Game& game) {
+    BattleState& b = game.battle;
+    StateOfStage& s = b.stageState;
+    Character& p1 = b.player1;
+    Character& p2 = b.player2;
+    int16_t& koFlag = b.inputState[5];
+
+    // A shutter a screen left closed opens as the battle starts.
+    if (shutterTransition(game, 0) != 0) shutterTransition(game, 2);
+
+    s.wholeTimer = cint16(s.wholeTimer + 1);
+    bossStageIntro(game);
+
+    if (s.wholeTimer < kFightFrame + 1) {
+        if (s.wholeTimer == kReadyFrame) soundPlay(game, kReadyVoice);
+        if (s.wholeTimer == kFightFrame) {
+            soundPlay(game, kFightVoice);
+            s.setCheckTime(game);
+        }
+        p1.enableAction = false;
+        p2.enableAction = false;
+    }
+    if (s.wholeTimer > 10000) s.wholeTimer = 1000;
+
+    if (p1.viTality <= 0) {
+        p1.viTality = 0;
+        if (!s.roundFinish) {
+            targetingOnOff(game, p1, targetCancel, 0);
+            roundFinishStart(game, s, p2, p1);
+            koFlag = kTrue;
+            s.winPlayer = 2;
+        }
+    }
+    if (p2.viTality <= 0) {
+        p2.viTality = 0;
+        // G O D's defeat check joins here with G O D's module.
+        if (!s.roundFinish) {
+            roundFinishStart(game, s, p1, p2);
+            if (s.checkCounter == kGodStage && p1.winCount > s.maxRoundCount) {
+                musicStopAll(game);
+                s.checkCounter = kGodDefeated;
+            }
+            comboBonusCalc(game, p2, true);
+            s.winPlayer = 1;
+            if (koFlag != 0) s.winPlayer = 3;
+        }
+    }
+    if (p1.viTality <= 0 && p2.viTality <= 0) s.winPlayer = 3;
+    koFlag = kFalse;
+
+    bool matchOver = false;
+    if (s.roundFinish) matchOver = decidedRoundStep(game);
+
+    // Also in the frame of a round change, after the new round was set up.
+    if (!s.roundFinish) {
+        if (!s.IsTimerINFINITY(game, p2.NUMBER)) s.roundTimer = cint16(s.roundTimer - kTimerStep);
+        if (s.wholeTimer > kFightFrame) s.getTotalSpentTime(game);
+        if (s.roundTimer < 0) s.timeOver(game);
+    }
+    return matchOver;
+}
+
+}  // namespace morvek

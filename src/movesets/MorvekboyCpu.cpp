@@ -1,0 +1,247 @@
+// MORVEKBOY's computer opponent: the decision outside a combo (slot 11), the typing-combo
+// step (slot 12) and the super-art decision (slot 13).
+
+#include "movesets/MorvekboyCpu.h"
+
+#include "battle/Character.h"
+#include "battle/CpuTick.h"
+#include "battle/ExArts.h"
+#include "battle/Mechanics.h"
+#include "battle/Spacorn.h"
+#include "engine/Basic.h"
+#include "engine/Game.h"
+#include "movesets/Morvekboy.h"
+#include "movesets/MoveSet.h"
+
+namespace morvek {
+namespace morvekboy_cpu {
+
+namespace {
+
+/// A key (or word) drawn uniformly from first-last.
+int16_t drawFrom(Game& game, int16_t first, int16_t last) {
+    return cint16(Int(game.random.next() * (last - first + 1) + first));
+}
+
+void attackFrom(Game& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
+    self.AttackSelect(game, cpu, drawFrom(game, first, last));
+}
+
+void moveFrom(Game& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
+    self.MoveSelect(game, cpu, drawFrom(game, first, last));
+}
+
+/// A jump (or an air jump) in a random direction, while a jump is left.
+void jumpMove(Game& game, MoveSet& self, Character& cpu) {
+    if (cpu.airialJumpCount >= 1) moveFrom(game, self, cpu, 1, 20);
+}
+
+void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+
+void startWithCounter(Game& game, Character& cpu, int16_t pattern, int16_t counter) {
+    animChange(game, pattern, cpu);
+    cpu.counTer = counter;
+}
+
+/// The ground pattern, or the dive kick with its slide in the air.
+void groundOrDive(Game& game, Character& cpu, int16_t ground, int16_t diveSlide) {
+    if (!cpu.floatorStand) {
+        animChange(game, ground, cpu);
+    } else {
+        animChange(game, 280, cpu);
+        cpu.slideVector = cpu.dirStand * diveSlide;
+    }
+}
+
+void morvekboyExArt(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 570, 580); }
+
+void morvekboySpinArt(Game& game, Character& cpu) {
+    animChange(game, cpu.floatorStand ? 790 : 240, cpu);
+}
+
+/// Close in: the opponent is less than 100 away.
+void closeRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+                Character& opponent) {
+    switch (r) {
+        case 1: groundOrDive(game, cpu, 270, 1); break;
+        case 2: start(game, cpu, 210); break;
+        case 3:
+        case 4:
+            // Meets an attack with the special guard stance.
+            if (opponent.sTate == stAttack) start(game, cpu, 380);
+            break;
+        case 5: rules.spinArt(game, cpu); break;
+        case 6:
+        case 7: start(game, cpu, 590); break;
+        case 8: groundOrDive(game, cpu, 250, 2); break;
+        case 9: start(game, cpu, 530); break;
+        case 10: start(game, cpu, 720); break;
+        case 11: start(game, cpu, 200); break;
+        case 12: start(game, cpu, 20); break;
+        case 13: startWithCounter(game, cpu, 650, 2); break;
+        case 14: rules.spinArt(game, cpu); break;
+        case 15: attackFrom(game, self, cpu, 1, 20); break;
+        case 16: attackFrom(game, self, cpu, 31, 40); break;
+        case 17:
+        case 18:
+        case 19:
+            // A reeling opponent is worth the super art.
+            if (opponent.sTate < 0) self.CPUSpacorn(game, cpu, opponent);
+            else rules.spinArt(game, cpu);
+            break;
+        default: self.CPUSpacorn(game, cpu, opponent); break;  // 20
+    }
+}
+
+/// 100 to 249 away.
+void middleRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+                 Character& opponent) {
+    if (r <= 3) moveFrom(game, self, cpu, 1, 40);
+    else if (r <= 7) attackFrom(game, self, cpu, 1, 20);
+    else if (r <= 10) start(game, cpu, 210);
+    else if (r <= 12) return;
+    else if (r == 13) rules.exArt(game, cpu);
+    else if (r <= 15) attackFrom(game, self, cpu, 31, 40);
+    else if (r <= 17) start(game, cpu, 720);
+    else if (r == 18) attackFrom(game, self, cpu, 31, 40);
+    else if (r == 19) self.CPUSpacorn(game, cpu, opponent);
+    else jumpMove(game, self, cpu);
+}
+
+/// 250 to 399 away.
+void farRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+              Character& opponent) {
+    if (r <= 2) rules.exArt(game, cpu);
+    else if (r == 3) startWithCounter(game, cpu, 650, 12);
+    else if (r <= 6) startWithCounter(game, cpu, 90, 10);
+    else if (r <= 11) moveFrom(game, self, cpu, 21, 40);
+    else if (r <= 15) attackFrom(game, self, cpu, 1, 20);
+    else if (r <= 18) attackFrom(game, self, cpu, 31, 40);
+    else if (r == 19) self.CPUSpacorn(game, cpu, opponent);
+    else start(game, cpu, 720);
+}
+
+/// 400 or more away.
+void veryFarRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+                  Character& opponent) {
+    if (r <= 3) rules.exArt(game, cpu);
+    else if (r <= 6) startWithCounter(game, cpu, 90, 10);
+    else if (r <= 11) return;
+    else if (r <= 15) jumpMove(game, self, cpu);
+    else if (r <= 18) moveFrom(game, self, cpu, 31, 40);
+    else if (r == 19) self.CPUSpacorn(game, cpu, opponent);
+}
+
+}  // namespace
+
+const ThinkRules kMorvekboyThink{morvekboyExArt, morvekboySpinArt};
+
+void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
+           Character& cpu, Character& opponent) {
+    const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
+    dist.distX = distanceX(cpu, opponent);
+    dist.distY = distanceY(cpu, opponent);
+    const int16_t distX = dist.distX;
+    const int16_t distY = dist.distY;
+
+    const bool facing = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
+                        (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+    if (!facing) {
+        if (distX >= 200 || distY >= 200) return;
+        if (r <= 8) {
+            // Turns with a back-fist.
+            animChange(game, 780, cpu);
+            cpu.dirStand = cint16(-cpu.dirStand);
+        } else if (r == 20) {
+            jumpMove(game, self, cpu);
+        }
+        return;
+    }
+
+    if (distY >= 200) {
+        // The opponent is far above or below: rise to meet it, or jump.
+        if (r <= 3) groundOrDive(game, cpu, 250, 2);
+        else if (r >= 18) jumpMove(game, self, cpu);
+        return;
+    }
+
+    if (distX < 100) closeRange(game, self, rules, r, cpu, opponent);
+    else if (distX < 250) middleRange(game, self, rules, r, cpu, opponent);
+    else if (distX < 400) farRange(game, self, rules, r, cpu, opponent);
+    else veryFarRange(game, self, rules, r, cpu, opponent);
+}
+
+void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistances& dist,
+               Character& cpu, Character& opponent) {
+    dist.distX = distanceX(cpu, opponent);
+    dist.distY = distanceY(cpu, opponent);
+
+    if (cpu.TPCNumber == 310) {
+        switch (cpuTPCChoice(game, cpu, opponent, dist.distX, dist.distY)) {
+            case 0:
+                self.TPCFollow(game, cpu);
+                cpu.enableAction = false;
+                break;
+            case 1:
+            case 2: self.TPCSecond(game, cpu); break;
+            default: cpu.enableAction = false; break;  // 3: lets the combo go
+        }
+        cpu.TPC = false;
+        return;
+    }
+
+    if (cpu.TPCNumber == 820) {
+        // A new follow-up on every granted frame until the action script ends the combo.
+        static constexpr int16_t kWords[] = {1, 3, 4, 5, 6, 7, 8};
+        cpu.inputKeyNum = kWords[drawFrom(game, 1, 7) - 1];
+        self.TPCFollow(game, cpu);
+        return;
+    }
+
+    if (cpu.TPCNumber == picked.opener) {
+        cpu.inputKeyNum = picked.words[drawFrom(game, 1, picked.count) - 1];
+        if (picked.keepOpen) {
+            self.TPCFollow(game, cpu);
+            return;
+        }
+    }
+
+    self.TPCFollow(game, cpu);
+    cpu.TPC = false;
+    cpu.enableAction = false;
+}
+
+void spacornDecision(Game& game, CpuDistances& dist, Character& cpu, Character& opponent) {
+    dist.distX = distanceX(cpu, opponent);
+    dist.distY = distanceY(cpu, opponent);
+    bool fire = false;
+    switch (cpu.spacornType) {
+        case 0: fire = !cpu.floatorStand && dist.distX < 150 && dist.distY < 200; break;
+        case 1: fire = dist.distX < 100; break;
+        case 2: fire = true; break;
+        default: break;
+    }
+    if (fire) cpuSpacornStart(game, cpu, opponent, 0);
+}
+
+}  // namespace morvekboy_cpu
+
+namespace {
+/// From the punch-elbow opener the computer picks the first or the third word.
+constexpr int16_t kMorvekboyPickedWords[] = {1, 3};
+constexpr morvekboy_cpu::PickedOpener kMorvekboyPicked{240, kMorvekboyPickedWords, 2, false};
+}  // namespace
+
+void Morvekboy::CPUThink(Game& game, Character& cpu, Character& opponent) {
+    morvekboy_cpu::think(game, *this, morvekboy_cpu::kMorvekboyThink, cpuDist, cpu, opponent);
+}
+
+void Morvekboy::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+    morvekboy_cpu::comboStep(game, *this, kMorvekboyPicked, cpuDist, cpu, opponent);
+}
+
+void Morvekboy::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+    morvekboy_cpu::spacornDecision(game, cpuDist, cpu, opponent);
+}
+
+}  // namespace morvek

@@ -1,0 +1,135 @@
+#include "screens/Quotes.h"
+
+#include "engine/Basic.h"
+#include "engine/Game.h"
+#include "engine/System.h"
+#include "render/Overlay.h"
+
+namespace morvek {
+
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+
+struct QuoteRow {
+    int16_t winner;
+    int16_t from, to;  ///< quote numbers from..to
+    const char* line1;
+    const char* line2;
+};
+
+constexpr QuoteRow kQuotes[] = {
+    {0, 1, 2, "しょうりゅうけんをやぶらぬかぎり", "おまえにかちめはない。"},
+    {0, 3, 4, "ホゥわッたーッ！！", ""},
+    {0, 5, 6, "僕はもう、打てているさ。", ""},
+    {0, 7, 8, "ゴッドハンドへの道は", "果てしなく遠い・・・"},
+    {1, 1, 1, "オノレィ", ""},
+    {1, 2, 2, "Son of a bitch!", ""},
+    {1, 3, 4, "ウリャア", ""},
+    {1, 5, 6, "ドリャア", ""},
+    {1, 7, 7, "ワレニカゴー", ""},
+    {1, 8, 8, "Fuck！", ""},
+    {2, 1, 2, "何だって吸い込んでやるぞ！", "この俺様がな。ガハハハハh。"},
+    {2, 3, 3, "ハァハァ、吸いてぇ・・・", ""},
+    {2, 4, 4, "筋肉ッ！", ""},
+    {2, 5, 5, "スパシーバぁ！", ""},
+    {2, 6, 6, "この悪魔超人めッ！", ""},
+    {2, 7, 8, "お、おい！", "死んじまったんじゃないだろうな！？"},
+    {3, 1, 1, "蛆虫が。", "この俺の蟷螂拳に勝てるとでも思ったのか？"},
+    {3, 2, 2, "力じゃない。", "技だ、テクニックだろ？"},
+    {3, 3, 3, "所詮この程度か、", "ゴミが、ペッ！"},
+    {3, 4, 4, "弱ッ！", "吃驚したよ、弱すぎるから。"},
+    {3, 5, 5, "全部読めてんだよッ！", "チンカスがぁ～！"},
+    {3, 6, 6, "クンフーが足りねぇな。", "クンフーが。"},
+    {3, 7, 7, "貴様などラーメンにしてやるアルー！", ""},
+    {3, 8, 8, "ふん、ウスノロめ。", ""},
+    {4, 1, 1, "とっとと持ち金だしな！", "なにィ、持ってない？オメェちょっと跳んでみろ。"},
+    {4, 2, 2, "滅ッ！滅ッ！滅ッ！", ""},
+    {4, 3, 3, "ヨウェエエエエ！", "お前ッ！弱すぎィイイイイ！！"},
+    {4, 4, 4, "心の友よ、", "お前のものは俺のものだ。"},
+    {4, 5, 6, "うぉぉッ！", "殺すから死ねぇェェェェェ！"},
+    {4, 7, 7, "心ォ、込めて歌います。", "俺の魂の歌を聴くのだ。"},
+    {4, 8, 8, "俺様こそ町内最強のガキ大将、ゴウダ様だァァァァァァ！", ""},
+    {5, 1, 1, "私には勝利が約束されている。", ""},
+    {5, 2, 2, "隙が多いな。確かに攻めは基本だが、", "時には護りを堅め的確な勝機に反撃することも重要だ。"},
+    {5, 3, 3, "時間と空間を歪ませる。", "それが私に与えられた能力だ。"},
+    {5, 4, 4, "私はお前を妨害しなければならない。", ""},
+    {5, 5, 5, "力が溢れる・・・", ""},
+    {5, 6, 6, "この程度か。", ""},
+    {5, 7, 7, "お前が弱いのではない。", "私の存在が特異なのだ。"},
+    {5, 8, 8, "私を倒すならば、", "私に反撃させないくらいのラッシュが必要だろう。"},
+    {6, 1, 7, "ハエテクル！", ""},
+    {6, 8, 8, "タケシもヒロシも、", "ワシを小さい小さいと笑いおって・・・"},
+    {7, 1, 1, "万策尽きたか？", "策を弄すること自体、無意味だが。"},
+    {7, 2, 2, "これが神の力だ。", "どうしようもなかろう。"},
+    {7, 3, 3, "楽しんで頂けたかね？タイピングファイターよ。", "私に挑戦できたということが、貴様の腕を証明するのだ。"},
+    {7, 4, 4, "プリンなどと呼ぶな！！下種がッ！", ""},
+    {7, 5, 5, "私はこの世界の神だッ！", ""},
+    {7, 6, 6, "何をやっても無駄だ。", "神を倒すことなど出来ぬ！"},
+    {7, 7, 7, "「Oh my god!」と嘆くがよい。", "許可する。"},
+    {7, 8, 8, "愚かなるタイピストよ、", "悔い改めよ。"},
+    {8, 1, 1, "ゴッドハンドは俺にこそ相応しい。", ""},
+    {8, 2, 3, "ファオッ！", ""},
+    {8, 4, 5, "貴様は弱い、俺は強い。", "それだけのことだ。"},
+    {8, 6, 8, "・・・・・", ""},
+};
+
+void drawBalloon(Game& game) { blitSheet(game, 464, 1083, 368, 82, 90, 320, 400, 120); }
+
+}  // namespace
+
+QuoteLines godSpeechLines(int16_t page) {
+    switch (page) {
+    case 20: return {"見事ッ・・・！", ""};
+    case 21: return {"だが、今の私は仮の姿。", "真の力はこんなものではない。"};
+    case 22: return {"ノーマルスピード以上、かつ、", "ノーマル以上の難易度に挑戦するのだ！"};
+    case 23:
+    case 24:
+    case 25: return {"そこで私の真の姿を見せてやろう。", "待っているぞ・・・"};
+    default: return {};
+    }
+}
+
+QuoteLines winQuoteLines(int16_t winner, int16_t number, std::string_view finishArts) {
+    QuoteLines q;
+    if (winner == 6 && number >= 20 && number <= 25) {
+        q = godSpeechLines(number);
+    } else {
+        for (const QuoteRow& row : kQuotes) {
+            if (row.winner == winner && number >= row.from && number <= row.to) {
+                q = {row.line1, row.line2};
+                break;
+            }
+        }
+    }
+    // A round decided by a fighter's own signature art earns its own line.
+    if (winner == 0 && finishArts == "真・著作拳") q = {"これぞ　真・著作拳ッ！！", ""};
+    if (winner == 4 && finishArts == "瞬刻殺") q = {"これぞ瞬刻殺！！", ""};
+    return q;
+}
+
+int16_t quoteFontSize(std::string_view line) {
+    const int32_t n = Len(line);
+    if (n <= 19) return 13;
+    if (n <= 24) return 11;
+    return 9;
+}
+
+void winQuoteSelect(Game& game, int16_t winner, int16_t number, std::string_view finishArts) {
+    const QuoteLines q = winQuoteLines(winner, number, finishArts);
+    drawBalloon(game);
+    textFontSet(game, quoteFontSize(q.line1), kBlack);
+    drawText(game, 100, 350, q.line1);
+    textFontSet(game, quoteFontSize(q.line2), kBlack);
+    drawText(game, 100, 390, q.line2);
+}
+
+void godFalseFormSpeech(Game& game, int16_t page) {
+    const QuoteLines q = godSpeechLines(page);
+    drawBalloon(game);
+    textFontSet(game, 13, kBlack);
+    drawText(game, 100, 350, q.line1);
+    drawText(game, 100, 395, q.line2);
+}
+
+}  // namespace morvek
