@@ -3,9 +3,10 @@
 // bitmap loader. The randomized tests in screens_fuzz_test.cpp call these; a coverage-
 // guided pass builds this header as a libFuzzer target with clang, for example:
 //
-//   clang++ -std=c++20 -DMORVEK_LIBFUZZER -fsanitize=fuzzer,address -Isrc -x c++ \
-//       tests/screens_fuzz_target.h <core library built with -fsanitize=fuzzer-no-link,address> \
-//       $(pkg-config --libs sdl2 SDL2_mixer SDL2_ttf) -o screens_fuzz
+//   clang++ -std=c++20 -DMORVEK_LIBFUZZER -fsanitize=fuzzer,address -Isrc
+//       -x c++ tests/screens_fuzz_target.h -x none <core library built with
+//       -fsanitize=fuzzer-no-link,address> $(pkg-config --libs sdl2 SDL2_mixer SDL2_ttf)
+//       -o screens_fuzz
 //   ./screens_fuzz -max_total_time=60
 //
 // The first byte picks the reader; the rest is the input.

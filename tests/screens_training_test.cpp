@@ -81,6 +81,8 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     EXPECT_EQ(press(key::Right), Sounds{0});
     EXPECT_EQ(setting(1), kHiddenHonekawaValue);
     EXPECT_EQ(s.portrait1X, -180);  // restarted at -200, then one turn of sliding
+    platform.clearLogs();
+    pass();
     EXPECT_TRUE(drawn("2", 160, 360, kRed));
     EXPECT_FALSE(drawn("HONEKAWA", 50, 360, kRed));
     for (uint8_t k : {key::Up, key::Down, key::Right}) EXPECT_EQ(press(k), Sounds{});
@@ -140,8 +142,10 @@ TEST_F(ScreensTraining, FinishedStepsSettleAndSpaceGoesBack) {
     setting(4) = 1;
     begin();
     EXPECT_EQ(press(key::Space), Sounds{});
-    toStep(trainingstep::Speed);
-    passes(60);
+    for (int16_t step : {trainingstep::SuperArt1, trainingstep::SuperArt2, trainingstep::Speed}) {
+        toStep(step);
+        passes(60);
+    }
     EXPECT_EQ(s.superArt1[2], (PanelPlace{20, 240}));   // left, then down
     EXPECT_EQ(s.superArt2[1], (PanelPlace{400, 240}));  // right, then down
     EXPECT_EQ(s.portrait2X, 320);
@@ -216,9 +220,11 @@ TEST_F(ScreensTraining, RecoveryFrameByFrame) {
     trainingRecover(*game, *p1, *p2);
     EXPECT_EQ(p1->viTality, 100);
     EXPECT_EQ(p2->viTality, 1);
+    p1->viTality = 0;
     p2->comboCount = 0;
     p2->viTality = -20;  // refilled to -19 first, then lifted to 1
     trainingRecover(*game, *p1, *p2);
+    EXPECT_EQ(p1->viTality, 1);
     EXPECT_EQ(p2->viTality, 1);
 }
 

@@ -25,6 +25,7 @@
 #include "render/TypingFrame.h"
 #include "screens/Result.h"
 #include "screens/Training.h"
+#include "screens/Tutorial.h"
 #include "screens/VsScreen.h"
 
 namespace morvek {
@@ -73,8 +74,8 @@ bool battleFrame(Game& game) {
     frameStart(game);
     if (e.playMode == kTraining) trainingRecover(game, p1, p2);
     if (e.playMode == kTutorial) {
-        // The tutorial's per-frame control joins here with the tutorial; the round judge
-        // never runs in it.
+        // The tutorial's control stands in for the round judge.
+        tutorialControl(game, p1, p2, b.stageState);
     } else {
         endFlag = battleJudge(game);
     }
@@ -93,7 +94,7 @@ bool battleFrame(Game& game) {
     drawCharaShadow(game, p1, e.attackEffectSurface);
     drawCharaShadow(game, p2, e.attackEffectSurface);
     if (e.playMode == kTutorial) {
-        // The tutorial's script draws here.
+        tutorialScript(game, p1, p2, b.stageState);
     }
     if (e.editMode != kFalse) drawHitBoxes(game, p1, p2);
     drawFighters(game, p1, p2);

@@ -12,6 +12,7 @@
 #include "battle/Servants.h"
 #include "battle/StateOfStage.h"
 #include "movesets/Registry.h"
+#include "screens/Tutorial.h"
 
 namespace morvek {
 
@@ -53,6 +54,9 @@ struct BattleState {
     /// The computer's frame counters modulo 10 and 30.
     int16_t cpuTick10 = 0;
     int16_t cpuTick30 = 0;
+
+    /// The tutorial's drill counters, kept from one tutorial to the next.
+    TutorialState tutorial;
 };
 
 }  // namespace morvek

@@ -12,6 +12,8 @@
 #include "engine/Screen.h"
 #include "engine/Shutter.h"
 #include "engine/Sound.h"
+#include "movesets/Interrupter.h"
+#include "screens/Tutorial.h"
 
 namespace morvek {
 
@@ -66,7 +68,7 @@ void endPoses(Game& game) {
 void bossStageIntro(Game& game) {
     StateOfStage& s = game.battle.stageState;
     if (s.VSactionFlag || s.roundCount != 0) return;
-    if (s.checkCounter == kInterrupterStage) { /* interrupterStageIntro */ }
+    if (s.checkCounter == kInterrupterStage) interrupterStageIntro(game, s);
     if (s.checkCounter == kGodStage) { /* godStageIntro */ }
 }
 
@@ -139,7 +141,7 @@ void battleRoundInit(Game& game) {
     b.scrollX = kStartScrollX;
     b.scrollY = kStartScrollY;
     if (game.engine.playMode == -1) {
-        // The tutorial's own set-up joins here with the tutorial screen.
+        tutorialInit(game, b.player1, b.player2, b.stageState);
     }
 }
 

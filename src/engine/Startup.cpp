@@ -1,6 +1,7 @@
 #include "engine/Startup.h"
 
 #include "battle/BattleLoop.h"
+#include "battle/Ladder.h"
 #include "battle/RoundJudge.h"
 #include "engine/DataTables.h"
 #include "engine/Game.h"
@@ -15,6 +16,8 @@
 #include "screens/CharaSelect.h"
 #include "screens/Options.h"
 #include "screens/Ranking.h"
+#include "screens/Result.h"
+#include "screens/ScoreResult.h"
 #include "screens/Title.h"
 #include "screens/Training.h"
 
@@ -126,19 +129,44 @@ void titleMenuLoop(Game& game) {
             if (choice == titlemenu::ScoreRanking) scoreRankingDisp(game);
             choice = openingTitle(game);
         }
-        if (choice == titlemenu::GameStart) charaSelectMain(game, b.player1, b.stageState);
+        if (choice == titlemenu::GameStart) {
+            charaSelectMain(game, b.player1, b.stageState);
+            nextOpponentSet(game, b.player2, b.stageState, true);
+        }
         if (choice == titlemenu::Training)
             trainingSelect(game, b.player1, b.player2, b.stageState);
+        // TUTORIAL needs nothing here: its match sets both fighters up itself.
         e.playMode = choice;
         if (e.returnToTitle == kFalse) return;
     }
 }
 
+void outerLoopNextStep(Game& game) {
+    EngineState& e = game.engine;
+    BattleState& b = game.battle;
+    switch (e.test) {
+    case nextstep::CharaSelect:
+        charaSelectMain(game, b.player1, b.stageState);
+        break;
+    case nextstep::NextOpponent:
+        nextOpponentSet(game, b.player2, b.stageState, false);
+        break;
+    case nextstep::ScoreScreen:
+        scoreResult(game, b.player1, b.player2, b.stageState);
+        titleMenuLoop(game);
+        break;
+    case kNextTrainingSetup:
+        trainingSelect(game, b.player1, b.player2, b.stageState);
+        break;
+    default:
+        // 0 (a continue) and anything else: the same opponent again.
+        break;
+    }
+}
+
 void outerLoopTurn(Game& game) {
     matchTurn(game);
-    // The steps after a match by `test` (select, next opponent, score screen, training
-    // set-up) join here; until then every match comes back to the title.
-    titleMenuLoop(game);
+    outerLoopNextStep(game);
 }
 
 void Form_Load(Game& game) {

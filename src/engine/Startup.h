@@ -2,6 +2,7 @@
 // The program's entry and its control flow outside a match: start-up, the title loop and
 // the endless outer loop.
 
+#include <cstdint>
 #include <string>
 
 namespace morvek {
@@ -29,7 +30,16 @@ void startUp(Game& game);
 /// or the tutorial is chosen.
 void titleMenuLoop(Game& game);
 
-/// One turn of the outer loop.
+/// The outer loop's next-step code after an aborted training match: the training set-up.
+/// (0-3 are the result screen's codes, nextstep:: in screens/Result.h.)
+inline constexpr int16_t kNextTrainingSetup = 4;
+
+/// What follows a match, by `test`: 1 the character select, 2 the ladder's next opponent,
+/// 3 the score screen and then the title loop, 4 the training set-up; 0 (the same stage
+/// again) and any other value nothing.
+void outerLoopNextStep(Game& game);
+
+/// One turn of the outer loop: the match with its set-up (matchTurn), then the next step.
 void outerLoopTurn(Game& game);
 
 }  // namespace morvek

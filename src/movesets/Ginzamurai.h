@@ -1,11 +1,35 @@
 #pragma once
-// GINZAMURAI's move set: the swordsman, with one clone servant.
-// Its procedures come with the fighter; until then every slot does nothing.
+// GINZAMURAI's move set (fighter 1, the swordsman with one clone servant): pattern table,
+// body boxes, the action script split into its action part and the attack-frame part the
+// clone also runs, selects, typing-combo steps, projectiles and computer opponent.
+
+#include <cstdint>
 
 #include "movesets/MoveSet.h"
 
 namespace morvek {
 
-class Ginzamurai : public MoveSet {};
+class Ginzamurai : public MoveSet {
+public:
+    void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;          // 1
+    void AnimAction(Game& game, Character& chara, Character& opponent) override;     // 2a
+    void AnimAttack(Game& game, Character& chara) override;                          // 2b
+    void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;     // 3
+    void MoveSelect(Game& game, Character& chara, int16_t targetKey) override;       // 4
+    void TPCFollow(Game& game, Character& chara) override;                           // 5
+    void TPCSecond(Game& game, Character& chara) override;                           // 6
+    void FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect,
+                        flyArts& fa) override;                                       // 7
+    void FlyArtsLaunch(Game& game, Character& chara, int16_t kind) override;         // 8
+    void FAMorfizm(Game& game, Character& chara, flyArts& fa) override;              // 9
+    void HitFieldSet(Game& game, Character& chara) override;                         // 10
+    void CPUThink(Game& game, Character& cpu, Character& opponent) override;         // 11
+    void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
+    void CPUSpacorn(Game& game, Character& cpu, Character& opponent) override;       // 13
+
+    /// The distances the computer procedures last measured; the combo step reuses them.
+    int16_t distX = 0;
+    int16_t distY = 0;
+};
 
 }  // namespace morvek

@@ -1,11 +1,45 @@
 #pragma once
-// INTERRUPTER's move set: the first boss.
-// Its procedures come with the fighter; until then every slot does nothing.
+// INTERRUPTER's move set (fighter 5, the first boss): pattern table, body boxes, action
+// script, the key map with its teleports and blinks, typing-combo steps, projectiles, the
+// computer opponent, and the stage intro the round judge calls on his stage.
+
+#include <cstdint>
 
 #include "movesets/MoveSet.h"
 
 namespace morvek {
 
-class Interrupter : public MoveSet {};
+class StateOfStage;
+
+class Interrupter : public MoveSet {
+public:
+    void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;          // 1
+    void AnimAction(Game& game, Character& chara, Character& opponent) override;     // 2
+    void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;     // 3
+    void MoveSelect(Game& game, Character& chara, int16_t targetKey) override;       // 4
+    void TPCFollow(Game& game, Character& chara) override;                           // 5
+    void TPCSecond(Game& game, Character& chara) override;                           // 6
+    void FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect,
+                        flyArts& fa) override;                                       // 7
+    void FlyArtsLaunch(Game& game, Character& chara, int16_t kind) override;         // 8
+    void FAMorfizm(Game& game, Character& chara, flyArts& fa) override;              // 9
+    void HitFieldSet(Game& game, Character& chara) override;                         // 10
+    void CPUThink(Game& game, Character& cpu, Character& opponent) override;         // 11
+    void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
+    void CPUSpacorn(Game& game, Character& cpu, Character& opponent) override;       // 13
+
+    /// The distances the computer last measured: slot 11 stores both, slot 13 only distX,
+    /// slot 12 reads them as they are. Kept for the whole run.
+    int16_t distX = 0;
+    int16_t distY = 0;
+    /// Frames of the stage intro played so far in this run of the program; never reset,
+    /// so only the first visit of the stage plays the voice and waits.
+    int16_t interrupterIntroCount = 0;
+};
+
+/// The hold at the start of the first round of INTERRUPTER's stage: keeps the round clock
+/// at 0 for about 100 frames while his voice line plays, then lets the round start.
+/// Called by the round judge every frame of the intro.
+void interrupterStageIntro(Game& game, StateOfStage& stage);
 
 }  // namespace morvek

@@ -1,5 +1,5 @@
 #pragma once
-// NANGIEF's animation patterns: 213 patterns in 82 blocks, one block per move, on a sheet
+// NANGIEF's animation patterns: 213 patterns in 73 blocks, one block per move, on a sheet
 // of 300-pixel cells.
 //
 // Each row: move name (written by its first pattern, kept afterwards), sTate, body class,

@@ -1,0 +1,203 @@
+// GOUDA's computer opponent: the decision outside a combo (slot 11), the typing-combo step
+// (slot 12) and the super-art decision (slot 13). They press no keys: they call the
+// selects with keys of their own choosing or start patterns directly. In the air GOUDA
+// picks his air arts.
+
+#include "battle/Character.h"
+#include "battle/CpuTick.h"
+#include "battle/ExArts.h"
+#include "battle/Mechanics.h"
+#include "battle/Spacorn.h"
+#include "engine/Basic.h"
+#include "engine/Game.h"
+#include "movesets/Gouda.h"
+
+namespace morvek {
+
+namespace {
+
+/// A key drawn uniformly from first-last.
+int16_t keyFrom(Game& game, int16_t first, int16_t last) {
+    return cint16(Int(game.random.next() * (last - first + 1) + first));
+}
+
+void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+
+void startCounting(Game& game, Character& cpu, int16_t pattern, int16_t counter) {
+    animChange(game, pattern, cpu);
+    cpu.counTer = counter;
+}
+
+/// 天魔空刃脚 with a drift in the air, else the ground move.
+void diveOr(Game& game, Character& cpu, int16_t diveSlide, int16_t ground) {
+    if (cpu.floatorStand) {
+        animChange(game, 280, cpu);
+        cpu.slideVector = cpu.dirStand * diveSlide;
+    } else {
+        animChange(game, ground, cpu);
+    }
+}
+
+/// 豪衝打 in the air, 鎖打ち on the ground.
+void chainStrike(Game& game, Character& cpu) { start(game, cpu, cpu.floatorStand ? 790 : 240); }
+
+/// EXタックル when the dice and the gauge allow, else Gタックル.
+void tackle(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); }
+
+}  // namespace
+
+void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
+    const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
+    distX = distanceX(cpu, opponent);
+    distY = distanceY(cpu, opponent);
+
+    auto attack = [&](int16_t first, int16_t last) { AttackSelect(game, cpu, keyFrom(game, first, last)); };
+    auto move = [&](int16_t first, int16_t last) { MoveSelect(game, cpu, keyFrom(game, first, last)); };
+    auto jumpIfLeft = [&] {
+        if (cpu.airialJumpCount > 0) move(1, 20);
+    };
+    auto superArt = [&] { CPUSpacorn(game, cpu, opponent); };
+
+    const bool facing = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
+                        (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+    if (!facing) {
+        // Turned away: only a close opponent gets an answer.
+        if (distX >= 200 || distY >= 200) return;
+        if (r <= 8) {
+            start(game, cpu, 210);
+            cpu.dirStand = cint16(-cpu.dirStand);
+        } else if (r == 20) {
+            jumpIfLeft();
+        }
+        return;
+    }
+
+    if (distY >= 200) {  // far above or below
+        if (r <= 3) diveOr(game, cpu, 2, 250);
+        else if (r >= 5 && r <= 9) {
+            if (cpu.floatorStand) start(game, cpu, 660);
+        } else if (r >= 18) jumpIfLeft();
+        return;
+    }
+
+    if (distX < 100) {  // close
+        switch (r) {
+            case 1: diveOr(game, cpu, 1, 270); break;
+            case 2: tackle(game, cpu); break;
+            case 3:
+            case 4:
+                // Meets an attack with the special guard stance.
+                if (opponent.sTate == stAttack) start(game, cpu, 380);
+                break;
+            case 5:
+            case 14: chainStrike(game, cpu); break;
+            case 6:
+            case 7: start(game, cpu, 590); break;
+            case 8: diveOr(game, cpu, 2, 250); break;
+            case 9: start(game, cpu, 530); break;
+            case 10: start(game, cpu, 720); break;
+            case 11: start(game, cpu, 200); break;
+            case 12: start(game, cpu, 20); break;
+            case 13: startCounting(game, cpu, 650, 2); break;
+            case 15: attack(1, 20); break;
+            case 16: attack(31, 40); break;
+            case 17:
+            case 18:
+            case 19:
+                // A reeling opponent is worth the super art.
+                if (opponent.sTate < 0) superArt();
+                else chainStrike(game, cpu);
+                break;
+            default: superArt(); break;  // 20
+        }
+        return;
+    }
+
+    if (distX < 250) {
+        if (r <= 3) move(1, 40);
+        else if (r <= 7) attack(1, 20);
+        else if (r <= 10) tackle(game, cpu);
+        else if (r == 13) start(game, cpu, 580);
+        else if (r == 14 || r == 15 || r == 18) attack(31, 40);
+        else if (r == 16 || r == 17) start(game, cpu, 720);
+        else if (r == 19) superArt();
+        else if (r == 20) jumpIfLeft();
+        return;
+    }
+
+    if (distX < 400) {
+        if (r <= 2) start(game, cpu, 580);
+        else if (r == 3) startCounting(game, cpu, 650, 12);
+        else if (r <= 6) startCounting(game, cpu, 90, 10);
+        else if (r <= 11) move(21, 40);
+        else if (r <= 15) attack(1, 20);
+        else if (r <= 18) attack(31, 40);
+        else if (r == 19) superArt();
+        else start(game, cpu, 720);
+        return;
+    }
+
+    // 400 or more away
+    if (r <= 3) start(game, cpu, 580);
+    else if (r <= 6) startCounting(game, cpu, 90, 10);
+    else if (r >= 12 && r <= 15) jumpIfLeft();
+    else if (r >= 16 && r <= 18) move(31, 40);
+    else if (r == 19) superArt();
+}
+
+void Gouda::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+    // Unlike the decision's distances these are measured afresh for the combo choice.
+    distX = distanceX(cpu, opponent);
+    distY = distanceY(cpu, opponent);
+
+    if (cpu.TPCNumber == 310) {
+        switch (cpuTPCChoice(game, cpu, opponent, distX, distY)) {
+            case 0:
+                TPCFollow(game, cpu);
+                cpu.TPC = false;
+                cpu.enableAction = false;
+                break;
+            case 1:
+            case 2:
+                TPCSecond(game, cpu);
+                cpu.TPC = false;
+                break;
+            default:  // 3: the combo is dropped
+                cpu.TPC = false;
+                cpu.enableAction = false;
+                break;
+        }
+        return;
+    }
+
+    TPCFollow(game, cpu);
+    cpu.TPC = false;
+    cpu.enableAction = false;
+}
+
+void Gouda::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+    distX = distanceX(cpu, opponent);
+    distY = distanceY(cpu, opponent);
+    int16_t kind = 0;
+    bool fire = false;
+    switch (cpu.spacornType) {
+        case 0: fire = distX < 150; break;
+        case 1:
+            // The type-1 art is the energy stance, or one time in three the F12 dash.
+            fire = true;
+            cpu.spacornNumber = Int(game.random.next() * 3 + 1) == 1 ? 765 : 500;
+            break;
+        case 2: fire = distX < 200; break;
+        default: break;
+    }
+    // Close and both on the ground with stock to spare: the second art, whose extra stock
+    // is taken here even when the first decision was not to fire.
+    if (cpu.spacornCount > 1 && distX < 150 && !cpu.floatorStand && !opponent.floatorStand) {
+        kind = 1;
+        cpu.spacornCount = cint16(cpu.spacornCount - 1);
+        cpu.spacornGauge = cpu.spacornGauge - cpu.spacornGaugeMax;
+    }
+    if (fire) cpuSpacornStart(game, cpu, opponent, kind);
+}
+
+}  // namespace morvek

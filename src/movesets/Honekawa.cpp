@@ -1,0 +1,50 @@
+// HONEKAWA's pattern table and body boxes, and the conditional steps its table uses.
+
+#include "movesets/Honekawa.h"
+
+#include "battle/Character.h"
+#include "engine/Basic.h"
+#include "movesets/HonekawaPatterns.h"
+
+namespace morvek {
+
+namespace honekawa_patterns {
+
+int16_t ruleDashThenKick(Character& chara, int16_t, int16_t loopTo, int16_t kick) {
+    if (chara.counTer != 0) {
+        chara.counTer = cint16(chara.counTer - 1);
+        return loopTo;
+    }
+    return chara.AorMflag != 0 ? kick : 0;
+}
+
+int16_t ruleCounterZeroOr(Character& chara, int16_t, int16_t ifZero, int16_t otherwise) {
+    return chara.counTer == 0 ? ifZero : otherwise;
+}
+
+int16_t ruleOnContact(Character& chara, int16_t, int16_t missed, int16_t landed) {
+    return chara.attackWasHit != 0 ? landed : missed;
+}
+
+}  // namespace honekawa_patterns
+
+namespace {
+constexpr int32_t kCellSize = 200;  // the sheet is 13 x 12 cells of 200 pixels
+}  // namespace
+
+void Honekawa::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+    srcRect = anim::evaluatePattern(honekawa_patterns::kTable, chara, kCellSize);
+}
+
+void Honekawa::HitFieldSet(Game&, Character& chara) {
+    for (const auto& c : honekawa_patterns::kBodyBoxes) {
+        if (c.atfNumber != chara.ATFnumber) continue;
+        chara.hitFieldLeft = c.insets.left;
+        chara.hitFieldTop = c.insets.top;
+        chara.hitFieldRight = c.insets.right;
+        chara.hitFieldBottom = c.insets.bottom;
+        return;
+    }
+}
+
+}  // namespace morvek

@@ -1,0 +1,505 @@
+// HONEKAWA's action script, in two parts: the action part (movement, sounds, pattern
+// switches, typing-combo windows, the summoning of the servants) and the attack-frame part
+// (boxes and powers), which the servants run as well so that they hit like their master.
+
+#include <algorithm>
+#include <iterator>
+
+#include "battle/AttackFrames.h"
+#include "battle/Character.h"
+#include "battle/CpuTick.h"
+#include "battle/Damage.h"
+#include "battle/ExArts.h"
+#include "battle/Mechanics.h"
+#include "battle/Servants.h"
+#include "battle/Spacorn.h"
+#include "engine/Basic.h"
+#include "engine/Game.h"
+#include "engine/Sound.h"
+#include "movesets/Honekawa.h"
+
+namespace morvek {
+
+namespace {
+
+// ---- attack frames ---------------------------------------------------------------------
+
+/// Where a knock-back value comes from besides the row.
+enum class Knock : uint8_t {
+    Fixed,      ///< the row's vector
+    Air,        ///< vertical knock-back = the attacker's upVector - fallVector
+    Behind,     ///< horizontal knock-back = LeftOrRight x 10 (the strike behind the back)
+};
+
+/// One attack frame, for the patterns first..last. A row without power (`keepsPower`) opens
+/// only the box: the power of the move's previous attack pattern stays in force.
+struct AttackRow {
+    int16_t first, last;
+    int16_t type, hitSound;
+    int16_t boxX, boxY, boxW, boxH;
+    int16_t effect, controlX, controlY, zoomX, zoomY;
+    int16_t vectorX, vectorY;
+    int16_t lenge, gardable;
+    Knock knock;
+    bool keepsPower;
+    int16_t pow1, pow2, pow3;
+    bool ex;
+    int16_t stun, spacorn;
+    bool spHit;
+};
+
+constexpr Knock F = Knock::Fixed;
+constexpr Knock U = Knock::Air;
+constexpr Knock L = Knock::Behind;
+constexpr bool kept = true;
+
+// first, last | type, sound | box x, y, w, h | effect; control x, y; zoom x, y | vector x, y |
+// lenge, guard | knock, kept | power 1st/2nd/3rd, EX, stun, spacorn point, spacorn hit
+constexpr AttackRow kAttackRows[] = {
+    {23, 23, 2, 15, 10, 80, 120, 30, 5, -80, 45, 100, 0, 30, 1, 14, 0, F, false, 12, 25, 15, true, 24, 30, false},
+    {204, 204, 2, 17, 10, 60, 60, 60, 15, 0, 0, 0, 0, 0, 20, 20, 0, F, false, 10, 10, 30, true, 40, 40, false},
+    {212, 212, 3, 16, 10, 90, 80, 20, 5, -80, 50, 50, -20, 4, 0, 12, 0, F, false, 10, 10, 10, false, 20, 30, false},
+    {220, 220, 2, 19, 10, 80, 40, 80, 10, 0, 50, 50, 100, 1, 2, 12, 0, F, false, 10, 5, 5, true, 7, 13, false},
+    {222, 222, 2, 19, 10, 80, 40, 80, 10, 0, 50, 50, 100, 1, 3, 12, 0, F, kept, 0, 0, 0, false, 0, 0, false},
+    {224, 224, 8, 14, 10, 10, 40, 80, 10, 0, 50, 50, 100, 1, 10, 12, 0, F, kept, 0, 0, 0, false, 0, 0, false},
+    {231, 231, 8, 14, 10, 35, 45, 85, 15, 0, 0, 0, 0, 0, 14, 12, 0, F, false, 18, 4, 1, false, 15, 8, false},
+    {241, 241, 10, 1, 0, 70, 50, 30, 10, 0, 40, 0, 0, 2, 2, 8, 0, F, false, 10, 4, 1, false, 10, 10, false},
+    {251, 251, 2, 11, 30, 150, 70, 30, 5, -40, 120, 50, -10, 0, 1, 12, 1, F, false, 20, 4, 0, false, 10, 17, false},
+    {261, 261, 2, 14, 10, 100, 70, 45, 15, 0, 0, 50, 0, 0, 10, 12, 0, F, false, 18, 4, 1, true, 5, 5, false},
+    {264, 264, 2, 14, 10, 100, 70, 45, 15, 0, 0, 0, 50, 0, -3, 12, 0, F, false, 18, 4, 1, true, 6, 6, false},
+    {267, 267, 2, 14, 10, 35, 60, 125, 15, 0, 0, 50, 50, 0, 10, 12, 0, F, false, 18, 4, 1, true, 10, 7, false},
+    {271, 271, 1, 11, 30, 150, 50, 30, 10, -20, 100, 0, 0, 0, 0, 8, 1, F, false, 8, 2, 0, false, 3, 6, false},
+    {276, 276, 1, 11, 30, 150, 60, 30, 10, -20, 100, 0, 0, 0, 0, 10, 1, F, false, 14, 2, 0, false, 3, 6, false},
+    // 281, the dive kick, is computed (diveKick)
+    {505, 505, 7, 21, 10, 80, 80, 30, 25, 50, -50, 200, 200, 0, 2, 12, 0, F, false, 50, 10, 10, true, 0, 0, true},
+    {513, 516, 2, 16, -50, 80, 160, 30, 5, -80, 50, 50, -20, 0, 2, 12, 0, F, false, 20, 2, 2, true, 10, 0, true},
+    {517, 517, 7, 16, -50, 80, 160, 30, 5, -80, 50, 50, -20, 0, 4, 12, 0, F, false, 10, 10, 10, true, 30, 0, true},
+    {532, 532, 3, 19, 10, 35, 60, 125, 10, 0, 50, 20, 50, 3, 10, 12, 2, F, false, 10, 4, 3, false, 18, 20, false},
+    {541, 541, 3, 19, 10, 80, 80, 30, 10, 0, 0, 50, 50, 0, 0, 6, 0, F, false, 20, 5, 0, false, 12, 13, false},
+    {551, 551, 2, 17, 10, 80, 40, 50, 15, 0, 0, 100, 100, 10, 1, 10, 0, F, false, 10, 10, 10, false, 15, 17, false},
+    {561, 561, 4, 1, -40, 120, 100, 30, 10, 0, 70, 30, 30, 0, 0, 8, 2, U, false, 8, 2, 0, false, 6, 8, false},
+    {566, 566, 4, 1, 0, 100, 50, 80, 10, 0, 0, 50, 50, 0, 0, 8, 2, U, false, 8, 2, 0, false, 18, 15, false},
+    {571, 571, 7, 17, 0, 40, 80, 80, 15, 0, 0, 100, 100, 10, 5, 10, 0, F, false, 10, 10, 10, false, 30, 20, false},
+    {583, 583, 3, 1, 10, 80, 80, 30, 10, -30, 0, 50, 70, 0, 0, 12, 0, F, false, 1, 10, 10, true, 20, 24, false},
+    {591, 591, 4, 23, 0, 60, 60, 60, 15, 0, 50, 0, 0, 0, 0, 0, 3, F, false, 0, 0, 0, false, 0, 1, false},
+    {601, 601, 2, 104, 0, 40, 80, 80, 15, 0, 50, 0, 0, -10, 10, 0, 3, F, false, 30, 2, 0, false, 12, 22, false},
+    {610, 613, 3, 19, -20, 120, 60, 60, 10, 0, 50, 50, 50, 0, 0, 6, 0, F, false, 20, 2, 0, true, 1, 0, true},
+    {614, 614, 2, 19, 10, 80, 40, 80, 10, 0, 50, 50, 100, 0, 4, 12, 0, F, false, 12, 0, 0, true, 1, 0, true},
+    {615, 615, 4, 14, 10, 80, 40, 80, 10, 0, 50, 50, 100, 0, 0, 12, 0, U, kept, 0, 0, 0, false, 0, 0, false},
+    {616, 616, 7, 14, 10, 40, 40, 120, 10, 0, 50, 50, 100, 0, 10, 12, 0, F, kept, 0, 0, 0, false, 0, 0, false},
+    {618, 618, 7, 17, 10, 80, 40, 50, 10, 50, 0, 150, 150, 1, 12, 10, 0, F, false, 15, 10, 0, true, 20, 0, true},
+    {622, 622, 7, 14, 10, 80, 40, 50, 15, 0, 0, 50, 50, 1, -10, 10, 0, F, false, 15, 0, 5, true, 5, 0, true},
+    {625, 625, 7, 17, 10, 80, 80, 80, 10, 50, 0, 150, 150, 1, 10, 10, 0, F, false, 10, 10, 10, true, 10, 0, true},
+    {641, 641, 2, 15, -100, 80, 160, 30, 5, 0, 45, 100, 0, 0, 1, 14, 0, L, false, 30, 10, 0, true, 30, 10, false},
+    {652, 652, 3, 14, -20, 60, 60, 60, 15, 0, 0, 50, 50, 0, 5, 14, 0, F, false, 20, 10, 0, true, 20, 20, false},
+    {656, 656, 2, 14, -20, 60, 60, 60, 15, 0, 0, 50, 50, 0, 5, 14, 0, F, false, 20, 20, 0, true, 20, 20, false},
+    {661, 661, 3, 1, 0, 70, 50, 30, 10, 0, 40, 0, 0, 0, 0, 8, 0, F, false, 10, 4, 1, true, 5, 0, true},
+    {663, 663, 4, 1, -20, 120, 80, 30, 10, 0, 40, 30, 30, 0, 0, 8, 0, U, false, 8, 2, 0, true, 4, 0, true},
+    {667, 667, 4, 1, 20, 35, 45, 125, 10, 10, -30, 10, 30, 0, 0, 8, 0, U, false, 8, 2, 0, true, 3, 0, true},
+    {669, 669, 4, 1, 0, 80, 100, 30, 10, -20, 30, 30, 30, 0, 0, 8, 0, U, false, 8, 2, 0, true, 2, 0, true},
+    {672, 672, 4, 1, 0, 80, 100, 30, 10, -30, 0, 30, 30, 0, 0, 8, 0, U, false, 8, 2, 0, true, 1, 0, true},
+    {678, 678, 2, 17, 10, 80, 40, 50, 15, 0, 0, 100, 100, 0, 3, 10, 0, F, false, 10, 10, 10, true, 12, 0, true},
+    {682, 682, 2, 17, -20, 60, 60, 60, 15, 0, -50, 150, 150, 0, 2, 14, 0, F, false, 20, 10, 0, true, 7, 0, true},
+    {688, 688, 2, 17, 10, 60, 60, 60, 15, 0, -70, 100, 170, 0, 20, 20, 0, F, false, 10, 20, 10, true, 15, 0, true},
+    {711, 711, 3, 1, 20, 70, 50, 30, 10, 0, 40, 0, 0, 0, 0, 12, 0, F, false, 10, 4, 1, false, 10, 10, false},
+    {722, 722, 10, 35, 20, 90, 80, 30, 15, -50, 40, 0, 0, 0, 3, 12, 0, F, false, 25, 2, 0, true, 10, 10, false},
+    {732, 732, 10, 35, 20, 90, 80, 30, 15, -50, 40, 0, 0, 0, 3, 12, 0, F, false, 21, 3, 1, true, 10, 10, false},
+    {742, 742, 9, 35, 20, 90, 80, 30, 15, -50, 40, 120, 0, 10, 3, 12, 0, F, false, 20, 7, 4, true, 15, 12, false},
+};
+
+constexpr bool rowsSorted() {
+    for (size_t i = 0; i < std::size(kAttackRows); ++i) {
+        if (kAttackRows[i].first > kAttackRows[i].last) return false;
+        if (i > 0 && kAttackRows[i - 1].last >= kAttackRows[i].first) return false;
+    }
+    return true;
+}
+static_assert(rowsSorted(), "the attack rows are looked up by binary search");
+
+/// The first and second cut of 蟷螂斬 lunge this far before their box opens.
+constexpr int16_t kLungeBeforeBox = 20;
+
+/// The dive kick strikes harder from this fall speed on (another sound and effect).
+constexpr double kHardDiveSpeed = 25;
+
+const AttackRow* attackRowOf(int16_t pattern) {
+    const auto* end = std::end(kAttackRows);
+    const auto* it = std::lower_bound(std::begin(kAttackRows), end, pattern,
+                                      [](const AttackRow& r, int16_t p) { return r.last < p; });
+    return (it != end && it->first <= pattern) ? it : nullptr;
+}
+
+void openAttack(Game& game, Character& c, const AttackRow& r) {
+    int16_t vx = r.vectorX;
+    int16_t vy = r.vectorY;
+    if (r.knock == Knock::Air) vy = cint16(c.upVector - c.fallVector);
+    if (r.knock == Knock::Behind) vx = cint16(c.LeftOrRight * 10);
+    setAttackFrame(game, c, r.type, r.hitSound, r.boxX, r.boxY, r.boxW, r.boxH, r.effect, vx, vy,
+                   r.controlX, r.controlY, r.zoomX, r.zoomY, r.lenge, r.gardable);
+    if (!r.keepsPower)
+        setAttackPower(c, r.pow1, r.pow2, r.pow3, r.ex, r.stun, r.spacorn, r.spHit);
+}
+
+/// 雷撃蹴: the harder the fall, the harder the kick (first power at most 80).
+void diveKick(Game& game, Character& c) {
+    const double fall = c.fallVector;
+    const bool hard = !(fall < kHardDiveSpeed);
+    const int16_t size = cint16(fall);
+    setAttackFrame(game, c, 3, hard ? 14 : 11, 0, 150, 50, 30, hard ? 15 : 10, 0, 0, 0, 110, size,
+                   size, 8, 2);
+    int16_t power = cint16(Int(fall * fall / 20));
+    setAttackPower(c, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
+}
+
+// ---- action part -----------------------------------------------------------------------
+
+void sound(Game& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
+void forward(Character& c, double k) { c.posX = c.posX + c.dirStand * k; }
+void back(Character& c, double k) { c.posX = c.posX - c.dirStand * k; }
+void closeCombo(Game& game, Character& c) {
+    if (c.TPC) TPCEnd(game, c);
+}
+/// Opens the combo window `number` once the attack has made contact.
+void comboOnContact(Game& game, Character& c, int16_t number) {
+    if (c.attackWasHit > 0) {
+        TPCStart(game, c);
+        c.TPCNumber = number;
+    }
+}
+/// Until the typed word has been taken, no new action may start.
+void holdActionUntilTyped(Character& c) {
+    if (!c.tarGeting) c.enableAction = false;
+}
+/// Getting up: the neutral bookkeeping once, then neither guard nor action.
+void gettingUp(Game& game, Character& c) {
+    if (!c.wavSndFlag) {
+        neutralReturnCheck(game, c);
+        c.wavSndFlag = true;
+    }
+    c.enableGard = false;
+    c.enableAction = false;
+}
+
+}  // namespace
+
+void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
+    switch (c.animPat) {
+        case 0: case 30: case 40: case 80: case 160: case 332:
+            neutralReturnCheck(game, c);
+            break;
+
+        // ---- 白虎双掌打 (the variant's key starts 蟷螂斬 instead)
+        case 20:
+            if (c.ReverseCharaFlag) animChange(game, 720, c);
+            break;
+        case 21: sound(game, c, 101); break;
+        case 22: sound(game, c, 5); break;
+
+        // ---- movements
+        case 70:
+            back(c, 12);
+            c.slideVector = 0;
+            break;
+        case 71: back(c, 9); break;
+        case 72: back(c, 7); break;
+        case 75: c.upVector = 4; break;
+        case 99: c.counTer = 0; break;
+        case 100: case 101: case 102: case 103: case 104: case 105: case 106:
+            if (c.counTer == 0) forward(c, 3);
+            else back(c, 3);
+            break;
+        case 120: case 121: case 122: case 123: forward(c, 8); break;
+        case 125: case 126: case 127: case 128: back(c, 8); break;
+        case 131:
+            if (c.upVector < c.fallVector) animChange(game, 135, c);
+            break;
+        case 171:
+            c.posMove(60, 0);
+            sound(game, c, 20);
+            break;
+        case 172: c.posMove(20, 0); break;
+
+        // ---- 虎砲, 絶手
+        case 200: sound(game, c, 103); break;
+        case 203: sound(game, c, 10); break;
+        case 211:
+            c.posMove(15, 0);
+            sound(game, c, 100);
+            break;
+        case 212: sound(game, c, 2); break;
+        case 214: c.posMove(-4, 0); break;
+
+        // ---- 穿弓腿: rises while it kicks
+        case 220:
+            c.posY = cint16(c.posY - 8);
+            forward(c, 5);
+            sound(game, c, 100);
+            break;
+        case 221: case 222: case 223: case 225:
+            c.posY = cint16(c.posY - 8);
+            forward(c, 5);
+            break;
+        case 224:
+            c.posY = cint16(c.posY - 4);
+            forward(c, 5);
+            break;
+        case 226: forward(c, 5); break;
+
+        // ---- 尖翁脚
+        case 230: sound(game, c, 2); break;
+        case 231:
+            sound(game, c, 100);
+            if (c.attackWasHit > 0) c.enableAction = true;
+            break;
+
+        // ---- 裡門頂肘: 刺腿 in the air, 外門頂肘 from afar (the distance wins)
+        case 240:
+            sound(game, c, 13);
+            if (c.floatorStand) animChange(game, 560, c);
+            if (distanceX(c, opponent) > 80) animChange(game, 710, c);
+            break;
+        case 241:
+            if (c.attackWasHit > 0) TPCStart(game, c);
+            c.TPCNumber = 240;
+            break;
+        case 244: closeCombo(game, c); break;
+
+        // ---- 前掃腿, 連起脚, 底蹴腿 (the variant's cells from 275), 雷撃蹴
+        case 250:
+            sound(game, c, 2);
+            forward(c, 3);
+            break;
+        case 260: c.posY = cint16(c.posY - 1); break;
+        case 261: case 264: case 267: sound(game, c, 100); break;
+        case 270:
+            if (c.ReverseCharaFlag) animChange(game, 275, c);
+            break;
+        case 271: case 276: sound(game, c, 7); break;
+        case 281:
+            c.upVector = 0.01;
+            c.fallVector = c.fallVector + 0.2;
+            sound(game, c, 102);
+            break;
+
+        // ---- knocked airborne: falling offers the air-recovery window
+        case 310: case 311:
+            if (c.upVector < c.fallVector) {
+                animChange(game, 320, c);
+                if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) {
+                    TPCStart(game, c);
+                    c.TPCNumber = 310;
+                }
+            }
+            break;
+        case 370: case 371: case 372: case 373:
+            c.posX = c.posX - c.LeftOrRight * 4;  // pushed away from the opponent
+            break;
+        case 380: sound(game, c, 13); break;
+
+        // ---- getting up
+        case 450:
+            back(c, 2);
+            gettingUp(game, c);
+            break;
+        case 451: case 452: case 453: back(c, 2); break;
+        case 460: gettingUp(game, c); break;
+
+        // ---- KO animations
+        case 472: case 474: sound(game, c, 13); break;
+        case 476: sound(game, c, 129); break;
+        case 480: sound(game, c, 147); break;
+        case 491: sound(game, c, 149); break;
+        case 492: sound(game, c, 150); break;
+
+        // ---- 雷震魔破拳 (super art of type 0): stance, charge, rush on a clean hit
+        case 500:
+            sound(game, c, 106);
+            c.TPCNumber = 500;
+            break;
+        case 504: closeCombo(game, c); break;
+        case 505:
+            sound(game, c, 107);
+            forward(c, 5);
+            if (c.attackWasHit == 1) animChange(game, 510, c);
+            break;
+        case 513: case 514: case 515: case 516:
+            forward(c, 20);
+            sound(game, c, 2);
+            break;
+        case 517: forward(c, 20); break;
+
+        // ---- 旋風脚
+        case 530:
+            sound(game, c, 2);
+            c.slideVector = c.dirStand * 3;
+            c.upVector = 3;
+            break;
+        case 531: sound(game, c, 100); break;
+
+        // ---- 崩拳 -> 虎撲子
+        case 540:
+            sound(game, c, 104);
+            c.posMove(8, 0);
+            break;
+        case 541:
+            comboOnContact(game, c, 540);
+            holdActionUntilTyped(c);
+            break;
+        case 542: case 543: holdActionUntilTyped(c); break;
+        case 544: closeCombo(game, c); break;
+        case 550:
+            sound(game, c, 101);
+            forward(c, 8);
+            break;
+
+        // ---- 刺腿 -> 槍雷脚 -> 片虎撲
+        case 560: sound(game, c, 13); break;
+        case 561: comboOnContact(game, c, 560); break;
+        case 563: closeCombo(game, c); break;
+        case 565: sound(game, c, 13); break;
+        case 566: comboOnContact(game, c, 565); break;
+        case 567: closeCombo(game, c); break;
+        case 570: sound(game, c, 101); break;
+
+        // ---- 絶招歩法: steps in, then leaps
+        case 582:
+            sound(game, c, 104);
+            forward(c, 8);
+            break;
+        case 583:
+            if (!c.wavSndFlag) {
+                c.slideVector = c.dirStand * 20;
+                c.posY = cint16(c.posY - 10);
+                c.upVector = 2;
+                c.wavSndFlag = true;
+                c.fallVector = 0;
+            }
+            break;
+
+        // ---- the grab: a clean grab throws (モンキーフリップ)
+        case 591:
+            if (c.attackWasHit == 1) animChange(game, 600, c);
+            break;
+
+        // ---- 転身穿弓腿 (after the type-1 dash)
+        case 610: case 611: case 612: case 613: forward(c, 16); break;
+        case 614:
+            c.upVector = 12;
+            c.slideVector = c.dirStand;
+            sound(game, c, 100);
+            break;
+        case 618: case 622: case 625: sound(game, c, 2); break;
+
+        // ---- super art of type 1: the dash waiting for the word
+        case 630:
+            forward(c, 16);
+            c.TPCNumber = 630;
+            break;
+        case 631: case 632: case 633: case 634: forward(c, 16); break;
+        case 635: closeCombo(game, c); break;
+
+        // ---- 打開, 鉄山靠
+        case 640:
+            sound(game, c, 100);
+            back(c, 8);
+            break;
+        case 641: sound(game, c, 2); break;
+        case 651: forward(c, 24); break;
+        case 652: sound(game, c, 2); break;
+        case 656:
+            sound(game, c, 2);
+            if (c.ReverseCharaFlag && c.attackWasHit > 0) c.enableAction = true;
+            break;
+
+        // ---- 槍雷虎炮 and its finish
+        case 660: case 662: case 666: case 668: case 671: sound(game, c, 13); break;
+        case 675:
+            forward(c, 40);
+            sound(game, c, 20);
+            break;
+        case 676: c.dirStand = c.LeftOrRight == 1 ? 1 : -1; break;
+        case 681:
+            forward(c, 16);
+            sound(game, c, 2);
+            break;
+        case 684: sound(game, c, 103); break;
+        case 687: sound(game, c, 10); break;
+
+        // ---- super art of type 2: the stance waiting for the word
+        case 700: c.TPCNumber = 700; break;
+        case 701: closeCombo(game, c); break;
+
+        // ---- 外門頂肘
+        case 710:
+            c.posMove(12, 0);
+            sound(game, c, 13);
+            break;
+        case 711:
+            comboOnContact(game, c, 240);
+            holdActionUntilTyped(c);
+            break;
+        case 712: case 713: holdActionUntilTyped(c); break;
+        case 714: closeCombo(game, c); break;
+
+        // ---- 蟷螂斬, three cuts; the window opens whether or not the cut landed
+        case 720: case 730:
+            c.posMove(5, 0);
+            sound(game, c, c.animPat == 720 ? 100 : 104);
+            break;
+        case 721: case 731:
+            c.posMove(10, 0);
+            sound(game, c, 32);
+            break;
+        case 722: case 732:
+            c.posMove(12, 0);
+            TPCStart(game, c);
+            c.TPCNumber = c.animPat == 722 ? 720 : 730;
+            holdActionUntilTyped(c);
+            break;
+        case 723: case 733:
+            c.posMove(3, 0);
+            holdActionUntilTyped(c);
+            break;
+        case 724: case 734: holdActionUntilTyped(c); break;
+        case 725: case 735: closeCombo(game, c); break;
+        case 740:
+            c.posMove(12, 0);
+            sound(game, c, 101);
+            c.enableAction = false;
+            break;
+        case 741:
+            c.posMove(18, 0);
+            sound(game, c, 32);
+            break;
+        case 742: c.posMove(30, 0); break;
+        case 743: c.posMove(12, 0); break;
+        case 744: c.posMove(4, 0); break;
+
+        // ---- the variant's super art of type 2: the stance, then the summon
+        case 750: c.TPCNumber = 750; break;
+        case 752: closeCombo(game, c); break;
+        case 761:
+            servantCreate(game, c);
+            sound(game, c, 53);
+            break;
+        case 762: case 763: sound(game, c, 53); break;
+
+        default: break;
+    }
+}
+
+void Honekawa::AnimAttack(Game& game, Character& c) {
+    const int16_t pattern = c.animPat;
+    if (pattern == 281) {
+        diveKick(game, c);
+    } else if (const AttackRow* row = attackRowOf(pattern)) {
+        if (pattern == 722 || pattern == 732) c.posMove(kLungeBeforeBox, 0);
+        openAttack(game, c, *row);
+    } else {
+        return;
+    }
+    // While the super-art timer runs, every attack counts as a super-art hit.
+    if (c.SPspacornTimer > 0) c.spacornHit = true;
+}
+
+}  // namespace morvek

@@ -1,0 +1,167 @@
+// INTERRUPTER's computer opponent: the decision outside a combo (slot 11), the typing-combo
+// step (slot 12) and the super-art decision (slot 13). Like every computer fighter he
+// presses no keys: he calls his selects with keys of his own choosing or starts patterns
+// directly. The boss keeps his distance more than the others: his close band reaches 150
+// pixels, and from afar he shoots.
+
+#include "battle/Character.h"
+#include "battle/CpuTick.h"
+#include "battle/Mechanics.h"
+#include "battle/Spacorn.h"
+#include "engine/Basic.h"
+#include "engine/Game.h"
+#include "movesets/Interrupter.h"
+
+namespace morvek {
+
+namespace {
+
+/// A key drawn uniformly from first-last.
+int16_t keyFrom(Game& game, int first, int last) {
+    return cint16(Int(game.random.next() * (last - first + 1) + first));
+}
+
+void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+
+/// "練気閃" with a random drift speed 0-3.
+void missile(Game& game, Character& cpu) {
+    animChange(game, 670, cpu);
+    cpu.counTer = cint16(Int(game.random.next() * 4));
+}
+/// "閃断" landing a random 1-3 columns out.
+void cut(Game& game, Character& cpu) {
+    animChange(game, 700, cpu);
+    cpu.counTer = cint16(Int(game.random.next() * 3 + 1));
+}
+
+}  // namespace
+
+void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
+    const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
+    distX = distanceX(cpu, opponent);
+    distY = distanceY(cpu, opponent);
+
+    auto attack = [&](int first, int last) { AttackSelect(game, cpu, keyFrom(game, first, last)); };
+    auto move = [&](int first, int last) { MoveSelect(game, cpu, keyFrom(game, first, last)); };
+    auto jumpIfLeft = [&] {
+        if (cpu.airialJumpCount > 0) move(1, 20);
+    };
+    auto superArt = [&] { CPUSpacorn(game, cpu, opponent); };
+    const bool reeling = opponent.sTate < 0;
+
+    const bool facing = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
+                        (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+    if (!facing) {
+        // Turned away: only a close opponent gets an answer, the backward sickle.
+        if (distX >= 200 || distY >= 200) return;
+        if (r <= 10) start(game, cpu, 570);
+        else if (r >= 18) jumpIfLeft();
+        return;
+    }
+
+    if (distY >= 200) {  // far above or below
+        if (r >= 4 && r <= 6) missile(game, cpu);
+        else if (r >= 15) jumpIfLeft();
+    } else if (distX < 150) {  // close
+        switch (r) {
+            case 1: start(game, cpu, cpu.floatorStand ? 210 : 200); break;
+            case 2: start(game, cpu, 500); break;
+            case 3: case 4:
+                if (opponent.sTate == stAttack) start(game, cpu, 380);  // meets an attack
+                break;
+            case 5: start(game, cpu, 250); break;
+            case 6: case 7: start(game, cpu, 70); break;
+            case 8: start(game, cpu, cpu.floatorStand ? 230 : 220); break;
+            case 9: start(game, cpu, 510); break;
+            case 10: start(game, cpu, 530); break;
+            case 11: start(game, cpu, 650); break;
+            case 12: start(game, cpu, 670); break;
+            case 13: start(game, cpu, 700); break;
+            case 14: start(game, cpu, 620); break;
+            case 15: attack(1, 10); break;
+            case 16: attack(11, 20); break;
+            case 17: case 18: case 19: superArt(); break;
+            default: jumpIfLeft(); break;  // 20
+        }
+    } else if (distX < 250) {
+        if (r <= 3) start(game, cpu, 70);
+        else if (r <= 7) start(game, cpu, 90);
+        else if (r <= 10) missile(game, cpu);
+        else if (r <= 13) cut(game, cpu);
+        else if (r == 14) superArt();
+        else if (r <= 17) {
+            if (reeling) superArt();  // a reeling opponent is worth the super art
+            else attack(1, 10);
+        } else if (r <= 19) {
+            if (reeling) superArt();
+            else attack(11, 20);
+        } else {
+            jumpIfLeft();
+        }
+    } else if (distX < 400) {
+        if (r <= 2) start(game, cpu, 550);
+        else if (r == 3) cut(game, cpu);
+        else if (r <= 6) superArt();
+        else if (r <= 11) start(game, cpu, 75);
+        else if (r <= 15) jumpIfLeft();
+        else if (r <= 19) move(31, 40);
+        else missile(game, cpu);
+    } else {
+        if (r <= 2) start(game, cpu, 550);
+        else if (r == 3) cut(game, cpu);
+        else if (r <= 6) missile(game, cpu);
+        else if (r <= 11) start(game, cpu, 75);
+        else if (r <= 15) jumpIfLeft();
+        else if (r <= 19) move(31, 40);
+        else superArt();
+    }
+}
+
+void Interrupter::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+    const int16_t combo = cpu.TPCNumber;
+    if (combo == 310) {  // the air recovery: barrier, back step, or nothing
+        const uint8_t choice = cpuTPCChoice(game, cpu, opponent, distX, distY);
+        if (choice == 0) {
+            TPCFollow(game, cpu);
+            cpu.TPC = false;
+            cpu.enableAction = false;
+        } else if (choice <= 2) {
+            TPCSecond(game, cpu);
+            cpu.TPC = false;
+        } else {
+            cpu.TPC = false;
+            cpu.enableAction = false;
+        }
+        return;
+    }
+    if (combo == 610) {
+        // The cannonade: a random shot of the three, and the combo stays open for more.
+        static constexpr int16_t kWords[4] = {0, 1, 3, 4};
+        cpu.inputKeyNum = kWords[static_cast<int>(Int(game.random.next() * 3 + 1))];
+        TPCFollow(game, cpu);
+        return;
+    }
+    TPCFollow(game, cpu);
+    cpu.TPC = false;
+    cpu.enableAction = false;
+}
+
+void Interrupter::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+    distX = distanceX(cpu, opponent);
+    if (!cpu.floatorStand && cpu.spacornCount > 1 && distX < 150) {
+        // Two stocks at close quarters: the catching super art, paying a stock of its own.
+        cpu.spacornCount = cint16(cpu.spacornCount - 1);
+        cpu.spacornGauge = cpu.spacornGauge - cpu.spacornGaugeMax;
+        spacornStart(game, cpu, opponent, 860);
+        cpu.spacornSwitch = true;
+        cpu.spacornCircle = 20;
+        return;
+    }
+    bool fire = false;
+    if (cpu.spacornType == 0 || cpu.spacornType == 1) fire = true;
+    else if (cpu.spacornType == 2) fire = distX < 100;
+    const int16_t kind = Int(game.random.next() * 3 + 1) == 2 ? 1 : 0;  // drawn either way
+    if (fire) cpuSpacornStart(game, cpu, opponent, kind);
+}
+
+}  // namespace morvek
