@@ -12,6 +12,7 @@
 #include "engine/Screen.h"
 #include "engine/Shutter.h"
 #include "engine/Sound.h"
+#include "movesets/God.h"
 #include "movesets/Interrupter.h"
 #include "screens/Tutorial.h"
 
@@ -63,13 +64,12 @@ void endPoses(Game& game) {
 }
 
 /// The intro of a ladder boss's first round holds wholeTimer at 0 until it sets
-/// VSactionFlag. The bosses' modules join with their fighters; until then these stages
-/// are not reached.
+/// VSactionFlag.
 void bossStageIntro(Game& game) {
     StateOfStage& s = game.battle.stageState;
     if (s.VSactionFlag || s.roundCount != 0) return;
     if (s.checkCounter == kInterrupterStage) interrupterStageIntro(game, s);
-    if (s.checkCounter == kGodStage) { /* godStageIntro */ }
+    if (s.checkCounter == kGodStage) godStageIntro(game, s, game.battle.player1, game.battle.player2);
 }
 
 /// The steps of a decided round, by changeTimer; true when the match is over.
@@ -219,7 +219,7 @@ bool battleJudge(Game& game) {
     }
     if (p2.viTality <= 0) {
         p2.viTality = 0;
-        // G O D's defeat check joins here with G O D's module.
+        godDefeatCheck(game, s, p1, p2);
         if (!s.roundFinish) {
             roundFinishStart(game, s, p1, p2);
             if (s.checkCounter == kGodStage && p1.winCount > s.maxRoundCount) {

@@ -1,11 +1,36 @@
 #pragma once
-// BURI's move set: the small, projectile-only form of the final boss.
-// Its procedures come with the fighter; until then every slot does nothing.
+// BURI's move set (fighter 6, shown as "G O D"): the small, projectile-only form of the
+// final boss. Pattern table and body box, action script, the bomb's aiming select and the
+// movement map, the one typing-combo follow-up, three projectile kinds and the computer
+// opponent. It has no melee attack, no EX art and no servant.
+
+#include <cstdint>
 
 #include "movesets/MoveSet.h"
 
 namespace morvek {
 
-class Buri : public MoveSet {};
+class Buri : public MoveSet {
+public:
+    void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;          // 1
+    void AnimAction(Game& game, Character& chara, Character& opponent) override;     // 2
+    void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;     // 3
+    void MoveSelect(Game& game, Character& chara, int16_t targetKey) override;       // 4
+    void TPCFollow(Game& game, Character& chara) override;                           // 5
+    void TPCSecond(Game& game, Character& chara) override;                           // 6: none
+    void FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect,
+                        flyArts& fa) override;                                       // 7
+    void FlyArtsLaunch(Game& game, Character& chara, int16_t kind) override;         // 8
+    void FAMorfizm(Game& game, Character& chara, flyArts& fa) override;              // 9
+    void HitFieldSet(Game& game, Character& chara) override;                         // 10
+    void CPUThink(Game& game, Character& cpu, Character& opponent) override;         // 11
+    void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
+    void CPUSpacorn(Game& game, Character& cpu, Character& opponent) override;       // 13
+
+    /// The distances the computer last measured: slot 11 stores both, slot 13 reads distX
+    /// as it is. Kept for the whole run.
+    int16_t distX = 0;
+    int16_t distY = 0;
+};
 
 }  // namespace morvek

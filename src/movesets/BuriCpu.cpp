@@ -1,0 +1,56 @@
+// BURI's computer opponent. It never flies, dashes or walks: it bombs a random place of
+// the key grid, warps along the bottom key row or tries its super art, the same at every
+// distance, and only while it faces its opponent.
+
+#include "battle/Character.h"
+#include "battle/CpuTick.h"
+#include "battle/Spacorn.h"
+#include "engine/Basic.h"
+#include "engine/Game.h"
+#include "movesets/Buri.h"
+
+namespace morvek {
+
+namespace {
+
+/// Int(Rnd * n + first): a whole number from first to first + n - 1.
+int16_t roll(Game& game, int n, int first) { return cint16(Int(game.random.next() * n + first)); }
+
+bool facesOpponent(const Character& cpu) {
+    return (cpu.dirStand == 1 && cpu.LeftOrRight == 1) || (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+}
+
+}  // namespace
+
+void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {
+    const int16_t r = roll(game, 20, 1);
+    distX = distanceX(cpu, opponent);
+    distY = distanceY(cpu, opponent);
+    if (!facesOpponent(cpu)) return;
+    if (r <= 10) {
+        AttackSelect(game, cpu, roll(game, 40, 1));  // a bomb anywhere on the grid
+    } else if (r <= 15) {
+        MoveSelect(game, cpu, roll(game, 10, 31));  // a warp along the bottom row
+    } else if (r == 20) {
+        CPUSpacorn(game, cpu, opponent);
+    }
+}
+
+void Buri::CPUTPC(Game& game, Character& cpu, Character&) {
+    TPCFollow(game, cpu);
+    cpu.TPC = false;
+    cpu.enableAction = false;
+}
+
+void Buri::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+    switch (cpu.spacornType) {
+        case 0:
+        case 1: cpuSpacornStart(game, cpu, opponent, 0); break;
+        case 2:
+            if (distX < 100) cpuSpacornStart(game, cpu, opponent, 0);
+            break;
+        default: break;
+    }
+}
+
+}  // namespace morvek
