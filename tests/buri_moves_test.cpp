@@ -230,6 +230,17 @@ TEST_F(BuriActions, WholeCastRunsThreeBurstsThenStands) {
     EXPECT_EQ(timesPlayed(46), 3);
 }
 
+TEST_F(BuriActions, NoPatternOpensAnAttackBox) {
+    for (int16_t pattern = 0; pattern <= 950; ++pattern) {
+        enter(pattern);
+        p2.ATFleft = p2.ATFright = -1;
+        frame();
+        ASSERT_EQ(p2.ATFflag, 0) << pattern;
+        ASSERT_EQ(p2.ATFleft, -1) << pattern;
+        ASSERT_EQ(p2.ATFright, -1) << pattern;
+    }
+}
+
 // ---- selects and typing combo -----------------------------------------------------------
 
 class BuriSelects : public BuriTest {

@@ -112,6 +112,23 @@ TEST(DataCommonSheet, HudPanelTroughsAndTimerBoxAreOpaque) {
     EXPECT_EQ(s.at(X + 2, Y + 2), 0);
 }
 
+TEST(DataCommonSheet, HudPanelTextStandsOnBlack) {
+    const Surface8& s = commonSheet();
+    const int X = 690, Y = 60;
+    auto allBlack = [&](const Rect& r) {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (s.at(x, y) != kBlack) return false;
+        return true;
+    };
+    // the names are written at y 60 in a 12-point font: player 1's from x 35, player 2's
+    // ending at x 620 at most; no border or stage may show behind their letters
+    EXPECT_TRUE(allBlack(rectXYWH(X + 30, Y + 60, 100, 16)));
+    EXPECT_TRUE(allBlack(rectXYWH(X + 508, Y + 60, 104, 16)));
+    // the score is written at y 5 in a 15-point font and ends at x 240 (up to 7 digits)
+    EXPECT_TRUE(allBlack(rectXYWH(X + 140, Y + 4, 100, 20)));
+}
+
 TEST(DataCommonSheet, EveryRegionTheGameReadsHasAPicture) {
     const Surface8& s = commonSheet();
     const Rect regions[] = {

@@ -15,6 +15,7 @@
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "platform/HeadlessPlatform.h"
+#include "temp_folder.h"
 
 namespace morvek::loop_test {
 
@@ -35,6 +36,7 @@ inline int16_t keyOfLetter(int16_t letter) {
 }
 
 struct MatchFixture : ::testing::Test {
+    morvek::testing::ScopedTempCurrentFolder cwd;  // a tutorial win writes SCORE here
     HeadlessPlatform platform;
     Game game{platform};
     EngineState& e = game.engine;

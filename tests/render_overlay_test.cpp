@@ -99,6 +99,18 @@ TEST_F(RenderOverlay, RoundTimerDigits) {
     EXPECT_EQ(back().at(341, 45), small(9));
 }
 
+TEST_F(RenderOverlay, RoundTimerBelowZeroAfterTimeOverShowsNoDigit) {
+    // A time over leaves the clock at -1: every digit is -1 (floor and a remainder with
+    // the dividend's sign), whose cell lies left of the strip, so nothing shows.
+    stage().roundTimer = -1;
+    clearBack();
+    drawRoundTimer(*game, stage());
+    for (int d = 0; d < 10; ++d) {
+        EXPECT_FALSE(find(big(d)).has_value()) << d;
+        EXPECT_FALSE(find(small(d)).has_value()) << d;
+    }
+}
+
 TEST_F(RenderOverlay, InfinityMarkAgainstTheFinalBossAndOutsideArcade) {
     p2().NUMBER = 7;
     overlay();

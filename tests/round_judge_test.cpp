@@ -154,7 +154,7 @@ TEST_F(RoundJudgeTest, DoubleKnockOutAwardsNobodyAndMatchGoesOn) {
     EXPECT_EQ(p1.viTality, 254);
 }
 
-TEST_F(RoundJudgeTest, TimeOverAwardsMoreVitalityAndRecordsIt) {
+TEST_F(RoundJudgeTest, TimeOverAwardsMoreVitality) {
     pastIntro();
     stage.roundTimer = 1;
     p1.viTality = 180;
@@ -168,7 +168,59 @@ TEST_F(RoundJudgeTest, TimeOverAwardsMoreVitalityAndRecordsIt) {
     EXPECT_EQ(p1.winCount, 1);
     EXPECT_EQ(p1.returningHowtoWin(1), winMarkTimeOver);
     EXPECT_EQ(p1.SJSpoint, -10);
-    EXPECT_EQ(stage.vitalityOfRound(1), 180);
+    // The vitality is recorded only when winPlayer names player 1, and a time over sets
+    // no winPlayer.
+    EXPECT_EQ(stage.vitalityOfRound(1), 0);
+}
+
+TEST_F(RoundJudgeTest, TimeOverRecordsByTheWinnerAnEarlierKOLeft) {
+    // Player 1 wins on time; winPlayer still says 2 from an earlier round: nothing kept.
+    pastIntro();
+    stage.winPlayer = 2;
+    stage.roundTimer = 1;
+    p1.viTality = 180;
+    p2.viTality = 120;
+    battleJudge(game);
+    battleJudge(game);
+    EXPECT_EQ(p1.winCount, 1);
+    EXPECT_EQ(stage.vitalityOfRound(1), 0);
+
+    // Player 2 wins on time with winPlayer left at 1: player 1's vitality of that round
+    // is written at its unchanged win count.
+    while (stage.roundFinish) battleJudge(game);
+    pastIntro();
+    stage.winPlayer = 1;
+    stage.roundTimer = 1;
+    p1.viTality = 90.5;
+    p2.viTality = 120;
+    battleJudge(game);
+    battleJudge(game);
+    EXPECT_EQ(p2.winCount, 1);
+    EXPECT_EQ(stage.vitalityOfRound(1), 90);  // rounded, halves to even
+}
+
+TEST_F(RoundJudgeTest, WinnerPoseDrawsBothRollsWhateverTheFighter) {
+    // Rolls (0.7, 0.6): Int(3 * 0.7) = 2 and Int(2 * 0.6) = 1. Each standing winner's pose
+    // takes exactly two draws; the third scripted value is what comes next.
+    struct Case {
+        int16_t number;
+        int16_t pattern;
+    };
+    for (const Case c : {Case{1, kWinPose}, Case{0, kWinPose2}, Case{3, kWinPose3}}) {
+        battleRoundInit(game);
+        stage.roundInit();
+        pastIntro();
+        p2.viTality = 0;
+        battleJudge(game);
+        while (stage.changeTimer < kPoseFrom - 1) battleJudge(game);
+        p1.NUMBER = c.number;
+        p1.sTate = stStand;
+        p1.floatorStand = false;
+        game.random.script({0.7, 0.6, 0.25});
+        battleJudge(game);
+        EXPECT_EQ(p1.animPat, c.pattern) << c.number;
+        EXPECT_DOUBLE_EQ(game.random.next(), 0.25) << c.number;
+    }
 }
 
 TEST_F(RoundJudgeTest, TimeOverLostByPlayer1RecordsNothing) {

@@ -39,9 +39,11 @@ bool standsOnGround(const Character& c) { return !c.floatorStand && c.sTate == s
 void winnerPose(Game& game, Character& c) {
     if (!standsOnGround(c)) return;
     int16_t pattern = kWinPose;
-    if ((c.NUMBER == 0 || c.NUMBER == 3 || c.NUMBER == 5) && Int(3 * game.random.next()) == 2)
-        pattern = kWinPose2;
-    if (c.NUMBER == 3 && Int(2 * game.random.next()) == 1) pattern = kWinPose3;
+    // Both rolls are drawn whatever the fighter: the conditions are evaluated in full.
+    const bool roll480 = Int(3 * game.random.next()) == 2;
+    const bool roll490 = Int(2 * game.random.next()) == 1;
+    if ((c.NUMBER == 0 || c.NUMBER == 3 || c.NUMBER == 5) && roll480) pattern = kWinPose2;
+    if (c.NUMBER == 3 && roll490) pattern = kWinPose3;
     animChange(game, pattern, c);
 }
 
@@ -84,11 +86,10 @@ bool decidedRoundStep(Game& game) {
     s.changeTimer = cint16(s.changeTimer + 1);
     const int16_t t = s.changeTimer;
     if (t == kAwardTime) {
-        // Player 1's round vitality is kept exactly when this award gave it the round
-        // (a time over sets no winPlayer, so that cannot be the test).
-        const int16_t winsBefore = p1.winCount;
         roundKOJudge(game, p1, p2);
-        if (p1.winCount > winsBefore) s.roundRecording(p1);
+        // Only a KO names a winner: after a time over winPlayer still holds what an
+        // earlier round left there.
+        if (s.winPlayer == 1) s.roundRecording(p1);
     }
     if (t >= kPoseFrom && t <= kPoseTo) endPoses(game);
     if (t >= kFadeFrom && t <= kFadeTo) paletteDarkenStep(game);

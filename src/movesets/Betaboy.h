@@ -33,7 +33,7 @@ namespace betaboy_moves {
 inline constexpr morvekboy_moves::ShotTuning kShots{15, 15, 1, false};
 
 /// BETABOY's attack frame of a pattern: its own where it differs, else MORVEKBOY's.
-const morvekboy_moves::AttackRow* attackRow(int16_t pattern);
+const AttackRow* attackRow(int16_t pattern);
 
 }  // namespace betaboy_moves
 

@@ -19,42 +19,35 @@ namespace morvek {
 
 namespace {
 
-using morvekboy_moves::AttackRow;
-
 // BETABOY's own attack frames, sorted by pattern; every other attack frame is MORVEKBOY's.
-constexpr AttackRow kOwnAttackRows[] = {
-    {21, 2, 15, 10, 70, 60, 30, 10, 80, 4, 40, -20, 120, 100, 20, 0, 27, 18, 7, true, 24, 10, false},
-    {212, 7, 14, 20, 70, 30, 30, 15, 0, 10, -10, 0, 0, 120, 0, 0, 15, 1, 1, false, 8, 8, false},
-    {231, 2, 14, -20, 10, 60, 100, 15, 3, 6, 0, -50, 20, 120, 14, 0, 0, 20, 10, true, 18, 22, false},
-    {506, 2, 14, 10, 100, 60, 60, 10, 10, -60, 40, 20, 120, 100, 20, 0, 6, 22, 12, false, 18, 0, true},
-    {510, 9, 14, 0, 60, 60, 80, 15, 0, 16, 0, 0, 0, 120, 8, 0, 10, 10, 10, true, 8, 0, true},
-    {513, 4, 14, -80, 100, 160, 30, 15, 4, 6, 0, 20, 120, 0, 20, 0, 20, 0, 0, true, 2, 0, true},
-    {515, 4, 14, -80, 100, 160, 30, 15, 4, 6, 0, 20, 120, 0, 20, 0, 20, 0, 0, true, 2, 0, true},
-    {520, 3, 1, 10, 100, 40, 30, 10, 3, 4, 40, -20, 120, 100, 0, 0, 15, 5, 2, false, 8, 12, false},
-    {522, 3, 14, 10, 50, 50, 30, 10, 3, 4, 60, -40, 120, 100, 6, 0, 5, 5, 2, false, 5, 8, false},
-    {651, 3, 14, 0, 60, 40, 50, 15, 0, 10, -10, 0, 0, 120, 0, 0, 10, 4, 4, true, 8, 7, false},
-    {652, 2, 14, 0, 60, 40, 50, 15, 5, 5, -10, 0, 30, 150, 0, 0, 15, 14, 4, true, 8, 14, false},
-    {735, 2, 14, -50, -150, 100, 270, 50, 0, 20, 220, -150, 400, 400, 0, 0, 5, 1, 1, true, 10, 0, true},
-    {741, 10, 14, -50, -400, 100, 500, 50, 0, -120, 220, -150, 400, 400, 0, 2, 20, 1, 1, true, 5, 0, true},
-    {745, 2, 14, -100, 60, 160, 140, 40, 10, -50, 240, -150, 420, 300, 10, 2, 5, 30, 45, true, 18, 0, true},
-    {751, 3, 1, 10, 100, 60, 30, 10, 0, 0, -20, 70, 0, 0, 12, 0, 20, 5, 1, false, 10, 10, false},
-    {756, 3, 1, 10, 100, 60, 30, 10, 0, 0, -20, 30, 0, 0, 12, 0, 20, 5, 1, false, 10, 10, false},
-    {761, 3, 1, 10, 70, 60, 30, 5, 0, 0, -50, 30, 20, 0, 20, 0, 20, 5, 1, false, 10, 8, false},
-    {766, 3, 1, 10, 70, 60, 30, 10, 0, 0, -20, 100, 20, 0, 12, 0, 20, 5, 1, false, 10, 8, false},
-    {771, 4, 14, -80, 100, 60, 30, 10, 4, 6, -50, 30, 20, 0, 20, 0, 16, 2, 0, true, 4, 2, false},
-    {773, 4, 14, 10, 100, 60, 30, 10, 4, 6, -50, 30, 20, 0, 20, 0, 16, 2, 0, true, 4, 2, false},
-    {781, 4, 1, 20, 70, 30, 30, 10, 0, 0, 10, 10, 20, 0, 0, 0, 15, 1, 1, false, 8, 8, false},
-    {791, 4, 14, 10, 80, 60, 80, 15, 0, 0, 0, 0, 60, 60, 12, 0, 15, 4, 3, false, 8, 20, false},
-    {812, 4, 16, 10, 100, 80, 60, 5, 0, 0, 0, 80, 20, 0, 0, 0, 10, 15, 1, false, 12, 12, false},
-    {842, 3, 14, 10, 50, 50, 30, 10, 3, 4, 60, -40, 120, 100, 0, 0, 5, 2, 2, true, 5, 0, true},
+constexpr AttackEntry kOwnAttackRows[] = {
+    {21, {2, 15, 10, 70, 60, 30, 10, 80, 4, 40, -20, 120, 100, 20, 0, 27, 18, 7, true, 24, 10, false}},
+    {212, {7, 14, 20, 70, 30, 30, 15, 0, 10, -10, 0, 0, 120, 0, 0, 15, 1, 1, false, 8, 8, false}},
+    {231, {2, 14, -20, 10, 60, 100, 15, 3, 6, 0, -50, 20, 120, 14, 0, 0, 20, 10, true, 18, 22, false}},
+    {506, {2, 14, 10, 100, 60, 60, 10, 10, -60, 40, 20, 120, 100, 20, 0, 6, 22, 12, false, 18, 0, true}},
+    {510, {9, 14, 0, 60, 60, 80, 15, 0, 16, 0, 0, 0, 120, 8, 0, 10, 10, 10, true, 8, 0, true}},
+    {513, {4, 14, -80, 100, 160, 30, 15, 4, 6, 0, 20, 120, 0, 20, 0, 20, 0, 0, true, 2, 0, true}},
+    {515, {4, 14, -80, 100, 160, 30, 15, 4, 6, 0, 20, 120, 0, 20, 0, 20, 0, 0, true, 2, 0, true}},
+    {520, {3, 1, 10, 100, 40, 30, 10, 3, 4, 40, -20, 120, 100, 0, 0, 15, 5, 2, false, 8, 12, false}},
+    {522, {3, 14, 10, 50, 50, 30, 10, 3, 4, 60, -40, 120, 100, 6, 0, 5, 5, 2, false, 5, 8, false}},
+    {651, {3, 14, 0, 60, 40, 50, 15, 0, 10, -10, 0, 0, 120, 0, 0, 10, 4, 4, true, 8, 7, false}},
+    {652, {2, 14, 0, 60, 40, 50, 15, 5, 5, -10, 0, 30, 150, 0, 0, 15, 14, 4, true, 8, 14, false}},
+    {735, {2, 14, -50, -150, 100, 270, 50, 0, 20, 220, -150, 400, 400, 0, 0, 5, 1, 1, true, 10, 0, true}},
+    {741, {10, 14, -50, -400, 100, 500, 50, 0, -120, 220, -150, 400, 400, 0, 2, 20, 1, 1, true, 5, 0, true}},
+    {745, {2, 14, -100, 60, 160, 140, 40, 10, -50, 240, -150, 420, 300, 10, 2, 5, 30, 45, true, 18, 0, true}},
+    {751, {3, 1, 10, 100, 60, 30, 10, 0, 0, -20, 70, 0, 0, 12, 0, 20, 5, 1, false, 10, 10, false}},
+    {756, {3, 1, 10, 100, 60, 30, 10, 0, 0, -20, 30, 0, 0, 12, 0, 20, 5, 1, false, 10, 10, false}},
+    {761, {3, 1, 10, 70, 60, 30, 5, 0, 0, -50, 30, 20, 0, 20, 0, 20, 5, 1, false, 10, 8, false}},
+    {766, {3, 1, 10, 70, 60, 30, 10, 0, 0, -20, 100, 20, 0, 12, 0, 20, 5, 1, false, 10, 8, false}},
+    {771, {4, 14, -80, 100, 60, 30, 10, 4, 6, -50, 30, 20, 0, 20, 0, 16, 2, 0, true, 4, 2, false}},
+    {773, {4, 14, 10, 100, 60, 30, 10, 4, 6, -50, 30, 20, 0, 20, 0, 16, 2, 0, true, 4, 2, false}},
+    {781, {4, 1, 20, 70, 30, 30, 10, 0, 0, 10, 10, 20, 0, 0, 0, 15, 1, 1, false, 8, 8, false}},
+    {791, {4, 14, 10, 80, 60, 80, 15, 0, 0, 0, 0, 60, 60, 12, 0, 15, 4, 3, false, 8, 20, false}},
+    {812, {4, 16, 10, 100, 80, 60, 5, 0, 0, 0, 80, 20, 0, 0, 0, 10, 15, 1, false, 12, 12, false}},
+    {842, {3, 14, 10, 50, 50, 30, 10, 3, 4, 60, -40, 120, 100, 0, 0, 5, 2, 2, true, 5, 0, true}},
 };
 
-constexpr bool rowsSorted() {
-    for (size_t i = 1; i < std::size(kOwnAttackRows); ++i)
-        if (kOwnAttackRows[i - 1].pattern >= kOwnAttackRows[i].pattern) return false;
-    return true;
-}
-static_assert(rowsSorted(), "the attack table is looked up by binary search");
+constexpr AttackTable kOwnAttacks{kOwnAttackRows};
 
 /// The drop of 降龍拳 begins once the rise has carried the fighter above this height.
 constexpr int16_t kRiseTop = -1000;
@@ -66,7 +59,7 @@ void comboCheck(Game& game, Character& chara) { morvekboy_moves::closeCombo(game
 /// The fighter's own entry for the current pattern; false hands the pattern to MORVEKBOY's.
 bool ownEntry(Game& game, Character& c) {
     const int16_t pattern = c.animPat;
-    auto attack = [&] { morvekboy_moves::openAttack(game, c, *betaboy_moves::attackRow(pattern)); };
+    auto attack = [&] { openAttack(game, c, *betaboy_moves::attackRow(pattern)); };
     // Steps of the 正中線連撃 chain lengthen by one in the super-art mode.
     auto advance = [&](int16_t step) { c.posMove(cint16(c.sPeedEffect + step), 0); };
 
@@ -292,11 +285,7 @@ bool ownEntry(Game& game, Character& c) {
 namespace betaboy_moves {
 
 const AttackRow* attackRow(int16_t pattern) {
-    const auto* end = std::end(kOwnAttackRows);
-    const auto* it = std::lower_bound(
-        std::begin(kOwnAttackRows), end, pattern,
-        [](const AttackRow& row, int16_t p) { return row.pattern < p; });
-    if (it != end && it->pattern == pattern) return it;
+    if (const AttackRow* own = kOwnAttacks.find(pattern)) return own;
     return morvekboy_moves::attackRow(pattern);
 }
 

@@ -10,7 +10,6 @@
 #include <cstdint>
 
 #include "battle/Character.h"
-#include "engine/Basic.h"
 #include "movesets/PatternTable.h"
 
 namespace morvek {

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "movesets/AttackTable.h"
+
 namespace morvek {
 
 struct Game;
@@ -21,24 +23,9 @@ namespace morvekboy_moves {
 
 // ---- action script ---------------------------------------------------------------------
 
-/// One attack frame: the setAttackFrame values, then the setAttackPower values.
-struct AttackRow {
-    int16_t pattern;
-    // setAttackFrame
-    int16_t type, hitSound, boxX, boxY, boxW, boxH, effect, vectorX, vectorY;
-    int16_t controlX, controlY, zoomX, zoomY, lenge, gardable;
-    // setAttackPower
-    int16_t pow1, pow2, pow3;
-    bool ex;
-    int16_t stun, spacorn;
-    bool spHit;
-};
-
 /// MORVEKBOY's attack frame of a pattern, or nullptr when the pattern opens none (the dive
-/// kick 282 computes its own).
+/// kick 282 computes its own). Opened with openAttack (movesets/AttackTable.h).
 const AttackRow* attackRow(int16_t pattern);
-/// Opens (or refreshes) the attack frame and its power, frame first.
-void openAttack(Game& game, Character& chara, const AttackRow& row);
 
 /// posX moves by dirStand x (a x sPeedEffect + b): the super-art mode lengthens a step by a.
 void forward(Character& chara, int16_t a, int16_t b);

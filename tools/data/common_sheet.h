@@ -197,14 +197,18 @@ inline void drawHudPanel(Surface8& s) {
         fillRoundRect(s, X + x + 2, Y + y + 2, w - 4, h - 4, std::max(0, r - 2), edge);
         fillRoundRect(s, X + x + 4, Y + y + 4, w - 8, h - 8, std::max(0, r - 3), fill);
     };
-    // two bar housings: troughs y 26-60, stun troughs y 62-67
+    // score tab above player 1's housing: the score is written at y 5-20, ending at x 240
+    box(118, 0, 172, 30, 8, kSky, kBlack);
+    // two bar housings: troughs y 26-60, stun troughs y 62-67; they reach down to the
+    // panel's last row so that the fighters' names (written at y 60-75) stand on black
     for (int side = 0; side < 2; ++side) {
         const int x = side ? 344 : 22;
-        box(x, 18, 274, 54, 10, kSky, kBlack);
+        box(x, 18, 274, 62, 10, kSky, kBlack);
         fillBox(s, X + (side ? 350 : 30), Y + 26, 258, 35, kBlack);      // bar trough
         fillBox(s, X + (side ? 350 : 131), Y + 62, 157, 6, kGrey);         // stun trough
         line(s, {X + x + 10.0, Y + 20.5}, {X + x + 264.0, Y + 20.5}, 0.7, kCyan);
     }
+    fillBox(s, X + 122, Y + 4, 164, 22, kBlack);  // the tab opens into the housing
     // centre timer box
     box(284, 2, 72, 66, 12, kYellow, kBlack);
     line(s, {X + 296.0, Y + 5.0}, {X + 344.0, Y + 5.0}, 0.8, kWhite);
