@@ -88,16 +88,12 @@ TEST_F(CombatDamage, GuardedHitsChipOnlyForExArtsWithoutAFloor) {
     EXPECT_EQ(game.engine.gameScore, 0);  // no score for a guarded hit
 }
 
-TEST_F(CombatDamage, ACleanHitAfterAChipBelowZeroTakesExactlyTheVitality) {
-    // The hit takes what is left, here -1: the vitality ends at 0 and the counters and the
-    // victim's gain see the negative damage (Int(-1 / 5) + 1 = 0).
+TEST_F(CombatDamage, ACleanHitAfterAChipBelowZeroDoesNotHeal) {
     p2.viTality = -1;
     p2.comboCount = 1;
     damageJudge(game, p1, p2, true);
-    EXPECT_DOUBLE_EQ(p2.viTality, 0);
-    EXPECT_EQ(p2.OneHitDamage, -1);
-    EXPECT_EQ(p2.TotalDamage, -1);
-    EXPECT_DOUBLE_EQ(p2.spacornGauge, 0);
+    EXPECT_DOUBLE_EQ(p2.viTality, -1);
+    EXPECT_EQ(p2.OneHitDamage, 0);
 }
 
 TEST_F(CombatDamage, FromTheThirtyThirdHitNoGainAndAtMostOneStun) {

@@ -338,11 +338,10 @@ TEST_F(CombatProjectileDamage, Examples) {
     EXPECT_DOUBLE_EQ(p2.viTality, 0);
     EXPECT_EQ(p2.OneHitDamage, 3);
 
-    // Already below zero from a chip: the hit takes exactly that, and vitality ends at 0.
-    p2.viTality = -1.5;
+    // Already below zero from a chip: no heal.
+    p2.viTality = -0.5;
     flyArtsDamage(game, fa, p2, true);
-    EXPECT_DOUBLE_EQ(p2.viTality, 0);
-    EXPECT_EQ(p2.OneHitDamage, -2);  // -1.5 rounds to the even -2
+    EXPECT_DOUBLE_EQ(p2.viTality, -0.5);
 
     // Guarded: only the EX chip, no floor.
     p2.viTality = 0.1;

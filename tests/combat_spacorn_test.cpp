@@ -152,41 +152,30 @@ TEST_F(CombatSuperArt, CtrlCosts) {
     EXPECT_EQ(p1.animPat, 720);
 }
 
-TEST_F(CombatSuperArt, AnArtWithoutAPatternStillStartsAndPays) {
-    // Nothing checks the pattern: a fighter without a second art starts pattern 0 as a
-    // super art and pays for it like any other.
-    p1.NUMBER = 1;
-    p1.spacornCount = 3;
-    p1.spacornGauge = 100;
-    p1.spacornNumber2 = 0;
-    p1.animPat = 123;
-    spacornCtrlKeyStart(game, p1, p2);
-    EXPECT_EQ(p1.animPat, 0);
-    EXPECT_EQ(p1.sTate, stSpecialArt);
-    EXPECT_TRUE(p1.TPC);
-    EXPECT_TRUE(p1.spacornSwitch);
-    EXPECT_EQ(p1.spacornCount, 2);
-    EXPECT_DOUBLE_EQ(p1.spacornGauge, 0);
-    EXPECT_EQ(timesPlayed(22), 1);
-    EXPECT_EQ(displayedPalette(), 3);
-
-    // GOUDA's Ctrl with two stocks still takes both.
-    standUp(p1, 200, 1, true);
-    p1.NUMBER = 4;
-    p1.spacornCount = 2;
-    p1.spacornGauge = 30;
-    p1.spacornNumber2 = 0;
-    spacornCtrlKeyStart(game, p1, p2);
-    EXPECT_EQ(p1.spacornCount, 0);
-    EXPECT_DOUBLE_EQ(p1.spacornGauge, -70);
-
-    // The computer with an unknown kind starts pattern 0 and pays one stock.
+TEST_F(CombatSuperArt, AnArtWithoutAPatternDoesNothing) {
+    for (int16_t number : {int16_t{0}, int16_t{4}}) {
+        standUp(p1, 200, 1, true);
+        p1.NUMBER = number;
+        p1.spacornCount = 3;
+        p1.spacornGauge = 100;
+        p1.spacornNumber2 = 0;
+        platform.clearLogs();
+        spacornCtrlKeyStart(game, p1, p2);
+        spacornStart(game, p1, p2, 0);
+        EXPECT_EQ(p1.spacornCount, 3);
+        EXPECT_DOUBLE_EQ(p1.spacornGauge, 100);
+        EXPECT_FALSE(p1.TPC);
+        EXPECT_FALSE(p1.spacornSwitch);
+        EXPECT_TRUE(sounds().empty());
+        EXPECT_EQ(displayedPalette(), 0);
+    }
     p2.spacornCount = 1;
-    p2.animPat = 123;
-    cpuSpacornStart(game, p2, p1, 2);
-    EXPECT_EQ(p2.spacornCount, 0);
-    EXPECT_EQ(p2.animPat, 0);
-    EXPECT_EQ(p2.spacornCircle, 20);
+    p2.spacornNumber = 0;
+    cpuSpacornStart(game, p2, p1, 0);
+    p2.spacornNumber = 700;
+    cpuSpacornStart(game, p2, p1, 2);  // an unknown kind has no pattern
+    EXPECT_EQ(p2.spacornCount, 1);
+    EXPECT_EQ(p2.spacornCircle, 0);
 }
 
 TEST_F(CombatSuperArt, F12Costs) {

@@ -8,6 +8,15 @@
 #include <set>
 
 #include "data/dataset.h"
+#include "movesets/BetaboyPatterns.h"
+#include "movesets/BuriPatterns.h"
+#include "movesets/GinzamuraiPatterns.h"
+#include "movesets/GodPatterns.h"
+#include "movesets/GoudaPatterns.h"
+#include "movesets/HonekawaPatterns.h"
+#include "movesets/InterrupterPatterns.h"
+#include "movesets/MorvekboyPatterns.h"
+#include "movesets/NangiefPatterns.h"
 
 using namespace morvek;
 using namespace morvek::data;
@@ -122,9 +131,10 @@ TEST(DataCommonSheet, HudPanelTextStandsOnBlack) {
         return true;
     };
     // the names are written at y 60 in a 12-point font: player 1's from x 35, player 2's
-    // ending at x 620 at most; no border or stage may show behind their letters
-    EXPECT_TRUE(allBlack(rectXYWH(X + 30, Y + 60, 100, 16)));
-    EXPECT_TRUE(allBlack(rectXYWH(X + 508, Y + 60, 104, 16)));
+    // from 620 - 12 x its length (our letters are narrower, so it ends before x 608); no
+    // border or stage may show behind their letters
+    EXPECT_TRUE(allBlack(rectXYWH(X + 34, Y + 60, 96, 16)));  // up to the stun trough
+    EXPECT_TRUE(allBlack(rectXYWH(X + 508, Y + 60, 100, 16)));
     // the score is written at y 5 in a 15-point font and ends at x 240 (up to 7 digits)
     EXPECT_TRUE(allBlack(rectXYWH(X + 140, Y + 4, 100, 20)));
 }
@@ -172,7 +182,7 @@ TEST(DataFighterSheets, EveryUsedCellHoldsAFigureInsideTheReadArea) {
         EXPECT_EQ(sheet.width(), f.sheetW);
         EXPECT_EQ(sheet.height(), f.sheetH);
         const int N = f.pitch;
-        for (const UsedCell& c : usedCells(f.stem)) {
+        for (const UsedCell& c : usedCells(f)) {
             const Rect read = rectXYWH(N * c.col + 1, N * c.row + 1, N - 1, N - 1);
             ASSERT_LE(read.right, sheet.width());
             ASSERT_LE(read.bottom, sheet.height());
@@ -200,9 +210,10 @@ TEST(DataFighterSheets, CellsShowThePoseTheirPatternsUse) {
     const auto arts = fighterArts();
     const FighterArt& mb = arts[0];
     ASSERT_EQ(mb.stem, "morvekboy");
+    const MoveTable table = readMoveTable(mb.number);
     auto kindAt = [&](int c, int r) {
-        for (const UsedCell& u : usedCells("morvekboy"))
-            if (u.col == c && u.row == r) return cellPose(mb, u).kind;
+        for (const UsedCell& u : usedCellsOf(table, mb.pitch))
+            if (u.col == c && u.row == r) return cellPose(mb, table, u).kind;
         return PoseKind::Stand;
     };
     EXPECT_EQ(kindAt(0, 0), PoseKind::Stand);
@@ -217,9 +228,82 @@ TEST(DataFighterSheets, CellsShowThePoseTheirPatternsUse) {
     EXPECT_EQ(kindAt(4, 11), PoseKind::PunchWind);  // 男パンチ, its wind-up
     EXPECT_EQ(kindAt(8, 11), PoseKind::Beam);
     EXPECT_EQ(kindAt(6, 5), PoseKind::WinA);
+    EXPECT_EQ(kindAt(1, 9), PoseKind::Backstep);   // 70 opens in the back-step state
+    EXPECT_EQ(kindAt(2, 10), PoseKind::Jump);       // 75 opens in the hop state
+    EXPECT_EQ(kindAt(0, 10), PoseKind::Dash);       // 90 opens in the dash state
+    EXPECT_EQ(kindAt(8, 5), PoseKind::Jump);        // 男クラッシャー, airborne by its hint
+    EXPECT_EQ(kindAt(4, 1), PoseKind::Bounce);
     // the pose reaches toward the front: a strike's fist lies right of the hips
     const Joints j = solvePose(mb.build, makePose(PoseKind::Punch));
     EXPECT_GT(j.handF.x, j.pelvis.x + 30);
+}
+
+TEST(DataMoveTables, EveryPatternOfEveryTableIsReadWithItsBlock) {
+    const size_t sizes[kFighterCount] = {
+        morvekboy_patterns::kTable.size(), ginzamurai_patterns::kTable.size(), nangief_patterns::kTable.size(),
+        honekawa_patterns::kTable.size(), gouda_patterns::kTable.size(), interrupter_patterns::kTable.size(),
+        buri_patterns::kTable.size(), god_patterns::kTable.size(), betaboy_patterns::kTable.size()};
+    for (int16_t n = 0; n < kFighterCount; ++n) EXPECT_EQ(readMoveTable(n).patterns.size(), sizes[n]) << "fighter " << n;
+    EXPECT_TRUE(readMoveTable(9).patterns.empty());
+
+    const MoveTable mb = readMoveTable(0);
+    const PatternUse* punch = mb.find(21);
+    ASSERT_NE(punch, nullptr);
+    EXPECT_EQ(punch->cell, anim::cellRect(7, 10, 200));
+    EXPECT_EQ(punch->state, stAttack);
+    EXPECT_EQ(punch->name, "男パンチ");  // written by 20, shown for the whole block
+    EXPECT_EQ(punch->first, 20);
+    EXPECT_EQ(punch->position, 1);
+    EXPECT_EQ(punch->length, 4);
+    // the back step changes its state inside the block; the body class stays
+    const PatternUse* back = mb.find(72);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->state, stRecover);
+    EXPECT_EQ(back->body, 5);
+    EXPECT_EQ(back->first, 70);
+    // 60 ends where it started, so 61 opens a block of its own; missing numbers are absent
+    EXPECT_EQ(mb.find(60)->length, 1);
+    EXPECT_EQ(mb.find(62)->first, 61);
+    EXPECT_EQ(mb.find(24), nullptr);
+    EXPECT_TRUE(mb.find(0)->name.empty());
+    // a loop step back to the block's start still continues the block
+    EXPECT_EQ(mb.find(94)->first, 90);
+    EXPECT_EQ(mb.find(94)->length, 5);
+    // a block whose loop is decided by counTer (G O D's first judgement) stays whole
+    const MoveTable god = readMoveTable(7);
+    EXPECT_EQ(god.find(215)->first, 210);
+    EXPECT_EQ(god.find(215)->name, god_patterns::kJudgement);
+    EXPECT_EQ(god.find(11)->cell.left, 51);  // the dash row's small cells
+    EXPECT_EQ(god.find(11)->cell.top, 2401);
+    // BETABOY: its own rows and the ones it takes from MORVEKBOY
+    const MoveTable bb = readMoveTable(8);
+    EXPECT_EQ(bb.find(20)->name, "羅漢拳");
+    EXPECT_EQ(bb.find(27)->name, "男クラッシャー");
+}
+
+TEST(DataFighterSheets, EveryCellAFighterTableShowsIsDrawn) {
+    const auto arts = fighterArts();
+    const Surface8 godSheet = buildGodSheet();
+    for (int16_t n = 0; n < kFighterCount; ++n) {
+        Surface8 own;
+        const Surface8* sheet = &godSheet;  // BURI and G O D
+        for (const FighterArt& f : arts)
+            if (f.number == n) {
+                own = buildFighterSheet(f);
+                sheet = &own;
+            }
+        std::set<std::pair<int, int>> seen;
+        for (const PatternUse& p : readMoveTable(n).patterns) {
+            if (!seen.insert({p.cell.left, p.cell.top}).second) continue;
+            const Rect r{p.cell.left, p.cell.top, std::min(p.cell.right, sheet->width()),
+                         std::min(p.cell.bottom, sheet->height())};
+            ASSERT_LT(r.left, r.right);
+            ASSERT_LT(r.top, r.bottom);
+            EXPECT_GT(inkIn(*sheet, r), r.width() * r.height() / 50)
+                << "fighter " << n << " pattern " << p.number << " at " << r.left << "," << r.top;
+        }
+        EXPECT_GT(seen.size(), 1u) << "fighter " << n;
+    }
 }
 
 TEST(DataFighterSheets, GodSheetHoldsBuriCellsAndFrames) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "battle/BattleServices.h"
+#include "movesets/God.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
 #include "god_fixture.h"

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "battle/BattleServices.h"
 #include "engine/System.h"
 #include "render/Finish.h"
 #include "render/Overlay.h"
@@ -99,9 +98,10 @@ TEST_F(RenderOverlay, RoundTimerDigits) {
     EXPECT_EQ(back().at(341, 45), small(9));
 }
 
-TEST_F(RenderOverlay, RoundTimerBelowZeroAfterTimeOverShowsNoDigit) {
-    // A time over leaves the clock at -1: every digit is -1 (floor and a remainder with
-    // the dividend's sign), whose cell lies left of the strip, so nothing shows.
+TEST_F(RenderOverlay, RoundTimerBelowZeroShowsNoDigit) {
+    // The digits are floors with remainders that keep the dividend's sign, so a clock
+    // below zero gives digit -1 everywhere, whose cell lies left of the strip: nothing
+    // shows (not a "0" from truncating towards zero).
     stage().roundTimer = -1;
     clearBack();
     drawRoundTimer(*game, stage());

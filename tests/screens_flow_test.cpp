@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "battle/BattleServices.h"
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -301,6 +303,39 @@ TEST_F(SdlPlatformSmoke, OpensLoadsDrawsPresentsPlaysAndReads) {
     const std::string folder = platform.programFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
+}
+
+// CPU time of the calling thread only (the audio thread of the dummy driver runs apart).
+static double threadCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+TEST_F(SdlPlatformSmoke, WaitingForADeadlineSleepsInsteadOfSpinning) {
+    SdlPlatform platform(true);
+    const uint64_t start = platform.ticksMs();
+    const double cpu0 = threadCpuMs();
+    platform.waitUntil(start + 120);
+    EXPECT_GE(platform.ticksMs(), start + 120);
+    EXPECT_LT(threadCpuMs() - cpu0, 20.0) << "a 120 ms wait must not keep the processor busy";
+    platform.waitUntil(start);  // a deadline already passed returns at once
+}
+
+TEST_F(SdlPlatformSmoke, PicturesAreShownAtMostOncePerInterval) {
+    SdlPlatform platform(true);
+    Surface8 back(1640, 1480);
+    platform.present(back);  // the first picture is never held
+    const auto t0 = std::chrono::steady_clock::now();
+    for (int i = 0; i < 4; ++i) {
+        back.fillRect(rectXYWH(0, 0, 640, 480), uint8_t(i));
+        if (i % 2) platform.presentWithColours(back, defaultSystemPalette());
+        else platform.present(back);
+    }
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - t0).count();
+    EXPECT_GE(ms, 4 * SdlPlatform::kMinPresentIntervalMs)
+        << "a screen that presents in a tight loop runs at the display's pace";
 }
 
 TEST_F(SdlPlatformSmoke, BadFilesAreNamedInTheError) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "battle/BattleServices.h"
 #include "battle/Roster.h"
 #include "battle/Servants.h"
 #include "combat_harness.h"

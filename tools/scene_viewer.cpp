@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "battle/Character.h"
-#include "battle/BattleServices.h"
 #include "battle/Dispatch.h"
 #include "engine/DataTables.h"
 #include "engine/Game.h"

@@ -1,6 +1,8 @@
 #include "battle/Character.h"
 
-#include "battle/BattleServices.h"
+#include "battle/Servants.h"
+#include "render/Effects.h"
+#include "render/Overlay.h"
 #include "battle/Projectiles.h"
 #include "engine/Game.h"
 #include "movesets/MoveSet.h"

@@ -34,9 +34,9 @@ void damageJudge(Game& game, Character& attacker, Character& defender, bool clea
         spacornGaugeAdd(game, attacker, attacker.spacornPoint / 5.0);
     } else {
         if (attacker.PrimalPlayer) hitScoreAdd(game, attacker);
-        // Never more than is left: the hit takes exactly the vitality, so a vitality an
-        // earlier chip left below zero ends at 0.
-        if (defender.viTality - dmg <= 0) dmg = defender.viTality;
+        // Never more than is left; an earlier chip in the same phase may have left the
+        // vitality below zero, and a hit must not heal it.
+        if (defender.viTality - dmg <= 0) dmg = std::max(0.0, defender.viTality);
         defender.viTality -= dmg;
         defender.TotalDamage = cint16(defender.TotalDamage + dmg);
         defender.OneHitDamage = cint16(dmg);

@@ -96,8 +96,8 @@ void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit) 
     }
     if (cleanHit) {
         if (!defender.PrimalPlayer) flyArtsScore(game, fa);
-        // Never more than is left: the hit takes exactly the vitality.
-        if (defender.viTality - dmg <= 0) dmg = defender.viTality;
+        // Never more than is left, and never a heal after an earlier chip.
+        if (defender.viTality - dmg <= 0) dmg = std::max(0.0, defender.viTality);
         defender.viTality -= dmg;
         defender.TotalDamage = cint16(defender.TotalDamage + dmg);
         defender.OneHitDamage = cint16(dmg);

@@ -1,6 +1,5 @@
 #include "battle/Servants.h"
 
-#include "battle/BattleServices.h"
 #include "battle/Collision.h"
 #include "battle/Dispatch.h"
 #include "battle/Roster.h"

@@ -65,7 +65,13 @@ void servantFollow(Character& servant, const ServantTrailEntry& entry);
 /// One servant's attack frame against the opponent, its powers folded into one.
 void servantAttack(Game& game, Character& servant, Character& opponent);
 
-// servantDrawAll, servantTrailStep, servantAttackAll and servantAttackEffectDraw are
-// declared in battle/BattleServices.h.
+/// Draws the effect sprites of master's servants.
+void servantAttackEffectDraw(Game& game, Character& master);
+/// Draws the side's servants.
+void servantDrawAll(Game& game, Character& master);
+/// Records the master in the trail and moves the servants.
+void servantTrailStep(Game& game, Character& master);
+/// Runs each servant's attack frame against the opponent.
+void servantAttackAll(Game& game, Character& master, Character& opponent);
 
 }  // namespace morvek

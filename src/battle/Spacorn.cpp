@@ -52,7 +52,8 @@ void TPCEnd(Game& game, Character& chara) {
 }
 
 void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pattern) {
-    // No check of the pattern or the stock here: the callers decide.
+    // A fighter without this art has pattern 0: nothing starts and nothing is paid.
+    if (pattern == 0) return;
     soundPlay(game, 22);
     chara.MultiTPC = false;
     faceOpponent(game, chara, opponent);
@@ -75,6 +76,7 @@ void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pat
 }
 
 void spacornCtrlKeyStart(Game& game, Character& chara, Character& opponent) {
+    if (chara.spacornNumber2 == 0) return;
     switch (chara.NUMBER) {
         case 2:
             if (chara.spacornType == 0 && chara.spacornCount > 1) {
@@ -106,6 +108,7 @@ void cpuSpacornStart(Game& game, Character& chara, Character& opponent, int16_t 
     int16_t pattern = 0;
     if (kind == 0) pattern = chara.spacornNumber;
     else if (kind == 1) pattern = chara.spacornNumber2;
+    if (pattern == 0) return;
     if (chara.spacornCount > 0) {
         spacornStart(game, chara, opponent, pattern);
         chara.spacornSwitch = true;

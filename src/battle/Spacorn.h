@@ -14,8 +14,8 @@ void TPCStart(Game& game, Character& chara);
 /// Closes the typing combo and the typing frame.
 void TPCEnd(Game& game, Character& chara);
 
-/// Fires a super art at `pattern`, paying one stock. Checks neither the stock count nor
-/// the pattern itself (a fighter without the art starts pattern 0 and still pays).
+/// Fires a super art at `pattern`, paying one stock. Checks no stock count itself. A
+/// pattern 0 (a fighter without that art) does nothing at all.
 void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pattern);
 /// Ctrl: the second super art (two stocks for NANGIEF and GOUDA).
 void spacornCtrlKeyStart(Game& game, Character& chara, Character& opponent);

@@ -1,6 +1,7 @@
 #include "battle/StateOfStage.h"
 
-#include "battle/BattleServices.h"
+#include "render/Finish.h"
+#include "screens/CharaSelect.h"
 #include "battle/Character.h"
 #include "engine/Game.h"
 #include "engine/Sound.h"

@@ -25,37 +25,33 @@ namespace ginzamurai_moves {
 namespace {
 
 // Sorted by pattern; looked up by binary search. 755 (分身) is opened by the action part.
-constexpr SwordFrame kSwordFrames[] = {
+constexpr AttackEntry kSwordRows[] = {
     // pattern, type, snd, bX, bY, bW, bH, ATE, vX, vY, cX, cY, zX, zY, lenge, guard,
     //          pow1, pow2, pow3, EX, stun, spPt, spHit
-    {21, 3, 19, 0, 120, 280, 125, 5, 0, 3, -50, 100, 240, 20, 18, 0, 15, 2, 1, false, 8, 17, false},
-    {201, 8, 35, -40, 30, 150, 125, 15, 3, 9, 0, 0, 0, 120, 8, 0, 10, 1, 1, true, 3, 13, false},
-    {211, 3, 16, 0, 120, 130, 25, 5, 0, 0, 0, 80, 240, -20, 12, 4, 20, 4, 3, true, 18, 20, false},
-    {225, 4, 16, 30, 220, 80, 30, 5, 0, 0, -20, 150, 0, 0, 8, 1, 8, 2, 0, true, 3, 6, false},
-    {242, 3, 35, 10, 80, 100, 125, 15, 0, -10, 0, 50, 40, 120, 12, 2, 20, 4, 3, true, 18, 20, false},
-    {251, 2, 16, 0, 220, 130, 25, 5, 0, 0, 0, 200, 140, -20, 12, 1, 20, 4, 3, true, 18, 20, false},
-    {265, 3, 35, 0, 40, 160, 220, 5, 5, -10, -100, 0, 0, 220, 14, 0, 25, 2, 1, true, 18, 22, false},
-    {271, 4, 16, 30, 220, 80, 30, 5, 0, 0, -20, 150, 0, 0, 8, 1, 8, 2, 0, false, 3, 6, false},
-    {532, 3, 35, 0, 40, 160, 220, 5, 0, 3, -100, 0, 0, 220, 14, 0, 25, 2, 1, true, 18, 22, false},
-    {590, 4, 23, 10, 150, 60, 30, 15, 0, 0, 0, 140, 0, 0, 0, 3, 0, 0, 0, false, 0, 1, false},
-    {602, 4, 31, 10, 150, 60, 30, 5, 0, 0, 0, 140, 0, 0, 0, 5, 0, 0, 0, false, 0, 1, false},
-    {604, 2, 117, 0, 140, 80, 30, 15, -10, 10, 0, 100, 0, 0, 0, 5, 30, 2, 0, false, 12, 22, false},
-    {642, 3, 35, 0, 120, 120, 125, 15, 0, 8, -50, 100, 240, 20, 8, 0, 25, 2, 11, true, 8, 17, false},
-    {652, 3, 35, 0, 120, 120, 125, 15, 0, 8, -50, 100, 240, 20, 8, 0, 20, 12, 5, true, 8, 17, false},
-    {710, 3, 35, 0, 40, 160, 220, 5, 10, -10, -100, 0, 0, 220, 14, 0, 25, 12, 1, true, 18, 22, false},
-    {741, 3, 21, 0, 40, 150, 180, 25, 0, 4, 0, -50, 100, 300, 18, 0, 28, 10, 10, false, 18, 24, false},
+    {21, {3, 19, 0, 120, 280, 125, 5, 0, 3, -50, 100, 240, 20, 18, 0, 15, 2, 1, false, 8, 17, false}},
+    {201, {8, 35, -40, 30, 150, 125, 15, 3, 9, 0, 0, 0, 120, 8, 0, 10, 1, 1, true, 3, 13, false}},
+    {211, {3, 16, 0, 120, 130, 25, 5, 0, 0, 0, 80, 240, -20, 12, 4, 20, 4, 3, true, 18, 20, false}},
+    {225, {4, 16, 30, 220, 80, 30, 5, 0, 0, -20, 150, 0, 0, 8, 1, 8, 2, 0, true, 3, 6, false}},
+    {242, {3, 35, 10, 80, 100, 125, 15, 0, -10, 0, 50, 40, 120, 12, 2, 20, 4, 3, true, 18, 20, false}},
+    {251, {2, 16, 0, 220, 130, 25, 5, 0, 0, 0, 200, 140, -20, 12, 1, 20, 4, 3, true, 18, 20, false}},
+    {265, {3, 35, 0, 40, 160, 220, 5, 5, -10, -100, 0, 0, 220, 14, 0, 25, 2, 1, true, 18, 22, false}},
+    {271, {4, 16, 30, 220, 80, 30, 5, 0, 0, -20, 150, 0, 0, 8, 1, 8, 2, 0, false, 3, 6, false}},
+    {532, {3, 35, 0, 40, 160, 220, 5, 0, 3, -100, 0, 0, 220, 14, 0, 25, 2, 1, true, 18, 22, false}},
+    {590, {4, 23, 10, 150, 60, 30, 15, 0, 0, 0, 140, 0, 0, 0, 3, 0, 0, 0, false, 0, 1, false}},
+    {602, {4, 31, 10, 150, 60, 30, 5, 0, 0, 0, 140, 0, 0, 0, 5, 0, 0, 0, false, 0, 1, false}},
+    {604, {2, 117, 0, 140, 80, 30, 15, -10, 10, 0, 100, 0, 0, 0, 5, 30, 2, 0, false, 12, 22, false}},
+    {642, {3, 35, 0, 120, 120, 125, 15, 0, 8, -50, 100, 240, 20, 8, 0, 25, 2, 11, true, 8, 17, false}},
+    {652, {3, 35, 0, 120, 120, 125, 15, 0, 8, -50, 100, 240, 20, 8, 0, 20, 12, 5, true, 8, 17, false}},
+    {710, {3, 35, 0, 40, 160, 220, 5, 10, -10, -100, 0, 0, 220, 14, 0, 25, 12, 1, true, 18, 22, false}},
+    {741, {3, 21, 0, 40, 150, 180, 25, 0, 4, 0, -50, 100, 300, 18, 0, 28, 10, 10, false, 18, 24, false}},
 };
 
 /// The clone art's frame: a wide burst around the fighter, always a super-art hit.
-constexpr SwordFrame kCloneFrame = {755, 10, 11, -80, 20, 160, 180, 50, 0, 2, 200, -50, 300, 300,
-                                    15, 0, 0, 0, 10, true, 18, 0, true};
+constexpr int16_t kClonePattern = 755;
+constexpr AttackRow kCloneFrame = {10, 11, -80, 20, 160, 180, 50, 0, 2, 200, -50, 300, 300,
+                                   15, 0, 0, 0, 10, true, 18, 0, true};
 
-constexpr bool framesSorted() {
-    for (size_t i = 1; i < std::size(kSwordFrames); ++i)
-        if (kSwordFrames[i - 1].pattern >= kSwordFrames[i].pattern) return false;
-    return true;
-}
-static_assert(framesSorted(), "the sword frames are looked up by binary search");
+constexpr AttackTable kSwords{kSwordRows};
 
 void sound(Game& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
 /// Steps marked "once" run until the pattern's first sound (or combo opening) sets the latch.
@@ -73,18 +69,9 @@ void walkStep(Character& c) {
 
 }  // namespace
 
-const SwordFrame* swordFrame(int16_t pattern) {
-    if (pattern == kCloneFrame.pattern) return &kCloneFrame;
-    const auto* end = std::end(kSwordFrames);
-    const auto* it = std::lower_bound(std::begin(kSwordFrames), end, pattern,
-                                      [](const SwordFrame& f, int16_t p) { return f.pattern < p; });
-    return (it != end && it->pattern == pattern) ? it : nullptr;
-}
-
-void openSwordFrame(Game& game, Character& c, const SwordFrame& f) {
-    setAttackFrame(game, c, f.type, f.hitSound, f.boxX, f.boxY, f.boxW, f.boxH, f.effect, f.vectorX,
-                   f.vectorY, f.controlX, f.controlY, f.zoomX, f.zoomY, f.lenge, f.gardable);
-    setAttackPower(c, f.pow1, f.pow2, f.pow3, f.ex, f.stun, f.spacorn, f.spHit);
+const AttackRow* swordFrame(int16_t pattern) {
+    if (pattern == kClonePattern) return &kCloneFrame;
+    return kSwords.find(pattern);
 }
 
 }  // namespace ginzamurai_moves
@@ -293,7 +280,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
         case 755:
             if (once(c)) servantCreate(game, c);
             sound(game, c, 53);
-            openSwordFrame(game, c, kCloneFrame);
+            openAttack(game, c, kCloneFrame);
             c.fallVector = 0;
             c.upVector = 0;
             c.SPspacornTimer = static_cast<float>(c.spacornGaugeMax);
@@ -306,8 +293,8 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
 void Ginzamurai::AnimAttack(Game& game, Character& c) {
     const int16_t pattern = c.animPat;
-    if (pattern != kCloneFrame.pattern) {
-        if (const SwordFrame* f = swordFrame(pattern)) openSwordFrame(game, c, *f);
+    if (pattern != kClonePattern) {
+        if (const AttackRow* f = swordFrame(pattern)) openAttack(game, c, *f);
     }
     // The clone runs only this part, so it keeps its own combo bookkeeping here too.
     if (pattern == 630) c.TPCNumber = 630;

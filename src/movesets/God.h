@@ -3,7 +3,7 @@
 // body box, action script, three attack keys, movement map and one typing-combo follow-up,
 // projectiles (mostly one-frame pictures laid over its poses), the computer opponent, and
 // the pre-fight cut-scene and defeat switch the round judge calls on its stage.
-// Its speech over the match is godSpeechDraw (battle/BattleServices.h).
+// Its speech over the match is godSpeechDraw, below.
 
 #include <cstdint>
 
@@ -43,6 +43,9 @@ public:
 /// speaks four times (each line after a fresh Enter) and the round starts. Keeps the
 /// round's start count at 0 and sets VSactionFlag at its end. Called by the round judge
 /// every frame of the scene.
+/// G O D's speech over the match (against fighter 7 only).
+void godSpeechDraw(Game& game, StateOfStage& stage, Character& p1, Character& p2);
+
 void godStageIntro(Game& game, StateOfStage& stage, Character& player1, Character& player2);
 
 /// On the frames player 2 has no vitality: once G O D has lost the match and lies at its

@@ -10,6 +10,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "engine/Sound.h"
+#include "movesets/AttackTable.h"
 #include "movesets/God.h"
 
 namespace morvek {
@@ -50,20 +51,26 @@ bool riseOrTop(Character& c) {
     return false;
 }
 
-void fingertipAttack(Game& game, Character& c) {
-    setAttackFrame(game, c, 1, kHitSound, 160, 280, 200, 100, 10, 10, -10, -200, 200, 100, 100, 12, 0);
-    setAttackPower(c, 5, 5, 20, true, 18, 22, false);
-}
+// The fingertip (501), the flick (511) and the fist (522).
+constexpr AttackEntry kAttackRows[] = {
+    {501, {1, kHitSound, 160, 280, 200, 100, 10, 10, -10, -200, 200, 100, 100, 12, 0, 5, 5, 20, true, 18, 22, false}},
+    {511, {2, kHitSound, 160, 280, 160, 100, 15, 20, 5, -200, 200, 100, 100, 12, 0, 5, 5, 20, true, 18, 22, false}},
+    {522, {2, kHitSound, 200, 220, 100, 150, 40, 0, -50, 5, 5, 400, 300, 12, 4, 5, 5, 300, true, 18, 22, false}},
+};
+constexpr AttackTable kAttacks{kAttackRows};
 
-void flickAttack(Game& game, Character& c) {
-    setAttackFrame(game, c, 2, kHitSound, 160, 280, 160, 100, 15, 20, 5, -200, 200, 100, 100, 12, 0);
-    setAttackPower(c, 5, 5, 20, true, 18, 22, false);
-}
+/// The fist's third power part in the air; on the ground it is the row's (three times more).
+constexpr int16_t kAirFistPow3 = 100;
+
+void fingertipAttack(Game& game, Character& c) { openAttack(game, c, kAttacks.at(501)); }
+
+void flickAttack(Game& game, Character& c) { openAttack(game, c, kAttacks.at(511)); }
 
 /// The fist: unguardable, and three times as strong on the ground as in the air.
 void fistAttack(Game& game, Character& c) {
-    setAttackFrame(game, c, 2, kHitSound, 200, 220, 100, 150, 40, 0, -50, 5, 5, 400, 300, 12, 4);
-    setAttackPower(c, 5, 5, c.floatorStand ? 100 : 300, true, 18, 22, false);
+    AttackRow fist = kAttacks.at(522);
+    if (c.floatorStand) fist.pow3 = kAirFistPow3;
+    openAttack(game, c, fist);
 }
 
 }  // namespace

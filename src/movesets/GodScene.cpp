@@ -5,7 +5,6 @@
 #include <array>
 #include <string_view>
 
-#include "battle/BattleServices.h"
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "battle/StateOfStage.h"

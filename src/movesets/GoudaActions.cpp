@@ -14,6 +14,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "engine/Sound.h"
+#include "movesets/AttackTable.h"
 #include "movesets/Gouda.h"
 #include "movesets/GoudaPatterns.h"
 
@@ -21,76 +22,58 @@ namespace morvek {
 
 namespace {
 
-/// One attack frame: the setAttackFrame values, then the setAttackPower values.
-struct Strike {
-    int16_t pattern;
-    // setAttackFrame
-    int16_t type, hitSound, boxX, boxY, boxW, boxH, effect, vectorX, vectorY;
-    int16_t controlX, controlY, zoomX, zoomY, lenge, gardable;
-    // setAttackPower
-    int16_t pow1, pow2, pow3;
-    bool ex;
-    int16_t stun, spacorn;
-    bool spHit;
-};
-
 constexpr bool T = true;
 constexpr bool F = false;
 
 // Sorted by pattern. 211 is the tackle on the ground; in the air it knocks the victim down
 // instead of up (kTackleAirVectorY). The dive 282 and the random blows 924-925 are computed.
-constexpr Strike kStrikes[] = {
-    {22, 3, 14, 10, 70, 80, 30, 10, 10, 4, 20, -20, 120, 100, 20, 0, 35, 6, 1, F, 18, 8, F},
-    {202, 8, 14, 0, 20, 40, 100, 15, 4, 12, 0, -60, 0, 120, 8, 0, 10, 10, 1, F, 8, 13, F},
-    {211, 7, 14, 20, 70, 30, 30, 15, 20, 2, -45, -10, 0, 100, 12, 0, 15, 20, 1, T, 20, 20, F},
-    {221, 1, 11, 30, 150, 80, 30, 10, 0, 0, -20, 100, 0, 0, 8, 1, 8, 2, 0, F, 3, 6, F},
-    {231, 3, 14, 10, 80, 80, 30, 10, 0, 0, -20, 20, 0, 0, 12, 0, 15, 4, 3, F, 8, 20, F},
-    {241, 4, 14, 10, 80, 60, 30, 10, 0, 0, 0, 40, 0, 0, 12, 0, 15, 4, 3, F, 8, 20, F},
-    {251, 2, 11, 30, 150, 70, 30, 5, 0, 1, -40, 120, 50, -10, 12, 1, 20, 4, 0, F, 10, 17, F},
-    {260, 3, 14, -20, 60, 70, 80, 15, 0, 0, 20, 0, 120, 120, 0, 0, 25, 2, 1, T, 8, 12, F},
-    {261, 3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 25, 2, 1, T, 8, 10, F},
-    {262, 2, 14, -20, 10, 50, 80, 15, 2, 12, 0, -50, 20, 120, 14, 0, 25, 2, 1, T, 18, 22, F},
-    {271, 1, 11, 30, 150, 50, 30, 10, 0, 0, -20, 100, 0, 0, 8, 1, 8, 2, 0, F, 3, 6, F},
-    {540, 3, 14, 10, 60, 30, 60, 15, 0, 0, 0, 0, 50, 100, 10, 2, 10, 10, 0, F, 5, 5, F},
-    {541, 3, 14, 10, 60, 60, 120, 15, 0, -10, 0, 0, 50, 100, 10, 2, 10, 10, 0, F, 15, 10, F},
-    {550, 7, 14, 20, 70, 30, 30, 15, 20, 2, -45, -10, 0, 100, 12, 0, 15, 20, 1, T, 20, 0, F},
-    {552, 7, 14, -80, 70, 120, 30, 15, 20, 5, -45, -10, 0, 100, 12, 0, 15, 20, 1, T, 15, 0, F},
-    {591, 5, 23, 10, 100, 40, 30, 15, 0, 0, 0, 140, 0, 0, 0, 3, 0, 0, 0, F, 0, 1, F},
-    {603, 2, 117, -100, 20, 180, 180, 40, -8, 10, 150, 100, 100, 0, 0, 5, 30, 2, 0, F, 12, 22, F},
-    {611, 5, 21, 10, 70, 60, 30, 30, 30, 4, 100, -60, 220, 200, 0, 0, 35, 6, 1, F, 18, 0, T},
-    {652, 2, 14, -80, 80, 60, 30, 10, 0, 2, 0, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F},
-    {654, 2, 14, 10, 80, 60, 30, 10, 0, 2, 0, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F},
-    {750, 3, 14, -20, 60, 70, 80, 15, 0, 0, 20, 0, 120, 120, 0, 0, 15, 2, 1, T, 2, 0, T},
-    {751, 3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 15, 2, 1, T, 1, 0, T},
-    {752, 3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 25, 2, 1, T, 3, 0, T},
-    {754, 3, 14, -20, 60, 70, 80, 15, 0, 0, 20, 0, 120, 120, 0, 0, 15, 2, 1, T, 2, 0, T},
-    {755, 3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 15, 2, 1, T, 1, 0, T},
-    {756, 3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 25, 2, 1, T, 3, 0, T},
-    {758, 3, 14, -20, 60, 70, 80, 15, 0, 0, 20, 0, 120, 120, 0, 0, 5, 10, 5, T, 8, 0, T},
-    {759, 3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 5, 10, 3, T, 7, 0, T},
-    {760, 2, 14, -20, 10, 50, 80, 15, 2, 12, 0, -50, 20, 120, 14, 0, 5, 20, 6, T, 18, 0, T},
-    {772, 2, 14, -80, 100, 60, 30, 10, 0, 2, -50, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F},
-    {774, 2, 14, 10, 100, 60, 30, 10, 0, 2, -50, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F},
-    {791, 4, 14, 10, 80, 60, 30, 10, 0, 0, 0, 40, 0, 0, 12, 0, 15, 4, 3, F, 8, 20, F},
-    {801, 4, 1, 10, 100, 60, 30, 10, 0, 0, -50, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F},
-    {812, 2, 14, 10, 100, 80, 160, 15, 5, -20, -50, 80, 20, 0, 20, 0, 10, 21, 1, F, 8, 8, F},
-    {820, 3, 14, 10, 70, 80, 80, 10, 0, 0, 40, 20, 120, 100, 30, 0, 35, 6, 1, T, 8, 0, T},
-    {823, 3, 14, 10, 70, 80, 80, 10, 0, 0, 40, -60, 120, 100, 0, 0, 35, 6, 1, T, 10, 0, T},
-    {825, 3, 14, 10, 70, 80, 80, 10, 0, 0, 40, -20, 120, 100, 20, 0, 35, 6, 1, T, 6, 0, T},
-    {833, 3, 14, 0, 20, 40, 100, 15, 0, 0, 0, -60, 0, 120, 12, 0, 10, 10, 1, T, 8, 0, T},
-    {852, 2, 17, 0, 20, 40, 100, 15, 4, 18, 0, -60, 0, 120, 8, 0, 0, 20, 10, T, 8, 0, T},
-    {911, 5, 23, 10, 100, 40, 30, 15, 0, 0, 0, 80, 0, 0, 0, 3, 0, 0, 0, F, 0, 1, F},
-    {924, 3, 1, 10, 80, 60, 30, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, F, 0, 0, F},
-    {925, 3, 1, 10, 80, 60, 30, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, F, 0, 0, F},
-    {926, 2, 1, 10, 80, 60, 30, 10, 0, -10, 0, 0, 0, 0, 0, 0, 0, 0, 0, F, 0, 0, F},
+constexpr AttackEntry kStrikeRows[] = {
+    {22, {3, 14, 10, 70, 80, 30, 10, 10, 4, 20, -20, 120, 100, 20, 0, 35, 6, 1, F, 18, 8, F}},
+    {202, {8, 14, 0, 20, 40, 100, 15, 4, 12, 0, -60, 0, 120, 8, 0, 10, 10, 1, F, 8, 13, F}},
+    {211, {7, 14, 20, 70, 30, 30, 15, 20, 2, -45, -10, 0, 100, 12, 0, 15, 20, 1, T, 20, 20, F}},
+    {221, {1, 11, 30, 150, 80, 30, 10, 0, 0, -20, 100, 0, 0, 8, 1, 8, 2, 0, F, 3, 6, F}},
+    {231, {3, 14, 10, 80, 80, 30, 10, 0, 0, -20, 20, 0, 0, 12, 0, 15, 4, 3, F, 8, 20, F}},
+    {241, {4, 14, 10, 80, 60, 30, 10, 0, 0, 0, 40, 0, 0, 12, 0, 15, 4, 3, F, 8, 20, F}},
+    {251, {2, 11, 30, 150, 70, 30, 5, 0, 1, -40, 120, 50, -10, 12, 1, 20, 4, 0, F, 10, 17, F}},
+    {260, {3, 14, -20, 60, 70, 80, 15, 0, 0, 20, 0, 120, 120, 0, 0, 25, 2, 1, T, 8, 12, F}},
+    {261, {3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 25, 2, 1, T, 8, 10, F}},
+    {262, {2, 14, -20, 10, 50, 80, 15, 2, 12, 0, -50, 20, 120, 14, 0, 25, 2, 1, T, 18, 22, F}},
+    {271, {1, 11, 30, 150, 50, 30, 10, 0, 0, -20, 100, 0, 0, 8, 1, 8, 2, 0, F, 3, 6, F}},
+    {540, {3, 14, 10, 60, 30, 60, 15, 0, 0, 0, 0, 50, 100, 10, 2, 10, 10, 0, F, 5, 5, F}},
+    {541, {3, 14, 10, 60, 60, 120, 15, 0, -10, 0, 0, 50, 100, 10, 2, 10, 10, 0, F, 15, 10, F}},
+    {550, {7, 14, 20, 70, 30, 30, 15, 20, 2, -45, -10, 0, 100, 12, 0, 15, 20, 1, T, 20, 0, F}},
+    {552, {7, 14, -80, 70, 120, 30, 15, 20, 5, -45, -10, 0, 100, 12, 0, 15, 20, 1, T, 15, 0, F}},
+    {591, {5, 23, 10, 100, 40, 30, 15, 0, 0, 0, 140, 0, 0, 0, 3, 0, 0, 0, F, 0, 1, F}},
+    {603, {2, 117, -100, 20, 180, 180, 40, -8, 10, 150, 100, 100, 0, 0, 5, 30, 2, 0, F, 12, 22, F}},
+    {611, {5, 21, 10, 70, 60, 30, 30, 30, 4, 100, -60, 220, 200, 0, 0, 35, 6, 1, F, 18, 0, T}},
+    {652, {2, 14, -80, 80, 60, 30, 10, 0, 2, 0, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F}},
+    {654, {2, 14, 10, 80, 60, 30, 10, 0, 2, 0, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F}},
+    {750, {3, 14, -20, 60, 70, 80, 15, 0, 0, 20, 0, 120, 120, 0, 0, 15, 2, 1, T, 2, 0, T}},
+    {751, {3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 15, 2, 1, T, 1, 0, T}},
+    {752, {3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 25, 2, 1, T, 3, 0, T}},
+    {754, {3, 14, -20, 60, 70, 80, 15, 0, 0, 20, 0, 120, 120, 0, 0, 15, 2, 1, T, 2, 0, T}},
+    {755, {3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 15, 2, 1, T, 1, 0, T}},
+    {756, {3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 25, 2, 1, T, 3, 0, T}},
+    {758, {3, 14, -20, 60, 70, 80, 15, 0, 0, 20, 0, 120, 120, 0, 0, 5, 10, 5, T, 8, 0, T}},
+    {759, {3, 14, -20, 60, 70, 60, 15, 0, 0, 20, 0, 120, 120, 0, 0, 5, 10, 3, T, 7, 0, T}},
+    {760, {2, 14, -20, 10, 50, 80, 15, 2, 12, 0, -50, 20, 120, 14, 0, 5, 20, 6, T, 18, 0, T}},
+    {772, {2, 14, -80, 100, 60, 30, 10, 0, 2, -50, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F}},
+    {774, {2, 14, 10, 100, 60, 30, 10, 0, 2, -50, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F}},
+    {791, {4, 14, 10, 80, 60, 30, 10, 0, 0, 0, 40, 0, 0, 12, 0, 15, 4, 3, F, 8, 20, F}},
+    {801, {4, 1, 10, 100, 60, 30, 10, 0, 0, -50, 30, 20, 0, 20, 0, 20, 1, 1, T, 8, 8, F}},
+    {812, {2, 14, 10, 100, 80, 160, 15, 5, -20, -50, 80, 20, 0, 20, 0, 10, 21, 1, F, 8, 8, F}},
+    {820, {3, 14, 10, 70, 80, 80, 10, 0, 0, 40, 20, 120, 100, 30, 0, 35, 6, 1, T, 8, 0, T}},
+    {823, {3, 14, 10, 70, 80, 80, 10, 0, 0, 40, -60, 120, 100, 0, 0, 35, 6, 1, T, 10, 0, T}},
+    {825, {3, 14, 10, 70, 80, 80, 10, 0, 0, 40, -20, 120, 100, 20, 0, 35, 6, 1, T, 6, 0, T}},
+    {833, {3, 14, 0, 20, 40, 100, 15, 0, 0, 0, -60, 0, 120, 12, 0, 10, 10, 1, T, 8, 0, T}},
+    {852, {2, 17, 0, 20, 40, 100, 15, 4, 18, 0, -60, 0, 120, 8, 0, 0, 20, 10, T, 8, 0, T}},
+    {911, {5, 23, 10, 100, 40, 30, 15, 0, 0, 0, 80, 0, 0, 0, 3, 0, 0, 0, F, 0, 1, F}},
+    {924, {3, 1, 10, 80, 60, 30, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, F, 0, 0, F}},
+    {925, {3, 1, 10, 80, 60, 30, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, F, 0, 0, F}},
+    {926, {2, 1, 10, 80, 60, 30, 10, 0, -10, 0, 0, 0, 0, 0, 0, 0, 0, 0, F, 0, 0, F}},
 };
 
-constexpr bool strikesSorted() {
-    for (size_t i = 1; i < std::size(kStrikes); ++i)
-        if (kStrikes[i - 1].pattern >= kStrikes[i].pattern) return false;
-    return true;
-}
-static_assert(strikesSorted(), "the strikes are looked up by binary search");
+constexpr AttackTable kStrikes{kStrikeRows};
 
 /// The airborne tackle drives the victim down rather than lifting it.
 constexpr int16_t kTackleAirVectorY = -5;
@@ -104,24 +87,24 @@ constexpr int16_t kFinisherDamage = 256;
 constexpr int16_t kFinisherPerDefence = 35;
 constexpr int16_t kFinisherLeast = 135;
 
-const Strike& strikeOf(int16_t pattern) {
-    const auto* it = std::lower_bound(std::begin(kStrikes), std::end(kStrikes), pattern,
-                                      [](const Strike& s, int16_t p) { return s.pattern < p; });
-    return *it;  // every caller names a pattern of the table
-}
+/// Every caller names a pattern of the table.
+const AttackRow& strikeOf(int16_t pattern) { return kStrikes.at(pattern); }
 
 /// Opens (or refreshes) an attack frame with its power, frame first. The effect's control
 /// and zoom values may be given in place of the row's.
-void strike(Game& game, Character& chara, const Strike& s, int16_t vectorY, int16_t controlX,
+void strike(Game& game, Character& chara, const AttackRow& s, int16_t vectorY, int16_t controlX,
             int16_t controlY, int16_t zoomX, int16_t zoomY) {
-    setAttackFrame(game, chara, s.type, s.hitSound, s.boxX, s.boxY, s.boxW, s.boxH, s.effect,
-                   s.vectorX, vectorY, controlX, controlY, zoomX, zoomY, s.lenge, s.gardable);
-    setAttackPower(chara, s.pow1, s.pow2, s.pow3, s.ex, s.stun, s.spacorn, s.spHit);
+    AttackRow r = s;
+    r.vectorY = vectorY;
+    r.controlX = controlX;
+    r.controlY = controlY;
+    r.zoomX = zoomX;
+    r.zoomY = zoomY;
+    openAttack(game, chara, r);
 }
 
 void strike(Game& game, Character& chara, int16_t pattern) {
-    const Strike& s = strikeOf(pattern);
-    strike(game, chara, s, s.vectorY, s.controlX, s.controlY, s.zoomX, s.zoomY);
+    openAttack(game, chara, strikeOf(pattern));
 }
 
 /// The blows of 瞬刻殺 throw their sparks at random: four draws, control x and y, then zoom
@@ -131,7 +114,7 @@ void randomBlow(Game& game, Character& chara, int16_t pattern) {
     const double r2 = game.random.next();
     const double r3 = game.random.next();
     const double r4 = game.random.next();
-    const Strike& s = strikeOf(pattern);
+    const AttackRow& s = strikeOf(pattern);
     const bool scatter = pattern == 924;
     const int16_t controlX = cint16(Int(r1 * 100) - (scatter ? 50 : 0));
     const int16_t controlY = cint16(Int(r2 * 100) - (scatter ? 100 : 0));
@@ -295,7 +278,7 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
             break;
         case 211: {
             forward(c, 18);
-            const Strike& s = strikeOf(211);
+            const AttackRow& s = strikeOf(211);
             strike(game, c, s, c.floatorStand ? kTackleAirVectorY : s.vectorY, s.controlX,
                    s.controlY, s.zoomX, s.zoomY);
             break;

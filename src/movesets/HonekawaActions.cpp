@@ -16,6 +16,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "engine/Sound.h"
+#include "movesets/AttackTable.h"
 #include "movesets/Honekawa.h"
 
 namespace morvek {
@@ -31,90 +32,82 @@ enum class Knock : uint8_t {
     Behind,     ///< horizontal knock-back = LeftOrRight x 10 (the strike behind the back)
 };
 
-/// One attack frame, for the patterns first..last. A row without power (`keepsPower`) opens
-/// only the box: the power of the move's previous attack pattern stays in force.
-struct AttackRow {
-    int16_t first, last;
-    int16_t type, hitSound;
-    int16_t boxX, boxY, boxW, boxH;
-    int16_t effect, controlX, controlY, zoomX, zoomY;
-    int16_t vectorX, vectorY;
-    int16_t lenge, gardable;
+// Sorted by pattern; a row may stand for a run of patterns.
+constexpr AttackEntry kAttackRows[] = {
+    {23, {2, 15, 10, 80, 120, 30, 5, 30, 1, -80, 45, 100, 0, 14, 0, 12, 25, 15, true, 24, 30, false}},
+    {204, {2, 17, 10, 60, 60, 60, 15, 0, 20, 0, 0, 0, 0, 20, 0, 10, 10, 30, true, 40, 40, false}},
+    {212, {3, 16, 10, 90, 80, 20, 5, 4, 0, -80, 50, 50, -20, 12, 0, 10, 10, 10, false, 20, 30, false}},
+    {220, {2, 19, 10, 80, 40, 80, 10, 1, 2, 0, 50, 50, 100, 12, 0, 10, 5, 5, true, 7, 13, false}},
+    {222, {2, 19, 10, 80, 40, 80, 10, 1, 3, 0, 50, 50, 100, 12, 0, 0, 0, 0, false, 0, 0, false}},
+    {224, {8, 14, 10, 10, 40, 80, 10, 1, 10, 0, 50, 50, 100, 12, 0, 0, 0, 0, false, 0, 0, false}},
+    {231, {8, 14, 10, 35, 45, 85, 15, 0, 14, 0, 0, 0, 0, 12, 0, 18, 4, 1, false, 15, 8, false}},
+    {241, {10, 1, 0, 70, 50, 30, 10, 2, 2, 0, 40, 0, 0, 8, 0, 10, 4, 1, false, 10, 10, false}},
+    {251, {2, 11, 30, 150, 70, 30, 5, 0, 1, -40, 120, 50, -10, 12, 1, 20, 4, 0, false, 10, 17, false}},
+    {261, {2, 14, 10, 100, 70, 45, 15, 0, 10, 0, 0, 50, 0, 12, 0, 18, 4, 1, true, 5, 5, false}},
+    {264, {2, 14, 10, 100, 70, 45, 15, 0, -3, 0, 0, 0, 50, 12, 0, 18, 4, 1, true, 6, 6, false}},
+    {267, {2, 14, 10, 35, 60, 125, 15, 0, 10, 0, 0, 50, 50, 12, 0, 18, 4, 1, true, 10, 7, false}},
+    {271, {1, 11, 30, 150, 50, 30, 10, 0, 0, -20, 100, 0, 0, 8, 1, 8, 2, 0, false, 3, 6, false}},
+    {276, {1, 11, 30, 150, 60, 30, 10, 0, 0, -20, 100, 0, 0, 10, 1, 14, 2, 0, false, 3, 6, false}},
+    // 281, the dive kick, is computed (diveKick)
+    {505, {7, 21, 10, 80, 80, 30, 25, 0, 2, 50, -50, 200, 200, 12, 0, 50, 10, 10, true, 0, 0, true}},
+    {patterns(513, 516), {2, 16, -50, 80, 160, 30, 5, 0, 2, -80, 50, 50, -20, 12, 0, 20, 2, 2, true, 10, 0, true}},
+    {517, {7, 16, -50, 80, 160, 30, 5, 0, 4, -80, 50, 50, -20, 12, 0, 10, 10, 10, true, 30, 0, true}},
+    {532, {3, 19, 10, 35, 60, 125, 10, 3, 10, 0, 50, 20, 50, 12, 2, 10, 4, 3, false, 18, 20, false}},
+    {541, {3, 19, 10, 80, 80, 30, 10, 0, 0, 0, 0, 50, 50, 6, 0, 20, 5, 0, false, 12, 13, false}},
+    {551, {2, 17, 10, 80, 40, 50, 15, 10, 1, 0, 0, 100, 100, 10, 0, 10, 10, 10, false, 15, 17, false}},
+    {561, {4, 1, -40, 120, 100, 30, 10, 0, 0, 0, 70, 30, 30, 8, 2, 8, 2, 0, false, 6, 8, false}},
+    {566, {4, 1, 0, 100, 50, 80, 10, 0, 0, 0, 0, 50, 50, 8, 2, 8, 2, 0, false, 18, 15, false}},
+    {571, {7, 17, 0, 40, 80, 80, 15, 10, 5, 0, 0, 100, 100, 10, 0, 10, 10, 10, false, 30, 20, false}},
+    {583, {3, 1, 10, 80, 80, 30, 10, 0, 0, -30, 0, 50, 70, 12, 0, 1, 10, 10, true, 20, 24, false}},
+    {591, {4, 23, 0, 60, 60, 60, 15, 0, 0, 0, 50, 0, 0, 0, 3, 0, 0, 0, false, 0, 1, false}},
+    {601, {2, 104, 0, 40, 80, 80, 15, -10, 10, 0, 50, 0, 0, 0, 3, 30, 2, 0, false, 12, 22, false}},
+    {patterns(610, 613), {3, 19, -20, 120, 60, 60, 10, 0, 0, 0, 50, 50, 50, 6, 0, 20, 2, 0, true, 1, 0, true}},
+    {614, {2, 19, 10, 80, 40, 80, 10, 0, 4, 0, 50, 50, 100, 12, 0, 12, 0, 0, true, 1, 0, true}},
+    {615, {4, 14, 10, 80, 40, 80, 10, 0, 0, 0, 50, 50, 100, 12, 0, 0, 0, 0, false, 0, 0, false}},
+    {616, {7, 14, 10, 40, 40, 120, 10, 0, 10, 0, 50, 50, 100, 12, 0, 0, 0, 0, false, 0, 0, false}},
+    {618, {7, 17, 10, 80, 40, 50, 10, 1, 12, 50, 0, 150, 150, 10, 0, 15, 10, 0, true, 20, 0, true}},
+    {622, {7, 14, 10, 80, 40, 50, 15, 1, -10, 0, 0, 50, 50, 10, 0, 15, 0, 5, true, 5, 0, true}},
+    {625, {7, 17, 10, 80, 80, 80, 10, 1, 10, 50, 0, 150, 150, 10, 0, 10, 10, 10, true, 10, 0, true}},
+    {641, {2, 15, -100, 80, 160, 30, 5, 0, 1, 0, 45, 100, 0, 14, 0, 30, 10, 0, true, 30, 10, false}},
+    {652, {3, 14, -20, 60, 60, 60, 15, 0, 5, 0, 0, 50, 50, 14, 0, 20, 10, 0, true, 20, 20, false}},
+    {656, {2, 14, -20, 60, 60, 60, 15, 0, 5, 0, 0, 50, 50, 14, 0, 20, 20, 0, true, 20, 20, false}},
+    {661, {3, 1, 0, 70, 50, 30, 10, 0, 0, 0, 40, 0, 0, 8, 0, 10, 4, 1, true, 5, 0, true}},
+    {663, {4, 1, -20, 120, 80, 30, 10, 0, 0, 0, 40, 30, 30, 8, 0, 8, 2, 0, true, 4, 0, true}},
+    {667, {4, 1, 20, 35, 45, 125, 10, 0, 0, 10, -30, 10, 30, 8, 0, 8, 2, 0, true, 3, 0, true}},
+    {669, {4, 1, 0, 80, 100, 30, 10, 0, 0, -20, 30, 30, 30, 8, 0, 8, 2, 0, true, 2, 0, true}},
+    {672, {4, 1, 0, 80, 100, 30, 10, 0, 0, -30, 0, 30, 30, 8, 0, 8, 2, 0, true, 1, 0, true}},
+    {678, {2, 17, 10, 80, 40, 50, 15, 0, 3, 0, 0, 100, 100, 10, 0, 10, 10, 10, true, 12, 0, true}},
+    {682, {2, 17, -20, 60, 60, 60, 15, 0, 2, 0, -50, 150, 150, 14, 0, 20, 10, 0, true, 7, 0, true}},
+    {688, {2, 17, 10, 60, 60, 60, 15, 0, 20, 0, -70, 100, 170, 20, 0, 10, 20, 10, true, 15, 0, true}},
+    {711, {3, 1, 20, 70, 50, 30, 10, 0, 0, 0, 40, 0, 0, 12, 0, 10, 4, 1, false, 10, 10, false}},
+    {722, {10, 35, 20, 90, 80, 30, 15, 0, 3, -50, 40, 0, 0, 12, 0, 25, 2, 0, true, 10, 10, false}},
+    {732, {10, 35, 20, 90, 80, 30, 15, 0, 3, -50, 40, 0, 0, 12, 0, 21, 3, 1, true, 10, 10, false}},
+    {742, {9, 35, 20, 90, 80, 30, 15, 10, 3, -50, 40, 120, 0, 12, 0, 20, 7, 4, true, 15, 12, false}},
+};
+
+constexpr AttackTable kAttacks{kAttackRows};
+
+/// The rows that are not opened as written: a computed knock-back, or a box without power
+/// (`keepsPower`: the power of the move's previous attack pattern stays in force).
+struct RowTwist {
+    int16_t pattern;
     Knock knock;
     bool keepsPower;
-    int16_t pow1, pow2, pow3;
-    bool ex;
-    int16_t stun, spacorn;
-    bool spHit;
 };
 
-constexpr Knock F = Knock::Fixed;
-constexpr Knock U = Knock::Air;
-constexpr Knock L = Knock::Behind;
-constexpr bool kept = true;
-
-// first, last | type, sound | box x, y, w, h | effect; control x, y; zoom x, y | vector x, y |
-// lenge, guard | knock, kept | power 1st/2nd/3rd, EX, stun, spacorn point, spacorn hit
-constexpr AttackRow kAttackRows[] = {
-    {23, 23, 2, 15, 10, 80, 120, 30, 5, -80, 45, 100, 0, 30, 1, 14, 0, F, false, 12, 25, 15, true, 24, 30, false},
-    {204, 204, 2, 17, 10, 60, 60, 60, 15, 0, 0, 0, 0, 0, 20, 20, 0, F, false, 10, 10, 30, true, 40, 40, false},
-    {212, 212, 3, 16, 10, 90, 80, 20, 5, -80, 50, 50, -20, 4, 0, 12, 0, F, false, 10, 10, 10, false, 20, 30, false},
-    {220, 220, 2, 19, 10, 80, 40, 80, 10, 0, 50, 50, 100, 1, 2, 12, 0, F, false, 10, 5, 5, true, 7, 13, false},
-    {222, 222, 2, 19, 10, 80, 40, 80, 10, 0, 50, 50, 100, 1, 3, 12, 0, F, kept, 0, 0, 0, false, 0, 0, false},
-    {224, 224, 8, 14, 10, 10, 40, 80, 10, 0, 50, 50, 100, 1, 10, 12, 0, F, kept, 0, 0, 0, false, 0, 0, false},
-    {231, 231, 8, 14, 10, 35, 45, 85, 15, 0, 0, 0, 0, 0, 14, 12, 0, F, false, 18, 4, 1, false, 15, 8, false},
-    {241, 241, 10, 1, 0, 70, 50, 30, 10, 0, 40, 0, 0, 2, 2, 8, 0, F, false, 10, 4, 1, false, 10, 10, false},
-    {251, 251, 2, 11, 30, 150, 70, 30, 5, -40, 120, 50, -10, 0, 1, 12, 1, F, false, 20, 4, 0, false, 10, 17, false},
-    {261, 261, 2, 14, 10, 100, 70, 45, 15, 0, 0, 50, 0, 0, 10, 12, 0, F, false, 18, 4, 1, true, 5, 5, false},
-    {264, 264, 2, 14, 10, 100, 70, 45, 15, 0, 0, 0, 50, 0, -3, 12, 0, F, false, 18, 4, 1, true, 6, 6, false},
-    {267, 267, 2, 14, 10, 35, 60, 125, 15, 0, 0, 50, 50, 0, 10, 12, 0, F, false, 18, 4, 1, true, 10, 7, false},
-    {271, 271, 1, 11, 30, 150, 50, 30, 10, -20, 100, 0, 0, 0, 0, 8, 1, F, false, 8, 2, 0, false, 3, 6, false},
-    {276, 276, 1, 11, 30, 150, 60, 30, 10, -20, 100, 0, 0, 0, 0, 10, 1, F, false, 14, 2, 0, false, 3, 6, false},
-    // 281, the dive kick, is computed (diveKick)
-    {505, 505, 7, 21, 10, 80, 80, 30, 25, 50, -50, 200, 200, 0, 2, 12, 0, F, false, 50, 10, 10, true, 0, 0, true},
-    {513, 516, 2, 16, -50, 80, 160, 30, 5, -80, 50, 50, -20, 0, 2, 12, 0, F, false, 20, 2, 2, true, 10, 0, true},
-    {517, 517, 7, 16, -50, 80, 160, 30, 5, -80, 50, 50, -20, 0, 4, 12, 0, F, false, 10, 10, 10, true, 30, 0, true},
-    {532, 532, 3, 19, 10, 35, 60, 125, 10, 0, 50, 20, 50, 3, 10, 12, 2, F, false, 10, 4, 3, false, 18, 20, false},
-    {541, 541, 3, 19, 10, 80, 80, 30, 10, 0, 0, 50, 50, 0, 0, 6, 0, F, false, 20, 5, 0, false, 12, 13, false},
-    {551, 551, 2, 17, 10, 80, 40, 50, 15, 0, 0, 100, 100, 10, 1, 10, 0, F, false, 10, 10, 10, false, 15, 17, false},
-    {561, 561, 4, 1, -40, 120, 100, 30, 10, 0, 70, 30, 30, 0, 0, 8, 2, U, false, 8, 2, 0, false, 6, 8, false},
-    {566, 566, 4, 1, 0, 100, 50, 80, 10, 0, 0, 50, 50, 0, 0, 8, 2, U, false, 8, 2, 0, false, 18, 15, false},
-    {571, 571, 7, 17, 0, 40, 80, 80, 15, 0, 0, 100, 100, 10, 5, 10, 0, F, false, 10, 10, 10, false, 30, 20, false},
-    {583, 583, 3, 1, 10, 80, 80, 30, 10, -30, 0, 50, 70, 0, 0, 12, 0, F, false, 1, 10, 10, true, 20, 24, false},
-    {591, 591, 4, 23, 0, 60, 60, 60, 15, 0, 50, 0, 0, 0, 0, 0, 3, F, false, 0, 0, 0, false, 0, 1, false},
-    {601, 601, 2, 104, 0, 40, 80, 80, 15, 0, 50, 0, 0, -10, 10, 0, 3, F, false, 30, 2, 0, false, 12, 22, false},
-    {610, 613, 3, 19, -20, 120, 60, 60, 10, 0, 50, 50, 50, 0, 0, 6, 0, F, false, 20, 2, 0, true, 1, 0, true},
-    {614, 614, 2, 19, 10, 80, 40, 80, 10, 0, 50, 50, 100, 0, 4, 12, 0, F, false, 12, 0, 0, true, 1, 0, true},
-    {615, 615, 4, 14, 10, 80, 40, 80, 10, 0, 50, 50, 100, 0, 0, 12, 0, U, kept, 0, 0, 0, false, 0, 0, false},
-    {616, 616, 7, 14, 10, 40, 40, 120, 10, 0, 50, 50, 100, 0, 10, 12, 0, F, kept, 0, 0, 0, false, 0, 0, false},
-    {618, 618, 7, 17, 10, 80, 40, 50, 10, 50, 0, 150, 150, 1, 12, 10, 0, F, false, 15, 10, 0, true, 20, 0, true},
-    {622, 622, 7, 14, 10, 80, 40, 50, 15, 0, 0, 50, 50, 1, -10, 10, 0, F, false, 15, 0, 5, true, 5, 0, true},
-    {625, 625, 7, 17, 10, 80, 80, 80, 10, 50, 0, 150, 150, 1, 10, 10, 0, F, false, 10, 10, 10, true, 10, 0, true},
-    {641, 641, 2, 15, -100, 80, 160, 30, 5, 0, 45, 100, 0, 0, 1, 14, 0, L, false, 30, 10, 0, true, 30, 10, false},
-    {652, 652, 3, 14, -20, 60, 60, 60, 15, 0, 0, 50, 50, 0, 5, 14, 0, F, false, 20, 10, 0, true, 20, 20, false},
-    {656, 656, 2, 14, -20, 60, 60, 60, 15, 0, 0, 50, 50, 0, 5, 14, 0, F, false, 20, 20, 0, true, 20, 20, false},
-    {661, 661, 3, 1, 0, 70, 50, 30, 10, 0, 40, 0, 0, 0, 0, 8, 0, F, false, 10, 4, 1, true, 5, 0, true},
-    {663, 663, 4, 1, -20, 120, 80, 30, 10, 0, 40, 30, 30, 0, 0, 8, 0, U, false, 8, 2, 0, true, 4, 0, true},
-    {667, 667, 4, 1, 20, 35, 45, 125, 10, 10, -30, 10, 30, 0, 0, 8, 0, U, false, 8, 2, 0, true, 3, 0, true},
-    {669, 669, 4, 1, 0, 80, 100, 30, 10, -20, 30, 30, 30, 0, 0, 8, 0, U, false, 8, 2, 0, true, 2, 0, true},
-    {672, 672, 4, 1, 0, 80, 100, 30, 10, -30, 0, 30, 30, 0, 0, 8, 0, U, false, 8, 2, 0, true, 1, 0, true},
-    {678, 678, 2, 17, 10, 80, 40, 50, 15, 0, 0, 100, 100, 0, 3, 10, 0, F, false, 10, 10, 10, true, 12, 0, true},
-    {682, 682, 2, 17, -20, 60, 60, 60, 15, 0, -50, 150, 150, 0, 2, 14, 0, F, false, 20, 10, 0, true, 7, 0, true},
-    {688, 688, 2, 17, 10, 60, 60, 60, 15, 0, -70, 100, 170, 0, 20, 20, 0, F, false, 10, 20, 10, true, 15, 0, true},
-    {711, 711, 3, 1, 20, 70, 50, 30, 10, 0, 40, 0, 0, 0, 0, 12, 0, F, false, 10, 4, 1, false, 10, 10, false},
-    {722, 722, 10, 35, 20, 90, 80, 30, 15, -50, 40, 0, 0, 0, 3, 12, 0, F, false, 25, 2, 0, true, 10, 10, false},
-    {732, 732, 10, 35, 20, 90, 80, 30, 15, -50, 40, 0, 0, 0, 3, 12, 0, F, false, 21, 3, 1, true, 10, 10, false},
-    {742, 742, 9, 35, 20, 90, 80, 30, 15, -50, 40, 120, 0, 10, 3, 12, 0, F, false, 20, 7, 4, true, 15, 12, false},
+constexpr RowTwist kTwists[] = {
+    {222, Knock::Fixed, true},
+    {224, Knock::Fixed, true},
+    {561, Knock::Air, false},
+    {566, Knock::Air, false},
+    {615, Knock::Air, true},
+    {616, Knock::Fixed, true},
+    {641, Knock::Behind, false},
+    {663, Knock::Air, false},
+    {667, Knock::Air, false},
+    {669, Knock::Air, false},
+    {672, Knock::Air, false},
 };
-
-constexpr bool rowsSorted() {
-    for (size_t i = 0; i < std::size(kAttackRows); ++i) {
-        if (kAttackRows[i].first > kAttackRows[i].last) return false;
-        if (i > 0 && kAttackRows[i - 1].last >= kAttackRows[i].first) return false;
-    }
-    return true;
-}
-static_assert(rowsSorted(), "the attack rows are looked up by binary search");
 
 /// The first and second cut of 蟷螂斬 lunge this far before their box opens.
 constexpr int16_t kLungeBeforeBox = 20;
@@ -122,22 +115,19 @@ constexpr int16_t kLungeBeforeBox = 20;
 /// The dive kick strikes harder from this fall speed on (another sound and effect).
 constexpr double kHardDiveSpeed = 25;
 
-const AttackRow* attackRowOf(int16_t pattern) {
-    const auto* end = std::end(kAttackRows);
-    const auto* it = std::lower_bound(std::begin(kAttackRows), end, pattern,
-                                      [](const AttackRow& r, int16_t p) { return r.last < p; });
-    return (it != end && it->first <= pattern) ? it : nullptr;
-}
-
-void openAttack(Game& game, Character& c, const AttackRow& r) {
-    int16_t vx = r.vectorX;
-    int16_t vy = r.vectorY;
-    if (r.knock == Knock::Air) vy = cint16(c.upVector - c.fallVector);
-    if (r.knock == Knock::Behind) vx = cint16(c.LeftOrRight * 10);
-    setAttackFrame(game, c, r.type, r.hitSound, r.boxX, r.boxY, r.boxW, r.boxH, r.effect, vx, vy,
-                   r.controlX, r.controlY, r.zoomX, r.zoomY, r.lenge, r.gardable);
-    if (!r.keepsPower)
-        setAttackPower(c, r.pow1, r.pow2, r.pow3, r.ex, r.stun, r.spacorn, r.spHit);
+/// Opens the row of `pattern` with the knock-back and power its twist (if any) asks for.
+void openRow(Game& game, Character& c, int16_t pattern, const AttackRow& row) {
+    const auto* twist = std::find_if(std::begin(kTwists), std::end(kTwists),
+                                     [&](const RowTwist& t) { return t.pattern == pattern; });
+    if (twist == std::end(kTwists)) {
+        openAttack(game, c, row);
+        return;
+    }
+    AttackRow r = row;
+    if (twist->knock == Knock::Air) r.vectorY = cint16(c.upVector - c.fallVector);
+    if (twist->knock == Knock::Behind) r.vectorX = cint16(c.LeftOrRight * 10);
+    openAttackFrame(game, c, r);
+    if (!twist->keepsPower) setAttackPower(c, r);
 }
 
 /// 雷撃蹴: the harder the fall, the harder the kick (first power at most 80).
@@ -492,9 +482,9 @@ void Honekawa::AnimAttack(Game& game, Character& c) {
     const int16_t pattern = c.animPat;
     if (pattern == 281) {
         diveKick(game, c);
-    } else if (const AttackRow* row = attackRowOf(pattern)) {
+    } else if (const AttackRow* row = kAttacks.find(pattern)) {
         if (pattern == 722 || pattern == 732) c.posMove(kLungeBeforeBox, 0);
-        openAttack(game, c, *row);
+        openRow(game, c, pattern, *row);
     } else {
         return;
     }

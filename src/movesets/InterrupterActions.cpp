@@ -16,33 +16,19 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "engine/Sound.h"
+#include "movesets/AttackTable.h"
 #include "movesets/Interrupter.h"
 
 namespace morvek {
 
 namespace {
 
-/// One attack frame: the setAttackFrame values, then the setAttackPower values.
-struct Blow {
-    int16_t type, hitSound, boxX, boxY, boxW, boxH, effect, vectorX, vectorY;
-    int16_t controlX, controlY, zoomX, zoomY, lenge, gardable;
-    int16_t pow1, pow2, pow3;
-    bool ex;
-    int16_t stun, spacorn;
-    bool spHit;
-};
-
-struct BlowRow {
-    int16_t pattern;
-    Blow blow;
-};
-
 constexpr bool Y = true;
 constexpr bool N = false;
 
 // Attack frames opened on every frame of their pattern, sorted by pattern. A catch is a
 // box without power: it only tells the script that the opponent was touched.
-constexpr BlowRow kBlows[] = {
+constexpr AttackEntry kBlowRows[] = {
     {201, {1, 11, 30, 150, 50, 30, 10, 0, 0, -10, 100, 0, 0, 8, 1, 10, 0, 0, N, 1, 1, N}},
     {221, {2, 11, 30, 150, 70, 30, 5, 0, 1, -40, 120, 50, -10, 12, 1, 20, 4, 0, N, 5, 10, N}},
     {232, {2, 14, 10, 120, 80, 50, 5, 10, -20, -40, 120, 50, -10, 4, 2, 20, 10, 0, N, 20, 15, N}},
@@ -69,17 +55,12 @@ constexpr BlowRow kBlows[] = {
     {883, {3, 44, -400, -200, 800, 400, 25, 0, 0, 0, 0, -100, -100, 0, 0, 0, 0, 256, Y, 0, 0, Y}},
 };
 
-constexpr bool blowsSorted() {
-    for (size_t i = 1; i < std::size(kBlows); ++i)
-        if (kBlows[i - 1].pattern >= kBlows[i].pattern) return false;
-    return true;
-}
-static_assert(blowsSorted(), "the blows are looked up by binary search");
+constexpr AttackTable kBlows{kBlowRows};
 
 /// The barrier pushes up or down toward the opponent's feet: its vertical vector is
 /// filled in per frame.
-constexpr Blow kBarrier{2, 15, -90, 10, 180, 180, 15, 30, 0, -50, -20, 100, 100, 20, 0,
-                        10, 20, 20, Y, 20, 20, N};
+constexpr AttackRow kBarrier{2, 15, -90, 10, 180, 180, 15, 30, 0, -50, -20, 100, 100, 20, 0,
+                             10, 20, 20, Y, 20, 20, N};
 
 // Sounds.
 constexpr int16_t kSwing = 2;        // kazekiri
@@ -113,22 +94,16 @@ constexpr int16_t kBounceLine = kGroundLine - 50;
 /// The super art's final blow is frozen this long when it will finish the opponent.
 constexpr int16_t kGoumaFreezeMs = 500;
 
-const Blow& blowOf(int16_t pattern) {
-    const auto* it = std::lower_bound(
-        std::begin(kBlows), std::end(kBlows), pattern,
-        [](const BlowRow& row, int16_t p) { return row.pattern < p; });
-    return it->blow;  // only called for patterns of the table
-}
+/// Only called for patterns of the table.
+const AttackRow& blowOf(int16_t pattern) { return kBlows.at(pattern); }
 
-void open(Game& game, Character& chara, const Blow& b, int16_t vectorY) {
-    setAttackFrame(game, chara, b.type, b.hitSound, b.boxX, b.boxY, b.boxW, b.boxH, b.effect,
-                   b.vectorX, vectorY, b.controlX, b.controlY, b.zoomX, b.zoomY, b.lenge,
-                   b.gardable);
-    setAttackPower(chara, b.pow1, b.pow2, b.pow3, b.ex, b.stun, b.spacorn, b.spHit);
+void open(Game& game, Character& chara, const AttackRow& b, int16_t vectorY) {
+    AttackRow r = b;
+    r.vectorY = vectorY;
+    openAttack(game, chara, r);
 }
 void strike(Game& game, Character& chara, int16_t pattern) {
-    const Blow& b = blowOf(pattern);
-    open(game, chara, b, b.vectorY);
+    openAttack(game, chara, blowOf(pattern));
 }
 
 void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }

@@ -16,6 +16,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "engine/Sound.h"
+#include "movesets/AttackTable.h"
 #include "movesets/Nangief.h"
 #include "movesets/NangiefPatterns.h"
 
@@ -23,27 +24,12 @@ namespace morvek {
 
 namespace {
 
-/// One attack frame: the setAttackFrame values, then the setAttackPower values.
-struct Strike {
-    int16_t type, hitSound, boxX, boxY, boxW, boxH, effect, vectorX, vectorY;
-    int16_t controlX, controlY, zoomX, zoomY, lenge, gardable;
-    int16_t pow1, pow2, pow3;
-    bool ex;
-    int16_t stun, spacorn;
-    bool spHit;
-};
-
-struct StrikeRow {
-    int16_t pattern;
-    Strike strike;
-};
-
 constexpr bool T = true;
 constexpr bool F = false;
 
 // Attack frames opened on every frame of their pattern, sorted by pattern. A grab is a box
 // with no power at all: it only tells the script that the opponent was touched.
-constexpr StrikeRow kStrikes[] = {
+constexpr AttackEntry kStrikeRows[] = {
     {23, {2, 17, 30, 100, 100, 40, 10, 18, 2, -10, 0, 120, 120, 18, 0, 20, 12, 15, F, 18, 27, F}},
     {202, {8, 17, 40, 100, 50, 80, 15, 2, 10, 0, 0, 0, 120, 8, 0, 30, 1, 1, T, 3, 13, F}},
     {212, {7, 19, 0, 120, 120, 25, 5, 0, 0, -80, 0, 0, 140, 18, 0, 20, 4, 3, F, 18, 20, F}},
@@ -68,35 +54,30 @@ constexpr StrikeRow kStrikes[] = {
     {850, {2, 17, -100, 100, 200, 200, 40, 0, 10, 200, -100, 400, 300, 0, 5, 15, 20, 60, F, 20, 0, T}},
 };
 
-constexpr bool strikesSorted() {
-    for (size_t i = 1; i < std::size(kStrikes); ++i)
-        if (kStrikes[i - 1].pattern >= kStrikes[i].pattern) return false;
-    return true;
-}
-static_assert(strikesSorted(), "the strikes are looked up by binary search");
+constexpr AttackTable kStrikes{kStrikeRows};
 
 // Slams whose values depend on how the throw began or where the fighter is.
 /// The backdrop slam after the super catch: a super-art hit.
-constexpr Strike kBackdropSuperSlam{7, 17, 0, 60, 180, 140, 40, 5, 5, 50, 0, 250, 200, 0, 5,
-                                    30, 10, 0, F, 20, 25, T};
+constexpr AttackRow kBackdropSuperSlam{7, 17, 0, 60, 180, 140, 40, 5, 5, 50, 0, 250, 200, 0, 5,
+                                       30, 10, 0, F, 20, 25, T};
 /// The plain backdrop slam.
-constexpr Strike kBackdropSlam{2, 17, 0, 60, 180, 140, 40, 5, 5, 50, 0, 250, 200, 0, 5,
-                               30, 10, 0, F, 20, 25, F};
+constexpr AttackRow kBackdropSlam{2, 17, 0, 60, 180, 140, 40, 5, 5, 50, 0, 250, 200, 0, 5,
+                                  30, 10, 0, F, 20, 25, F};
 /// The backdrop thrown in the air: no damage, the opponent is only tossed.
-constexpr Strike kBackdropAirSlam{2, 2, 0, 60, 180, 140, 40, 5, -10, 0, 0, 0, 0, 0, 3,
-                                  0, 0, 0, F, 20, 21, F};
+constexpr AttackRow kBackdropAirSlam{2, 2, 0, 60, 180, 140, 40, 5, -10, 0, 0, 0, 0, 0, 3,
+                                     0, 0, 0, F, 20, 21, F};
 /// The screw's landing slam after a super art, and after the combo grab.
-constexpr Strike kScrewSuperSlam{2, 17, -100, 60, 180, 140, 40, 0, 10, 200, 50, 250, 200, 0, 5,
-                                 15, 20, 50, F, 20, 0, T};
-constexpr Strike kScrewSlam{2, 17, -100, 60, 180, 140, 40, 0, 10, 200, 50, 250, 200, 0, 5,
-                            15, 20, 30, F, 20, 40, F};
+constexpr AttackRow kScrewSuperSlam{2, 17, -100, 60, 180, 140, 40, 0, 10, 200, 50, 250, 200, 0, 5,
+                                    15, 20, 50, F, 20, 0, T};
+constexpr AttackRow kScrewSlam{2, 17, -100, 60, 180, 140, 40, 0, 10, 200, 50, 250, 200, 0, 5,
+                               15, 20, 30, F, 20, 40, F};
 /// The carried slams of 822 and 825 when the fighter is off the ground.
-constexpr Strike kCarryAirSlam{2, 2, 0, 60, 180, 140, 40, 5, -10, 0, 0, 0, 0, 0, 3,
-                               0, 0, 0, F, 20, 0, F};
+constexpr AttackRow kCarryAirSlam{2, 2, 0, 60, 180, 140, 40, 5, -10, 0, 0, 0, 0, 0, 3,
+                                  0, 0, 0, F, 20, 0, F};
 
 /// The grab at the typing target: its place comes from the cursor.
-constexpr Strike kTargetGrab{5, 50, 0, 0, 110, 110, 35, 0, 0, -20, 100, 0, 0, 0, 5,
-                             0, 0, 0, F, 0, 0, F};
+constexpr AttackRow kTargetGrab{5, 50, 0, 0, 110, 110, 35, 0, 0, -20, 100, 0, 0, 0, 5,
+                                0, 0, 0, F, 0, 0, F};
 
 /// The falling screw lets go this high above the ground line.
 constexpr int16_t kScrewReleaseY = 1600;
@@ -110,20 +91,16 @@ constexpr int16_t kWhoosh = 49;      // bun
 constexpr int16_t kShout = 117;      // uryaa
 constexpr int16_t kVoice = 128;      // the grappler's voice
 
-const Strike& strikeOf(int16_t pattern) {
-    const auto* it = std::lower_bound(
-        std::begin(kStrikes), std::end(kStrikes), pattern,
-        [](const StrikeRow& row, int16_t p) { return row.pattern < p; });
-    return it->strike;  // only called for patterns of the table
-}
+/// Only called for patterns of the table.
+const AttackRow& strikeOf(int16_t pattern) { return kStrikes.at(pattern); }
 
-void open(Game& game, Character& chara, const Strike& s, int16_t boxX, int16_t boxY) {
-    setAttackFrame(game, chara, s.type, s.hitSound, boxX, boxY, s.boxW, s.boxH, s.effect,
-                   s.vectorX, s.vectorY, s.controlX, s.controlY, s.zoomX, s.zoomY, s.lenge,
-                   s.gardable);
-    setAttackPower(chara, s.pow1, s.pow2, s.pow3, s.ex, s.stun, s.spacorn, s.spHit);
+void open(Game& game, Character& chara, const AttackRow& s, int16_t boxX, int16_t boxY) {
+    AttackRow r = s;
+    r.boxX = boxX;
+    r.boxY = boxY;
+    openAttack(game, chara, r);
 }
-void open(Game& game, Character& chara, const Strike& s) { open(game, chara, s, s.boxX, s.boxY); }
+void open(Game& game, Character& chara, const AttackRow& s) { openAttack(game, chara, s); }
 
 void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
 bool onGround(const Character& chara) { return chara.posY == kGroundLine - chara.bottom; }

@@ -285,7 +285,16 @@ void SdlPlatform::paletteChanged() {
     }
 }
 
+void SdlPlatform::holdPresentRate() {
+    const int64_t due = lastShownNs_ + kMinPresentIntervalMs * 1'000'000;
+    const int64_t now = steadyNowNs();
+    if (lastShownNs_ != 0 && now < due)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(due - now));
+    lastShownNs_ = steadyNowNs();
+}
+
 void SdlPlatform::present(const Surface8& frame) {
+    holdPresentRate();
     copyVisible(frame, lastFrame_);
     framePresented_ = true;
     lastFrameOwnColours_ = false;
@@ -298,6 +307,7 @@ void SdlPlatform::present(const Surface8& frame) {
 }
 
 void SdlPlatform::presentWithColours(const Surface8& picture, const Palette& colours) {
+    holdPresentRate();
     copyVisible(picture, lastFrame_);
     framePresented_ = true;
     lastFrameOwnColours_ = true;
@@ -378,18 +388,11 @@ double SdlPlatform::seconds() { return static_cast<double>(steadyNowNs() - start
 void SdlPlatform::sleepMs(uint32_t ms) { SDL_Delay(ms); }
 
 void SdlPlatform::waitUntil(uint64_t deadlineMs) {
-    // Sleep for the bulk of the wait; the last ~2 ms are spun so the deadline is met
-    // to the millisecond whatever the scheduler's sleep granularity.
-    for (;;) {
-        const uint64_t now = ticksMs();
-        if (now >= deadlineMs) return;
-        const uint64_t left = deadlineMs - now;
-        if (left > 2) {
-            SDL_Delay(static_cast<Uint32>(left - 2));
-        } else {
-            std::this_thread::yield();
-        }
-    }
+    // Sleep the whole wait: the system wakes us within a fraction of a millisecond, and
+    // spinning out the last milliseconds kept a core busy on every frame.
+    const int64_t deadlineNs = startNs_ + static_cast<int64_t>(deadlineMs) * 1'000'000;
+    for (int64_t now = steadyNowNs(); now < deadlineNs; now = steadyNowNs())
+        std::this_thread::sleep_for(std::chrono::nanoseconds(deadlineNs - now));
 }
 
 // ---- sound --------------------------------------------------------------------------

@@ -5,7 +5,11 @@
 // showing a 640x480 logical picture, scaled nearest-neighbour with black borders. Each
 // present converts the visible 640x480 of the game's 8-bit surface through a 256-entry
 // lookup table into a streaming ARGB texture. No vsync: it would stretch the game's
-// 26 ms frames to 33 ms.
+// 26 ms frames to 33 ms. Instead a picture is shown at most once per
+// kMinPresentIntervalMs, as a display would: the screens that present as fast as they
+// can (character select, ranking, the K.O. text fade...) then run at a visible pace and
+// sleep in between instead of keeping a core busy. The 22-30 ms match frames and the
+// title's 10 ms passes are never held by it.
 //
 // Keyboard: SDL scan codes are key positions; they are mapped to the PC scan codes of
 // Keys.h, so the game plays the same on any layout. Key-down events are latched so a tap
@@ -61,6 +65,9 @@ private:
 
 class SdlPlatform : public Platform {
 public:
+    /// Shortest time between two shown pictures (a 100 Hz display).
+    static constexpr int64_t kMinPresentIntervalMs = 10;
+
     /// Opens the window, renderer, audio and font. windowed = a plain 640x480 window
     /// instead of full screen; the environment variable MORVEK_WINDOWED=1 does the same.
     explicit SdlPlatform(bool windowed = false);
@@ -102,6 +109,8 @@ private:
     void paletteChanged();
     /// Converts lastFrame_ through `table` into the texture and shows it.
     void showLastFrame(const ArgbTable& table);
+    /// Sleeps until kMinPresentIntervalMs have passed since the last picture was shown.
+    void holdPresentRate();
     /// Draws the texture as it is (after the window was exposed).
     void showTexture();
     void shutdown();
@@ -118,6 +127,7 @@ private:
 
     KeyLatch keys_;
     int64_t startNs_ = 0;                ///< steady clock at start-up
+    int64_t lastShownNs_ = 0;            ///< steady clock when the last picture was shown
 
     bool audioOpen_ = false;
     std::array<std::vector<uint8_t>, kMusicSlots> tunes_{};

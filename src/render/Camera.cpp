@@ -1,6 +1,6 @@
 #include "render/Camera.h"
 
-#include "battle/BattleServices.h"
+#include "battle/Servants.h"
 #include "battle/Character.h"
 #include "battle/Dispatch.h"
 #include "engine/Game.h"

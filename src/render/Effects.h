@@ -25,8 +25,7 @@ const SpliteFrame* spliteFrameOf(int16_t animPat);
 /// an unknown pattern leaves srcRect empty and changes nothing.
 void spliteAnimPat(Game& game, Rect& srcRect, Splite& sp);
 
-/// Draws and advances one live effect sprite (declared for the fighter objects in
-/// battle/BattleServices.h as well).
+/// Draws and advances one live effect sprite.
 void drawSplite(Game& game, Splite& sp);
 
 /// Edit mode only: the body boxes of both fighters and player 1's attack box.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "battle/BattleServices.h"
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Game.h"

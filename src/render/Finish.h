@@ -23,8 +23,9 @@ void drawWinLamps(Game& game, const Character& p1, const Character& p2,
 /// Mark of win kind `kind` (0..4) at (x, 70); another kind draws nothing.
 void drawWinMark(Game& game, uint8_t kind, int16_t x);
 
-/// Declared for the screens in battle/BattleServices.h:
-/// void drawGradeEmblem(Game&, uint8_t grade, int16_t w, int16_t h, int16_t x, int16_t y,
-///                      uint8_t mode);
+/// The grade emblem (grade 0-22, other values the special emblem) at (x, y), each cell
+/// stretched to w x h.
+void drawGradeEmblem(Game& game, uint8_t grade, int16_t w, int16_t h, int16_t x, int16_t y,
+                     uint8_t mode);
 
 }  // namespace morvek

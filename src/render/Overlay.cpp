@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "battle/BattleServices.h"
+#include "movesets/God.h"
+#include "screens/Training.h"
 #include "battle/Character.h"
 #include "battle/Damage.h"
 #include "engine/Game.h"
@@ -119,11 +120,12 @@ void drawFlyArtsSprite(Game& game, flyArts& fa, Character& owner, const Surface8
 }
 
 void drawRoundTimer(Game& game, const StateOfStage& stage) {
+    // Int is floor and Mod keeps the dividend's sign: below zero every digit is negative.
     const int32_t r = stage.roundTimer;
-    const int32_t d1 = r / 1000;
-    const int32_t d2 = (r / 100) % 10;
-    const int32_t d3 = (r / 10) % 10;
-    const int32_t d4 = r % 10;
+    const int32_t d1 = static_cast<int32_t>(Int(r / 1000.0));
+    const int32_t d2 = Mod(Int(r / 100.0), 10);
+    const int32_t d3 = Mod(Int(r / 10.0), 10);
+    const int32_t d4 = Mod(r, 10);
     if (d1 > 0) blitDigit(game, d1, kBigDigitRow, Rect{290, 10, 320, 60});
     const int32_t x = d1 > 0 ? 320 : 305;
     blitDigit(game, d2, kBigDigitRow, Rect{x, 10, x + 30, 60});

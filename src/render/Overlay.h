@@ -20,6 +20,9 @@ class Surface8;
 void blitSheet(Game& game, int16_t sx, double sy, double sw, double sh, double dx, double dy,
                double dw, int16_t dh, bool mirror = false);
 
+/// Draws one running projectile of owner from sheet (asking owner's move set its frame).
+void drawFlyArtsSprite(Game& game, flyArts& fa, Character& owner, const Surface8& sheet);
+
 /// Big and small digits of the round timer, or nothing of them.
 void drawRoundTimer(Game& game, const StateOfStage& stage);
 

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "battle/BattleServices.h"
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/DataTables.h"

@@ -67,6 +67,9 @@ void charaSelectPass(Game& game, CharaSelectScreen& s, Character& player, StateO
 void charaSelectMain(Game& game, Character& player, StateOfStage& stage);
 
 /// Name of super art `index` (0-2) of chara's fighter; "" outside the roster.
+/// The display name of a fighter number for the result lists ("" outside 0-8).
+std::string charaDispNameFromNumber(int16_t n);
+
 std::string spacornNameFromNumber(const Character& chara, int16_t index);
 /// Portrait (298x298 on the common sheet) of fighter n, stretched to (dx, dy, dw, dh).
 void drawCharaPortrait(Game& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh);

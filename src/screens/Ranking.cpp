@@ -3,7 +3,7 @@
 #include <cmath>
 #include <exception>
 
-#include "battle/BattleServices.h"
+#include "render/Finish.h"
 #include "battle/ExArts.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"

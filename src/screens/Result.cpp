@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "battle/BattleServices.h"
+#include "render/Finish.h"
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"

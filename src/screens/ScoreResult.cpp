@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "battle/BattleServices.h"
+#include "render/Finish.h"
 #include "battle/Character.h"
 #include "battle/ExArts.h"
 #include "battle/StateOfStage.h"

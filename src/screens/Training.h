@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "battle/BattleServices.h"  // trainingPauseMenu, the overlay's hook
 #include "engine/GenericObject.h"
 
 namespace morvek {
@@ -99,5 +98,7 @@ struct TrainingPauseMenu {
 
 /// One turn of the pause menu: one key, the menu over the frozen match, present.
 void trainingPauseMenuPass(Game& game, TrainingPauseMenu& m);
+/// The training pause menu (playMode 5), opened by the match overlay.
+void trainingPauseMenu(Game& game);
 
 }  // namespace morvek

@@ -7,15 +7,17 @@
 #include <string_view>
 #include <vector>
 
-#include "cell_table.h"
 #include "effects.h"
 #include "figure.h"
+#include "move_hints.h"
+#include "move_tables.h"
 #include "poses.h"
 
 namespace morvek::data {
 
 struct FighterArt {
     std::string_view stem;
+    int16_t number;       ///< fighter number: whose pattern table the cells follow
     int pitch;            ///< cell pitch (the cell's first row and column are never read)
     int sheetW, sheetH;
     double centreX, groundY;
@@ -34,14 +36,14 @@ inline Build morvekBuild() {
 inline std::vector<FighterArt> fighterArts() {
     std::vector<FighterArt> v;
     {
-        FighterArt f{"morvekboy", 200, 2400, 2600, 100, 182, morvekBuild(), Style::Brawler};
+        FighterArt f{"morvekboy", 0, 200, 2400, 2600, 100, 182, morvekBuild(), Style::Brawler};
         v.push_back(f);
     }
     {
         Build b = morvekBuild();
         b.top = kGreen, b.pants = b.pantsBack = kViolet, b.band = kYellow, b.glove = kCyan, b.hair = kPlum;
         b.shoes = kDarkRed, b.belt = kWhite;
-        v.push_back({"betaboy", 200, 2400, 2600, 100, 182, b, Style::Brawler});
+        v.push_back({"betaboy", 8, 200, 2400, 2600, 100, 182, b, Style::Brawler});
     }
     {
         Build b;
@@ -49,7 +51,7 @@ inline std::vector<FighterArt> fighterArts() {
         b.top = kWhite, b.sleeve = kWhite, b.armBack = kGrey, b.pants = kSage, b.pantsBack = kSage;
         b.legR = 0.07, b.glove = kSkin, b.belt = kViolet, b.shoes = kGrey, b.hairStyle = Hair::Topknot;
         b.hair = kBlack2, b.sword = true, b.chest = 0.09;
-        v.push_back({"ginzamurai", 300, 2700, 2720, 140, 248, b, Style::Swordsman});
+        v.push_back({"ginzamurai", 1, 300, 2700, 2720, 140, 248, b, Style::Swordsman});
     }
     {
         Build b;
@@ -57,7 +59,7 @@ inline std::vector<FighterArt> fighterArts() {
         b.chest = 0.08, b.waist = 0.062, b.armR = 0.033, b.legR = 0.044, b.handR = 0.044;
         b.top = kOrange, b.sleeve = kOrange, b.forearm = kSkin, b.armBack = kOrange, b.pants = kYellow, b.pantsBack = kYellow;
         b.glove = kSkin, b.belt = kDarkRed, b.shoes = kBlack2, b.hairStyle = Hair::Bald, b.hair = kBlack2;
-        v.push_back({"honekawa", 200, 2600, 2400, 100, 182, b, Style::KungFu});
+        v.push_back({"honekawa", 3, 200, 2600, 2400, 100, 182, b, Style::KungFu});
     }
     {
         Build b;
@@ -66,7 +68,7 @@ inline std::vector<FighterArt> fighterArts() {
         b.bareChest = true, b.top = kSkin, b.sleeve = kSkin, b.pants = kRed, b.pantsBack = kRed;
         b.glove = kYellow, b.belt = kYellow, b.shoes = kDarkRed, b.hairStyle = Hair::Mohawk, b.hair = kBlack2;
         b.beard = true;
-        v.push_back({"nangief", 300, 2700, 2700, 150, 248, b, Style::Wrestler});
+        v.push_back({"nangief", 2, 300, 2700, 2700, 150, 248, b, Style::Wrestler});
     }
     {
         Build b;
@@ -74,7 +76,7 @@ inline std::vector<FighterArt> fighterArts() {
         b.chest = 0.125, b.waist = 0.09, b.armR = 0.05, b.legR = 0.062, b.handR = 0.058;
         b.top = kPlum, b.sleeve = kSkin, b.pants = kPlum, b.pantsBack = kPlum, b.glove = kSkin;
         b.belt = kBlack2, b.shoes = kSkin, b.hairStyle = Hair::Spiky, b.hair = kRed, b.band = 0;
-        v.push_back({"gouda", 200, 2400, 2600, 100, 182, b, Style::Karate});
+        v.push_back({"gouda", 4, 200, 2400, 2600, 100, 182, b, Style::Karate});
     }
     {
         Build b;
@@ -83,7 +85,7 @@ inline std::vector<FighterArt> fighterArts() {
         b.top = kViolet, b.sleeve = kViolet, b.forearm = kViolet, b.pants = kViolet, b.pantsBack = kViolet, b.glove = kGreen;
         b.shoes = kGreen, b.belt = kCyan, b.hairStyle = Hair::Helmet, b.hair = kGrey, b.visor = kCyan;
         b.cape = kDarkRed;
-        v.push_back({"interrupter", 200, 2800, 2800, 100, 182, b, Style::Ninja});
+        v.push_back({"interrupter", 5, 200, 2800, 2800, 100, 182, b, Style::Ninja});
     }
     return v;
 }
@@ -98,39 +100,35 @@ inline Build godBuild() {
     return b;
 }
 
-/// The blocks and cells of a stem (BETABOY: its own blocks first, MORVEKBOY's for the rest).
-inline bool cellUseFor(std::string_view stem, int p, int c, int r, CellUse& u) {
-    if (stem == "morvekboy") return findUse(kMorvekboyBlocks, p, c, r, u);
-    if (stem == "betaboy") return findUse(kBetaboyBlocks, p, c, r, u) || findUse(kMorvekboyBlocks, p, c, r, u);
-    if (stem == "ginzamurai") return findUse(kGinzamuraiBlocks, p, c, r, u);
-    if (stem == "honekawa") return findUse(kHonekawaBlocks, p, c, r, u);
-    if (stem == "nangief") return findUse(kNangiefBlocks, p, c, r, u);
-    if (stem == "gouda") return findUse(kGoudaBlocks, p, c, r, u);
-    if (stem == "interrupter") return findUse(kInterrupterBlocks, p, c, r, u);
-    return false;
-}
+/// The cells a fighter's table shows, each with the patterns showing it.
+inline std::vector<UsedCell> usedCells(const FighterArt& f) { return usedCellsOf(readMoveTable(f.number), f.pitch); }
 
-template <size_t N>
-inline std::vector<UsedCell> toVector(const UsedCell (&a)[N]) {
-    return std::vector<UsedCell>(a, a + N);
-}
-inline std::vector<UsedCell> usedCells(std::string_view stem) {
-    if (stem == "morvekboy") return toVector(kMorvekboyCells);
-    if (stem == "betaboy") return toVector(kBetaboyCells);
-    if (stem == "ginzamurai") return toVector(kGinzamuraiCells);
-    if (stem == "honekawa") return toVector(kHonekawaCells);
-    if (stem == "nangief") return toVector(kNangiefCells);
-    if (stem == "gouda") return toVector(kGoudaCells);
-    if (stem == "interrupter") return toVector(kInterrupterCells);
-    return {};
-}
-
-/// The pose a used cell shows.
-inline CellPose cellPose(const FighterArt& f, const UsedCell& cell) {
-    const auto pats = parseInts(cell.patterns);
+/// How pattern `p` of table `t` uses cell (c, r): its block, its place among the block's
+/// distinct cells, and the move name (or, for an unnamed block, its hint).
+inline CellUse cellUseOf(const MoveTable& t, int16_t fighter, int pitch, int p) {
     CellUse u;
-    u.pattern = pats.empty() ? 0 : pats[0];
-    cellUseFor(f.stem, u.pattern, cell.col, cell.row, u);
+    u.pattern = p;
+    const PatternUse* use = t.find(p);
+    if (use == nullptr) return u;
+    u.first = use->first;
+    u.state = use->state;
+    u.move = use->name;
+    const std::string hint = moveHint(fighter, use->first);
+    if (!hint.empty()) u.move += (u.move.empty() ? "" : " ") + hint;
+    auto cellOf = [&](const PatternUse* q) { return std::make_pair((q->cell.left - 1) / pitch, (q->cell.top - 1) / pitch); };
+    std::vector<std::pair<int, int>> distinct;
+    for (const PatternUse* q : t.block(use->first)) {
+        if (q->number == use->first) u.firstState = q->state;
+        if (std::find(distinct.begin(), distinct.end(), cellOf(q)) == distinct.end()) distinct.push_back(cellOf(q));
+    }
+    u.distinct = static_cast<int>(distinct.size());
+    u.phase = static_cast<int>(std::find(distinct.begin(), distinct.end(), cellOf(use)) - distinct.begin());
+    return u;
+}
+
+/// The pose a used cell shows: the one its first pattern asks for.
+inline CellPose cellPose(const FighterArt& f, const MoveTable& t, const UsedCell& cell) {
+    const CellUse u = cellUseOf(t, f.number, f.pitch, cell.patterns.empty() ? 0 : cell.patterns.front());
     return poseForUse(u, f.style, cell.col * 7 + cell.row * 3);
 }
 
@@ -228,8 +226,9 @@ inline void drawProjectiles(Surface8& s, std::string_view stem) {
 /// A fighter's whole sheet.
 inline Surface8 buildFighterSheet(const FighterArt& f) {
     Surface8 sheet(f.sheetW, f.sheetH);
-    for (const UsedCell& cell : usedCells(f.stem)) {
-        const CellPose cp = cellPose(f, cell);
+    const MoveTable table = readMoveTable(f.number);
+    for (const UsedCell& cell : usedCellsOf(table, f.pitch)) {
+        const CellPose cp = cellPose(f, table, cell);
         placeCell(sheet, f.pitch, cell.col, cell.row, drawFighterCell(f, cp));
     }
     drawProjectiles(sheet, f.stem);

@@ -1,7 +1,8 @@
 #pragma once
 // The pose of every used cell. A cell's pose follows from the first pattern that draws
-// it: engine roles (standing, guarding, hit, lying, ...) by pattern number, attacks by
-// the move's name and the frame's place inside its block (wind-up, strike, recovery).
+// it, as the fighter's own pattern table describes that pattern: engine roles (standing,
+// guarding, hit, lying, ...) by pattern number and sTate, attacks by the move's name and
+// the frame's place inside its block (wind-up, strike, recovery).
 
 #include <cmath>
 #include <cstdlib>
@@ -9,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cell_table.h"
+#include "battle/Character.h"
 #include "figure.h"
 
 namespace morvek::data {
@@ -296,59 +297,21 @@ inline Pose makePose(PoseKind k, double t = 0) {
 
 enum class Style { Brawler, Swordsman, Wrestler, KungFu, Karate, Ninja };
 
+/// How the first pattern showing a cell uses it.
 struct CellUse {
-    const PatternBlock* block = nullptr;
+    int pattern = 0;
+    int first = 0;      ///< first pattern of its block
+    int state = 0;      ///< the pattern's sTate
+    int firstState = 0; ///< sTate of the block's first pattern
     int phase = 0;      ///< index of the cell among the block's distinct cells
     int distinct = 1;   ///< number of distinct cells in the block
-    int pattern = 0;
+    std::string move;   ///< the block's move name, or a hint for an unnamed move
 };
-
-inline std::vector<std::pair<int, int>> parseCells(const char* s) {
-    std::vector<std::pair<int, int>> out;
-    const char* p = s;
-    while (*p) {
-        char* e = nullptr;
-        const int c = static_cast<int>(std::strtol(p, &e, 10));
-        p = e + 1;
-        const int r = static_cast<int>(std::strtol(p, &e, 10));
-        out.push_back({c, r});
-        p = e;
-        while (*p == ' ') ++p;
-    }
-    return out;
-}
-
-inline std::vector<int> parseInts(const char* s) {
-    std::vector<int> out;
-    const char* p = s;
-    while (*p) {
-        char* e = nullptr;
-        out.push_back(static_cast<int>(std::strtol(p, &e, 10)));
-        p = (*e == ',') ? e + 1 : e;
-    }
-    return out;
-}
 
 inline bool has(std::string_view s, std::string_view w) { return s.find(w) != std::string_view::npos; }
 
-/// Finds how cell (c, r) is used by pattern p among `blocks`.
-template <size_t N>
-inline bool findUse(const PatternBlock (&blocks)[N], int p, int c, int r, CellUse& out) {
-    for (const PatternBlock& b : blocks) {
-        if (p < b.first || p > b.last) continue;
-        const auto cells = parseCells(b.cells);
-        std::vector<std::pair<int, int>> distinct;
-        for (auto cr : cells)
-            if (std::find(distinct.begin(), distinct.end(), cr) == distinct.end()) distinct.push_back(cr);
-        const auto it = std::find(distinct.begin(), distinct.end(), std::make_pair(c, r));
-        out.block = &b;
-        out.pattern = p;
-        out.distinct = static_cast<int>(distinct.size());
-        out.phase = it == distinct.end() ? 0 : static_cast<int>(it - distinct.begin());
-        return true;
-    }
-    return false;
-}
+/// The sTate of a short hop, which the character's state list leaves unnamed.
+inline constexpr int kStateHop = 15;
 
 struct CellPose {
     PoseKind kind = PoseKind::Stand;
@@ -425,43 +388,40 @@ inline PoseKind windupOf(PoseKind f) {
 /// Pose of a cell given its first use.
 inline CellPose poseForUse(const CellUse& u, Style style, int salt) {
     const int p = u.pattern;
-    const std::string_view m = u.block ? u.block->move : "";
-    const int first = u.block ? u.block->first : p;
+    const std::string_view m = u.move;
+    const int first = u.first;
     const double t = u.distinct > 1 ? double(u.phase) / (u.distinct - 1) : 0.5;
     auto role = [&](PoseKind k, double tt = 0) { return CellPose{k, tt}; };
-    if (has(m, "stand") && !has(m, "standing hit") && !has(m, "standing guard") && p < 20)
-        return role(PoseKind::Stand, p * 0.25);
+    auto hop = [&] { return role(u.phase ? PoseKind::Air : PoseKind::Jump, t); };
+    // the movement a block's opening sTate names
+    const int opening = u.firstState;
+    if (p < 20 && u.state == stStand) return role(PoseKind::Stand, p * 0.25);
     if (p >= 30 && p < 40) return role(PoseKind::Guard);
     if (p >= 40 && p < 50) return role(PoseKind::CrouchGuard);
     if (p >= 50 && p < 60) return role(PoseKind::Target, u.phase * 0.25);
     if (p >= 60 && p < 70) return role(p == 60 ? PoseKind::Miss : PoseKind::Hit, 0);
     if (p >= 70 && p < 80) {
-        if (has(m, "dash")) return role(PoseKind::Dash, t);
-        if (has(m, "hop") || has(m, "movement")) return role(u.phase ? PoseKind::Air : PoseKind::Jump, t);
+        if (opening == stDash) return role(PoseKind::Dash, t);
+        if (opening == kStateHop) return hop();
         return role(PoseKind::Backstep, t);
     }
     if (p >= 80 && p < 90) return role(u.phase ? PoseKind::Crouch : PoseKind::Land);
     if (p >= 90 && p < 100) {
-        if (has(m, "walk")) return role(PoseKind::Walk, t);
-        if (has(m, "hop")) return role(u.phase ? PoseKind::Air : PoseKind::Jump, t);
-        return role(PoseKind::Dash, t);
+        if (opening == stWalk) return role(PoseKind::Walk, t);
+        if (opening == stDash) return role(PoseKind::Dash, t);
+        return hop();
     }
     if (p >= 100 && p < 110) return role(PoseKind::Walk, u.phase * 0.25);
     if (p >= 110 && p < 130) {
-        if (has(m, "step") && !has(m, "back")) return role(PoseKind::Walk, t);
-        if (has(m, "back")) return role(PoseKind::Backstep, t);
+        if (opening == stWalk) return role(PoseKind::Walk, t);
+        if (opening == stBackStep) return role(PoseKind::Backstep, t);
         return role(PoseKind::Dash, t);
     }
     if (p >= 130 && p < 180) return role(u.phase == 0 ? PoseKind::Jump : PoseKind::Air, t);
     if (p >= 180 && p < 200) return role(PoseKind::Dizzy);
     if (p >= 300 && p < 310) return role(PoseKind::Hit, u.phase * 0.5);
     if (p >= 310 && p < 330) return role(PoseKind::AirHit, t);
-    if (p >= 330 && p < 340) {
-        if (has(m, "rising") || has(m, "getting up")) {
-            if (u.phase >= 2) return role(PoseKind::Getup, 0.2);
-        }
-        return role(PoseKind::Floor);
-    }
+    if (p >= 330 && p < 340) return role(u.state == stGetUp ? PoseKind::Getup : PoseKind::Floor, u.state == stGetUp ? 0.2 : 0);
     if (p >= 340 && p < 350) return role(PoseKind::Hit, u.phase * 0.5);
     if (p >= 350 && p < 360) return role(PoseKind::CrouchHit);
     if (p >= 360 && p < 370) return role(PoseKind::Bounce);
@@ -475,7 +435,10 @@ inline CellPose poseForUse(const CellUse& u, Style style, int salt) {
     if (p >= 440 && p < 470) return role(PoseKind::Getup, t);
     if ((p >= 470 && p < 500) || p == 950) return role(u.phase % 2 ? PoseKind::WinB : PoseKind::WinA);
     // attacks
-    const PoseKind fam = attackFamily(m, style, salt + first / 10);
+    // An attack that opens with a hop or in the air says so by its sTate.
+    std::string named(m);
+    if (opening == stAirborne || opening == kStateHop) named += " airborne";
+    const PoseKind fam = attackFamily(named, style, salt + first / 10);
     if (fam == PoseKind::Charge || fam == PoseKind::ChargeUp || fam == PoseKind::Beam)
         return role(u.phase % 2 ? (fam == PoseKind::Charge ? PoseKind::ChargeUp : fam) : fam, t);
     if (fam == PoseKind::Spin || fam == PoseKind::Flip) return role(u.phase == 0 && u.distinct > 2 ? PoseKind::Jump : fam, t);
