@@ -197,6 +197,7 @@ struct MatchTurnTest : MatchFixture {
         p1.winCount = 1;
         p2.winCount = 1;
     }
+    void TearDown() override { std::filesystem::remove_all(folder); }
 };
 
 TEST_F(MatchTurnTest, AbortedTrainingLeadsToTrainingSetup) {

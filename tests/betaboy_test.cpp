@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "moveset_fixture.h"
 #include "combat_harness.h"
 #include "movesets/Betaboy.h"
 #include "platform/Keys.h"
@@ -15,27 +16,12 @@ namespace {
 
 // ---- pattern table ----------------------------------------------------------------------
 
-class BetaboyPatterns : public ::testing::Test {
+class BetaboyPatterns : public moveset_test::PatternTest<Betaboy> {
 protected:
-    BetaboyPatterns() { chara.sPeed = 3; }
-
-    Rect show(int16_t pattern) {
-        chara.animPat = pattern;
-        Rect r;
-        moves.AnimPattern(game, chara, r);
-        moves.HitFieldSet(game, chara);
-        return r;
-    }
-    int target() const { return chara.animPat + chara.nextAnim; }
     void superArtMode() {
         chara.sPeed = 0;
         chara.sPeedEffect = 1;
     }
-
-    HeadlessPlatform platform;
-    Game game{platform};
-    Betaboy moves;
-    Character chara;
 };
 
 TEST_F(BetaboyPatterns, ChangedRowsWriteTheirOwnCellsHoldsAndSteps) {

@@ -3,13 +3,12 @@
 
 #include <vector>
 
+#include "moveset_fixture.h"
 #include "combat_harness.h"
 #include "movesets/Morvekboy.h"
 
 namespace morvek::combat_test {
 namespace {
-
-constexpr double kSentinel = 0.123456;
 
 /// MORVEKBOY's decisions with the selects, combo steps and super-art decision recorded
 /// instead of played, so a test sees which entry the table chose and with which key.
@@ -29,7 +28,7 @@ public:
     }
 };
 
-class CpuMorvekboy : public CombatTest {
+class CpuMorvekboy : public moveset_test::CpuDecisionTest<CombatTest, SpyMorvekboy> {
 protected:
     CpuMorvekboy() {
         p2.NUMBER = 0;
@@ -37,28 +36,6 @@ protected:
         p2.animPat = 1;  // no decision starts this
         place(150);
     }
-
-    /// The computer stands distX to the right of the opponent, facing it.
-    void place(double distX, int16_t dy = 0) {
-        p1.posX = 200;
-        p2.posX = 200 + distX;
-        p2.posY = cint16(p1.posY - dy);
-        p2.dirStand = -1;
-        p2.LeftOrRight = -1;
-    }
-
-    /// One decision with roll r and the further draws given.
-    void think(int r, std::vector<double> more = {}) {
-        std::vector<double> draws{rollOf(r)};
-        draws.insert(draws.end(), more.begin(), more.end());
-        draws.push_back(kSentinel);
-        game.random.script(draws);
-        spy.CPUThink(game, p2, p1);
-    }
-
-    bool allDrawsUsed() { return game.random.next() == kSentinel; }
-
-    SpyMorvekboy spy;
 };
 
 TEST_F(CpuMorvekboy, FacingAwayTurnsWithABackFistOnlyWhenClose) {

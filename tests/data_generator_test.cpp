@@ -137,6 +137,8 @@ TEST(DataCommonSheet, HudPanelTextStandsOnBlack) {
     EXPECT_TRUE(allBlack(rectXYWH(X + 508, Y + 60, 100, 16)));
     // the score is written at y 5 in a 15-point font and ends at x 240 (up to 7 digits)
     EXPECT_TRUE(allBlack(rectXYWH(X + 140, Y + 4, 100, 20)));
+    // training's "PRESS F1 CALL MENU" at (400, 10), 18 letters of a 12-point font
+    EXPECT_TRUE(allBlack(rectXYWH(X + 398, Y + 8, 176, 18)));
 }
 
 TEST(DataCommonSheet, EveryRegionTheGameReadsHasAPicture) {

@@ -10,10 +10,6 @@
 namespace morvek::ginzamurai_test {
 namespace {
 
-constexpr double kSentinel = 0.123456;
-/// The draw that makes Int(r * 20 + 1) come out as `roll`.
-double rollOf(int roll) { return (roll - 1) / 20.0 + 0.01; }
-
 /// Records the selects, combo steps and super-art decision instead of playing them.
 class SpyGinzamurai : public Ginzamurai {
 public:
@@ -29,36 +25,18 @@ public:
     }
 };
 
-class GinzamuraiCpu : public GinzamuraiTest {
+class GinzamuraiCpu : public moveset_test::CpuDecisionTest<GinzamuraiTest, SpyGinzamurai> {
 protected:
     GinzamuraiCpu() {
         p2.animPat = 1;  // no decision starts this
         p2.counTer = -99;
         place(150);
     }
-    /// The computer stands distX to the right of player 1 and dy above it, facing it.
-    void place(int distX, int dy = 0) {
-        p1.posX = 200;
-        p2.posX = 200 + distX;
-        p2.posY = static_cast<int16_t>(p1.posY - dy);
-        p2.dirStand = -1;
-        p2.LeftOrRight = -1;
-    }
-    void think(int r, std::vector<double> more = {}) {
-        std::vector<double> draws{rollOf(r)};
-        draws.insert(draws.end(), more.begin(), more.end());
-        draws.push_back(kSentinel);
-        game.random.script(draws);
-        spy.CPUThink(game, p2, p1);
-    }
-    bool allDrawsUsed() { return game.random.next() == kSentinel; }
     void reset() {
         spy = SpyGinzamurai{};
         p2.animPat = 1;
         p2.counTer = -99;
     }
-
-    SpyGinzamurai spy;
 };
 
 TEST_F(GinzamuraiCpu, DistanceBandEdgesBelongToTheWiderBand) {

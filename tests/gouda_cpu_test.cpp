@@ -4,13 +4,12 @@
 
 #include <vector>
 
+#include "moveset_fixture.h"
 #include "combat_harness.h"
 #include "movesets/Gouda.h"
 
 namespace morvek::combat_test {
 namespace {
-
-constexpr double kSentinel = 0.123456;
 
 /// GOUDA's decisions with the selects, combo steps and super-art decision recorded
 /// instead of played, so a test sees which entry the table chose and with which key.
@@ -44,7 +43,7 @@ struct Expect {
     int spacorns = 0;
 };
 
-class CpuGouda : public CombatTest {
+class CpuGouda : public moveset_test::CpuDecisionTest<CombatTest, SpyGouda> {
 protected:
     CpuGouda() {
         p2.NUMBER = 4;
@@ -53,29 +52,11 @@ protected:
         place(150);
     }
 
-    /// The computer stands distX to the right of the opponent, dy above it, facing it.
-    void place(double distX, int16_t dy = 0) {
-        p1.posX = 200;
-        p2.posX = 200 + distX;
-        p2.posY = cint16(p1.posY - dy);
-        p2.dirStand = -1;
-        p2.LeftOrRight = -1;
-    }
-
     void reset() {
         spy = SpyGouda{};
         p2.animPat = kUntouched;
         p2.counTer = -99;
         p2.slideVector = 0.5;
-    }
-
-    /// One decision with roll r and the further draws given.
-    void think(int r, std::vector<double> more = {}) {
-        std::vector<double> draws{rollOf(r)};
-        draws.insert(draws.end(), more.begin(), more.end());
-        draws.push_back(kSentinel);
-        game.random.script(draws);
-        spy.CPUThink(game, p2, p1);
     }
 
     /// Each roll as a fresh decision, with 0.5 for any key drawn.
@@ -95,9 +76,6 @@ protected:
         }
     }
 
-    bool allDrawsUsed() { return game.random.next() == kSentinel; }
-
-    SpyGouda spy;
 };
 
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "moveset_fixture.h"
 #include "battle/Character.h"
 #include "engine/Basic.h"
 #include "engine/Game.h"
@@ -16,34 +17,7 @@ using namespace morvek;
 
 namespace {
 
-class GoudaPatterns : public ::testing::Test {
-protected:
-    GoudaPatterns() { chara.sPeed = 3; }
-
-    /// Shows the fighter once: pattern table, then body box, as the drawing does.
-    Rect show(int16_t pattern) {
-        chara.animPat = pattern;
-        return showAgain();
-    }
-    Rect showAgain() {
-        Rect r;
-        moves.AnimPattern(game, chara, r);
-        moves.HitFieldSet(game, chara);
-        return r;
-    }
-    int target() const { return chara.animPat + chara.nextAnim; }
-    void expectInsets(int16_t l, int16_t t, int16_t r, int16_t b) {
-        EXPECT_EQ(chara.hitFieldLeft, l);
-        EXPECT_EQ(chara.hitFieldTop, t);
-        EXPECT_EQ(chara.hitFieldRight, r);
-        EXPECT_EQ(chara.hitFieldBottom, b);
-    }
-
-    HeadlessPlatform platform;
-    Game game{platform};
-    Gouda moves;
-    Character chara;
-};
+class GoudaPatterns : public moveset_test::PatternTest<Gouda> {};
 
 struct Row {
     int16_t pattern;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "moveset_fixture.h"
 #include "battle/Character.h"
 #include "battle/Dispatch.h"
 #include "battle/Mechanics.h"
@@ -19,49 +20,19 @@ using namespace morvek;
 
 namespace {
 
-class HonekawaMoves : public ::testing::Test {
+class HonekawaMoves : public moveset_test::MoveSetTest {
 protected:
-    HonekawaMoves() {
-        platform.setRequireFiles(false);
-        for (int i = 0; i < 60; ++i) platform.loadSound(i, "effect.wav");
-        for (int i = 100; i < 157; ++i) platform.loadSound(i, "voice.wav");
-        game.engine.keyCount = 40;
-        place(p1, 300, 1, true);
-        place(p2, 360, -1, false);
-        platform.clearLogs();
-    }
+    HonekawaMoves()
+        : MoveSetTest({.number = 3, .name = "honekawa", .x1 = 300, .x2 = 360, .jumps = 1,
+                       .drawn = false}) {}
 
-    void place(Character& c, double x, int16_t facing, bool human) {
-        c.PrimalPlayer = human;
-        c.charaname = "honekawa";
-        charaBaseSet(c, "honekawa");
-        c.posX = x;
-        c.posY = kGroundLine;
-        c.dirStand = facing;
-        c.LeftOrRight = facing;
-        c.sPeed = 3;
-        c.viTality = 254;
-        c.airialJumpCount = 1;
-        c.InitFlyArts();
-        c.InitSplite();
-        animChange(game, 0, c);
-    }
-
-    MoveSet& moves() { return *game.battle.moveSets.find(3); }
-    void enter(int16_t pattern) { animChange(game, pattern, p1); }
-    void act() { moves().AnimAction(game, p1, p2); }
+    MoveSet& moves() { return moveSet(); }
+    void enter(int16_t pattern) { start(pattern); }
+    void act() { runAction(); }
     void attack() { moves().AnimAttack(game, p1); }
-    int played(int index) const {
-        return static_cast<int>(std::count_if(
-            platform.audioLog().begin(), platform.audioLog().end(),
-            [&](const AudioEvent& e) { return e.kind == AudioEvent::PlaySound && e.index == index; }));
-    }
+    int played(int index) const { return timesPlayed(index); }
+    /// Every audio event, not only the sounds.
     int anyPlayed() const { return static_cast<int>(platform.audioLog().size()); }
-
-    HeadlessPlatform platform;
-    Game game{platform};
-    Character& p1 = game.battle.player1;
-    Character& p2 = game.battle.player2;
 };
 
 // ---- selects --------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "moveset_fixture.h"
 #include "battle/Character.h"
 #include "engine/Game.h"
 #include "movesets/Honekawa.h"
@@ -17,25 +18,7 @@ using namespace morvek;
 
 namespace {
 
-class HonekawaPatterns : public ::testing::Test {
-protected:
-    HonekawaPatterns() { chara.sPeed = 3; }
-
-    /// Draws the fighter once at `pattern`: pattern table, then body box.
-    Rect show(int16_t pattern) {
-        chara.animPat = pattern;
-        Rect r;
-        moves.AnimPattern(game, chara, r);
-        moves.HitFieldSet(game, chara);
-        return r;
-    }
-    int target() const { return chara.animPat + chara.nextAnim; }
-
-    HeadlessPlatform platform;
-    Game game{platform};
-    Honekawa moves;
-    Character chara;
-};
+class HonekawaPatterns : public moveset_test::PatternTest<Honekawa> {};
 
 void expectRect(const Rect& r, int32_t l, int32_t t, int32_t rt, int32_t b) {
     EXPECT_EQ(r.left, l);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "moveset_fixture.h"
 #include "battle/Character.h"
 #include "battle/Collision.h"
 #include "battle/Dispatch.h"
@@ -22,70 +23,18 @@ namespace {
 
 constexpr int16_t kGround = kGroundLine;  // MORVEKBOY's cell has no bottom margin
 
-class MorvekboyMoves : public ::testing::Test {
+class MorvekboyMoves : public moveset_test::MoveSetTest {
 protected:
-    MorvekboyMoves() {
-        platform.setRequireFiles(false);
-        for (int i = 0; i < 60; ++i) platform.loadSound(i, "effect.wav");
-        for (int i = 100; i < 157; ++i) platform.loadSound(i, "voice.wav");
-        game.engine.keyCount = 40;
-        place(p1, 300, 1, true);
-        place(p2, 500, -1, false);
-        platform.clearLogs();
-    }
+    MorvekboyMoves()
+        : MoveSetTest({.number = 0, .name = "morvekboy", .x1 = 300, .x2 = 500, .standState = true}) {}
 
-    void place(Character& c, double x, int16_t facing, bool human) {
-        c.PrimalPlayer = human;
-        c.charaname = "morvekboy";
-        charaBaseSet(c, "morvekboy");
-        c.posX = x;
-        c.posY = kGround;
-        c.dirStand = facing;
-        c.LeftOrRight = facing;
-        c.sPeed = 3;
-        c.viTality = 254;
-        c.sTate = stStand;
-        c.InitFlyArts();
-        c.InitSplite();
-        animChange(game, 0, c);
-        show(c);
-    }
-
-    MoveSet& moves() { return *game.battle.moveSets.find(0); }
-    void enter(int16_t pattern) { animChange(game, pattern, p1); }
-    void act() { moves().AnimAction(game, p1, p2); }
-    void show(Character& c) {
-        Rect r;
-        animPatternDispatch(game, r, c);
-    }
+    MoveSet& moves() { return moveSet(); }
+    void enter(int16_t pattern) { start(pattern); }
+    void act() { runAction(); }
     /// One frame of both fighters as the battle frame runs them after the collisions:
     /// drawn (pattern table), then stepped and acted.
-    void frame() {
-        show(p1);
-        show(p2);
-        animTimerCount(game, p1);
-        animActionDispatch(game, p1, p2);
-        animTimerCount(game, p2);
-        animActionDispatch(game, p2, p1);
-    }
-
-    int timesPlayed(int index) const {
-        int n = 0;
-        for (const AudioEvent& e : platform.audioLog())
-            if (e.kind == AudioEvent::PlaySound && e.index == index) ++n;
-        return n;
-    }
-    int soundsPlayed() const {
-        return static_cast<int>(std::count_if(
-            platform.audioLog().begin(), platform.audioLog().end(),
-            [](const AudioEvent& e) { return e.kind == AudioEvent::PlaySound; }));
-    }
-    flyArts& lastShot() { return p1.flyArtsAt(p1.FANumber); }
-
-    HeadlessPlatform platform;
-    Game game{platform};
-    Character& p1 = game.battle.player1;
-    Character& p2 = game.battle.player2;
+    void frame() { stepBoth(); }
+    flyArts& lastShot() { return MoveSetTest::lastShot(p1); }
 };
 
 // ---- attack select ----------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "moveset_fixture.h"
 #include "battle/Character.h"
 #include "engine/Game.h"
 #include "movesets/Morvekboy.h"
@@ -14,29 +15,7 @@ using namespace morvek;
 
 namespace {
 
-class MorvekboyPatterns : public ::testing::Test {
-protected:
-    MorvekboyPatterns() { chara.sPeed = 3; }
-
-    /// Shows the fighter once: pattern table, then body box, as the drawing does.
-    Rect show(int16_t pattern) {
-        chara.animPat = pattern;
-        return showAgain();
-    }
-    Rect showAgain() {
-        Rect r;
-        moves.AnimPattern(game, chara, r);
-        moves.HitFieldSet(game, chara);
-        return r;
-    }
-    /// The pattern the stepper goes to once the hold has run out.
-    int target() const { return chara.animPat + chara.nextAnim; }
-
-    HeadlessPlatform platform;
-    Game game{platform};
-    Morvekboy moves;
-    Character chara;
-};
+class MorvekboyPatterns : public moveset_test::PatternTest<Morvekboy> {};
 
 struct Row {
     int16_t pattern;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "moveset_fixture.h"
 #include "battle/Character.h"
 #include "battle/Dispatch.h"
 #include "battle/Mechanics.h"
@@ -22,62 +23,15 @@ namespace {
 
 constexpr int16_t kStand = kGroundLine - 70;  // NANGIEF's feet margin is 70
 
-class NangiefMoves : public ::testing::Test {
+class NangiefMoves : public moveset_test::MoveSetTest {
 protected:
-    NangiefMoves() {
-        platform.setRequireFiles(false);
-        for (int i = 0; i < 60; ++i) platform.loadSound(i, "effect.wav");
-        for (int i = 100; i < 157; ++i) platform.loadSound(i, "voice.wav");
-        game.engine.keyCount = 40;
-        game.battle.scrollX = 0;
-        game.battle.scrollY = 0;
-        place(p1, 300, 1, true);
-        place(p2, 600, -1, false);
-        platform.clearLogs();
-    }
+    NangiefMoves() : MoveSetTest({.number = 2, .name = "nangief", .x1 = 300, .x2 = 600}) {}
 
-    void place(Character& c, double x, int16_t facing, bool human) {
-        c.PrimalPlayer = human;
-        c.charaname = "nangief";
-        charaBaseSet(c, "nangief");
-        c.posX = x;
-        c.posY = kStand;
-        c.dirStand = facing;
-        c.LeftOrRight = facing;
-        c.sPeed = 3;
-        c.viTality = 254;
-        c.InitFlyArts();
-        c.InitSplite();
-        animChange(game, 0, c);
-        show(c);
-    }
-
-    MoveSet& moves() { return *game.battle.moveSets.find(2); }
+    MoveSet& moves() { return moveSet(); }
     /// Starts a pattern and draws it once, as the frame does before the script runs.
-    void enter(int16_t pattern) {
-        animChange(game, pattern, p1);
-        show(p1);
-    }
-    void act() { moves().AnimAction(game, p1, p2); }
-    void show(Character& c) {
-        Rect r;
-        animPatternDispatch(game, r, c);
-    }
-    int timesPlayed(int index) const {
-        return static_cast<int>(std::count_if(
-            platform.audioLog().begin(), platform.audioLog().end(),
-            [&](const AudioEvent& e) { return e.kind == AudioEvent::PlaySound && e.index == index; }));
-    }
-    int runningShots() const {
-        int n = 0;
-        for (int i = 0; i < kFlyArtsPool; ++i) n += p1.flyArtsAt(i).Running;
-        return n;
-    }
-
-    HeadlessPlatform platform;
-    Game game{platform};
-    Character& p1 = game.battle.player1;
-    Character& p2 = game.battle.player2;
+    void enter(int16_t pattern) { startShown(pattern); }
+    void act() { runAction(); }
+    int runningShots() const { return running(p1); }
 };
 
 // ---- attack select ----------------------------------------------------------------------

@@ -14,39 +14,35 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/Ginzamurai.h"
+#include "movesets/ShotTable.h"
 
 namespace morvek {
 
 namespace {
 
-struct Shape {  // flyArtsFrameSet, in its argument order, then the placement
-    int16_t width, height, animPat, runTimer, type, hitSound, effect, zoomX, zoomY, lenge;
-    int16_t insetLeft, insetTop, insetRight, insetBottom, controlX, controlY;
+struct Shape {  // flyArtsFrameSet's values, then the placement
+    ShotShape shot;
     int16_t behind, below;        ///< start: this far behind the body centre, below posY
     int16_t extraW, extraH;       ///< the hit box reaches this much past the frame
-};
-struct Power {  // flyArtsPowerSet, in its argument order
-    int16_t pow1, pow2, pow3, stun, spacorn, eraseType;
-    bool force, ex, drawOnChara, spacornHit;
 };
 
 // Indexed by kind 1-12.
 constexpr std::array<Shape, 13> kShapes = {{
     {},
-    {38, 18, 5, 70, 3, 19, 5, -30, -40, 10, 30, 30, 30, 30, 0, -25, 50, 170, 0, 0},
-    {298, 98, 10, 5, 3, 16, 5, 100, -20, 10, 80, 50, 80, 50, 0, 0, 100, 90, 0, 0},
-    {298, 98, 15, 5, 3, 16, 5, 100, -20, 10, 80, 50, 80, 50, 0, 0, 100, 90, 100, 50},
-    {98, 298, 20, 5, 3, 16, 15, 100, -20, 10, 80, 50, 80, 50, 0, 0, 100, 0, 150, 0},
-    {298, 98, 25, 5, 3, 16, 15, 0, 120, 10, 80, 50, 80, 50, 0, 0, 100, 40, 0, 0},
-    {198, 298, 30, 5, 3, 16, 15, 0, 120, 10, 80, 50, 80, 50, 0, 0, 100, -40, 150, 30},
-    {38, 18, 5, 70, 2, 37, 5, 100, 100, 10, 120, 0, 120, 0, 0, 0, 50, 30, 250, 200},
-    {89, 298, 35, 70, 2, 38, 45, 100, 100, 10, 100, 0, 100, 0, 100, 100, 250, -750, 400, 800},
-    {198, 298, 45, 5, 3, 31, 15, 0, 220, 10, 80, 50, 80, 50, -70, 50, 100, -40, 150, 30},
-    {298, 98, 50, 5, 3, 31, 15, 0, 220, 10, 80, 50, 80, 50, 0, 0, 100, 40, 0, 0},
-    {148, 148, 60, 30, 3, 16, 15, 0, 120, 10, 80, 50, 80, 50, 0, 0, 100, -40, 200, 200},
-    {38, 18, 5, 70, 3, 19, 5, -30, -40, 10, 30, 30, 30, 30, 0, -25, 0, 0, 0, 0},  // placed at random
+    {{38, 18, 5, 70, 3, 19, 5, -30, -40, 10, 30, 30, 30, 30, 0, -25}, 50, 170, 0, 0},
+    {{298, 98, 10, 5, 3, 16, 5, 100, -20, 10, 80, 50, 80, 50, 0, 0}, 100, 90, 0, 0},
+    {{298, 98, 15, 5, 3, 16, 5, 100, -20, 10, 80, 50, 80, 50, 0, 0}, 100, 90, 100, 50},
+    {{98, 298, 20, 5, 3, 16, 15, 100, -20, 10, 80, 50, 80, 50, 0, 0}, 100, 0, 150, 0},
+    {{298, 98, 25, 5, 3, 16, 15, 0, 120, 10, 80, 50, 80, 50, 0, 0}, 100, 40, 0, 0},
+    {{198, 298, 30, 5, 3, 16, 15, 0, 120, 10, 80, 50, 80, 50, 0, 0}, 100, -40, 150, 30},
+    {{38, 18, 5, 70, 2, 37, 5, 100, 100, 10, 120, 0, 120, 0, 0, 0}, 50, 30, 250, 200},
+    {{89, 298, 35, 70, 2, 38, 45, 100, 100, 10, 100, 0, 100, 0, 100, 100}, 250, -750, 400, 800},
+    {{198, 298, 45, 5, 3, 31, 15, 0, 220, 10, 80, 50, 80, 50, -70, 50}, 100, -40, 150, 30},
+    {{298, 98, 50, 5, 3, 31, 15, 0, 220, 10, 80, 50, 80, 50, 0, 0}, 100, 40, 0, 0},
+    {{148, 148, 60, 30, 3, 16, 15, 0, 120, 10, 80, 50, 80, 50, 0, 0}, 100, -40, 200, 200},
+    {{38, 18, 5, 70, 3, 19, 5, -30, -40, 10, 30, 30, 30, 30, 0, -25}, 0, 0, 0, 0},  // placed at random
 }};
-constexpr std::array<Power, 13> kPowers = {{
+constexpr std::array<ShotPower, 13> kPowers = {{
     {},
     {20, 0, 0, 0, 0, 1, true, true, false, false},
     {20, 10, 1, 20, 10, 2, false, true, false, false},
@@ -107,12 +103,7 @@ void Ginzamurai::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     if (kind < 1 || kind > 12) return;
 
     const Shape& s = kShapes[static_cast<size_t>(kind)];
-    flyArtsFrameSet(fa, s.width, s.height, s.animPat, s.runTimer, s.type, s.hitSound, s.effect,
-                    s.zoomX, s.zoomY, s.lenge, s.insetLeft, s.insetTop, s.insetRight,
-                    s.insetBottom, s.controlX, s.controlY);
-    const Power& p = kPowers[static_cast<size_t>(kind)];
-    flyArtsPowerSet(fa, p.pow1, p.pow2, p.pow3, p.stun, p.spacorn, p.eraseType, p.force, p.ex,
-                    p.drawOnChara, p.spacornHit);
+    setShot(fa, s.shot, kPowers[static_cast<size_t>(kind)]);
 
     const double centre = c.posX + c.Width / 2.0;
     if (kind == kScatterKind) {

@@ -14,42 +14,35 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/God.h"
+#include "movesets/ShotTable.h"
 
 namespace morvek {
 
 namespace {
 
-struct ShapeRow {  // flyArtsFrameSet, in its argument order
-    int16_t width, height, animPat, runTimer, type, hitSound, effect, zoomX, zoomY, lenge;
-    int16_t insetLeft, insetTop, insetRight, insetBottom, controlX, controlY;
-};
-struct PowerRow {  // flyArtsPowerSet, in its argument order
-    int16_t pow1, pow2, pow3, stun, spacorn, eraseType;
-    bool force, ex, drawOnChara, spacornHit;
-};
 struct Placement {
     int16_t dx;  ///< from the fighter's centre, along the projectile's facing
     int16_t dy;  ///< from the fighter's posY
 };
 struct Kind {
     int16_t kind;
-    ShapeRow shape;
+    ShotShape shape;
     bool hasPower;  ///< false: only eraseType 2 and no Force are written
-    PowerRow power;
+    ShotPower power;
     Placement at;
     int16_t stRength;
     int16_t extraWidth;   ///< the hit box reaches further than the picture
     int16_t extraHeight;
 };
 
-constexpr ShapeRow kFlashShape(int16_t w, int16_t h, int16_t animPat) {
-    return ShapeRow{w, h, animPat, 1, 2, 45, 45, -30, 100, 20, 5, 5, 5, 5, 0, 0};
+constexpr ShotShape kFlashShape(int16_t w, int16_t h, int16_t animPat) {
+    return ShotShape{w, h, animPat, 1, 2, 45, 45, -30, 100, 20, 5, 5, 5, 5, 0, 0};
 }
-constexpr ShapeRow kBlastShape{124, 124, 30, 70, 2, 45, 45, -30, 100, 20, 5, 5, 5, 5, 0, 0};
-constexpr ShapeRow kBeamShape{598, 198, 40, 4, 3, 19, 45, 100, 140, 10, 0, 0, 0, 0, 100, -30};
-constexpr PowerRow kHarmless{10, 10, 10, 0, 0, 2, false, true, false, false};
-constexpr PowerRow kBeamPower{40, 0, 0, 0, 0, 2, true, true, true, true};
-constexpr PowerRow kNoPower{};
+constexpr ShotShape kBlastShape{124, 124, 30, 70, 2, 45, 45, -30, 100, 20, 5, 5, 5, 5, 0, 0};
+constexpr ShotShape kBeamShape{598, 198, 40, 4, 3, 19, 45, 100, 140, 10, 0, 0, 0, 0, 100, -30};
+constexpr ShotPower kHarmless{10, 10, 10, 0, 0, 2, false, true, false, false};
+constexpr ShotPower kBeamPower{40, 0, 0, 0, 0, 2, true, true, true, true};
+constexpr ShotPower kNoPower{};
 
 // Kind 1's position also depends on counTer and AorMflag (see below).
 constexpr Kind kKinds[] = {
@@ -128,14 +121,9 @@ void God::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     flyArts& fa = c.returningOneFlyArts();
     flyArtsStart(game, fa, c);
     fa.FAType = kind;
-    const ShapeRow& s = k->shape;
-    flyArtsFrameSet(fa, s.width, s.height, s.animPat, s.runTimer, s.type, s.hitSound, s.effect, s.zoomX,
-                    s.zoomY, s.lenge, s.insetLeft, s.insetTop, s.insetRight, s.insetBottom, s.controlX,
-                    s.controlY);
+    setShotShape(fa, k->shape);
     if (k->hasPower) {
-        const PowerRow& p = k->power;
-        flyArtsPowerSet(fa, p.pow1, p.pow2, p.pow3, p.stun, p.spacorn, p.eraseType, p.force, p.ex,
-                        p.drawOnChara, p.spacornHit);
+        setShotPower(fa, k->power);
     } else {
         // The flashes of the fist and the speech glow only mark the fighter's art as EX;
         // their other power fields keep what the pool element held.

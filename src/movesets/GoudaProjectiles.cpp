@@ -12,6 +12,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/Gouda.h"
+#include "movesets/ShotTable.h"
 
 namespace morvek {
 
@@ -19,17 +20,9 @@ namespace {
 
 constexpr int16_t kKinds = 8;
 
-struct Shape {  // flyArtsFrameSet, in its argument order
-    int16_t width, height, animPat, runTimer, type, hitSound, effect, zoomX, zoomY, lenge;
-    int16_t insetLeft, insetTop, insetRight, insetBottom, controlX, controlY;
-};
-struct Power {  // flyArtsPowerSet, in its argument order
-    int16_t pow1, pow2, pow3, stun, spacorn, eraseType;
-    bool force, ex, drawOnChara, spacornHit;
-};
 
 // Indexed by kind 1-8.
-constexpr Shape kShapes[kKinds + 1] = {
+constexpr ShotShape kShapes[kKinds + 1] = {
     {},
     {48, 48, 5, 140, 3, 19, 10, 0, 40, 10, 0, 0, 0, 0, 20, -55},
     {48, 48, 5, 100, 3, 19, 10, 0, 40, 10, 0, 0, 0, 0, 20, -55},
@@ -40,7 +33,7 @@ constexpr Shape kShapes[kKinds + 1] = {
     {48, 48, 5, 150, 7, 19, 10, 0, 120, 10, 50, 30, 50, 30, 20, -30},
     {48, 48, 50, 1, 3, 19, 50, 0, 40, 10, 0, 0, 0, 0, 0, -30},
 };
-constexpr Power kPowers[kKinds + 1] = {
+constexpr ShotPower kPowers[kKinds + 1] = {
     {},
     {8, 10, 0, 5, 10, 2, true, true, false, false},
     {20, 0, 0, 0, 10, 2, true, true, false, false},
@@ -108,13 +101,7 @@ void Gouda::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
 
     const bool known = kind >= 1 && kind <= kKinds;
     if (known) {
-        const Shape& s = kShapes[kind];
-        flyArtsFrameSet(fa, s.width, s.height, s.animPat, s.runTimer, s.type, s.hitSound, s.effect,
-                        s.zoomX, s.zoomY, s.lenge, s.insetLeft, s.insetTop, s.insetRight,
-                        s.insetBottom, s.controlX, s.controlY);
-        const Power& p = kPowers[kind];
-        flyArtsPowerSet(fa, p.pow1, p.pow2, p.pow3, p.stun, p.spacorn, p.eraseType, p.force, p.ex,
-                        p.drawOnChara, p.spacornHit);
+        setShot(fa, kShapes[kind], kPowers[kind]);
 
         const double centre = chara.posX + chara.Width / 2.0;
         const int16_t d = fa.dirStand;

@@ -18,6 +18,7 @@
 #include "engine/Game.h"
 #include "engine/Sound.h"
 #include "movesets/Interrupter.h"
+#include "movesets/ShotTable.h"
 
 namespace morvek {
 
@@ -30,38 +31,35 @@ constexpr int16_t kMissile = 39;  // missile
 
 struct Shape {
     int16_t kind;
-    int16_t width, height, animPat, runTimer, type, hitSound, effect, zoomX, zoomY, lenge;
-    int16_t left, top, right, bottom, controlX, controlY;
+    ShotShape shot;
     int16_t grow;  ///< the initial box is this much larger than the picture
-};
-struct Power {
-    int16_t pow1, pow2, pow3, stun, spacorn, erase;
-    bool force, ex, onChara, spacornOrNot;
 };
 
 constexpr Shape kShapes[] = {
-    {1, 198, 198, 5, 30, 3, 11, 5, -30, 100, 10, 30, 30, 30, 30, 0, 0, 0},
-    {2, 198, 198, 10, 40, 3, 11, 5, 100, -50, 10, 0, 0, 0, 0, 0, 100, 0},
-    {3, 198, 198, 15, 40, 3, 16, 5, 100, 0, 10, 90, 80, 90, 80, 0, 45, 0},
-    {4, 198, 198, 20, 40, 3, 11, 5, 100, -50, 10, 0, 0, 0, 0, 0, 100, 0},
-    {6, 198, 198, 25, 40, 3, 11, 5, 100, -50, 10, 0, 0, 0, 0, 0, 100, 0},
-    {8, 198, 198, 5, 170, 3, 11, 40, 0, 0, 10, 50, 10, 50, 10, 50, 100, -150},
-    {10, 198, 198, 5, 70, 3, 31, 25, 50, 50, 10, 30, 30, 30, 30, 0, -10, -100},
-    {11, 98, 98, 40, 7, 3, 11, 5, -30, 100, 10, 30, 30, 30, 30, 0, 0, 100},
-    {13, 198, 198, 5, 170, 2, 31, 40, 0, 0, 20, 50, 10, 50, 10, 50, 100, -150},
-    {15, 98, 98, 50, 150, 3, 21, 25, 200, 200, 0, 50, 50, 50, 50, 200, 0, -50},
-    {16, 98, 98, 40, 210, 2, 21, 25, 200, 200, 0, 20, 20, 20, 20, 200, 0, -50},
+    {1, {198, 198, 5, 30, 3, 11, 5, -30, 100, 10, 30, 30, 30, 30, 0, 0}, 0},
+    {2, {198, 198, 10, 40, 3, 11, 5, 100, -50, 10, 0, 0, 0, 0, 0, 100}, 0},
+    {3, {198, 198, 15, 40, 3, 16, 5, 100, 0, 10, 90, 80, 90, 80, 0, 45}, 0},
+    {4, {198, 198, 20, 40, 3, 11, 5, 100, -50, 10, 0, 0, 0, 0, 0, 100}, 0},
+    {6, {198, 198, 25, 40, 3, 11, 5, 100, -50, 10, 0, 0, 0, 0, 0, 100}, 0},
+    {8, {198, 198, 5, 170, 3, 11, 40, 0, 0, 10, 50, 10, 50, 10, 50, 100}, -150},
+    {10, {198, 198, 5, 70, 3, 31, 25, 50, 50, 10, 30, 30, 30, 30, 0, -10}, -100},
+    {11, {98, 98, 40, 7, 3, 11, 5, -30, 100, 10, 30, 30, 30, 30, 0, 0}, 100},
+    {13, {198, 198, 5, 170, 2, 31, 40, 0, 0, 20, 50, 10, 50, 10, 50, 100}, -150},
+    {15, {98, 98, 50, 150, 3, 21, 25, 200, 200, 0, 50, 50, 50, 50, 200, 0}, -50},
+    {16, {98, 98, 40, 210, 2, 21, 25, 200, 200, 0, 20, 20, 20, 20, 200, 0}, -50},
 };
 
-constexpr Power kOrb{10, 0, 0, 0, 0, 2, true, true, false, false};
-constexpr Power kFlash{10, 0, 0, 0, 0, 0, false, true, false, false};
-constexpr Power kShell{15, 3, 1, 4, 0, 2, true, true, false, true};
-constexpr Power kDrift{10, 0, 0, 0, 0, 2, true, true, true, false};
-constexpr Power kCut{12, 10, 2, 20, 20, 2, true, true, true, false};
-constexpr Power kBarrier{0, 10, 10, 0, 0, 0, false, true, false, false};
-constexpr Power kFalling{30, 5, 0, 0, 0, 2, false, true, true, true};
-constexpr Power kInfinity{30, 0, 0, 0, 0, 2, true, true, true, true};
-constexpr Power kDistortion{10, 0, 0, 0, 0, 2, true, true, true, true};
+constexpr ShotPower kOrb{10, 0, 0, 0, 0, 2, true, true, false, false};
+constexpr ShotPower kFlash{10, 0, 0, 0, 0, 0, false, true, false, false};
+constexpr ShotPower kShell{15, 3, 1, 4, 0, 2, true, true, false, true};
+constexpr ShotPower kDrift{10, 0, 0, 0, 0, 2, true, true, true, false};
+constexpr ShotPower kCut{12, 10, 2, 20, 20, 2, true, true, true, false};
+constexpr ShotPower kBarrier{0, 10, 10, 0, 0, 0, false, true, false, false};
+constexpr ShotPower kFalling{30, 5, 0, 0, 0, 2, false, true, true, true};
+constexpr ShotPower kInfinity{30, 0, 0, 0, 0, 2, true, true, true, true};
+constexpr ShotPower kDistortion{10, 0, 0, 0, 0, 2, true, true, true, true};
+/// A missile that reaches the ground explodes with this.
+constexpr ShotPower kGroundBlast{30, 10, 0, 0, 0, 2, true, true, true, false};
 
 const Shape* shapeOf(int16_t kind) {
     const int16_t k = kind == 5 || kind == 7 ? 3 : kind;  // the three shells look alike
@@ -70,10 +68,7 @@ const Shape* shapeOf(int16_t kind) {
     return nullptr;
 }
 
-void applyPower(flyArts& fa, const Power& p) {
-    flyArtsPowerSet(fa, p.pow1, p.pow2, p.pow3, p.stun, p.spacorn, p.erase, p.force, p.ex,
-                    p.onChara, p.spacornOrNot);
-}
+void applyPower(flyArts& fa, const ShotPower& p) { setShotPower(fa, p); }
 
 enum class After : uint8_t { None, BoxA, BoxB, End, Arm };
 struct Cell {
@@ -145,9 +140,7 @@ void Interrupter::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     fa.FAType = kind;
     const Shape* s = shapeOf(kind);
     if (s == nullptr) return;
-    flyArtsFrameSet(fa, s->width, s->height, s->animPat, s->runTimer, s->type, s->hitSound,
-                    s->effect, s->zoomX, s->zoomY, s->lenge, s->left, s->top, s->right, s->bottom,
-                    s->controlX, s->controlY);
+    setShotShape(fa, s->shot);
 
     const int d = fa.dirStand;
     const int c = chara.characterAxis();
@@ -258,7 +251,7 @@ void Interrupter::FAMorfizm(Game& game, Character& chara, flyArts& fa) {
             fa.FAType = 9;
         }
         if (fa.ATFbottom > kGround) {
-            flyArtsPowerSet(fa, 30, 10, 0, 0, 0, 2, true, true, true, false);
+            applyPower(fa, kGroundBlast);
             explodeOnGround(fa, r);
             burst = true;
             fa.ATFtype = 2;

@@ -12,23 +12,16 @@
 #include "engine/Game.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
+#include "movesets/ShotTable.h"
 
 namespace morvek {
 namespace morvekboy_moves {
 
 namespace {
 
-struct ShapeRow {  // flyArtsFrameSet, in its argument order
-    int16_t width, height, animPat, runTimer, type, hitSound, effect, zoomX, zoomY, lenge;
-    int16_t insetLeft, insetTop, insetRight, insetBottom, controlX, controlY;
-};
-struct PowerRow {  // flyArtsPowerSet, in its argument order
-    int16_t pow1, pow2, pow3, stun, spacorn, eraseType;
-    bool force, ex, drawOnChara, spacornHit;
-};
 
 // Indexed by kind 1-6.
-constexpr ShapeRow kShapes[7] = {
+constexpr ShotShape kShapes[7] = {
     {},
     {48, 48, 5, 120, 3, 19, 10, 0, 40, 10, 0, 0, 0, 0, 20, -52},
     {48, 48, 5, 70, 3, 19, 10, 0, 40, 10, 0, 0, 0, 0, 20, -55},
@@ -37,7 +30,7 @@ constexpr ShapeRow kShapes[7] = {
     {98, 98, 50, 1000, 3, 19, 10, 0, 40, 10, 0, 0, 0, 0, 20, -52},
     {48, 48, 5, 120, 3, 19, 10, 40, 80, 10, 0, 0, 0, 0, 20, -52},
 };
-constexpr PowerRow kPowers[7] = {
+constexpr ShotPower kPowers[7] = {
     {},
     {8, 10, 0, 15, 10, 2, true, true, false, false},
     {20, 0, 0, 0, 10, 2, true, true, false, false},
@@ -125,13 +118,7 @@ void launch(Game& game, Character& owner, int16_t kind, const ShotTuning& tuning
         default: break;
     }
 
-    const ShapeRow& s = kShapes[kind];
-    flyArtsFrameSet(fa, s.width, s.height, s.animPat, s.runTimer, s.type, s.hitSound, s.effect,
-                    s.zoomX, s.zoomY, s.lenge, s.insetLeft, s.insetTop, s.insetRight,
-                    s.insetBottom, s.controlX, s.controlY);
-    const PowerRow& p = kPowers[kind];
-    flyArtsPowerSet(fa, p.pow1, p.pow2, p.pow3, p.stun, p.spacorn, p.eraseType, p.force, p.ex,
-                    p.drawOnChara, p.spacornHit);
+    setShot(fa, kShapes[kind], kPowers[kind]);
 
     // The box starts at the reference corner and reaches out in the facing direction.
     const int16_t reach = cint16(fa.Width + kExtraWidth[kind]);

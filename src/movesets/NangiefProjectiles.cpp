@@ -12,12 +12,17 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/Nangief.h"
+#include "movesets/ShotTable.h"
 
 namespace morvek {
 
 namespace {
 
 constexpr int16_t kWaveSize = 148;  // one picture: a quarter of a sheet cell
+
+/// Every wave is shaped and hits alike; the kind gives its first picture and run.
+constexpr ShotShape kWaveShape{kWaveSize, kWaveSize, 0, 0, 3, 19, 5, -30, -40, 10, 30, 30, 30, 30, 0, -25};
+constexpr ShotPower kWavePower{20, 0, 0, 0, 0, 1, false, true, false, false};
 
 struct KindRow {
     int16_t animPat;   ///< first picture
@@ -45,9 +50,10 @@ void Nangief::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     if (kind < 1 || kind > 5) return;
     const KindRow& k = kKinds[kind];
 
-    flyArtsFrameSet(fa, kWaveSize, kWaveSize, k.animPat, k.runTimer, 3, 19, 5, -30, -40, 10, 30,
-                    30, 30, 30, 0, -25);
-    flyArtsPowerSet(fa, 20, 0, 0, 0, 0, 1, false, true, false, false);
+    ShotShape shape = kWaveShape;
+    shape.animPat = k.animPat;
+    shape.runTimer = k.runTimer;
+    setShot(fa, shape, kWavePower);
 
     const double dir = fa.dirStand;
     const double centre = chara.posX + chara.Width / 2.0;

@@ -197,8 +197,10 @@ inline void drawHudPanel(Surface8& s) {
         fillRoundRect(s, X + x + 2, Y + y + 2, w - 4, h - 4, std::max(0, r - 2), edge);
         fillRoundRect(s, X + x + 4, Y + y + 4, w - 8, h - 8, std::max(0, r - 3), fill);
     };
-    // score tab above player 1's housing: the score is written at y 5-20, ending at x 240
-    box(118, 0, 172, 30, 8, kSky, kBlack);
+    // tabs above the housings: the arcade score is written at y 5-20 ending at x 240, the
+    // training's "PRESS F1 CALL MENU" at y 10-24 from x 400
+    box(58, 0, 232, 30, 8, kSky, kBlack);
+    box(350, 0, 232, 30, 8, kSky, kBlack);
     // two bar housings: troughs y 26-60, stun troughs y 62-67; they reach down to the
     // panel's last row so that the fighters' names (written at y 60-75) stand on black
     for (int side = 0; side < 2; ++side) {
@@ -208,7 +210,8 @@ inline void drawHudPanel(Surface8& s) {
         fillBox(s, X + (side ? 350 : 131), Y + 62, 157, 6, kGrey);         // stun trough
         line(s, {X + x + 10.0, Y + 20.5}, {X + x + 264.0, Y + 20.5}, 0.7, kCyan);
     }
-    fillBox(s, X + 122, Y + 4, 164, 22, kBlack);  // the tab opens into the housing
+    fillBox(s, X + 62, Y + 4, 224, 22, kBlack);   // the tabs open into the housings
+    fillBox(s, X + 354, Y + 4, 224, 22, kBlack);
     // centre timer box
     box(284, 2, 72, 66, 12, kYellow, kBlack);
     line(s, {X + 296.0, Y + 5.0}, {X + 344.0, Y + 5.0}, 0.8, kWhite);
