@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "moveset_fixture.h"
+
 #include "combat_harness.h"
 #include "movesets/Betaboy.h"
 #include "platform/Keys.h"

@@ -4,29 +4,14 @@
 #include <vector>
 
 #include "moveset_fixture.h"
+
 #include "combat_harness.h"
 #include "movesets/Morvekboy.h"
 
 namespace morvek::combat_test {
 namespace {
 
-/// MORVEKBOY's decisions with the selects, combo steps and super-art decision recorded
-/// instead of played, so a test sees which entry the table chose and with which key.
-class SpyMorvekboy : public Morvekboy {
-public:
-    std::vector<int> attackKeys, moveKeys, followWords;
-    int seconds = 0;
-    int spacorns = 0;
-    void AttackSelect(Game&, Character&, int16_t key) override { attackKeys.push_back(key); }
-    void MoveSelect(Game&, Character&, int16_t key) override { moveKeys.push_back(key); }
-    void TPCFollow(Game&, Character& c) override { followWords.push_back(c.inputKeyNum); }
-    void TPCSecond(Game&, Character&) override { ++seconds; }
-    void CPUSpacorn(Game&, Character&, Character&) override { ++spacorns; }
-    bool nothingCalled() const {
-        return attackKeys.empty() && moveKeys.empty() && followWords.empty() && seconds == 0 &&
-               spacorns == 0;
-    }
-};
+using SpyMorvekboy = moveset_test::RecordingSpy<Morvekboy>;
 
 class CpuMorvekboy : public moveset_test::CpuDecisionTest<CombatTest, SpyMorvekboy> {
 protected:

@@ -141,6 +141,18 @@ TEST(DataCommonSheet, HudPanelTextStandsOnBlack) {
     EXPECT_TRUE(allBlack(rectXYWH(X + 398, Y + 8, 176, 18)));
 }
 
+TEST(DataCommonSheet, QuoteBalloonShowsOnTheWhiteResultScreen) {
+    const Surface8& s = commonSheet();
+    const Rect b = rectXYWH(464, 1083, 368, 82);  // drawn 400 x 120 on palette index 188
+    const int cx = (b.left + b.right) / 2, cy = (b.top + b.bottom) / 2;
+    for (int x : {b.left, b.left + 1, b.right - 2, b.right - 1}) EXPECT_NE(s.at(x, cy), kWhite) << x;
+    for (int y : {b.top, b.top + 1, b.bottom - 2, b.bottom - 1}) EXPECT_NE(s.at(cx, y), kWhite) << y;
+    // ...while the quote itself stands on white
+    EXPECT_TRUE(allInk(s, b));
+    EXPECT_EQ(s.at(cx, cy), kWhite);
+    EXPECT_EQ(s.at(b.left + 10, b.top + 20), kWhite);
+}
+
 TEST(DataCommonSheet, EveryRegionTheGameReadsHasAPicture) {
     const Surface8& s = commonSheet();
     const Rect regions[] = {

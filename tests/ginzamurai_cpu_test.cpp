@@ -10,20 +10,7 @@
 namespace morvek::ginzamurai_test {
 namespace {
 
-/// Records the selects, combo steps and super-art decision instead of playing them.
-class SpyGinzamurai : public Ginzamurai {
-public:
-    std::vector<int> attackKeys, moveKeys;
-    int follows = 0, seconds = 0, spacorns = 0;
-    void AttackSelect(Game&, Character&, int16_t key) override { attackKeys.push_back(key); }
-    void MoveSelect(Game&, Character&, int16_t key) override { moveKeys.push_back(key); }
-    void TPCFollow(Game&, Character&) override { ++follows; }
-    void TPCSecond(Game&, Character&) override { ++seconds; }
-    void CPUSpacorn(Game&, Character&, Character&) override { ++spacorns; }
-    bool nothingCalled() const {
-        return attackKeys.empty() && moveKeys.empty() && follows == 0 && seconds == 0 && spacorns == 0;
-    }
-};
+using SpyGinzamurai = moveset_test::RecordingSpy<Ginzamurai>;
 
 class GinzamuraiCpu : public moveset_test::CpuDecisionTest<GinzamuraiTest, SpyGinzamurai> {
 protected:

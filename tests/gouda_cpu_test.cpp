@@ -5,30 +5,14 @@
 #include <vector>
 
 #include "moveset_fixture.h"
+
 #include "combat_harness.h"
 #include "movesets/Gouda.h"
 
 namespace morvek::combat_test {
 namespace {
 
-/// GOUDA's decisions with the selects, combo steps and super-art decision recorded
-/// instead of played, so a test sees which entry the table chose and with which key.
-class SpyGouda : public Gouda {
-public:
-    std::vector<int> attackKeys, moveKeys;
-    int follows = 0;
-    int seconds = 0;
-    int spacorns = 0;
-    void AttackSelect(Game&, Character&, int16_t key) override { attackKeys.push_back(key); }
-    void MoveSelect(Game&, Character&, int16_t key) override { moveKeys.push_back(key); }
-    void TPCFollow(Game&, Character&) override { ++follows; }
-    void TPCSecond(Game&, Character&) override { ++seconds; }
-    void CPUSpacorn(Game&, Character&, Character&) override { ++spacorns; }
-    bool nothingCalled() const {
-        return attackKeys.empty() && moveKeys.empty() && follows == 0 && seconds == 0 &&
-               spacorns == 0;
-    }
-};
+using SpyGouda = moveset_test::RecordingSpy<Gouda>;
 
 constexpr int16_t kUntouched = 1;  // a pattern no decision starts
 

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "moveset_fixture.h"
+
 #include "battle/Character.h"
 #include "battle/Roster.h"
 #include "engine/Game.h"
@@ -21,20 +23,7 @@ constexpr double kSentinel = 0.123456;
 /// The random value that makes Int(r * n + 1) come out as `v`.
 double drawOf(int v, int n) { return (v - 1 + 0.5) / n; }
 
-/// HONEKAWA's decisions with the selects, combo steps and super-art decision recorded.
-class SpyHonekawa : public Honekawa {
-public:
-    std::vector<int> attackKeys, moveKeys;
-    int follows = 0, seconds = 0, spacorns = 0;
-    void AttackSelect(Game&, Character&, int16_t key) override { attackKeys.push_back(key); }
-    void MoveSelect(Game&, Character&, int16_t key) override { moveKeys.push_back(key); }
-    void TPCFollow(Game&, Character&) override { ++follows; }
-    void TPCSecond(Game&, Character&) override { ++seconds; }
-    void CPUSpacorn(Game&, Character&, Character&) override { ++spacorns; }
-    bool nothingCalled() const {
-        return attackKeys.empty() && moveKeys.empty() && follows == 0 && seconds == 0 && spacorns == 0;
-    }
-};
+using SpyHonekawa = moveset_test::RecordingSpy<Honekawa>;
 
 class HonekawaCpu : public ::testing::Test {
 protected:

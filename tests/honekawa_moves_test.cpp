@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "moveset_fixture.h"
+
 #include "battle/Character.h"
 #include "battle/Dispatch.h"
 #include "battle/Mechanics.h"

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "moveset_fixture.h"
+
 #include "battle/Character.h"
 #include "engine/Game.h"
 #include "movesets/Honekawa.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "moveset_fixture.h"
+
 #include "battle/Character.h"
 #include "battle/Collision.h"
 #include "battle/Dispatch.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "moveset_fixture.h"
+
 #include "battle/Character.h"
 #include "engine/Game.h"
 #include "movesets/Morvekboy.h"

@@ -167,6 +167,28 @@ private:
     Pair pair_;
 };
 
+/// A move set whose selects, typing-combo steps and super-art decision are recorded
+/// instead of played, so a test sees which entry a decision chose and with which key.
+template <class Moves>
+class RecordingSpy : public Moves {
+public:
+    std::vector<int> attackKeys, moveKeys;
+    std::vector<int> followWords;  ///< inputKeyNum at each TPCFollow
+    int follows = 0, seconds = 0, spacorns = 0;
+    void AttackSelect(Game&, Character&, int16_t key) override { attackKeys.push_back(key); }
+    void MoveSelect(Game&, Character&, int16_t key) override { moveKeys.push_back(key); }
+    void TPCFollow(Game&, Character& c) override {
+        ++follows;
+        followWords.push_back(c.inputKeyNum);
+    }
+    void TPCSecond(Game&, Character&) override { ++seconds; }
+    void CPUSpacorn(Game&, Character&, Character&) override { ++spacorns; }
+    bool nothingCalled() const {
+        return attackKeys.empty() && moveKeys.empty() && follows == 0 && seconds == 0 &&
+               spacorns == 0;
+    }
+};
+
 /// The computer's decisions under scripted draws, on a fixture `Base` that has `game`,
 /// `p1` (the opponent) and `p2` (the computer). `spy` is the move set that decides, as a
 /// rule one that records the selects, combo steps and super-art decision it is handed.

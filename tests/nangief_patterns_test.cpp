@@ -6,6 +6,7 @@
 #include <string>
 
 #include "moveset_fixture.h"
+
 #include "battle/Character.h"
 #include "engine/Game.h"
 #include "movesets/Nangief.h"

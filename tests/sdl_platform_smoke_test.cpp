@@ -358,6 +358,70 @@ TEST_F(SdlPlatformSmoke, BadFilesAreNamedInTheError) {
     expectNamed([&] { platform.loadMusic(1, notMidi); }, notMidi);
 }
 
+TEST(DataFileChecks, WaveFilesMustHoldFormatAndEveryByteOfTheirChunks) {
+    const std::string whole = tinyWav();
+    EXPECT_TRUE(waveFileComplete(whole));
+    for (size_t n = 0; n < whole.size(); ++n)
+        EXPECT_FALSE(waveFileComplete(whole.substr(0, n))) << "cut to " << n << " bytes";
+    // A chunk the game does not know is skipped, pad byte and all.
+    std::string withList = whole.substr(0, 12) + "LIST";
+    put32(withList, 3);
+    withList += std::string("abc") + '\0' + whole.substr(12);
+    EXPECT_TRUE(waveFileComplete(withList));
+    // An odd-length data chunk may end the file without its pad byte.
+    std::string odd = whole.substr(0, 40);
+    put32(odd, 3);
+    odd += "xyz";
+    EXPECT_TRUE(waveFileComplete(odd));
+    EXPECT_FALSE(waveFileComplete(whole.substr(0, 36) + "junk" + std::string(4, '\0')))
+        << "no data chunk at all";
+    std::string noFormat = whole.substr(0, 12) + whole.substr(36);
+    EXPECT_FALSE(waveFileComplete(noFormat));
+}
+
+TEST(DataFileChecks, MidiFilesMustHoldEveryTrackTheHeaderCounts) {
+    const std::string whole = tinyMidi();
+    EXPECT_TRUE(midiFileComplete(whole));
+    for (size_t n = 0; n < whole.size(); ++n)
+        EXPECT_FALSE(midiFileComplete(whole.substr(0, n))) << "cut to " << n << " bytes";
+    std::string twoTracks = whole;
+    twoTracks[11] = 2;
+    EXPECT_FALSE(midiFileComplete(twoTracks)) << "the second track is missing";
+    // A chunk of another kind between header and track is skipped, not counted.
+    std::string alien = whole.substr(0, 14) + "XFIH" + std::string{'\0', '\0', '\0', '\2'} +
+                        "ab" + whole.substr(14);
+    EXPECT_TRUE(midiFileComplete(alien));
+    alien[11] = 2;
+    EXPECT_FALSE(midiFileComplete(alien));
+}
+
+TEST_F(SdlPlatformSmoke, CutOffSoundsAndTunesAreRefusedByName) {
+    SdlPlatform platform(true);
+    const std::string wav = tinyWav();
+    const std::string midi = tinyMidi();
+    auto expectNamed = [](auto&& call, const std::string& path) {
+        try {
+            call();
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const PlatformError& e) {
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        }
+    };
+    for (size_t n : {size_t(0), size_t(20), size_t(44), wav.size() / 2, wav.size() - 1}) {
+        const std::string path = write("cut" + std::to_string(n) + ".wav", wav.substr(0, n));
+        expectNamed([&] { platform.loadSound(5, path); }, path);
+    }
+    for (size_t n : {size_t(0), size_t(14), size_t(22), midi.size() - 1}) {
+        const std::string path = write("cut" + std::to_string(n) + ".mid", midi.substr(0, n));
+        expectNamed([&] { platform.loadMusic(4, path); }, path);
+    }
+    platform.loadSound(5, write("whole.wav", wav));
+    platform.loadMusic(4, write("whole.mid", midi));
+    platform.playSound(5, false);
+    platform.playMusic(4, 1);
+    platform.stopMusic();
+}
+
 TEST_F(SdlPlatformSmoke, WithoutAnAudioDeviceRunsSilentButStillChecksFiles) {
     setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
     SdlPlatform platform(true);

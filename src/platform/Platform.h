@@ -135,4 +135,13 @@ uint8_t nearestPaletteIndex(const Palette& p, Rgb c);
 /// round(128 * 10^((v - 1000) / 2000)), clamped.
 int musicVolumeToMixer(int32_t volume);
 
+/// Whether `bytes` are a whole RIFF wave file: a "fmt " chunk and a "data" chunk, every
+/// chunk ending inside the file. A cut-off copy is refused at loading instead of playing
+/// short or garbled.
+bool waveFileComplete(std::string_view bytes);
+
+/// Whether `bytes` are a whole standard MIDI file: an "MThd" header and as many "MTrk"
+/// chunks as it counts, every chunk ending inside the file.
+bool midiFileComplete(std::string_view bytes);
+
 }  // namespace morvek

@@ -61,4 +61,53 @@ int musicVolumeToMixer(int32_t volume) {
     return static_cast<int>(std::clamp(level, 0.0, 128.0));
 }
 
+namespace {
+
+uint32_t le32(std::string_view b, size_t at) {
+    return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
+           uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
+}
+uint32_t be32(std::string_view b, size_t at) {
+    return uint32_t(uint8_t(b[at])) << 24 | uint32_t(uint8_t(b[at + 1])) << 16 |
+           uint32_t(uint8_t(b[at + 2])) << 8 | uint32_t(uint8_t(b[at + 3]));
+}
+
+}  // namespace
+
+bool waveFileComplete(std::string_view bytes) {
+    if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
+        return false;
+    bool format = false;
+    bool data = false;
+    size_t at = 12;
+    while (bytes.size() - at >= 8) {
+        const std::string_view id = bytes.substr(at, 4);
+        const uint64_t length = le32(bytes, at + 4);
+        if (length > bytes.size() - at - 8) return false;  // cut off inside this chunk
+        if (id == "fmt ") format = length >= 16;
+        if (id == "data") data = true;
+        at += 8 + size_t(length);
+        // A chunk of odd length has a pad byte; a file may end without the last one.
+        if ((length & 1) && at < bytes.size()) ++at;
+    }
+    return format && data;
+}
+
+bool midiFileComplete(std::string_view bytes) {
+    if (bytes.size() < 14 || bytes.substr(0, 4) != "MThd") return false;
+    const uint64_t headerLength = be32(bytes, 4);
+    if (headerLength < 6 || headerLength > bytes.size() - 8) return false;
+    const unsigned tracks = unsigned(uint8_t(bytes[10])) << 8 | uint8_t(bytes[11]);
+    size_t at = 8 + size_t(headerLength);
+    unsigned found = 0;
+    while (found < tracks) {
+        if (bytes.size() - at < 8) return false;
+        const uint64_t length = be32(bytes, at + 4);
+        if (length > bytes.size() - at - 8) return false;
+        if (bytes.substr(at, 4) == "MTrk") ++found;  // other chunk kinds are skipped
+        at += 8 + size_t(length);
+    }
+    return true;
+}
+
 }  // namespace morvek

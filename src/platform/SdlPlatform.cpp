@@ -35,11 +35,6 @@ bool windowedByEnvironment() {
     return v != nullptr && std::strcmp(v, "1") == 0;
 }
 
-bool fileReadable(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return static_cast<bool>(in);
-}
-
 /// Keeps the visible 640x480 of a frame (black outside a smaller one) for re-showing.
 void copyVisible(const Surface8& src, Surface8& dst) {
     const int32_t w = std::clamp(src.width(), 0, kScreenWidth);
@@ -401,11 +396,15 @@ void SdlPlatform::loadSound(int index, const std::string& path) {
     if (index < 0 || index >= kSoundSlots) {
         throw PlatformError("sound slot " + std::to_string(index) + " out of range for " + path);
     }
-    if (!audioOpen_) {
-        if (!fileReadable(path)) throw PlatformError("cannot open sound file " + path);
-        return;
-    }
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw PlatformError("cannot open sound file " + path);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The mixer would play a cut-off file short without a word; refuse it by name.
+    if (!waveFileComplete(bytes)) throw PlatformError("not a complete wave file: " + path);
+    if (!audioOpen_) return;
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (rw == nullptr) sdlFailure("SDL_RWFromConstMem");
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
     if (chunk == nullptr) {
         throw PlatformError("cannot load sound file " + path + ": " + Mix_GetError());
     }
@@ -442,6 +441,10 @@ void SdlPlatform::loadMusic(int index, const std::string& path) {
                                std::istreambuf_iterator<char>());
     if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0) {
         throw PlatformError("not a standard MIDI file: " + path);
+    }
+    if (!midiFileComplete(std::string_view(reinterpret_cast<const char*>(bytes.data()),
+                                           bytes.size()))) {
+        throw PlatformError("not a complete MIDI file: " + path);
     }
     if (musicIndex_ == index) {
         // The playing tune is replaced: its synthesizer object goes with it.

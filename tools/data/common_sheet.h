@@ -267,6 +267,10 @@ inline void drawPanels(Surface8& s) {
     fillRoundRect(s, 462, 1072, 416, 116, 14, kGrey);
     fillRoundRect(s, 464, 1076, 412, 110, 12, kWhite);
     line(s, {478, 1080}, {862, 1080}, 1, kWhite);
+    // the quote balloon (464, 1083, 368 x 82) is part of this interior; its grey rim keeps
+    // it visible on the result screen's white, and in the panel it frames the text
+    fillRoundRect(s, 464, 1083, 368, 82, 12, kGrey);
+    fillRoundRect(s, 466, 1085, 364, 78, 10, kWhite);
     // special grade emblem: a gold medal with a star
     fillPolygonFat(s, {{490, 1208}, {510, 1208}, {521, 1262}, {505, 1256}, {494, 1266}}, 1.5, kBlack);
     fillPolygon(s, {{492, 1210}, {508, 1210}, {518, 1260}, {504, 1254}, {495, 1262}}, kRed);
