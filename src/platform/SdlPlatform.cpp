@@ -281,7 +281,7 @@ void SdlPlatform::paletteChanged() {
 }
 
 void SdlPlatform::holdPresentRate() {
-    const int64_t due = lastShownNs_ + kMinPresentIntervalMs * 1'000'000;
+    const int64_t due = lastShownNs_ + minPresentIntervalMs_ * 1'000'000;
     const int64_t now = steadyNowNs();
     if (lastShownNs_ != 0 && now < due)
         std::this_thread::sleep_for(std::chrono::nanoseconds(due - now));

@@ -67,6 +67,8 @@ class SdlPlatform : public Platform {
 public:
     /// Shortest time between two shown pictures (a 100 Hz display).
     static constexpr int64_t kMinPresentIntervalMs = 10;
+    /// Changes that time; 0 shows every picture at once (to measure a present's own cost).
+    void setMinPresentInterval(int64_t ms) { minPresentIntervalMs_ = ms; }
 
     /// Opens the window, renderer, audio and font. windowed = a plain 640x480 window
     /// instead of full screen; the environment variable MORVEK_WINDOWED=1 does the same.
@@ -109,7 +111,7 @@ private:
     void paletteChanged();
     /// Converts lastFrame_ through `table` into the texture and shows it.
     void showLastFrame(const ArgbTable& table);
-    /// Sleeps until kMinPresentIntervalMs have passed since the last picture was shown.
+    /// Sleeps until the present interval has passed since the last picture was shown.
     void holdPresentRate();
     /// Draws the texture as it is (after the window was exposed).
     void showTexture();
@@ -128,6 +130,7 @@ private:
     KeyLatch keys_;
     int64_t startNs_ = 0;                ///< steady clock at start-up
     int64_t lastShownNs_ = 0;            ///< steady clock when the last picture was shown
+    int64_t minPresentIntervalMs_ = kMinPresentIntervalMs;
 
     bool audioOpen_ = false;
     std::array<std::vector<uint8_t>, kMusicSlots> tunes_{};
