@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
 #include "battle/Character.h"
 #include "engine/DataTables.h"
 #include "engine/Game.h"
@@ -106,6 +107,7 @@ TEST_F(EngineSound, TuneIndexPastTheTableIsIgnoredAndVolumeSetKeepsTheStoredValu
 }
 
 TEST_F(EngineSound, TunesAreFoundBesideTheProgramWhenNotInTheCurrentFolder) {
+    const morvek::testing::ScopedTempCurrentFolder elsewhere;  // holds no musicbox/
     EXPECT_EQ(musicFilePath(*game, "GOD1.mid"), folder + "musicbox/GOD1.mid");
     game->engine.appPath.clear();
     EXPECT_EQ(musicFilePath(*game, "GOD1.mid"), folder + "musicbox/GOD1.mid");

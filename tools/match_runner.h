@@ -212,10 +212,8 @@ private:
 inline void loadMatchPictures(Game& game, PictureCache* cache) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
-    if (!cache) {
-        loadMatchPictures(game, cache);
-        return;
-    }
+    PictureCache local;  // without a shared cache, every picture is read for this match
+    if (!cache) cache = &local;
     // The same random draw as backGroundLoad, so a cached run plays the same match.
     const int r = static_cast<int>(Int(game.random.next() * 10 + 1));
     e.backGroundSurface = cache->get(
