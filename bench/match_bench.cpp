@@ -66,14 +66,15 @@ public:
 
     /// One frame: the bot's key, then battleFrame. True when the match ended.
     bool step() {
-        const int16_t code = bot_->decide(*game_);
-        platform_->clearKeyScript();
+        HeadlessPlatform& platform = match_->platform;
+        const int16_t code = bot_->decide(match_->game);
+        platform.clearKeyScript();
         if (const uint8_t scan = scanCodeOf(code)) {
-            const uint64_t n = platform_->presentCount();
-            platform_->holdKeysForPresents({scan}, n, n + 1);
+            const uint64_t n = platform.presentCount();
+            platform.holdKeysForPresents({scan}, n, n + 1);
         }
-        const bool over = battleFrame(*game_);
-        platform_->clearLogs();
+        const bool over = battleFrame(match_->game);
+        platform.clearLogs();
         return over || ++frames_ >= setup_.maxFrames;
     }
 
@@ -84,48 +85,18 @@ public:
     }
 
 private:
-    // The same set-up as playMatch's.
     void start() {
         bot_.reset();
-        game_.reset();
-        platform_ = std::make_unique<HeadlessPlatform>();
-        platform_->setRequireFiles(false);
-        platform_->setProgramFolder(setup_.dataFolder);
-        game_ = std::make_unique<Game>(*platform_);
+        match_.reset();
+        match_ = std::make_unique<Match>(setup_);
+        setUpMatch(*match_, setup_, &pictures_);
         bot_ = std::make_unique<BotTypist>(setup_);
         frames_ = 0;
-        Game& game = *game_;
-        EngineState& e = game.engine;
-        BattleState& b = game.battle;
-        game.random.reseed(setup_.seed);
-        e.appPath = setup_.dataFolder;
-        e.keyCount = 40;
-        e.playMode = 0;
-        fixedColorSet(e.basePalette, 1);
-        fixedColorSet(e.workPalette, 1);
-        fixedColorSet(e.targetPalette, 2);
-        fixedColorSet(e.blackPalette, 255);
-        fixedColorSet2nd(e.workPalette);
-        fixedColorSet2nd(e.targetPalette);
-        fixedColorSet2nd(e.blackPalette);
-        platform_->createPalette(e.workPalette);
-        paletteSetEntries(game, e.workPalette);
-        b.stageState.MaxRoundTime = setup_.roundTime;
-        b.stageState.gameSpeed = 26;
-        b.stageState.compLevel = setup_.level;
-        b.player1.charaname = setup_.fighter1;
-        b.player2.charaname = setup_.fighter2;
-        b.player1.cpuLevel = setup_.level;
-        b.player2.cpuLevel = setup_.level;
-        battleRoundInit(game);
-        stageInitAll(game);
-        loadMatchPictures(game, &pictures_);
     }
 
     MatchSetup setup_;
     PictureCache pictures_;
-    std::unique_ptr<HeadlessPlatform> platform_;
-    std::unique_ptr<Game> game_;
+    std::unique_ptr<Match> match_;
     std::unique_ptr<BotTypist> bot_;
     int64_t frames_ = 0;
 };

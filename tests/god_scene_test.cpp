@@ -49,6 +49,19 @@ TEST_F(GodScene, WaitsForEnterWithTheFightersPlaced) {
     EXPECT_EQ(p2.animPat, 90);
 }
 
+TEST_F(GodScene, EnterOnTheFirstFrameStillWalksTowardThePlayer) {
+    p2.dirStand = 0;  // never turned yet: the stage's first frame
+    frame(true);
+    ASSERT_EQ(step(), 1);
+    EXPECT_EQ(p2.dirStand, -1);
+    p2.dirStand = 1;  // facing away, as the last match may have left it
+    moves().godStageStep = 0;
+    frame();  // Enter released: the next press is a fresh one
+    frame(true);
+    ASSERT_EQ(step(), 1);
+    EXPECT_EQ(p2.dirStand, -1);
+}
+
 TEST_F(GodScene, WalkEndsOnlyByPosition) {
     moves().godStageStep = 1;
     p2.posX = 300;

@@ -4,11 +4,14 @@
 //
 //   match_runner [--seed N] [--matches N] [--p1 STEM] [--p2 STEM] [--level N]
 //                [--accuracy A] [--delay FRAMES] [--guard P] [--round-time T]
-//                [--max-frames N] [--keys FILE] [--data DIR] [--twice] [--speed]
+//                [--max-frames N] [--keys FILE] [--data DIR] [--boss-stage] [--twice]
+//                [--speed]
 //
 // Player 2 is the computer at --level. Player 1 is the bot typist (--accuracy, --delay,
 // --guard) unless --keys gives a key script ("frame code" lines, codes as the game's key
 // codes: 1-40 the letter grid, 50 Space, 60 Enter...). Matches use seeds N, N+1, ...
+// --boss-stage plays G O D (as player 2) on its boss stage: the cut-scene before the first
+// round and the final defeat, both of which wait for Return, which the bot presses.
 // --twice plays each match again and fails when the two results differ. --speed adds the
 // frames per second of each match (wall time; not part of the result). The pictures are
 // read from --data (default: this program's folder). The exit code is 1 when any match
@@ -30,7 +33,8 @@ void usage() {
     std::fprintf(stderr,
                  "usage: match_runner [--seed N] [--matches N] [--p1 STEM] [--p2 STEM] "
                  "[--level N] [--accuracy A] [--delay FRAMES] [--guard P] [--round-time T] "
-                 "[--max-frames N] [--keys FILE] [--data DIR] [--twice] [--speed]\n");
+                 "[--max-frames N] [--keys FILE] [--data DIR] [--boss-stage] [--twice] "
+                 "[--speed]\n");
 }
 
 }  // namespace
@@ -65,7 +69,8 @@ int main(int argc, char** argv) {
                 setup.dataFolder = value();
                 if (!setup.dataFolder.empty() && setup.dataFolder.back() != '/')
                     setup.dataFolder += '/';
-            } else if (a == "--twice") twice = true;
+            } else if (a == "--boss-stage") setup.bossStage = true;
+            else if (a == "--twice") twice = true;
             else if (a == "--speed") speed = true;
             else {
                 usage();

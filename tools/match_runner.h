@@ -30,6 +30,7 @@
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Pictures.h"
+#include "movesets/GodPatterns.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/Platform.h"
 
@@ -50,6 +51,8 @@ struct MatchSetup {
     std::vector<std::pair<int64_t, int16_t>> keyScript;
     bool useKeyScript = false;
     std::string dataFolder;      ///< where grafics/ lies, with a trailing '/'
+    /// G O D's boss stage when player 2 is G O D: its cut-scene, then its final defeat.
+    bool bossStage = false;
 };
 
 struct MatchResult {
@@ -80,6 +83,21 @@ inline int16_t keyOfLetter(int16_t letter) {
     return 0;
 }
 
+/// G O D's fighter number, and its stages' checkCounter: the boss stage and the final defeat.
+inline constexpr int16_t kGodFighter = 7;
+inline constexpr int16_t kGodStageCounter = 5;
+inline constexpr int16_t kGodDefeatedCounter = 6;
+
+/// True while the game stands still until Return: G O D's boss-stage cut-scene before the
+/// first round, and its final defeat once it has lost the match.
+inline bool waitsForEnter(const Game& game) {
+    const StateOfStage& s = game.battle.stageState;
+    const Character& p2 = game.battle.player2;
+    if (p2.NUMBER != kGodFighter) return false;
+    if (s.checkCounter == kGodStageCounter) return !s.VSactionFlag && s.roundCount == 0;
+    return s.checkCounter == kGodDefeatedCounter && p2.animPat == god_patterns::kFinalDefeat;
+}
+
 class BotTypist {
 public:
     explicit BotTypist(const MatchSetup& setup)
@@ -90,6 +108,21 @@ public:
         const BattleState& b = game.battle;
         const Character& p1 = b.player1;
         const Character& p2 = b.player2;
+
+        // Return whenever the game stands still for it: first the delay (the player reads
+        // the screen), then a press, and the key goes up in between, so every press is a
+        // new one.
+        if (waitsForEnter(game)) {
+            if (!sawWait_) wait_ = std::max(1, setup_.delay);
+            sawWait_ = true;
+            if (wait_ > 0) {
+                --wait_;
+                return 0;
+            }
+            wait_ = std::max(1, setup_.delay);
+            return keycode::Enter;
+        }
+        sawWait_ = false;
 
         // Guarding: hold the guard key while the computer's attack is open.
         if (!p1.tarGeting && p2.ATFflag == 1 && p1.viTality > 0) {
@@ -152,6 +185,7 @@ private:
     int wait_ = 0;
     bool sawAttack_ = false;
     bool guarding_ = false;
+    bool sawWait_ = false;  ///< the game stood still for Return in the frame before
 };
 
 /// FNV-1a over the bytes of values.
@@ -223,6 +257,69 @@ inline void loadMatchPictures(Game& game, PictureCache* cache) {
     e.attackEffectSurface = cache->get(game, std::string(kCommonSheet));
 }
 
+/// A headless platform and a fresh game on it. Set it up with setUpMatch.
+struct Match {
+    explicit Match(const MatchSetup& setup) : game(platform) {
+        platform.setRequireFiles(false);
+        platform.setProgramFolder(setup.dataFolder);
+        // An inner loop of presents that never ends (the finish display) fails the match.
+        platform.setPresentLimit(static_cast<uint64_t>(setup.maxFrames) * 4 + 10000);
+        if (setup.bossStage) {
+            // The final defeat waits for Return inside one frame: press it at every other
+            // present of that wait, so the key goes up and down again.
+            platform.onPresent([this](uint64_t present) {
+                if (present % 2 == 1 && waitsForEnter(game))
+                    platform.holdKeysForPresents({scanCodeOf(keycode::Enter)}, present,
+                                                 present + 1);
+            });
+        }
+    }
+    Match(const Match&) = delete;
+    Match& operator=(const Match&) = delete;
+
+    HeadlessPlatform platform;
+    Game game;
+};
+
+/// Sets a match up as the outer loop does before its first round: the seed, the palettes,
+/// the stage and both fighters by stem (player 2 the computer at the setup's level), the
+/// round, and the pictures. With bossStage and G O D as player 2 the stage is its boss stage.
+inline void setUpMatch(Match& match, const MatchSetup& setup, PictureCache* cache) {
+    Game& game = match.game;
+    EngineState& e = game.engine;
+    BattleState& b = game.battle;
+    game.random.reseed(setup.seed);
+    e.appPath = setup.dataFolder;
+    e.keyCount = 40;
+    e.playMode = 0;
+    fixedColorSet(e.basePalette, 1);
+    fixedColorSet(e.workPalette, 1);
+    fixedColorSet(e.targetPalette, 2);
+    fixedColorSet(e.blackPalette, 255);
+    fixedColorSet2nd(e.workPalette);
+    fixedColorSet2nd(e.targetPalette);
+    fixedColorSet2nd(e.blackPalette);
+    match.platform.createPalette(e.workPalette);
+    paletteSetEntries(game, e.workPalette);
+
+    b.stageState.MaxRoundTime = setup.roundTime;
+    b.stageState.gameSpeed = 26;
+    b.stageState.compLevel = setup.level;
+    b.player1.charaname = setup.fighter1;
+    b.player2.charaname = setup.fighter2;
+    b.player1.cpuLevel = setup.level;
+    b.player2.cpuLevel = setup.level;
+    battleRoundInit(game);
+    stageInitAll(game);
+    if (setup.bossStage && b.player2.NUMBER == kGodFighter) {
+        // As the ladder reaches it: the intro runs before the first round.
+        b.stageState.checkCounter = kGodStageCounter;
+        b.stageState.VSactionFlag = false;
+        b.stageState.roundCount = 0;
+    }
+    loadMatchPictures(game, cache);
+}
+
 /// Plays one match from a fresh game and reports it.
 inline MatchResult playMatch(const MatchSetup& setup, PictureCache* cache = nullptr) {
     MatchResult r;
@@ -231,41 +328,14 @@ inline MatchResult playMatch(const MatchSetup& setup, PictureCache* cache = null
     r.fighter2 = setup.fighter2;
     r.level = setup.level;
 
-    HeadlessPlatform platform;
-    platform.setRequireFiles(false);
-    platform.setProgramFolder(setup.dataFolder);
-    // An inner loop of presents that never ends (the finish display) fails the match.
-    platform.setPresentLimit(static_cast<uint64_t>(setup.maxFrames) * 4 + 10000);
-    Game game(platform);
-    EngineState& e = game.engine;
+    Match match(setup);
+    HeadlessPlatform& platform = match.platform;
+    Game& game = match.game;
     BattleState& b = game.battle;
     BotTypist bot(setup);
     const auto start = std::chrono::steady_clock::now();
     try {
-        game.random.reseed(setup.seed);
-        e.appPath = setup.dataFolder;
-        e.keyCount = 40;
-        e.playMode = 0;
-        fixedColorSet(e.basePalette, 1);
-        fixedColorSet(e.workPalette, 1);
-        fixedColorSet(e.targetPalette, 2);
-        fixedColorSet(e.blackPalette, 255);
-        fixedColorSet2nd(e.workPalette);
-        fixedColorSet2nd(e.targetPalette);
-        fixedColorSet2nd(e.blackPalette);
-        platform.createPalette(e.workPalette);
-        paletteSetEntries(game, e.workPalette);
-
-        b.stageState.MaxRoundTime = setup.roundTime;
-        b.stageState.gameSpeed = 26;
-        b.stageState.compLevel = setup.level;
-        b.player1.charaname = setup.fighter1;
-        b.player2.charaname = setup.fighter2;
-        b.player1.cpuLevel = setup.level;
-        b.player2.cpuLevel = setup.level;
-        battleRoundInit(game);
-        stageInitAll(game);
-        loadMatchPictures(game, cache);
+        setUpMatch(match, setup, cache);
 
         size_t scriptPos = 0;
         bool over = false;

@@ -78,6 +78,10 @@ void godStageIntro(Game& game, StateOfStage& stage, Character& player1, Characte
         stage.enterKey = true;
         if (enterPressed(game)) {
             step = 1;
+            // The walk in moves along the facing. On the stage's very first frame nothing
+            // has turned G O D toward the player yet, and a walk facing nowhere (or away)
+            // would never reach the speech mark: face the player before walking.
+            faceOpponent(game, player2, player1);
             animChange(game, kSlowWalk, player2);
         }
         break;
