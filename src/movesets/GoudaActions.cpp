@@ -505,43 +505,21 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
             break;
 
         // ---- 滅殺豪昇龍: three rising blows, the last one leaves the ground
-        case 750:
-            strike(game, c, 750);
-            sound(game, c, 141);
-            c.posMove(15, 0);
+        case 750: case 751: case 752: case 754: case 755: case 756: case 758: case 759: {
+            // Each blow strikes, steps in and (on some) sounds; the steps shorten as it rises.
+            struct Rise { int16_t pattern, step, sound; };
+            static constexpr Rise kRises[] = {
+                {750, 15, 141}, {751, 12, 0}, {752, 7, 2}, {754, 12, 141},
+                {755, 9, 0},    {756, 7, 2},  {758, 8, 117}, {759, 6, 0},
+            };
+            for (const Rise& r : kRises) {
+                if (r.pattern != c.animPat) continue;
+                strike(game, c, r.pattern);
+                if (r.sound != 0) sound(game, c, r.sound);
+                c.posMove(r.step, 0);
+            }
             break;
-        case 751:
-            strike(game, c, 751);
-            c.posMove(12, 0);
-            break;
-        case 752:
-            strike(game, c, 752);
-            c.posMove(7, 0);
-            sound(game, c, 2);
-            break;
-        case 754:
-            strike(game, c, 754);
-            sound(game, c, 141);
-            c.posMove(12, 0);
-            break;
-        case 755:
-            strike(game, c, 755);
-            c.posMove(9, 0);
-            break;
-        case 756:
-            strike(game, c, 756);
-            c.posMove(7, 0);
-            sound(game, c, 2);
-            break;
-        case 758:
-            strike(game, c, 758);
-            sound(game, c, 117);
-            c.posMove(8, 0);
-            break;
-        case 759:
-            strike(game, c, 759);
-            c.posMove(6, 0);
-            break;
+        }
         case 760:
             if (firstFrame(c)) {
                 c.upVector = 10;
