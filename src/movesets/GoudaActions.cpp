@@ -217,9 +217,12 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
             c.enableAction = false;
             break;
         case 310: case 311: case 312:
-            if (c.upVector < c.fallVector) animChange(game, 320, c);
-            // Neither just struck nor stunned: a typed word recovers in the air.
-            if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) openCombo(game, c, 310);
+            // Only on the frame the top of the flight is passed, and neither just struck nor
+            // stunned: a typed word recovers in the air.
+            if (c.upVector < c.fallVector) {
+                animChange(game, 320, c);
+                if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) openCombo(game, c, 310);
+            }
             break;
         case 430: forward(c, 4); break;
         case 476: sound(game, c, 141); break;
