@@ -73,7 +73,7 @@ constexpr AttackEntry kStrikeRows[] = {
     {926, {2, 1, 10, 80, 60, 30, 10, 0, -10, 0, 0, 0, 0, 0, 0, 0, 0, 0, F, 0, 0, F}},
 };
 
-constexpr AttackTable kStrikes{kStrikeRows};
+constexpr AttackTable kStrikes{"GOUDA", kStrikeRows};
 
 /// The airborne tackle drives the victim down rather than lifting it.
 constexpr int16_t kTackleAirVectorY = -5;
