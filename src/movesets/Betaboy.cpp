@@ -9,6 +9,7 @@
 #include "movesets/BetaboyPatterns.h"
 #include "movesets/MorvekboyCpu.h"
 #include "movesets/MorvekboyMoves.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -38,8 +39,8 @@ void Betaboy::AnimPattern(Game&, Character& chara, Rect& srcRect) {
 }
 
 void Betaboy::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
-    morvekboy_moves::KeyPlace at{};
-    if (morvekboy_moves::keyPlace(chara, targetKey, at) && at.row == 2) {
+    KeyPlace at{};
+    if (keyPlace(chara, targetKey, at) && at.row == 2) {
         if (at.column == 4) {
             if (chara.floatorStand) animChange(game, 790, chara);
             else uppercutOrRisingArt(game, chara);

@@ -14,6 +14,7 @@
 #include "engine/Sound.h"
 #include "movesets/Betaboy.h"
 #include "movesets/MorvekboyMoves.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -52,9 +53,7 @@ constexpr AttackTable kOwnAttacks{"BETABOY", kOwnAttackRows};
 /// The drop of 降龍拳 begins once the rise has carried the fighter above this height.
 constexpr int16_t kRiseTop = -1000;
 
-void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
-bool firstFrame(const Character& chara) { return !chara.wavSndFlag; }
-void comboCheck(Game& game, Character& chara) { morvekboy_moves::closeCombo(game, chara); }
+void comboCheck(Game& game, Character& chara) { closeCombo(game, chara); }
 
 /// The fighter's own entry for the current pattern; false hands the pattern to MORVEKBOY's.
 bool ownEntry(Game& game, Character& c) {
@@ -95,7 +94,7 @@ bool ownEntry(Game& game, Character& c) {
                 c.word5thPosY = 40;
                 c.TPCNumber = 210;
             }
-            morvekboy_moves::lockIfIdle(c);
+            lockUnlessTargeting(c);
             break;
 
         // ---- ドラゴンブロウ, the uppercut's second word
@@ -149,12 +148,12 @@ bool ownEntry(Game& game, Character& c) {
         // ---- ジョルトアッパー
         case 520:
             attack();
-            morvekboy_moves::openOnHit(c);
+            freeOnHit(c);
             sound(game, c, 123);
             break;
         case 522:
             attack();
-            morvekboy_moves::openOnHit(c);
+            freeOnHit(c);
             break;
 
         // ---- no EX art
@@ -241,7 +240,7 @@ bool ownEntry(Game& game, Character& c) {
                 TPCStart(game, c);
                 c.TPCNumber = 780;
             }
-            morvekboy_moves::lockIfIdle(c);
+            lockUnlessTargeting(c);
             break;
 
         // ---- スラッシュ -> 小竜巻 -> 獄屠拳

@@ -10,6 +10,7 @@
 #include "engine/Game.h"
 #include "engine/Sound.h"
 #include "movesets/Buri.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -22,9 +23,6 @@ enum : int16_t {
     kSoundBomb = 45,
     kSoundBurst = 46,
 };
-
-/// The first frame of a pattern is the one whose sound has not been played yet.
-bool firstFrame(const Character& chara) { return !chara.wavSndFlag; }
 
 void moveForward(Character& chara, double pixels) { chara.posX += pixels * chara.dirStand; }
 

@@ -8,6 +8,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/Buri.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 

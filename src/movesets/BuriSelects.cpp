@@ -11,6 +11,7 @@
 #include "engine/Game.h"
 #include "engine/Sound.h"
 #include "movesets/Buri.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -20,14 +21,14 @@ constexpr int16_t kSoundWarp = 9;
 /// One column of the key grid is this many pixels of warp or of bomb distance.
 constexpr int kColumnPitch = 64;
 
-struct KeyPlace {
+struct GridKey {
     int row;     ///< 1 the number row .. 4 the bottom row
     int column;  ///< 1 at the left .. 10 at the right
 };
 
 bool onGrid(int16_t key) { return key >= 1 && key <= 40; }
 
-KeyPlace placeOf(int16_t key) { return KeyPlace{(key - 1) / 10 + 1, (key - 1) % 10 + 1}; }
+GridKey gridKey(int16_t key) { return GridKey{(key - 1) / 10 + 1, (key - 1) % 10 + 1}; }
 
 int guardColumn(const Character& chara) { return chara.dirStand == 1 ? 3 : 8; }
 
@@ -39,14 +40,14 @@ int16_t loopsFrom(int column, int guard) { return static_cast<int16_t>(std::abs(
 void Buri::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
     animChange(game, 200, chara);
     if (!onGrid(targetKey)) return;
-    const KeyPlace k = placeOf(targetKey);
+    const GridKey k = gridKey(targetKey);
     chara.AorMflag = static_cast<int16_t>(3 - k.row);  // number row 2 .. bottom row -1
     chara.counTer = static_cast<int16_t>(chara.dirStand == 1 ? k.column - 3 : 6 - k.column);
 }
 
 void Buri::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
     if (!onGrid(targetKey)) return;
-    const KeyPlace k = placeOf(targetKey);
+    const GridKey k = gridKey(targetKey);
     const int g = guardColumn(chara);
     switch (k.row) {
         case 1:  // high flight

@@ -18,6 +18,7 @@
 #include "engine/Sound.h"
 #include "movesets/Ginzamurai.h"
 #include "movesets/GinzamuraiMoves.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 namespace ginzamurai_moves {
@@ -53,17 +54,8 @@ constexpr AttackRow kCloneFrame = {10, 11, -80, 20, 160, 180, 50, 0, 2, 200, -50
 
 constexpr AttackTable kSwords{"GINZAMURAI", kSwordRows};
 
-void sound(Game& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
-/// Steps marked "once" run until the pattern's first sound (or combo opening) sets the latch.
-bool once(const Character& c) { return !c.wavSndFlag; }
-void forward(Character& c, int16_t k) { c.posX = c.posX + c.dirStand * k; }
-void back(Character& c, int16_t k) { c.posX = c.posX - c.dirStand * k; }
-void closeCombo(Game& game, Character& c) {
-    if (c.TPC) TPCEnd(game, c);
-}
-void turnAbout(Character& c) { c.dirStand = cint16(-c.dirStand); }
 void walkStep(Character& c) {
-    if (c.AorMflag != 0) back(c, 3);
+    if (c.AorMflag != 0) backward(c, 3);
     else forward(c, 3);
 }
 
@@ -89,7 +81,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 斬り払い
         case 21:
-            if (once(c)) launch(3);
+            if (firstFrame(c)) launch(3);
             sound(game, c, 2);
             break;
         case 24: closeCombo(game, c); break;
@@ -114,7 +106,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 燕返し
         case 201:
-            if (once(c)) launch(5);
+            if (firstFrame(c)) launch(5);
             if (c.attackWasHit > 0) c.enableAction = true;
             sound(game, c, 36);
             forward(c, 15);
@@ -126,7 +118,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
                 TPCStart(game, c);
                 c.TPCNumber = 210;
             }
-            if (once(c)) launch(2);
+            if (firstFrame(c)) launch(2);
             break;
         case 212: sound(game, c, 2); break;
         case 214: closeCombo(game, c); break;
@@ -145,7 +137,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 大車輪
         case 265:
-            if (once(c)) launch(6);
+            if (firstFrame(c)) launch(6);
             sound(game, c, 2);
             break;
 
@@ -164,17 +156,17 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- getting up
         case 450:
-            back(c, 2);
-            if (once(c)) {
+            backward(c, 2);
+            if (firstFrame(c)) {
                 neutralReturnCheck(game, c);
                 c.wavSndFlag = true;
             }
             c.enableGard = false;
             c.enableAction = false;
             break;
-        case 451: case 452: case 453: back(c, 2); break;
+        case 451: case 452: case 453: backward(c, 2); break;
         case 460:
-            if (once(c)) {
+            if (firstFrame(c)) {
                 neutralReturnCheck(game, c);
                 sound(game, c, 119);
             }
@@ -194,7 +186,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 超手裏剣
         case 511:
-            if (once(c)) launch(7);
+            if (firstFrame(c)) launch(7);
             sound(game, c, 10);
             break;
 
@@ -204,7 +196,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
             c.TPCNumber = 740;
             break;
         case 532:
-            if (once(c)) launch(6);
+            if (firstFrame(c)) launch(6);
             if (c.attackWasHit != 0) c.TPCNumber = 530;
             break;
         case 533:
@@ -215,11 +207,11 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
         // ---- 乱射 and 棒手裏剣
         case 570: exArtsEffect(game, c, opponent); break;
         case 571: case 572: case 573: case 574: case 575:
-            if (once(c)) launch(12);
+            if (firstFrame(c)) launch(12);
             sound(game, c, 58);
             break;
         case 581:
-            if (once(c)) launch(1);
+            if (firstFrame(c)) launch(1);
             sound(game, c, 58);
             break;
 
@@ -230,35 +222,35 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 雷鳴剣
         case 611:
-            if (once(c)) launch(8);
+            if (firstFrame(c)) launch(8);
             sound(game, c, 115);
             break;
         case 612: sound(game, c, 39); break;
 
         // ---- 斬り返し: turns about for the slash behind, then back
         case 641:
-            if (once(c)) turnAbout(c);
+            if (firstFrame(c)) turnAround(c);
             sound(game, c, 118);
             break;
         case 642:
-            if (once(c)) launch(4);
+            if (firstFrame(c)) launch(4);
             sound(game, c, 2);
             break;
         case 644:
-            if (once(c)) turnAbout(c);
+            if (firstFrame(c)) turnAround(c);
             sound(game, c, 13);
             break;
 
         // ---- 地擦り残月
         case 650: forward(c, 12); break;
         case 652:
-            if (once(c)) launch(4);
+            if (firstFrame(c)) launch(4);
             sound(game, c, 2);
             break;
 
         // ---- 弧月斬
         case 710:
-            if (once(c)) launch(6);
+            if (firstFrame(c)) launch(6);
             break;
         case 711: sound(game, c, 2); break;
 
@@ -272,13 +264,13 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
         // ---- 十文字剣
         case 740: forward(c, 12); break;
         case 741:
-            if (once(c)) launch(11);
+            if (firstFrame(c)) launch(11);
             sound(game, c, 36);
             break;
 
         // ---- 分身: the clone appears and the clone period starts
         case 755:
-            if (once(c)) servantCreate(game, c);
+            if (firstFrame(c)) servantCreate(game, c);
             sound(game, c, 53);
             openAttack(game, c, kCloneFrame);
             c.fallVector = 0;

@@ -10,6 +10,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/Ginzamurai.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 

@@ -12,24 +12,11 @@
 #include "engine/Game.h"
 #include "engine/Sound.h"
 #include "movesets/Ginzamurai.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
 namespace {
-
-enum KeyRow : int16_t { numberRow = 0, topRow = 1, homeRow = 2, bottomRow = 3 };
-constexpr int16_t kGuardColumn = 3;
-
-/// Row 0-3 and the column 1-10 as a fighter facing right sees it; false off the grid.
-bool keyPlace(const Character& c, int16_t key, int16_t& row, int16_t& column) {
-    if (key < 1 || key > 40) return false;
-    row = static_cast<int16_t>((key - 1) / 10);
-    column = static_cast<int16_t>((key - 1) % 10 + 1);
-    if (c.dirStand != 1) column = static_cast<int16_t>(11 - column);
-    return true;
-}
-
-void slide(Character& c, int16_t k) { c.slideVector = c.dirStand * k; }
 
 /// Takes one of the fighter's jumps, if any is left.
 void jump(Character& c, int16_t up) {
@@ -38,11 +25,6 @@ void jump(Character& c, int16_t up) {
         c.airialJumpCount = cint16(c.airialJumpCount - 1);
         c.upVector = up;
     }
-}
-
-void startCounted(Game& game, Character& c, int16_t pattern, int16_t counter) {
-    animChange(game, pattern, c);
-    c.counTer = counter;
 }
 
 // By column 1-10 (index 0 unused), as seen facing right.
@@ -56,8 +38,10 @@ constexpr std::array<int16_t, 11> kLowHopLeft = {0, -5, -4, 0, 4, 5, 6, 7, 8, 9,
 }  // namespace
 
 void Ginzamurai::AttackSelect(Game& game, Character& c, int16_t key) {
-    int16_t row = 0, col = 0;
-    if (!keyPlace(c, key, row, col)) return;
+    KeyPlace at{};
+    if (!keyPlace(c, key, at)) return;
+    const int16_t row = at.row;
+    const int16_t col = at.column;
 
     switch (row) {
         case numberRow:  // 大車輪, a high jumping slash
@@ -121,8 +105,10 @@ void Ginzamurai::AttackSelect(Game& game, Character& c, int16_t key) {
 }
 
 void Ginzamurai::MoveSelect(Game& game, Character& c, int16_t key) {
-    int16_t row = 0, col = 0;
-    if (!keyPlace(c, key, row, col)) return;
+    KeyPlace at{};
+    if (!keyPlace(c, key, at)) return;
+    const int16_t row = at.row;
+    const int16_t col = at.column;
 
     switch (row) {
         case numberRow:

@@ -12,6 +12,7 @@
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/God.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 

@@ -7,6 +7,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/God.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 

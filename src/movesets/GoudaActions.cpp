@@ -16,6 +16,7 @@
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/Gouda.h"
+#include "movesets/MoveSetSupport.h"
 #include "movesets/GoudaPatterns.h"
 
 namespace morvek {
@@ -134,14 +135,6 @@ void dive(Game& game, Character& chara) {
     setAttackPower(chara, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
 }
 
-void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
-
-/// True until the pattern's one-off step (or its sound) has been done.
-bool firstFrame(const Character& chara) { return !chara.wavSndFlag; }
-
-void forward(Character& chara, int16_t k) { chara.posX = chara.posX + chara.dirStand * k; }
-void backward(Character& chara, int16_t k) { chara.posX = chara.posX - chara.dirStand * k; }
-
 void stopVectors(Character& chara) {
     chara.slideVector = 0;
     chara.upVector = 0;
@@ -152,21 +145,6 @@ void stopVectors(Character& chara) {
 void hover(Character& chara) {
     chara.fallVector = 0;
     chara.upVector = 0;
-}
-
-void closeCombo(Game& game, Character& chara) {
-    if (chara.TPC) TPCEnd(game, chara);
-}
-
-/// Opens the typing combo of the pattern (once) and names its step.
-void openCombo(Game& game, Character& chara, int16_t step) {
-    TPCStart(game, chara);
-    chara.TPCNumber = step;
-}
-
-/// A landed or guarded blow lets the next move be typed before the pattern ends.
-void freeOnHit(Character& chara) {
-    if (chara.attackWasHit > 0) chara.enableAction = true;
 }
 
 /// Holds GOUDA against the caught opponent, his centre 10 px short of the opponent's.
@@ -198,32 +176,13 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
             break;
         case 450:
             backward(c, 2);
-            if (firstFrame(c)) {
-                neutralReturnCheck(game, c);
-                c.wavSndFlag = true;
-            }
-            c.enableGard = false;
-            c.enableAction = false;
+            gettingUp(game, c);
             break;
         case 451: case 452: case 453:
             backward(c, 2);
             break;
-        case 460:
-            if (firstFrame(c)) {
-                neutralReturnCheck(game, c);
-                c.wavSndFlag = true;
-            }
-            c.enableGard = false;
-            c.enableAction = false;
-            break;
-        case 310: case 311: case 312:
-            // Only on the frame the top of the flight is passed, and neither just struck nor
-            // stunned: a typed word recovers in the air.
-            if (c.upVector < c.fallVector) {
-                animChange(game, 320, c);
-                if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) openCombo(game, c, 310);
-            }
-            break;
+        case 460: gettingUp(game, c); break;
+        case 310: case 311: case 312: airRecovery(game, c); break;
         case 430: forward(c, 4); break;
         case 476: sound(game, c, 141); break;
 
@@ -343,8 +302,7 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- energy stance (spacorn type 1), on the ground and in the air
         case 500:
-            if (firstFrame(c)) launch(3);
-            sound(game, c, 41);
+            launchOnce(game, *this, c, 3, 41);
             if (c.floatorStand) animChange(game, 505, c);
             break;
         case 501: c.TPCNumber = 500; break;
@@ -363,10 +321,7 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
             stopVectors(c);
             break;
         case 511: case 512: case 513: case 514: case 515:
-            if (firstFrame(c)) {
-                launch(4);
-                sound(game, c, 39);
-            }
+            launchOnce(game, *this, c, 4, 39);
             c.fallVector = 0;
             break;
 
@@ -377,10 +332,7 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
             c.fallVector = 0;
             break;
         case 521: case 523:
-            if (firstFrame(c)) {
-                launch(7);
-                sound(game, c, 30);
-            }
+            launchOnce(game, *this, c, 7, 30);
             break;
         case 522: sound(game, c, 39); break;
 
@@ -484,19 +436,13 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 斬空波動拳
         case 661: case 663:
-            if (firstFrame(c)) {
-                launch(5);
-                sound(game, c, 30);
-            }
+            launchOnce(game, *this, c, 5, 30);
             break;
 
         // ---- アンダーアーモンド
         case 720: sound(game, c, 142); break;
         case 723:
-            if (firstFrame(c)) {
-                launch(2);
-                sound(game, c, 39);
-            }
+            launchOnce(game, *this, c, 2, 39);
             break;
 
         // ---- spacorn type 2 and 大絶唱
@@ -550,7 +496,7 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
         case 790: case 800: case 810: sound(game, c, 2); break;
         case 791: case 801:
             strike(game, c, c.animPat);
-            if (c.attackWasHit > 0) openCombo(game, c, cint16(c.animPat - 1));
+            openComboOnHit(game, c, cint16(c.animPat - 1));
             break;
         case 793: closeCombo(game, c); break;
         case 812:

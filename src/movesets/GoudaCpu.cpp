@@ -11,32 +11,13 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/Gouda.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
 namespace {
 
-/// A key drawn uniformly from first-last.
-int16_t keyFrom(Game& game, int16_t first, int16_t last) {
-    return cint16(Int(game.random.next() * (last - first + 1) + first));
-}
-
 void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
-
-void startCounting(Game& game, Character& cpu, int16_t pattern, int16_t counter) {
-    animChange(game, pattern, cpu);
-    cpu.counTer = counter;
-}
-
-/// 天魔空刃脚 with a drift in the air, else the ground move.
-void diveOr(Game& game, Character& cpu, int16_t diveSlide, int16_t ground) {
-    if (cpu.floatorStand) {
-        animChange(game, 280, cpu);
-        cpu.slideVector = cpu.dirStand * diveSlide;
-    } else {
-        animChange(game, ground, cpu);
-    }
-}
 
 /// 豪衝打 in the air, 鎖打ち on the ground.
 void chainStrike(Game& game, Character& cpu) { start(game, cpu, cpu.floatorStand ? 790 : 240); }
@@ -47,12 +28,12 @@ void tackle(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); 
 }  // namespace
 
 void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
-    const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
+    const int r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attack = [&](int16_t first, int16_t last) { AttackSelect(game, cpu, keyFrom(game, first, last)); };
-    auto move = [&](int16_t first, int16_t last) { MoveSelect(game, cpu, keyFrom(game, first, last)); };
+    auto attack = [&](int16_t first, int16_t last) { AttackSelect(game, cpu, roll(game.random, last - first + 1, first)); };
+    auto move = [&](int16_t first, int16_t last) { MoveSelect(game, cpu, roll(game.random, last - first + 1, first)); };
     auto jumpIfLeft = [&] {
         if (cpu.airialJumpCount > 0) move(1, 20);
     };
@@ -73,7 +54,7 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 
     if (distY >= 200) {  // far above or below
-        if (r <= 3) diveOr(game, cpu, 2, 250);
+        if (r <= 3) groundOrDive(game, cpu, 250, 2);
         else if (r >= 5 && r <= 9) {
             if (cpu.floatorStand) start(game, cpu, 660);
         } else if (r >= 18) jumpIfLeft();
@@ -82,7 +63,7 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
 
     if (distX < 100) {  // close
         switch (r) {
-            case 1: diveOr(game, cpu, 1, 270); break;
+            case 1: groundOrDive(game, cpu, 270, 1); break;
             case 2: tackle(game, cpu); break;
             case 3:
             case 4:
@@ -93,12 +74,12 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 14: chainStrike(game, cpu); break;
             case 6:
             case 7: start(game, cpu, 590); break;
-            case 8: diveOr(game, cpu, 2, 250); break;
+            case 8: groundOrDive(game, cpu, 250, 2); break;
             case 9: start(game, cpu, 530); break;
             case 10: start(game, cpu, 720); break;
             case 11: start(game, cpu, 200); break;
             case 12: start(game, cpu, 20); break;
-            case 13: startCounting(game, cpu, 650, 2); break;
+            case 13: startCounted(game, cpu, 650, 2); break;
             case 15: attack(1, 20); break;
             case 16: attack(31, 40); break;
             case 17:
@@ -127,8 +108,8 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
 
     if (distX < 400) {
         if (r <= 2) start(game, cpu, 580);
-        else if (r == 3) startCounting(game, cpu, 650, 12);
-        else if (r <= 6) startCounting(game, cpu, 90, 10);
+        else if (r == 3) startCounted(game, cpu, 650, 12);
+        else if (r <= 6) startCounted(game, cpu, 90, 10);
         else if (r <= 11) move(21, 40);
         else if (r <= 15) attack(1, 20);
         else if (r <= 18) attack(31, 40);
@@ -139,7 +120,7 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
 
     // 400 or more away
     if (r <= 3) start(game, cpu, 580);
-    else if (r <= 6) startCounting(game, cpu, 90, 10);
+    else if (r <= 6) startCounted(game, cpu, 90, 10);
     else if (r >= 12 && r <= 15) jumpIfLeft();
     else if (r >= 16 && r <= 18) move(31, 40);
     else if (r == 19) superArt();
@@ -149,30 +130,7 @@ void Gouda::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     // Unlike the decision's distances these are measured afresh for the combo choice.
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
-
-    if (cpu.TPCNumber == 310) {
-        switch (cpuTPCChoice(game, cpu, opponent, distX, distY)) {
-            case 0:
-                TPCFollow(game, cpu);
-                cpu.TPC = false;
-                cpu.enableAction = false;
-                break;
-            case 1:
-            case 2:
-                TPCSecond(game, cpu);
-                cpu.TPC = false;
-                break;
-            default:  // 3: the combo is dropped
-                cpu.TPC = false;
-                cpu.enableAction = false;
-                break;
-        }
-        return;
-    }
-
-    TPCFollow(game, cpu);
-    cpu.TPC = false;
-    cpu.enableAction = false;
+    cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
 void Gouda::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {

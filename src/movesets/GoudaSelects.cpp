@@ -8,45 +8,11 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/Gouda.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
 namespace {
-
-enum KeyRow : int16_t { numberRow = 0, topRow = 1, homeRow = 2, bottomRow = 3 };
-
-/// The guard keys' column, seen from the fighter: they start nothing on the home and
-/// bottom rows.
-constexpr int16_t kGuardColumn = 3;
-
-/// Row 0-3 and column 1-10 of a target key as a fighter facing right sees it; any other
-/// facing mirrors the columns, so the keys behind and in front of him act alike. False for
-/// a key off the grid.
-bool keyPlace(const Character& chara, int16_t key, int16_t& row, int16_t& column) {
-    if (key < 1 || key > 40) return false;
-    row = static_cast<int16_t>((key - 1) / 10);
-    column = static_cast<int16_t>((key - 1) % 10 + 1);
-    if (chara.dirStand != 1) column = static_cast<int16_t>(11 - column);
-    return true;
-}
-
-void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
-void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
-
-void startCounting(Game& game, Character& chara, int16_t pattern, int16_t counter) {
-    animChange(game, pattern, chara);
-    chara.counTer = counter;
-}
-
-/// The bottom row dives (天魔空刃脚) in the air with a slide, else starts its ground move.
-void diveOr(Game& game, Character& chara, int16_t diveSlide, int16_t ground) {
-    if (chara.floatorStand) {
-        animChange(game, 280, chara);
-        slide(chara, diveSlide);
-    } else {
-        animChange(game, ground, chara);
-    }
-}
 
 // By column 1-10: the drift of 豪昇龍拳 (number row) and of the air 竜巻斬空脚 (top row).
 constexpr int16_t kUppercutSlide[11] = {0, -4, -2, 0, 4, 5, 6, 7, 8, 9, 10};
@@ -63,9 +29,10 @@ constexpr int16_t kStepCount[11] = {0, 5, 4, 5, 4, 5, 6, 7, 8, 9, 10};
 }  // namespace
 
 void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
-    int16_t row = 0;
-    int16_t col = 0;
-    if (!keyPlace(c, key, row, col)) return;
+    KeyPlace at{};
+    if (!keyPlace(c, key, at)) return;
+    const int16_t row = at.row;
+    const int16_t col = at.column;
 
     switch (row) {
         case numberRow:  // 豪昇龍拳, drifting further the nearer the key is to the front
@@ -98,9 +65,9 @@ void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
                 case 4: animChange(game, c.floatorStand ? 790 : 240, c); break;
                 case 5: animChange(game, 20, c); break;
                 case 6: exArtsSelect(game, c, 550, 210); break;
-                case 7: startCounting(game, c, 650, 2); break;
-                case 8: startCounting(game, c, 650, 5); break;
-                case 9: startCounting(game, c, 650, 7); break;
+                case 7: startCounted(game, c, 650, 2); break;
+                case 8: startCounted(game, c, 650, 5); break;
+                case 9: startCounted(game, c, 650, 7); break;
                 default: animChange(game, 580, c); break;  // 10
             }
             return;
@@ -109,22 +76,22 @@ void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
             switch (col) {
                 case 1:
                     turnAround(c);
-                    diveOr(game, c, 4, 250);
+                    groundOrDive(game, c, 250, 4);
                     break;
                 case 2:
                     turnAround(c);
-                    diveOr(game, c, 2, 270);
+                    groundOrDive(game, c, 270, 2);
                     break;
                 case kGuardColumn: break;
-                case 4: diveOr(game, c, 2, 270); break;
-                case 5: diveOr(game, c, 4, 250); break;
+                case 4: groundOrDive(game, c, 270, 2); break;
+                case 5: groundOrDive(game, c, 250, 4); break;
                 case 6: case 7: case 8: case 9:
                     // 斬影 slides longer, and the dive drifts further, the further out the key
                     if (c.floatorStand) {
                         animChange(game, 280, c);
                         slide(c, cint16(2 * (col - 3)));
                     } else {
-                        startCounting(game, c, 220, cint16(col - 5));
+                        startCounted(game, c, 220, cint16(col - 5));
                     }
                     break;
                 default: animChange(game, c.floatorStand ? 660 : 720, c); break;  // 10
@@ -134,20 +101,17 @@ void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
 }
 
 void Gouda::MoveSelect(Game& game, Character& c, int16_t key) {
-    int16_t row = 0;
-    int16_t col = 0;
-    if (!keyPlace(c, key, row, col)) return;
+    KeyPlace at{};
+    if (!keyPlace(c, key, at)) return;
+    const int16_t row = at.row;
+    const int16_t col = at.column;
 
     switch (row) {
         case numberRow:
         case topRow:
             animChange(game, 130, c);
             // Without a jump left only the pose and the drift change.
-            if (c.airialJumpCount > 0) {
-                c.fallVector = 0;
-                c.airialJumpCount = cint16(c.airialJumpCount - 1);
-                c.upVector = row == numberRow ? 14 : 8;
-            }
+            takeJump(c, row == numberRow ? 14 : 8);
             slide(c, kJumpSlide[col]);
             if (col == 3) animChange(game, 150, c);  // straight up
             return;
@@ -156,24 +120,24 @@ void Gouda::MoveSelect(Game& game, Character& c, int16_t key) {
             switch (col) {
                 case 1: animChange(game, 70, c); break;
                 case 2:  // walks backwards
-                    startCounting(game, c, 100, -10);
+                    startCounted(game, c, 100, -10);
                     c.AorMflag = 1;
                     break;
                 case kGuardColumn: break;
                 case 4:
-                    startCounting(game, c, 100, 10);
+                    startCounted(game, c, 100, 10);
                     c.AorMflag = 0;
                     break;
                 case 5: case 6: case 7: case 8: case 9:
-                    startCounting(game, c, 90, kHopHold[col]);
+                    startCounted(game, c, 90, kHopHold[col]);
                     c.AorMflag = 1;
                     break;
-                default: startCounting(game, c, 110, 10); break;  // 10: dash
+                default: startCounted(game, c, 110, 10); break;  // 10: dash
             }
             return;
 
         default:  // bottom row
-            startCounting(game, c, col <= 2 ? 125 : 120, kStepCount[col]);
+            startCounted(game, c, col <= 2 ? 125 : 120, kStepCount[col]);
             return;
     }
 }

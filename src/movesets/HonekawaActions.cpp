@@ -18,6 +18,7 @@
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/Honekawa.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -143,12 +144,6 @@ void diveKick(Game& game, Character& c) {
 
 // ---- action part -----------------------------------------------------------------------
 
-void sound(Game& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
-void forward(Character& c, double k) { c.posX = c.posX + c.dirStand * k; }
-void back(Character& c, double k) { c.posX = c.posX - c.dirStand * k; }
-void closeCombo(Game& game, Character& c) {
-    if (c.TPC) TPCEnd(game, c);
-}
 /// Opens the combo window `number` once the attack has made contact.
 void comboOnContact(Game& game, Character& c, int16_t number) {
     if (c.attackWasHit > 0) {
@@ -160,16 +155,6 @@ void comboOnContact(Game& game, Character& c, int16_t number) {
 void holdActionUntilTyped(Character& c) {
     if (!c.tarGeting) c.enableAction = false;
 }
-/// Getting up: the neutral bookkeeping once, then neither guard nor action.
-void gettingUp(Game& game, Character& c) {
-    if (!c.wavSndFlag) {
-        neutralReturnCheck(game, c);
-        c.wavSndFlag = true;
-    }
-    c.enableGard = false;
-    c.enableAction = false;
-}
-
 }  // namespace
 
 void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
@@ -187,19 +172,19 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- movements
         case 70:
-            back(c, 12);
+            backward(c, 12);
             c.slideVector = 0;
             break;
-        case 71: back(c, 9); break;
-        case 72: back(c, 7); break;
+        case 71: backward(c, 9); break;
+        case 72: backward(c, 7); break;
         case 75: c.upVector = 4; break;
         case 99: c.counTer = 0; break;
         case 100: case 101: case 102: case 103: case 104: case 105: case 106:
             if (c.counTer == 0) forward(c, 3);
-            else back(c, 3);
+            else backward(c, 3);
             break;
         case 120: case 121: case 122: case 123: forward(c, 8); break;
-        case 125: case 126: case 127: case 128: back(c, 8); break;
+        case 125: case 126: case 127: case 128: backward(c, 8); break;
         case 131:
             if (c.upVector < c.fallVector) animChange(game, 135, c);
             break;
@@ -288,10 +273,10 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- getting up
         case 450:
-            back(c, 2);
+            backward(c, 2);
             gettingUp(game, c);
             break;
-        case 451: case 452: case 453: back(c, 2); break;
+        case 451: case 452: case 453: backward(c, 2); break;
         case 460: gettingUp(game, c); break;
 
         // ---- KO animations
@@ -391,7 +376,7 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
         // ---- 打開, 鉄山靠
         case 640:
             sound(game, c, 100);
-            back(c, 8);
+            backward(c, 8);
             break;
         case 641: sound(game, c, 2); break;
         case 651: forward(c, 24); break;

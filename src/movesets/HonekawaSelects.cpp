@@ -9,29 +9,11 @@
 #include "engine/Game.h"
 #include "engine/Sound.h"
 #include "movesets/Honekawa.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
 namespace {
-
-enum KeyRow : int16_t { numberRow = 0, topRow = 1, homeRow = 2, bottomRow = 3 };
-
-/// A key's row and its column 1-10 as a fighter facing right sees it: facing left the
-/// keyboard is mirrored, so the guard column "K"/"," becomes column 3 like "D"/"C".
-struct KeyPlace {
-    int16_t row = 0;
-    int16_t column = 0;
-};
-
-bool placeOf(const Character& c, int16_t key, KeyPlace& at) {
-    if (key < 1 || key > 40) return false;
-    at.row = static_cast<int16_t>((key - 1) / 10);
-    at.column = static_cast<int16_t>((key - 1) % 10 + 1);
-    if (c.dirStand != 1) at.column = static_cast<int16_t>(11 - at.column);
-    return true;
-}
-
-constexpr int16_t kGuardColumn = 3;
 
 /// Jump slide of the number-row and top-row keys by column: -2 at the far back to 7.
 int16_t jumpSlide(int16_t column) { return static_cast<int16_t>(column - 3); }
@@ -47,11 +29,6 @@ void jumpSetUp(Game& game, Character& c, int16_t pattern, int16_t speed, int16_t
     c.slideVector = c.dirStand * slide;
 }
 
-void startWithCounter(Game& game, Character& c, int16_t pattern, int16_t counter) {
-    animChange(game, pattern, c);
-    c.counTer = counter;
-}
-
 /// 雷撃蹴 in the air: the dive slides `slide` toward the facing.
 void dive(Game& game, Character& c, int16_t slide) {
     animChange(game, 280, c);
@@ -64,13 +41,11 @@ void lowOrDive(Game& game, Character& c, int16_t ground, int16_t diveSlide) {
     else animChange(game, ground, c);
 }
 
-void turnAbout(Character& c) { c.dirStand = cint16(-c.dirStand); }
-
 }  // namespace
 
 void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
-    KeyPlace at;
-    if (!placeOf(c, key, at)) return;
+    KeyPlace at{};
+    if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
 
     switch (at.row) {
@@ -98,9 +73,9 @@ void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
                 case 5: animChange(game, 210, c); break;
                 case 6: animChange(game, 20, c); break;
                 // 鉄山靠: the farther the key, the longer the lunge
-                case 7: startWithCounter(game, c, 650, 2); break;
-                case 8: startWithCounter(game, c, 650, 5); break;
-                case 9: startWithCounter(game, c, 650, 10); break;
+                case 7: startCounted(game, c, 650, 2); break;
+                case 8: startCounted(game, c, 650, 5); break;
+                case 9: startCounted(game, c, 650, 10); break;
                 case 10: animChange(game, 580, c); break;
                 default: break;
             }
@@ -109,11 +84,11 @@ void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
         case bottomRow:
             switch (col) {
                 case 1:
-                    turnAbout(c);
+                    turnAround(c);
                     lowOrDive(game, c, 250, 2);
                     break;
                 case 2:
-                    turnAbout(c);
+                    turnAround(c);
                     lowOrDive(game, c, 270, 1);
                     break;
                 case kGuardColumn: break;
@@ -124,7 +99,7 @@ void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
                     if (c.floatorStand) {
                         dive(game, c, static_cast<int16_t>(col - 3));
                     } else {
-                        startWithCounter(game, c, 120, static_cast<int16_t>(col - 5));
+                        startCounted(game, c, 120, static_cast<int16_t>(col - 5));
                         c.AorMflag = 1;
                     }
                     break;
@@ -136,8 +111,8 @@ void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
 }
 
 void Honekawa::MoveSelect(Game& game, Character& c, int16_t key) {
-    KeyPlace at;
-    if (!placeOf(c, key, at)) return;
+    KeyPlace at{};
+    if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
 
     switch (at.row) {
@@ -150,9 +125,9 @@ void Honekawa::MoveSelect(Game& game, Character& c, int16_t key) {
         case homeRow:
             switch (col) {
                 case 1: animChange(game, 70, c); break;
-                case 2: startWithCounter(game, c, 100, 1); break;  // walk back
+                case 2: startCounted(game, c, 100, 1); break;  // walk back
                 case kGuardColumn: break;
-                case 4: startWithCounter(game, c, 100, 0); break;  // walk forward
+                case 4: startCounted(game, c, 100, 0); break;  // walk forward
                 case 10: animChange(game, 170, c); break;
                 default:  // hop, farther by column
                     animChange(game, 75, c);
@@ -164,10 +139,10 @@ void Honekawa::MoveSelect(Game& game, Character& c, int16_t key) {
         case bottomRow:
             c.AorMflag = 0;  // these dashes end standing
             switch (col) {
-                case 1: startWithCounter(game, c, 125, 5); break;
-                case 2: startWithCounter(game, c, 125, 4); break;
-                case kGuardColumn: startWithCounter(game, c, 120, 5); break;
-                default: startWithCounter(game, c, 120, col); break;
+                case 1: startCounted(game, c, 125, 5); break;
+                case 2: startCounted(game, c, 125, 4); break;
+                case kGuardColumn: startCounted(game, c, 120, 5); break;
+                default: startCounted(game, c, 120, col); break;
             }
             break;
 

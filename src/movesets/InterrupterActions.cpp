@@ -18,6 +18,7 @@
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/Interrupter.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -106,11 +107,6 @@ void strike(Game& game, Character& chara, int16_t pattern) {
     openAttack(game, chara, blowOf(pattern));
 }
 
-void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
-void forward(Character& chara, int k) { chara.posX = chara.posX + chara.dirStand * k; }
-void closeCombo(Game& game, Character& chara) {
-    if (chara.TPC) TPCEnd(game, chara);
-}
 void holdActionUnlessTargeting(Character& chara) {
     if (!chara.tarGeting) chara.enableAction = false;
 }
@@ -121,10 +117,6 @@ void comboOnHit(Game& game, Character& chara, int16_t number) {
         chara.TPCNumber = number;
     }
     holdActionUnlessTargeting(chara);
-}
-void openCombo(Game& game, Character& chara, int16_t number) {
-    TPCStart(game, chara);
-    chara.TPCNumber = number;
 }
 void faceOpponentByField(Character& chara) { chara.dirStand = chara.LeftOrRight == 1 ? 1 : -1; }
 double centre(const Character& c) { return c.posX + c.Width / 2.0; }

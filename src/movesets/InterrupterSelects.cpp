@@ -10,6 +10,7 @@
 #include "engine/Game.h"
 #include "engine/Sound.h"
 #include "movesets/Interrupter.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -47,10 +48,6 @@ int moveOffset(const Character& c, int column) {
 }
 
 void start(Game& game, Character& c, int16_t pattern) { animChange(game, pattern, c); }
-void startCounting(Game& game, Character& c, int16_t pattern, int16_t counter) {
-    animChange(game, pattern, c);
-    c.counTer = counter;
-}
 
 void teleport(Game& game, Character& c, int column, int lift, int16_t pattern) {
     c.posY = cint16(c.posY - lift);
@@ -97,9 +94,9 @@ void Interrupter::AttackSelect(Game& game, Character& chara, int16_t targetKey) 
             case 4: start(game, chara, 500); break;
             case 5: start(game, chara, 510); break;
             case 6: start(game, chara, 650); break;
-            case 7: startCounting(game, chara, 700, 2); break;  // the cut lands further out
-            case 8: startCounting(game, chara, 700, 3); break;
-            case 9: startCounting(game, chara, 700, 4); break;
+            case 7: startCounted(game, chara, 700, 2); break;  // the cut lands further out
+            case 8: startCounted(game, chara, 700, 3); break;
+            case 9: startCounted(game, chara, 700, 4); break;
             case 10: start(game, chara, 550); break;
             default: break;  // guard key
         }
@@ -116,11 +113,11 @@ void Interrupter::AttackSelect(Game& game, Character& chara, int16_t targetKey) 
             break;
         case 4: start(game, chara, chara.floatorStand ? 210 : 200); break;
         case 5: start(game, chara, chara.floatorStand ? 230 : 220); break;
-        case 6: startCounting(game, chara, 670, 0); break;  // the missile drifts faster
-        case 7: startCounting(game, chara, 670, 1); break;
-        case 8: startCounting(game, chara, 670, 2); break;
-        case 9: startCounting(game, chara, 670, 3); break;
-        case 10: startCounting(game, chara, 670, 4); break;
+        case 6: startCounted(game, chara, 670, 0); break;  // the missile drifts faster
+        case 7: startCounted(game, chara, 670, 1); break;
+        case 8: startCounted(game, chara, 670, 2); break;
+        case 9: startCounted(game, chara, 670, 3); break;
+        case 10: startCounted(game, chara, 670, 4); break;
         default: break;  // guard key
     }
 }
@@ -152,9 +149,9 @@ void Interrupter::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
     if (targetKey <= 30) {
         switch (c) {
             case 1: start(game, chara, 70); break;
-            case 2: startCounting(game, chara, 100, 1); break;  // walks back
+            case 2: startCounted(game, chara, 100, 1); break;  // walks back
             case 4:
-                startCounting(game, chara, 100, 0);
+                startCounted(game, chara, 100, 0);
                 if (facingRight(chara)) chara.slideVector = chara.dirStand * 4;
                 break;
             case 5: start(game, chara, 90); break;

@@ -17,6 +17,7 @@
 #include "engine/Sound.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 namespace morvekboy_moves {
@@ -68,9 +69,6 @@ constexpr AttackTable kAttacks{"MORVEKBOY", kAttackRows};
 /// The dive kick strikes harder past this fall speed (another sound and effect).
 constexpr double kHardDiveSpeed = 25;
 
-void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
-bool firstFrame(const Character& chara) { return !chara.wavSndFlag; }
-
 }  // namespace
 
 const AttackRow* attackRow(int16_t pattern) { return kAttacks.find(pattern); }
@@ -83,18 +81,6 @@ void forward(Character& chara, int16_t a, int16_t b) {
 void backward(Character& chara, int16_t a, int16_t b) {
     const int16_t step = cint16(a * chara.sPeedEffect + b);
     chara.posX = chara.posX - chara.dirStand * step;
-}
-
-void closeCombo(Game& game, Character& chara) {
-    if (chara.TPC) TPCEnd(game, chara);
-}
-
-void openOnHit(Character& chara) {
-    if (chara.attackWasHit > 0) chara.enableAction = true;
-}
-
-void lockIfIdle(Character& chara) {
-    if (!chara.tarGeting) chara.enableAction = false;
 }
 
 void diveKick(Game& game, Character& chara) {
@@ -195,7 +181,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
         case 200: sound(game, c, 124); break;
         case 201:
             attack();
-            openOnHit(c);
+            freeOnHit(c);
             sound(game, c, 2);
             forward(c, 3, 10);
             break;
@@ -209,9 +195,9 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
                 TPCStart(game, c);
                 c.TPCNumber = 210;
             }
-            lockIfIdle(c);
+            lockUnlessTargeting(c);
             break;
-        case 212: case 213: lockIfIdle(c); break;
+        case 212: case 213: lockUnlessTargeting(c); break;
         case 214: closeCombo(game, c); break;
 
         // ---- スライディングキック
@@ -339,7 +325,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
         case 541:
             sound(game, c, 2);
             attack();
-            openOnHit(c);
+            freeOnHit(c);
             break;
 
         // ---- スタンバースト (EX) and スタンショット
@@ -470,7 +456,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
             break;
         case 761:
             attack();
-            openOnHit(c);
+            freeOnHit(c);
             break;
 
         // ---- 竜巻: hits behind, then in front
@@ -488,9 +474,9 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
                 TPCStart(game, c);
                 c.TPCNumber = 780;
             }
-            lockIfIdle(c);
+            lockUnlessTargeting(c);
             break;
-        case 782: lockIfIdle(c); break;
+        case 782: lockUnlessTargeting(c); break;
         case 783: closeCombo(game, c); break;
 
         // ---- 空中打旋 -> 小竜巻 -> サマソ
@@ -517,7 +503,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
             break;
         case 812:
             attack();
-            openOnHit(c);
+            freeOnHit(c);
             break;
 
         // ---- the type-0 super art's follow-up: eight words while the timer lasts

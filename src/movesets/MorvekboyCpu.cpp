@@ -19,17 +19,12 @@ namespace morvekboy_cpu {
 
 namespace {
 
-/// A key (or word) drawn uniformly from first-last.
-int16_t drawFrom(Game& game, int16_t first, int16_t last) {
-    return cint16(Int(game.random.next() * (last - first + 1) + first));
-}
-
 void attackFrom(Game& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
-    self.AttackSelect(game, cpu, drawFrom(game, first, last));
+    self.AttackSelect(game, cpu, roll(game.random, last - first + 1, first));
 }
 
 void moveFrom(Game& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
-    self.MoveSelect(game, cpu, drawFrom(game, first, last));
+    self.MoveSelect(game, cpu, roll(game.random, last - first + 1, first));
 }
 
 /// A jump (or an air jump) in a random direction, while a jump is left.
@@ -38,21 +33,6 @@ void jumpMove(Game& game, MoveSet& self, Character& cpu) {
 }
 
 void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
-
-void startWithCounter(Game& game, Character& cpu, int16_t pattern, int16_t counter) {
-    animChange(game, pattern, cpu);
-    cpu.counTer = counter;
-}
-
-/// The ground pattern, or the dive kick with its slide in the air.
-void groundOrDive(Game& game, Character& cpu, int16_t ground, int16_t diveSlide) {
-    if (!cpu.floatorStand) {
-        animChange(game, ground, cpu);
-    } else {
-        animChange(game, 280, cpu);
-        cpu.slideVector = cpu.dirStand * diveSlide;
-    }
-}
 
 void morvekboyExArt(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 570, 580); }
 
@@ -79,7 +59,7 @@ void closeRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Chara
         case 10: start(game, cpu, 720); break;
         case 11: start(game, cpu, 200); break;
         case 12: start(game, cpu, 20); break;
-        case 13: startWithCounter(game, cpu, 650, 2); break;
+        case 13: startCounted(game, cpu, 650, 2); break;
         case 14: rules.spinArt(game, cpu); break;
         case 15: attackFrom(game, self, cpu, 1, 20); break;
         case 16: attackFrom(game, self, cpu, 31, 40); break;
@@ -113,8 +93,8 @@ void middleRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Char
 void farRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
               Character& opponent) {
     if (r <= 2) rules.exArt(game, cpu);
-    else if (r == 3) startWithCounter(game, cpu, 650, 12);
-    else if (r <= 6) startWithCounter(game, cpu, 90, 10);
+    else if (r == 3) startCounted(game, cpu, 650, 12);
+    else if (r <= 6) startCounted(game, cpu, 90, 10);
     else if (r <= 11) moveFrom(game, self, cpu, 21, 40);
     else if (r <= 15) attackFrom(game, self, cpu, 1, 20);
     else if (r <= 18) attackFrom(game, self, cpu, 31, 40);
@@ -126,7 +106,7 @@ void farRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Charact
 void veryFarRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
                   Character& opponent) {
     if (r <= 3) rules.exArt(game, cpu);
-    else if (r <= 6) startWithCounter(game, cpu, 90, 10);
+    else if (r <= 6) startCounted(game, cpu, 90, 10);
     else if (r <= 11) return;
     else if (r <= 15) jumpMove(game, self, cpu);
     else if (r <= 18) moveFrom(game, self, cpu, 31, 40);
@@ -139,7 +119,7 @@ const ThinkRules kMorvekboyThink{morvekboyExArt, morvekboySpinArt};
 
 void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
            Character& cpu, Character& opponent) {
-    const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
+    const int r = roll(game.random, 20, 1);
     dist.distX = distanceX(cpu, opponent);
     dist.distY = distanceY(cpu, opponent);
     const int16_t distX = dist.distX;
@@ -177,20 +157,6 @@ void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistanc
     dist.distX = distanceX(cpu, opponent);
     dist.distY = distanceY(cpu, opponent);
 
-    if (cpu.TPCNumber == 310) {
-        switch (cpuTPCChoice(game, cpu, opponent, dist.distX, dist.distY)) {
-            case 0:
-                self.TPCFollow(game, cpu);
-                cpu.enableAction = false;
-                break;
-            case 1:
-            case 2: self.TPCSecond(game, cpu); break;
-            default: cpu.enableAction = false; break;  // 3: lets the combo go
-        }
-        cpu.TPC = false;
-        return;
-    }
-
     if (cpu.TPCNumber == 820) {
         // A new follow-up on every granted frame until the action script ends the combo.
         static constexpr int16_t kWords[] = {1, 3, 4, 5, 6, 7, 8};
@@ -206,10 +172,7 @@ void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistanc
             return;
         }
     }
-
-    self.TPCFollow(game, cpu);
-    cpu.TPC = false;
-    cpu.enableAction = false;
+    cpuComboAnswer(game, self, cpu, opponent, dist.distX, dist.distY);
 }
 
 void spacornDecision(Game& game, CpuDistances& dist, Character& cpu, Character& opponent) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "movesets/AttackTable.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -30,12 +31,6 @@ const AttackRow* attackRow(int16_t pattern);
 /// posX moves by dirStand x (a x sPeedEffect + b): the super-art mode lengthens a step by a.
 void forward(Character& chara, int16_t a, int16_t b);
 void backward(Character& chara, int16_t a, int16_t b);
-/// Closes the typing combo if one is open.
-void closeCombo(Game& game, Character& chara);
-/// A hit or guarded attack lets the next move be typed before the pattern ends.
-void openOnHit(Character& chara);
-/// Without the typing frame the fighter may not act.
-void lockIfIdle(Character& chara);
 
 /// The dive kick: falls faster every frame; the attack and its first power part grow with
 /// the fall speed (at most 80).
@@ -50,15 +45,6 @@ void superArtWordSet(Game& game, Character& chara, int16_t timer);
 bool actionEntry(MoveSet& self, Game& game, Character& chara, Character& opponent);
 
 // ---- selects and typing-combo steps ----------------------------------------------------
-
-/// Where a target key lies for the fighter: row 0 number, 1 top, 2 home, 3 bottom, and the
-/// column 1-10 as seen by a fighter facing right (mirrored for any other facing).
-struct KeyPlace {
-    int16_t row;
-    int16_t column;
-};
-/// False for a key outside 1-40.
-bool keyPlace(const Character& chara, int16_t key, KeyPlace& place);
 
 void attackSelect(Game& game, Character& chara, int16_t key);
 void moveSelect(Game& game, Character& chara, int16_t key);

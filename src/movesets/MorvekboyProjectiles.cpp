@@ -12,13 +12,13 @@
 #include "engine/Game.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
+#include "movesets/MoveSetSupport.h"
 #include "movesets/ShotTable.h"
 
 namespace morvek {
 namespace morvekboy_moves {
 
 namespace {
-
 
 // Indexed by kind 1-6.
 constexpr ShotShape kShapes[7] = {

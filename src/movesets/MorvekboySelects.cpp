@@ -10,34 +10,12 @@
 #include "engine/Sound.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 namespace morvekboy_moves {
 
 namespace {
-
-enum KeyRow : int16_t { numberRow = 0, topRow = 1, homeRow = 2, bottomRow = 3 };
-
-/// The guard keys' column: they select no attack, and no movement on the home row.
-constexpr int16_t kGuardColumn = 3;
-
-void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
-void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
-
-void startWithCounter(Game& game, Character& chara, int16_t pattern, int16_t counter) {
-    animChange(game, pattern, chara);
-    chara.counTer = counter;
-}
-
-/// The bottom row and the home-row "F" test the air: the dive kick with its slide there.
-void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide) {
-    if (!chara.floatorStand) {
-        animChange(game, ground, chara);
-    } else {
-        animChange(game, 280, chara);
-        slide(chara, diveSlide);
-    }
-}
 
 // Slides of the number-row rising art and of the top-row spin, by column 1-10.
 constexpr int16_t kRisingSlide[11] = {0, -4, -2, 0, 4, 5, 6, 7, 8, 9, 10};
@@ -48,14 +26,6 @@ constexpr int16_t kLowRunPattern[11] = {0, 125, 125, 120, 120, 120, 120, 120, 12
 constexpr int16_t kLowRunCount[11] = {0, 5, 4, 5, 4, 5, 6, 7, 8, 9, 10};
 
 }  // namespace
-
-bool keyPlace(const Character& chara, int16_t key, KeyPlace& place) {
-    if (key < 1 || key > 40) return false;
-    place.row = static_cast<int16_t>((key - 1) / 10);
-    place.column = static_cast<int16_t>((key - 1) % 10 + 1);
-    if (chara.dirStand != 1) place.column = static_cast<int16_t>(11 - place.column);
-    return true;
-}
 
 void attackSelect(Game& game, Character& c, int16_t key) {
     KeyPlace at{};
@@ -93,9 +63,9 @@ void attackSelect(Game& game, Character& c, int16_t key) {
                 case 4: animChange(game, c.floatorStand ? 790 : 240, c); break;
                 case 5: animChange(game, 20, c); break;
                 case 6: animChange(game, 210, c); break;
-                case 7: startWithCounter(game, c, 650, 2); break;
-                case 8: startWithCounter(game, c, 650, 5); break;
-                case 9: startWithCounter(game, c, 650, 7); break;
+                case 7: startCounted(game, c, 650, 2); break;
+                case 8: startCounted(game, c, 650, 5); break;
+                case 9: startCounted(game, c, 650, 7); break;
                 case 10: exArtsSelect(game, c, 570, 580); break;
                 default: break;
             }
@@ -116,7 +86,7 @@ void attackSelect(Game& game, Character& c, int16_t key) {
                 case 5: groundOrDive(game, c, 250, 2); break;
                 case 6: case 7: case 8: case 9:
                     // スライディングキック, longer the further out the key
-                    if (!c.floatorStand) startWithCounter(game, c, 220, cint16(col - 5));
+                    if (!c.floatorStand) startCounted(game, c, 220, cint16(col - 5));
                     else groundOrDive(game, c, 220, cint16(col - 3));
                     break;
                 case 10: groundOrDive(game, c, 720, 7); break;
@@ -139,11 +109,7 @@ void moveSelect(Game& game, Character& c, int16_t key) {
         case topRow:
             animChange(game, 130, c);
             // Without a jump left the pose changes but the fighter does not rise.
-            if (c.airialJumpCount > 0) {
-                c.fallVector = 0;
-                c.airialJumpCount = cint16(c.airialJumpCount - 1);
-                c.upVector = at.row == numberRow ? 14 : 8;
-            }
+            takeJump(c, at.row == numberRow ? 14 : 8);
             slide(c, kJumpSlide[col]);
             if (col == 3) animChange(game, 150, c);  // straight up
             return;
@@ -155,26 +121,26 @@ void moveSelect(Game& game, Character& c, int16_t key) {
                     slide(c, -10);
                     break;
                 case 2:
-                    startWithCounter(game, c, 100, -10);
+                    startCounted(game, c, 100, -10);
                     c.AorMflag = 1;
                     break;
                 case kGuardColumn: break;
                 case 4:
-                    startWithCounter(game, c, 100, 10);
+                    startCounted(game, c, 100, 10);
                     c.AorMflag = 0;
                     break;
-                case 5: startWithCounter(game, c, 120, 3); break;
+                case 5: startCounted(game, c, 120, 3); break;
                 case 6: case 7: case 8: case 9:
                     animChange(game, 75, c);
                     slide(c, col);
                     break;
-                case 10: startWithCounter(game, c, 90, 10); break;
+                case 10: startCounted(game, c, 90, 10); break;
                 default: break;
             }
             return;
 
         case bottomRow:
-            startWithCounter(game, c, kLowRunPattern[col], kLowRunCount[col]);
+            startCounted(game, c, kLowRunPattern[col], kLowRunCount[col]);
             return;
 
         default:

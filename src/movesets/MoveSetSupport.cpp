@@ -2,15 +2,132 @@
 
 #include <algorithm>
 
+#include "battle/Character.h"
+#include "battle/CpuTick.h"
+#include "battle/Damage.h"
+#include "battle/Mechanics.h"
+#include "battle/Spacorn.h"
 #include "engine/Basic.h"
+#include "engine/Sound.h"
+#include "movesets/MoveSet.h"
 
 namespace morvek {
+
+bool keyPlace(const Character& chara, int16_t key, KeyPlace& place) {
+    if (key < 1 || key > 40) return false;
+    place.row = static_cast<int16_t>((key - 1) / 10);
+    place.column = static_cast<int16_t>((key - 1) % 10 + 1);
+    if (chara.dirStand != 1) place.column = static_cast<int16_t>(11 - place.column);
+    return true;
+}
+
+void forward(Character& chara, double k) { chara.posX = chara.posX + chara.dirStand * k; }
+void backward(Character& chara, double k) { chara.posX = chara.posX - chara.dirStand * k; }
+void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
+void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
+
+void takeJump(Character& chara, double up) {
+    if (chara.airialJumpCount <= 0) return;
+    chara.fallVector = 0;
+    chara.airialJumpCount = cint16(chara.airialJumpCount - 1);
+    chara.upVector = up;
+}
+
+void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide) {
+    if (chara.floatorStand) {
+        animChange(game, 280, chara);
+        slide(chara, diveSlide);
+    } else {
+        animChange(game, ground, chara);
+    }
+}
+
+void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter) {
+    animChange(game, pattern, chara);
+    chara.counTer = counter;
+}
+
+bool firstFrame(const Character& chara) { return !chara.wavSndFlag; }
+
+void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
+
+void launchOnce(Game& game, MoveSet& self, Character& chara, int16_t kind, int16_t index) {
+    if (firstFrame(chara)) self.FlyArtsLaunch(game, chara, kind);
+    sound(game, chara, index);
+}
+
+void gettingUp(Game& game, Character& chara) {
+    if (firstFrame(chara)) {
+        neutralReturnCheck(game, chara);
+        chara.wavSndFlag = true;
+    }
+    chara.enableGard = false;
+    chara.enableAction = false;
+}
+
+void openCombo(Game& game, Character& chara, int16_t number) {
+    TPCStart(game, chara);
+    chara.TPCNumber = number;
+}
+
+void openComboOnHit(Game& game, Character& chara, int16_t number) {
+    if (chara.attackWasHit > 0) openCombo(game, chara, number);
+}
+
+void closeCombo(Game& game, Character& chara) {
+    if (chara.TPC) TPCEnd(game, chara);
+}
+
+void freeOnHit(Character& chara) {
+    if (chara.attackWasHit > 0) chara.enableAction = true;
+}
+
+void lockUnlessTargeting(Character& chara) {
+    if (!chara.tarGeting) chara.enableAction = false;
+}
+
+void airRecovery(Game& game, Character& chara) {
+    if (!(chara.upVector < chara.fallVector)) return;
+    animChange(game, 320, chara);
+    if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0) openCombo(game, chara, 310);
+}
+
+int16_t roll(Random& random, int count, int first) {
+    return cint16(Int(random.next() * count + first));
+}
 
 int16_t pickWord(Random& random, std::span<const int16_t> words) {
     const auto n = static_cast<double>(words.size());
     const double place = Int(random.next() * n + 1);
     const auto index = static_cast<size_t>(std::clamp(place, 1.0, n)) - 1;
     return words[index];
+}
+
+void cpuFollowAndEnd(Game& game, MoveSet& self, Character& cpu) {
+    self.TPCFollow(game, cpu);
+    cpu.TPC = false;
+    cpu.enableAction = false;
+}
+
+void cpuComboAnswer(Game& game, MoveSet& self, Character& cpu, const Character& opponent,
+                    int16_t distX, int16_t distY) {
+    if (cpu.TPCNumber != 310) {
+        cpuFollowAndEnd(game, self, cpu);
+        return;
+    }
+    switch (cpuTPCChoice(game, cpu, opponent, distX, distY)) {
+        case 0:
+            cpuFollowAndEnd(game, self, cpu);
+            break;
+        case 1: case 2:  // the second word: a hop out of the hit
+            self.TPCSecond(game, cpu);
+            cpu.TPC = false;
+            break;
+        default:  // 3: the combo is let go
+            cpu.TPC = false;
+            cpu.enableAction = false;
+            break;
+    }
 }
 
 }  // namespace morvek

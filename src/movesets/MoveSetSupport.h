@@ -1,15 +1,93 @@
 #pragma once
-// Small pieces every move set uses alike.
+// The small steps every move set is written in: where a target key lies for the fighter,
+// the steps and turns of a pattern, the once-per-pattern tests, opening and closing the
+// typing combo, the recovery from an air hit, and the computer's draws and combo answers.
+// A fighter's own arithmetic (a step lengthened by its super-art mode, a box that follows
+// the cursor) stays in its module.
 
 #include <cstdint>
 #include <span>
 
 namespace morvek {
 
+struct Game;
+class Character;
+class MoveSet;
 class Random;
 
+// ---- target keys ------------------------------------------------------------------------
+
+/// The keyboard grid's rows as the key codes 1-40 run.
+enum KeyRow : int16_t { numberRow = 0, topRow = 1, homeRow = 2, bottomRow = 3 };
+/// The guard keys' column as the fighter sees it ("D"/"C" facing right, "K"/"," facing
+/// left): they start no attack, and on the lower rows no movement either.
+inline constexpr int16_t kGuardColumn = 3;
+
+/// Where a target key lies for the fighter: the row, and the column 1-10 as a fighter
+/// facing right sees it (any other facing mirrors the columns).
+struct KeyPlace {
+    int16_t row;
+    int16_t column;
+};
+/// False for a key off the grid (outside 1-40).
+bool keyPlace(const Character& chara, int16_t key, KeyPlace& place);
+
+// ---- steps of a pattern -----------------------------------------------------------------
+
+/// posX moves k pixels towards the facing (backward: away from it).
+void forward(Character& chara, double k);
+void backward(Character& chara, double k);
+/// slideVector = k pixels a frame towards the facing.
+void slide(Character& chara, int16_t k);
+void turnAround(Character& chara);
+/// Takes one of the fighter's jumps, if one is left: the rise starts at `up`.
+void takeJump(Character& chara, double up);
+/// In the air the dive (280) sliding `diveSlide` towards the facing, else `ground`.
+void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide);
+/// Starts `pattern` with its counTer.
+void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter);
+
+// ---- once per pattern -------------------------------------------------------------------
+
+/// True until the pattern's one-off step has been done: its sound (or combo opening) sets
+/// wavSndFlag, which every pattern change clears.
+bool firstFrame(const Character& chara);
+/// The fighter's sound, at most once per pattern.
+void sound(Game& game, Character& chara, int16_t index);
+/// On the first frame the projectile of `kind`, then the pattern's sound.
+void launchOnce(Game& game, MoveSet& self, Character& chara, int16_t kind, int16_t index);
+/// Getting up: the neutral bookkeeping once, and on every frame neither guard nor action.
+void gettingUp(Game& game, Character& chara);
+
+// ---- typing combos ----------------------------------------------------------------------
+
+/// Opens the pattern's typing combo (once) and names its step.
+void openCombo(Game& game, Character& chara, int16_t number);
+/// The same once the attack has touched (hit or guarded).
+void openComboOnHit(Game& game, Character& chara, int16_t number);
+/// Closes the typing combo if one is open.
+void closeCombo(Game& game, Character& chara);
+/// A hit or guarded attack lets the next move be typed before the pattern ends.
+void freeOnHit(Character& chara);
+/// Without the typing frame the fighter may not act.
+void lockUnlessTargeting(Character& chara);
+/// Knocked into the air (310-312): on the frame the top of the flight is passed the fall
+/// starts, and a fighter neither just struck, stunned nor beaten may type its way out.
+void airRecovery(Game& game, Character& chara);
+
+// ---- the computer -------------------------------------------------------------------------
+
+/// One draw: Int(r x count + first), a whole number from first to first + count - 1.
+int16_t roll(Random& random, int count, int first);
 /// The computer's pick of a typed word: one draw, Int(r x n + 1), names the word of `words`
 /// with equal chances; the pick stays inside the list whatever the draw.
 int16_t pickWord(Random& random, std::span<const int16_t> words);
+/// The computer's typing-combo step of most fighters: in the air recovery (310) the shared
+/// choice answers with the follow-up, the second word or nothing; every other combo takes
+/// its follow-up at once. The combo ends either way.
+void cpuComboAnswer(Game& game, MoveSet& self, Character& cpu, const Character& opponent,
+                    int16_t distX, int16_t distY);
+/// A combo's follow-up at once, and the combo ends.
+void cpuFollowAndEnd(Game& game, MoveSet& self, Character& cpu);
 
 }  // namespace morvek

@@ -17,6 +17,7 @@
 #include "engine/Game.h"
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
+#include "movesets/MoveSetSupport.h"
 #include "movesets/Nangief.h"
 #include "movesets/NangiefPatterns.h"
 
@@ -102,12 +103,7 @@ void open(Game& game, Character& chara, const AttackRow& s, int16_t boxX, int16_
 }
 void open(Game& game, Character& chara, const AttackRow& s) { openAttack(game, chara, s); }
 
-void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
 bool onGround(const Character& chara) { return chara.posY == kGroundLine - chara.bottom; }
-void forward(Character& chara, int16_t k) { chara.posX = chara.posX + chara.dirStand * k; }
-void closeCombo(Game& game, Character& chara) {
-    if (chara.TPC) TPCEnd(game, chara);
-}
 
 /// Lifts the caught opponent with the fighter: both rise together, centred on each other,
 /// the opponent's feet 70 pixels below the top of the fighter's cell.

@@ -9,6 +9,7 @@
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
 #include "engine/Game.h"
+#include "movesets/MoveSetSupport.h"
 #include "movesets/Nangief.h"
 
 namespace morvek {
@@ -21,11 +22,6 @@ int16_t keyFrom(Game& game, int16_t first, int16_t last) {
 }
 
 void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
-
-void startCounting(Game& game, Character& cpu, int16_t pattern, int16_t counter) {
-    animChange(game, pattern, cpu);
-    cpu.counTer = counter;
-}
 
 }  // namespace
 
@@ -83,7 +79,7 @@ void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 10: start(game, cpu, 640); break;
             case 11: start(game, cpu, 200); break;
             case 12: dynamite(); break;
-            case 13: startCounting(game, cpu, 650, 0); break;
+            case 13: startCounted(game, cpu, 650, 0); break;
             case 15: antiAir(); break;
             case 16: attack(31, 40); break;
             default: superArt(); break;  // 17-20
@@ -91,7 +87,7 @@ void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
     } else if (distX < 250) {
         if (r <= 3) move(1, 40);
         else if (r <= 7) antiAir();
-        else if (r <= 10) startCounting(game, cpu, 650, 0);
+        else if (r <= 10) startCounted(game, cpu, 650, 0);
         else if (r == 13) start(game, cpu, 250);
         else if (r >= 14 && r <= 16) superArt();
         else if (r == 17) dynamite();
@@ -104,13 +100,13 @@ void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
         else if (r == 3) {
             attack(1, 20);
             cpu.counTer = 12;
-        } else if (r <= 6) startCounting(game, cpu, 90, 10);
+        } else if (r <= 6) startCounted(game, cpu, 90, 10);
         else if (r <= 11) move(21, 40);
         else if (r <= 15) antiAir();
         else if (r <= 19) attack(31, 40);
         else dynamite();
     } else {
-        if (r >= 4 && r <= 6) startCounting(game, cpu, 90, 10);
+        if (r >= 4 && r <= 6) startCounted(game, cpu, 90, 10);
         else if (r >= 12 && r <= 15) moveIfJumpLeft(1, 20);
         else if (r >= 16 && r <= 19) move(31, 40);
     }

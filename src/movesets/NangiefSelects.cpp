@@ -8,6 +8,7 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "engine/Sound.h"
+#include "movesets/MoveSetSupport.h"
 #include "movesets/Nangief.h"
 
 namespace morvek {
@@ -23,9 +24,6 @@ int16_t asFacingRight(const Character& chara, int16_t key) {
     const int16_t column = static_cast<int16_t>((key - 1) % 10 + 1);
     return static_cast<int16_t>(row * 10 + 11 - column);
 }
-
-void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
-void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
 
 /// Starts a jump pattern; the launch speed only while an air jump is left.
 void jump(Game& game, Character& chara, int16_t pattern, int16_t speed) {
