@@ -237,8 +237,7 @@ bool ownEntry(Game& game, Character& c) {
         case 781:
             attack();
             if (c.attackWasHit != 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 780;
+                openCombo(game, c, 780);
             }
             lockUnlessTargeting(c);
             break;
@@ -247,10 +246,7 @@ bool ownEntry(Game& game, Character& c) {
         case 790: sound(game, c, 123); break;
         case 791:
             attack();
-            if (c.attackWasHit > 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 790;
-            }
+            openComboOnHit(game, c, 790);
             break;
         case 792: sound(game, c, 2); break;
         case 793: break;

@@ -28,12 +28,6 @@ void moveForward(Character& chara, double pixels) { chara.posX += pixels * chara
 
 void countDown(Character& chara) { chara.counTer = cint16(chara.counTer - 1); }
 
-/// Launch on the pattern's first frame, then the pattern's sound (which ends the first frame).
-void launchOnce(Game& game, Buri& self, Character& chara, int16_t kind, int16_t sound) {
-    if (firstFrame(chara)) self.FlyArtsLaunch(game, chara, kind);
-    charaSoundPlay(game, sound, chara);
-}
-
 }  // namespace
 
 void Buri::AnimAction(Game& game, Character& chara, Character&) {
@@ -71,7 +65,7 @@ void Buri::AnimAction(Game& game, Character& chara, Character&) {
     } else if (p == 214) {
         countDown(chara);
     } else if (p == 215) {
-        if (chara.TPC) TPCEnd(game, chara);
+        closeCombo(game, chara);
     } else if (p == 220) {
         charaSoundPlay(game, kSoundBeamCharge, chara);
         chara.upVector = 0;
@@ -82,13 +76,7 @@ void Buri::AnimAction(Game& game, Character& chara, Character&) {
     } else if (p == 222) {
         countDown(chara);
     } else if (p >= 310 && p <= 312) {  // air hit: once falling, a chance to answer
-        if (chara.upVector < chara.fallVector) {
-            animChange(game, 320, chara);
-            if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0) {
-                TPCStart(game, chara);
-                chara.TPCNumber = 310;
-            }
-        }
+        airRecovery(game, chara);
     } else if (p == 370) {  // knocked down: warps 100 pixels away from the opponent
         if (firstFrame(chara) && chara.viTality > 0) {
             chara.posX -= 100.0 * chara.LeftOrRight;

@@ -14,9 +14,6 @@ namespace morvek {
 
 namespace {
 
-/// Int(Rnd * n + first): a whole number from first to first + n - 1.
-int16_t roll(Game& game, int n, int first) { return cint16(Int(game.random.next() * n + first)); }
-
 bool facesOpponent(const Character& cpu) {
     return (cpu.dirStand == 1 && cpu.LeftOrRight == 1) || (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
 }
@@ -24,14 +21,14 @@ bool facesOpponent(const Character& cpu) {
 }  // namespace
 
 void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {
-    const int16_t r = roll(game, 20, 1);
+    const int16_t r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
     if (!facesOpponent(cpu)) return;
     if (r <= 10) {
-        AttackSelect(game, cpu, roll(game, 40, 1));  // a bomb anywhere on the grid
+        AttackSelect(game, cpu, roll(game.random, 40, 1));  // a bomb anywhere on the grid
     } else if (r <= 15) {
-        MoveSelect(game, cpu, roll(game, 10, 31));  // a warp along the bottom row
+        MoveSelect(game, cpu, roll(game.random, 10, 31));  // a warp along the bottom row
     } else if (r == 20) {
         CPUSpacorn(game, cpu, opponent);
     }

@@ -107,7 +107,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
         // ---- 燕返し
         case 201:
             if (firstFrame(c)) launch(5);
-            if (c.attackWasHit > 0) c.enableAction = true;
+            freeOnHit(c);
             sound(game, c, 36);
             forward(c, 15);
             break;
@@ -115,8 +115,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
         // ---- 首狩り: the trail keeps coming until the slash connects and opens the combo
         case 211:
             if (c.attackWasHit != 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 210;
+                openCombo(game, c, 210);
             }
             if (firstFrame(c)) launch(2);
             break;
@@ -127,7 +126,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 兜割
         case 242:
-            if (c.attackWasHit > 0) c.enableAction = true;
+            freeOnHit(c);
             sound(game, c, 2);
             break;
 
@@ -143,13 +142,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- knocked into the air: on the way down a live, unstunned fighter may recover
         case 310: case 311: case 312:
-            if (c.upVector < c.fallVector) {
-                animChange(game, 320, c);
-                if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) {
-                    TPCStart(game, c);
-                    c.TPCNumber = 310;
-                }
-            }
+            airRecovery(game, c);
             break;
 
         case 430: forward(c, 2); break;
@@ -157,12 +150,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
         // ---- getting up
         case 450:
             backward(c, 2);
-            if (firstFrame(c)) {
-                neutralReturnCheck(game, c);
-                c.wavSndFlag = true;
-            }
-            c.enableGard = false;
-            c.enableAction = false;
+            gettingUp(game, c);
             break;
         case 451: case 452: case 453: backward(c, 2); break;
         case 460:
@@ -192,8 +180,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 撫で斬り: its combo leads into 十文字剣, or into 斬り払い after a hit
         case 531:
-            TPCStart(game, c);
-            c.TPCNumber = 740;
+            openCombo(game, c, 740);
             break;
         case 532:
             if (firstFrame(c)) launch(6);

@@ -16,20 +16,15 @@ namespace morvek {
 
 namespace {
 
-/// A key drawn uniformly from first to first + count - 1: Int(r * count + first).
-int16_t drawKey(Game& game, int count, int first) {
-    return cint16(Int(game.random.next() * count + first));
-}
-
 }  // namespace
 
 void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
-    const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
+    const int r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attack = [&](int count, int first) { AttackSelect(game, cpu, drawKey(game, count, first)); };
-    auto move = [&](int count, int first) { MoveSelect(game, cpu, drawKey(game, count, first)); };
+    auto attack = [&](int count, int first) { AttackSelect(game, cpu, roll(game.random, count, first)); };
+    auto move = [&](int count, int first) { MoveSelect(game, cpu, roll(game.random, count, first)); };
     auto start = [&](int16_t pattern) { animChange(game, pattern, cpu); };
     auto startCounted = [&](int16_t pattern, int16_t counter) {
         animChange(game, pattern, cpu);
@@ -129,28 +124,9 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
 }
 
 void Ginzamurai::CPUTPC(Game& game, Character& cpu, Character& opponent) {
-    if (cpu.TPCNumber != 310) {  // every combo but the air recovery goes on into its art
-        TPCFollow(game, cpu);
-        cpu.TPC = false;
-        cpu.enableAction = false;
-        return;
-    }
-    switch (cpuTPCChoice(game, cpu, opponent, distX, distY)) {
-        case 0:  // 弧月斬
-            TPCFollow(game, cpu);
-            cpu.TPC = false;
-            cpu.enableAction = false;
-            break;
-        case 1: case 2:  // hop out of the hit
-            TPCSecond(game, cpu);
-            cpu.TPC = false;
-            break;
-        case 3:
-            cpu.TPC = false;
-            cpu.enableAction = false;
-            break;
-        default: break;
-    }
+    // Every combo but the air recovery goes on into its art; from the air 弧月斬, a hop
+    // out of the hit, or nothing.
+    cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
 void Ginzamurai::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {

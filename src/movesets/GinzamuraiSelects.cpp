@@ -20,11 +20,7 @@ namespace {
 
 /// Takes one of the fighter's jumps, if any is left.
 void jump(Character& c, int16_t up) {
-    if (c.airialJumpCount > 0) {
-        c.fallVector = 0;
-        c.airialJumpCount = cint16(c.airialJumpCount - 1);
-        c.upVector = up;
-    }
+    takeJump(c, up);
 }
 
 // By column 1-10 (index 0 unused), as seen facing right.

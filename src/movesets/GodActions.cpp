@@ -126,7 +126,7 @@ void God::AnimAction(Game& game, Character& c, Character&) {
     } else if (p == 214) {
         c.counTer = cint16(c.counTer - 1);
     } else if (p == 215) {
-        if (c.TPC) TPCEnd(game, c);
+        closeCombo(game, c);
     } else if (p == 220) {
         charaSoundPlay(game, kChargeSound, c);
         c.upVector = 0;
@@ -142,14 +142,7 @@ void God::AnimAction(Game& game, Character& c, Character&) {
     } else if (p == 222) {
         c.counTer = cint16(c.counTer - 1);
     } else if (in(p, 310, 312)) {
-        if (c.upVector < c.fallVector) {
-            animChange(game, 320, c);
-            // Not knocked back, alive and not stunned: the fall opens a typing combo.
-            if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 310;
-            }
-        }
+        airRecovery(game, c);
     } else if (p == 336) {
         charaSoundPlay(game, kDefeatVoice, c);
     } else if (p == 370) {

@@ -14,10 +14,6 @@ namespace morvek {
 
 namespace {
 
-int16_t draw(Game& game, int n, int first) {
-    return cint16(Int(game.random.next() * n + first));
-}
-
 /// What a roll of the decision does.
 enum class Act : uint8_t {
     SuperArt,     ///< the second super art
@@ -66,7 +62,7 @@ constexpr int16_t kChoiceCombo = 610;
 }  // namespace
 
 void God::CPUThink(Game& game, Character& cpu, Character& opponent) {
-    const int16_t r = draw(game, 20, 1);
+    const int16_t r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
     const bool facesOpponent = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
@@ -80,9 +76,9 @@ void God::CPUThink(Game& game, Character& cpu, Character& opponent) {
     if (r < 1 || r > 20) return;
     switch (row[r - 1]) {
     case Act::SuperArt: cpuSpacornStart(game, cpu, opponent, 1); break;
-    case Act::AnyMove: MoveSelect(game, cpu, draw(game, 40, 1)); break;
-    case Act::LowJump: MoveSelect(game, cpu, draw(game, 10, 31)); break;
-    case Act::AnyAttack: AttackSelect(game, cpu, draw(game, 40, 1)); break;
+    case Act::AnyMove: MoveSelect(game, cpu, roll(game.random, 40, 1)); break;
+    case Act::LowJump: MoveSelect(game, cpu, roll(game.random, 10, 31)); break;
+    case Act::AnyAttack: AttackSelect(game, cpu, roll(game.random, 40, 1)); break;
     case Act::LongStep: MoveSelect(game, cpu, 30); break;
     case Act::QuickStep: MoveSelect(game, cpu, 21); break;
     case Act::ComboArt: CPUSpacorn(game, cpu, opponent); break;

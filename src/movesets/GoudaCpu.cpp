@@ -143,7 +143,7 @@ void Gouda::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
         case 1:
             // The type-1 art is the energy stance, or one time in three the F12 dash.
             fire = true;
-            cpu.spacornNumber = Int(game.random.next() * 3 + 1) == 1 ? 765 : 500;
+            cpu.spacornNumber = roll(game.random, 3, 1) == 1 ? 765 : 500;
             break;
         case 2: fire = distX < 200; break;
         default: break;

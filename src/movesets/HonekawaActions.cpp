@@ -144,17 +144,6 @@ void diveKick(Game& game, Character& c) {
 
 // ---- action part -----------------------------------------------------------------------
 
-/// Opens the combo window `number` once the attack has made contact.
-void comboOnContact(Game& game, Character& c, int16_t number) {
-    if (c.attackWasHit > 0) {
-        TPCStart(game, c);
-        c.TPCNumber = number;
-    }
-}
-/// Until the typed word has been taken, no new action may start.
-void holdActionUntilTyped(Character& c) {
-    if (!c.tarGeting) c.enableAction = false;
-}
 }  // namespace
 
 void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
@@ -224,7 +213,7 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
         case 230: sound(game, c, 2); break;
         case 231:
             sound(game, c, 100);
-            if (c.attackWasHit > 0) c.enableAction = true;
+            freeOnHit(c);
             break;
 
         // ---- 裡門頂肘: 刺腿 in the air, 外門頂肘 from afar (the distance wins)
@@ -235,7 +224,7 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
             break;
         case 241:
             if (c.attackWasHit > 0) TPCStart(game, c);
-            c.TPCNumber = 240;
+            c.TPCNumber = 240;  // named even when the blow missed
             break;
         case 244: closeCombo(game, c); break;
 
@@ -258,13 +247,7 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- knocked airborne: falling offers the air-recovery window
         case 310: case 311:
-            if (c.upVector < c.fallVector) {
-                animChange(game, 320, c);
-                if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) {
-                    TPCStart(game, c);
-                    c.TPCNumber = 310;
-                }
-            }
+            airRecovery(game, c);
             break;
         case 370: case 371: case 372: case 373:
             c.posX = c.posX - c.LeftOrRight * 4;  // pushed away from the opponent
@@ -317,10 +300,10 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
             c.posMove(8, 0);
             break;
         case 541:
-            comboOnContact(game, c, 540);
-            holdActionUntilTyped(c);
+            openComboOnHit(game, c, 540);
+            lockUnlessTargeting(c);
             break;
-        case 542: case 543: holdActionUntilTyped(c); break;
+        case 542: case 543: lockUnlessTargeting(c); break;
         case 544: closeCombo(game, c); break;
         case 550:
             sound(game, c, 101);
@@ -329,10 +312,10 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
 
         // ---- 刺腿 -> 槍雷脚 -> 片虎撲
         case 560: sound(game, c, 13); break;
-        case 561: comboOnContact(game, c, 560); break;
+        case 561: openComboOnHit(game, c, 560); break;
         case 563: closeCombo(game, c); break;
         case 565: sound(game, c, 13); break;
-        case 566: comboOnContact(game, c, 565); break;
+        case 566: openComboOnHit(game, c, 565); break;
         case 567: closeCombo(game, c); break;
         case 570: sound(game, c, 101); break;
 
@@ -410,10 +393,10 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
             sound(game, c, 13);
             break;
         case 711:
-            comboOnContact(game, c, 240);
-            holdActionUntilTyped(c);
+            openComboOnHit(game, c, 240);
+            lockUnlessTargeting(c);
             break;
-        case 712: case 713: holdActionUntilTyped(c); break;
+        case 712: case 713: lockUnlessTargeting(c); break;
         case 714: closeCombo(game, c); break;
 
         // ---- 蟷螂斬, three cuts; the window opens whether or not the cut landed
@@ -427,15 +410,14 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
             break;
         case 722: case 732:
             c.posMove(12, 0);
-            TPCStart(game, c);
-            c.TPCNumber = c.animPat == 722 ? 720 : 730;
-            holdActionUntilTyped(c);
+            openCombo(game, c, c.animPat == 722 ? 720 : 730);
+            lockUnlessTargeting(c);
             break;
         case 723: case 733:
             c.posMove(3, 0);
-            holdActionUntilTyped(c);
+            lockUnlessTargeting(c);
             break;
-        case 724: case 734: holdActionUntilTyped(c); break;
+        case 724: case 734: lockUnlessTargeting(c); break;
         case 725: case 735: closeCombo(game, c); break;
         case 740:
             c.posMove(12, 0);

@@ -14,11 +14,6 @@ namespace morvek {
 
 namespace {
 
-/// A uniform integer first..first + count - 1, one random draw.
-int16_t draw(Game& game, int count, int first) {
-    return cint16(Int(game.random.next() * count + first));
-}
-
 void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// 鉄山靠 with the middle lunge.
@@ -30,7 +25,7 @@ void shoulder(Game& game, Character& cpu) {
 /// 雷撃蹴 with a random slide of 1-7 toward the facing.
 void randomDive(Game& game, Character& cpu) {
     animChange(game, 280, cpu);
-    cpu.slideVector = draw(game, 7, 1) * cpu.dirStand;
+    cpu.slideVector = roll(game.random, 7, 1) * cpu.dirStand;
 }
 
 bool canJump(const Character& cpu) { return cpu.airialJumpCount > 0; }
@@ -38,12 +33,12 @@ bool canJump(const Character& cpu) { return cpu.airialJumpCount > 0; }
 }  // namespace
 
 void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
-    const int d = draw(game, 20, 1);
+    const int d = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attackKey = [&](int count, int first) { AttackSelect(game, cpu, draw(game, count, first)); };
-    auto moveKey = [&](int count, int first) { MoveSelect(game, cpu, draw(game, count, first)); };
+    auto attackKey = [&](int count, int first) { AttackSelect(game, cpu, roll(game.random, count, first)); };
+    auto moveKey = [&](int count, int first) { MoveSelect(game, cpu, roll(game.random, count, first)); };
     auto jumpKey = [&](int count, int first) {
         if (canJump(cpu)) moveKey(count, first);
     };
@@ -92,7 +87,7 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 5:
                 if (!cpu.floatorStand) {  // a dash of 1-5 runs into 穿弓腿
                     animChange(game, 120, cpu);
-                    cpu.counTer = draw(game, 5, 1);
+                    cpu.counTer = roll(game.random, 5, 1);
                     cpu.AorMflag = 1;
                 } else {
                     randomDive(game, cpu);
@@ -166,28 +161,9 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
 }
 
 void Honekawa::CPUTPC(Game& game, Character& cpu, Character& opponent) {
-    if (cpu.TPCNumber != 310) {  // always takes the combo's next move
-        TPCFollow(game, cpu);
-        cpu.TPC = false;
-        cpu.enableAction = false;
-        return;
-    }
-    // Falling after an air hit: kick out of it, hop out of it, or just fall.
-    switch (cpuTPCChoice(game, cpu, opponent, distX, distY)) {
-        case 0:
-            TPCFollow(game, cpu);
-            cpu.TPC = false;
-            cpu.enableAction = false;
-            break;
-        case 1: case 2:
-            TPCSecond(game, cpu);
-            cpu.TPC = false;
-            break;
-        default:
-            cpu.TPC = false;
-            cpu.enableAction = false;
-            break;
-    }
+    // Always the combo's next move; falling after an air hit, a kick or a hop out of it,
+    // or just the fall.
+    cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
 void Honekawa::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {

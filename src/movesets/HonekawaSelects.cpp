@@ -21,11 +21,7 @@ int16_t jumpSlide(int16_t column) { return static_cast<int16_t>(column - 3); }
 /// Starts a jumping pattern; it rises only while an air jump is left, but slides anyway.
 void jumpSetUp(Game& game, Character& c, int16_t pattern, int16_t speed, int16_t slide) {
     animChange(game, pattern, c);
-    if (c.airialJumpCount > 0) {
-        c.fallVector = 0;
-        c.airialJumpCount = cint16(c.airialJumpCount - 1);
-        c.upVector = speed;
-    }
+    takeJump(c, speed);
     c.slideVector = c.dirStand * slide;
 }
 

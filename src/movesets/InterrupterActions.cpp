@@ -107,16 +107,10 @@ void strike(Game& game, Character& chara, int16_t pattern) {
     openAttack(game, chara, blowOf(pattern));
 }
 
-void holdActionUnlessTargeting(Character& chara) {
-    if (!chara.tarGeting) chara.enableAction = false;
-}
 /// Opens the combo named `number` once the blow has landed.
 void comboOnHit(Game& game, Character& chara, int16_t number) {
-    if (chara.attackWasHit > 0) {
-        TPCStart(game, chara);
-        chara.TPCNumber = number;
-    }
-    holdActionUnlessTargeting(chara);
+    openComboOnHit(game, chara, number);
+    lockUnlessTargeting(chara);
 }
 void faceOpponentByField(Character& chara) { chara.dirStand = chara.LeftOrRight == 1 ? 1 : -1; }
 double centre(const Character& c) { return c.posX + c.Width / 2.0; }
@@ -132,13 +126,6 @@ void diveAttack(Game& game, Character& chara) {
     int16_t p = cint16(Int(chara.fallVector * chara.fallVector / 20));
     fallAttackPowCap(p);
     setAttackPower(chara, p, 2, 0, false, 4, 4, false);
-}
-
-/// Launched by a hit: once falling, the air recovery; with control left, its combo.
-void airHitRecovery(Game& game, Character& chara) {
-    if (chara.upVector >= chara.fallVector) return;
-    animChange(game, 320, chara);
-    if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0) openCombo(game, chara, 310);
 }
 
 /// Knocked down: he vanishes 100 pixels away from the opponent instead.
@@ -167,11 +154,6 @@ void cannonade(Game& game, Interrupter& self, Character& chara, int16_t flash, i
     }
     sound(game, chara, kSwing);
     if (chara.spacornTimer == 0) animChange(game, 613, chara);
-}
-
-void launchOnce(Game& game, Interrupter& self, Character& chara, int16_t kind, int16_t snd) {
-    if (!chara.wavSndFlag) self.FlyArtsLaunch(game, chara, kind);
-    sound(game, chara, snd);
 }
 
 /// "メテオストライク" 631: the catch; a caught opponent is taken into the lift.
@@ -288,12 +270,7 @@ void Interrupter::AnimAction(Game& game, Character& chara, Character& opponent) 
             chara.posX = chara.posX - chara.dirStand * 2;
             [[fallthrough]];
         case 460:
-            if (!chara.wavSndFlag) {
-                neutralReturnCheck(game, chara);
-                chara.wavSndFlag = true;
-            }
-            chara.enableGard = false;
-            chara.enableAction = false;
+            gettingUp(game, chara);
             break;
 
         // ---- movement --------------------------------------------------------------
@@ -380,7 +357,7 @@ void Interrupter::AnimAction(Game& game, Character& chara, Character& opponent) 
             strike(game, chara, 241);
             comboOnHit(game, chara, 240);
             break;
-        case 242: case 514: case 515: holdActionUnlessTargeting(chara); break;
+        case 242: case 514: case 515: lockUnlessTargeting(chara); break;
         case 243: case 516: case 533: case 613: case 621: case 656: case 733: case 743:
         case 806: case 846: case 863:
             closeCombo(game, chara);
@@ -388,9 +365,9 @@ void Interrupter::AnimAction(Game& game, Character& chara, Character& opponent) 
         case 250: case 541:
             sound(game, chara, kSwing);
             strike(game, chara, chara.animPat);
-            if (chara.attackWasHit > 0) chara.enableAction = true;
+            freeOnHit(chara);
             break;
-        case 310: case 311: case 312: airHitRecovery(game, chara); break;
+        case 310: case 311: case 312: airRecovery(game, chara); break;
         case 370: teleportAway(game, chara); break;
         case 380: sound(game, chara, kThrust); break;
         case 385: sound(game, chara, kSwing); break;

@@ -17,33 +17,28 @@ namespace morvek {
 
 namespace {
 
-/// A key drawn uniformly from first-last.
-int16_t keyFrom(Game& game, int first, int last) {
-    return cint16(Int(game.random.next() * (last - first + 1) + first));
-}
-
 void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// "練気閃" with a random drift speed 0-3.
 void missile(Game& game, Character& cpu) {
     animChange(game, 670, cpu);
-    cpu.counTer = cint16(Int(game.random.next() * 4));
+    cpu.counTer = roll(game.random, 4, 0);
 }
 /// "閃断" landing a random 1-3 columns out.
 void cut(Game& game, Character& cpu) {
     animChange(game, 700, cpu);
-    cpu.counTer = cint16(Int(game.random.next() * 3 + 1));
+    cpu.counTer = roll(game.random, 3, 1);
 }
 
 }  // namespace
 
 void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
-    const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
+    const int r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attack = [&](int first, int last) { AttackSelect(game, cpu, keyFrom(game, first, last)); };
-    auto move = [&](int first, int last) { MoveSelect(game, cpu, keyFrom(game, first, last)); };
+    auto attack = [&](int first, int last) { AttackSelect(game, cpu, roll(game.random, last - first + 1, first)); };
+    auto move = [&](int first, int last) { MoveSelect(game, cpu, roll(game.random, last - first + 1, first)); };
     auto jumpIfLeft = [&] {
         if (cpu.airialJumpCount > 0) move(1, 20);
     };
@@ -120,21 +115,6 @@ void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
 
 void Interrupter::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     const int16_t combo = cpu.TPCNumber;
-    if (combo == 310) {  // the air recovery: barrier, back step, or nothing
-        const uint8_t choice = cpuTPCChoice(game, cpu, opponent, distX, distY);
-        if (choice == 0) {
-            TPCFollow(game, cpu);
-            cpu.TPC = false;
-            cpu.enableAction = false;
-        } else if (choice <= 2) {
-            TPCSecond(game, cpu);
-            cpu.TPC = false;
-        } else {
-            cpu.TPC = false;
-            cpu.enableAction = false;
-        }
-        return;
-    }
     if (combo == 610) {
         // The cannonade: a random shot of the three, and the combo stays open for more.
         static constexpr int16_t kWords[] = {1, 3, 4};
@@ -142,9 +122,8 @@ void Interrupter::CPUTPC(Game& game, Character& cpu, Character& opponent) {
         TPCFollow(game, cpu);
         return;
     }
-    TPCFollow(game, cpu);
-    cpu.TPC = false;
-    cpu.enableAction = false;
+    // The air recovery: barrier, back step, or nothing; any other combo its follow-up.
+    cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
 void Interrupter::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
@@ -161,7 +140,7 @@ void Interrupter::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
     bool fire = false;
     if (cpu.spacornType == 0 || cpu.spacornType == 1) fire = true;
     else if (cpu.spacornType == 2) fire = distX < 100;
-    const int16_t kind = Int(game.random.next() * 3 + 1) == 2 ? 1 : 0;  // drawn either way
+    const int16_t kind = roll(game.random, 3, 1) == 2 ? 1 : 0;  // drawn either way
     if (fire) cpuSpacornStart(game, cpu, opponent, kind);
 }
 

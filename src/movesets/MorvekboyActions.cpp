@@ -99,8 +99,7 @@ void airHitReaction(Game& game, Character& chara) {
     if (chara.upVector < chara.fallVector) animChange(game, 320, chara);
     // Neither just damaged nor stunned: a typed word lets the fighter recover in the air.
     if (chara.KBTimer == 0 && chara.stunSwitch == 0 && chara.viTality > 0) {
-        TPCStart(game, chara);
-        chara.TPCNumber = 310;
+        openCombo(game, chara, 310);
     }
 }
 
@@ -128,7 +127,7 @@ void superArtWordSet(Game& game, Character& chara, int16_t timer) {
 bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
     const int16_t pattern = c.animPat;
     auto attack = [&] { openAttack(game, c, requireAttackRow(attackRow(pattern), "MORVEKBOY", pattern)); };
-    auto launchOnce = [&](int16_t kind) { self.FlyArtsLaunch(game, c, kind); };
+    auto launch = [&](int16_t kind) { self.FlyArtsLaunch(game, c, kind); };
 
     switch (pattern) {
         case 0: case 30: case 40: case 160:
@@ -192,8 +191,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
             forward(c, 5, 18);
             attack();
             if (c.attackWasHit != 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 210;
+                openCombo(game, c, 210);
             }
             lockUnlessTargeting(c);
             break;
@@ -285,15 +283,12 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
 
         // ---- super art of spacorn type 2: charge, then 目から出ちゃった破壊光線
         case 500:
-            if (firstFrame(c)) {
-                launchOnce(3);
-                sound(game, c, 41);
-            }
+            launchOnce(game, self, c, 3, 41);
             break;
         case 501: c.TPCNumber = 500; break;
         case 502:
             if (firstFrame(c)) {
-                launchOnce(3);
+                launch(3);
                 c.wavSndFlag = true;
             }
             break;
@@ -304,18 +299,14 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
             c.slideVector = 0;
             break;
         case 511:
-            if (firstFrame(c)) {
-                launchOnce(4);
-                sound(game, c, 39);
-            }
+            launchOnce(game, self, c, 4, 39);
             c.fallVector = 0;
             break;
         case 512: c.counTer = cint16(c.counTer - 1); break;
 
         // ---- 530 and チョッピングブロウ
         case 531:
-            TPCStart(game, c);
-            c.TPCNumber = 530;
+            openCombo(game, c, 530);
             break;
         case 533: closeCombo(game, c); break;
         case 540:
@@ -332,16 +323,10 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
         case 570: exArtsEffect(game, c, opponent); break;
         case 571: case 581: sound(game, c, 121); break;
         case 573:
-            if (firstFrame(c)) {
-                launchOnce(6);
-                sound(game, c, 30);
-            }
+            launchOnce(game, self, c, 6, 30);
             break;
         case 582:
-            if (firstFrame(c)) {
-                launchOnce(1);
-                sound(game, c, 30);
-            }
+            launchOnce(game, self, c, 1, 30);
             break;
 
         // ---- grab, and 背負い投げ on a clean grab
@@ -379,20 +364,14 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
             c.fallVector = 0;
             c.upVector = 0;
             c.SPspacornTimer = static_cast<float>(c.spacornGaugeMax);
-            if (firstFrame(c)) {
-                launchOnce(5);
-                sound(game, c, 30);
-            }
+            launchOnce(game, self, c, 5, 30);
             break;
         case 666: c.counTer = cint16(c.counTer - 1); break;
 
         // ---- グランドショット
         case 720: sound(game, c, 122); break;
         case 721:
-            if (firstFrame(c)) {
-                launchOnce(2);
-                sound(game, c, 39);
-            }
+            launchOnce(game, self, c, 2, 39);
             break;
 
         // ---- super art of spacorn type 1: 真・著作拳 and its rising finish
@@ -402,8 +381,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
         case 736:
             attack();
             if (c.attackWasHit != 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 735;
+                openCombo(game, c, 735);
                 animChange(game, 737, c);
             }
             break;
@@ -471,8 +449,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
         case 781:
             attack();
             if (c.attackWasHit != 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 780;
+                openCombo(game, c, 780);
             }
             lockUnlessTargeting(c);
             break;
@@ -482,20 +459,14 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
         // ---- 空中打旋 -> 小竜巻 -> サマソ
         case 790:
             attack();
-            if (c.attackWasHit > 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 790;
-            }
+            openComboOnHit(game, c, 790);
             break;
         case 791: sound(game, c, 123); break;
         case 793: closeCombo(game, c); break;
         case 800: sound(game, c, 2); break;
         case 801:
             attack();
-            if (c.attackWasHit > 0) {
-                TPCStart(game, c);
-                c.TPCNumber = 800;
-            }
+            openComboOnHit(game, c, 800);
             break;
         case 810:
             sound(game, c, 2);

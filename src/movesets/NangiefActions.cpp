@@ -232,7 +232,7 @@ void Nangief::AnimAction(Game& game, Character& c, Character& o) {
         case 201: case 211: case 531: sound(game, c, kSwing); break;
         case 202: case 212:
             strike();
-            if (c.attackWasHit > 0) c.enableAction = true;
+            freeOnHit(c);
             break;
         case 250: forward(c, 10); break;
         case 251:
@@ -284,21 +284,14 @@ void Nangief::AnimAction(Game& game, Character& c, Character& o) {
 
         // ---- typing combos
         case 241:
-            TPCStart(game, c);
-            c.TPCNumber = 240;
+            openCombo(game, c, 240);
             break;
         case 242: case 501: case 633: case 733: case 804:
             closeCombo(game, c);
             break;
         case 310: case 311: case 312:
             // Past the top of the flight the fighter may type its way out of the fall.
-            if (c.upVector < c.fallVector) {
-                animChange(game, 320, c);
-                if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) {
-                    TPCStart(game, c);
-                    c.TPCNumber = 310;
-                }
-            }
+            airRecovery(game, c);
             break;
         case 500: c.TPCNumber = 500; break;
         case 631: c.TPCNumber = 630; break;
@@ -314,12 +307,7 @@ void Nangief::AnimAction(Game& game, Character& c, Character& o) {
         // ---- getting up, KO
         case 450:
             forward(c, -2);
-            if (!c.wavSndFlag) {
-                neutralReturnCheck(game, c);
-                c.wavSndFlag = true;
-            }
-            c.enableGard = false;
-            c.enableAction = false;
+            gettingUp(game, c);
             break;
         case 451: case 452: case 453: forward(c, -2); break;
         case 460:

@@ -16,22 +16,17 @@ namespace morvek {
 
 namespace {
 
-/// A key drawn uniformly from first-last.
-int16_t keyFrom(Game& game, int16_t first, int16_t last) {
-    return cint16(Int(game.random.next() * (last - first + 1) + first));
-}
-
 void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 }  // namespace
 
 void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
-    const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
+    const int r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attack = [&](int16_t first, int16_t last) { AttackSelect(game, cpu, keyFrom(game, first, last)); };
-    auto move = [&](int16_t first, int16_t last) { MoveSelect(game, cpu, keyFrom(game, first, last)); };
+    auto attack = [&](int16_t first, int16_t last) { AttackSelect(game, cpu, roll(game.random, last - first + 1, first)); };
+    auto move = [&](int16_t first, int16_t last) { MoveSelect(game, cpu, roll(game.random, last - first + 1, first)); };
     auto moveIfJumpLeft = [&](int16_t first, int16_t last) {
         if (cpu.airialJumpCount > 0) move(first, last);
     };
@@ -113,25 +108,9 @@ void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
 }
 
 void Nangief::CPUTPC(Game& game, Character& cpu, Character& opponent) {
-    if (cpu.TPCNumber == 310) {  // the air recovery: body press, hop, or nothing
-        const uint8_t choice = cpuTPCChoice(game, cpu, opponent, distX, distY);
-        if (choice == 0) {
-            TPCFollow(game, cpu);
-            cpu.TPC = false;
-            cpu.enableAction = false;
-        } else if (choice <= 2) {
-            TPCSecond(game, cpu);
-            cpu.TPC = false;
-        } else {
-            cpu.TPC = false;
-            cpu.enableAction = false;
-        }
-        return;
-    }
-    // Every other combo: the follow-up at the first chance.
-    TPCFollow(game, cpu);
-    cpu.TPC = false;
-    cpu.enableAction = false;
+    // The air recovery: body press, hop, or nothing; every other combo its follow-up at
+    // the first chance.
+    cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
 void Nangief::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
@@ -144,8 +123,8 @@ void Nangief::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
             fire = distX < 250;
             if (fire) {
                 // The screw's target: somewhere ahead, at some height.
-                cpu.targetX = cint16(Int(game.random.next() * 20 + 1) * 10 * cpu.dirStand);
-                cpu.targetY = cint16(Int(game.random.next() * 10 + 1) * 10);
+                cpu.targetX = cint16(roll(game.random, 20, 1) * 10 * cpu.dirStand);
+                cpu.targetY = cint16(roll(game.random, 10, 1) * 10);
                 if (cpu.spacornCount > 1) {  // the second art, paying a stock of its own
                     kind = 1;
                     cpu.spacornCount = cint16(cpu.spacornCount - 1);

@@ -28,11 +28,7 @@ int16_t asFacingRight(const Character& chara, int16_t key) {
 /// Starts a jump pattern; the launch speed only while an air jump is left.
 void jump(Game& game, Character& chara, int16_t pattern, int16_t speed) {
     animChange(game, pattern, chara);
-    if (chara.airialJumpCount > 0) {
-        chara.fallVector = 0;
-        chara.airialJumpCount = cint16(chara.airialJumpCount - 1);
-        chara.upVector = speed;
-    }
+    takeJump(chara, speed);
 }
 
 /// The body press from the air (or from anywhere on the far bottom-row keys).
