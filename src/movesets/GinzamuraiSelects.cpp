@@ -18,14 +18,8 @@ namespace morvek {
 
 namespace {
 
-/// Takes one of the fighter's jumps, if any is left.
-void jump(Character& c, int16_t up) {
-    takeJump(c, up);
-}
-
 // By column 1-10 (index 0 unused), as seen facing right.
 constexpr std::array<int16_t, 11> kWheelSlide = {0, -4, -2, 0, 4, 5, 6, 7, 8, 9, 10};  // 大車輪
-constexpr std::array<int16_t, 11> kJumpSlide = {0, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7};
 constexpr std::array<int16_t, 11> kHopSlide = {0, 0, 0, 0, 0, 5, 6, 7, 8, 9, 0};  // home row 5-9
 // The bottom-row hops are not mirror images: facing left they reach less far.
 constexpr std::array<int16_t, 11> kLowHopRight = {0, -10, -8, 0, 8, 10, 12, 14, 16, 18, 20};
@@ -42,7 +36,7 @@ void Ginzamurai::AttackSelect(Game& game, Character& c, int16_t key) {
     switch (row) {
         case numberRow:  // 大車輪, a high jumping slash
             animChange(game, 260, c);
-            jump(c, 10);
+            takeJump(c, 10);
             slide(c, kWheelSlide[col]);
             return;
 
@@ -53,7 +47,7 @@ void Ginzamurai::AttackSelect(Game& game, Character& c, int16_t key) {
                 case 5: animChange(game, 530, c); break;
                 default:  // 大車輪, a lower jump
                     animChange(game, 260, c);
-                    jump(c, 7);
+                    takeJump(c, 7);
                     slide(c, kWheelSlide[col]);
                     break;
             }
@@ -109,10 +103,7 @@ void Ginzamurai::MoveSelect(Game& game, Character& c, int16_t key) {
     switch (row) {
         case numberRow:
         case topRow:
-            animChange(game, 130, c);
-            jump(c, row == numberRow ? 14 : 8);
-            slide(c, kJumpSlide[col]);
-            if (col == kGuardColumn) animChange(game, 150, c);  // the straight jump
+            jumpByColumn(game, c, at, 14, 8);
             return;
 
         case homeRow:

@@ -19,8 +19,6 @@ constexpr int16_t kUppercutSlide[11] = {0, -4, -2, 0, 4, 5, 6, 7, 8, 9, 10};
 constexpr int16_t kAirSpinSlide[11] = {0, -4, -2, 0, 0, 0, 6, 7, 8, 9, 10};
 /// The top-row columns that start the air spin; the middle ones of the back side do not.
 constexpr bool isAirSpinColumn(int16_t column) { return column <= 2 || column >= 6; }
-// By column: the jumps' drift.
-constexpr int16_t kJumpSlide[11] = {0, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7};
 // By column 5-9: the hop's hold in the air.
 constexpr int16_t kHopHold[11] = {0, 0, 0, 0, 0, 0, 5, 10, 15, 20, 0};
 // By column: the bottom row's steps, back (125) on the two back columns, forward (120) else.
@@ -73,18 +71,8 @@ void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
             return;
 
         default:  // bottom row
+            if (lowKicks(game, c, col, 4, 2)) return;
             switch (col) {
-                case 1:
-                    turnAround(c);
-                    groundOrDive(game, c, 250, 4);
-                    break;
-                case 2:
-                    turnAround(c);
-                    groundOrDive(game, c, 270, 2);
-                    break;
-                case kGuardColumn: break;
-                case 4: groundOrDive(game, c, 270, 2); break;
-                case 5: groundOrDive(game, c, 250, 4); break;
                 case 6: case 7: case 8: case 9:
                     // 斬影 slides longer, and the dive drifts further, the further out the key
                     if (c.floatorStand) {
@@ -109,11 +97,7 @@ void Gouda::MoveSelect(Game& game, Character& c, int16_t key) {
     switch (row) {
         case numberRow:
         case topRow:
-            animChange(game, 130, c);
-            // Without a jump left only the pose and the drift change.
-            takeJump(c, row == numberRow ? 14 : 8);
-            slide(c, kJumpSlide[col]);
-            if (col == 3) animChange(game, 150, c);  // straight up
+            jumpByColumn(game, c, at, 14, 8);
             return;
 
         case homeRow:

@@ -31,12 +31,6 @@ void dive(Game& game, Character& c, int16_t slide) {
     c.slideVector = c.dirStand * slide;
 }
 
-/// The low kicks of the bottom row on the ground, the dive in the air.
-void lowOrDive(Game& game, Character& c, int16_t ground, int16_t diveSlide) {
-    if (c.floatorStand) dive(game, c, diveSlide);
-    else animChange(game, ground, c);
-}
-
 }  // namespace
 
 void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
@@ -78,18 +72,8 @@ void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
             break;
 
         case bottomRow:
+            if (lowKicks(game, c, col, 2, 1)) break;
             switch (col) {
-                case 1:
-                    turnAround(c);
-                    lowOrDive(game, c, 250, 2);
-                    break;
-                case 2:
-                    turnAround(c);
-                    lowOrDive(game, c, 270, 1);
-                    break;
-                case kGuardColumn: break;
-                case 4: lowOrDive(game, c, 270, 1); break;
-                case 5: lowOrDive(game, c, 250, 2); break;
                 default:
                     // A dash that runs longer the farther the key, then 穿弓腿.
                     if (c.floatorStand) {
@@ -114,8 +98,7 @@ void Honekawa::MoveSelect(Game& game, Character& c, int16_t key) {
     switch (at.row) {
         case numberRow:
         case topRow:
-            jumpSetUp(game, c, 130, at.row == numberRow ? 15 : 9, jumpSlide(col));
-            if (col == kGuardColumn) animChange(game, 150, c);  // straight up
+            jumpByColumn(game, c, at, 15, 9);
             break;
 
         case homeRow:

@@ -19,8 +19,6 @@ namespace {
 
 // Slides of the number-row rising art and of the top-row spin, by column 1-10.
 constexpr int16_t kRisingSlide[11] = {0, -4, -2, 0, 4, 5, 6, 7, 8, 9, 10};
-// Jump slides of the number and top rows by column.
-constexpr int16_t kJumpSlide[11] = {0, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7};
 // The low runs of the bottom row: pattern and length by column.
 constexpr int16_t kLowRunPattern[11] = {0, 125, 125, 120, 120, 120, 120, 120, 120, 120, 120};
 constexpr int16_t kLowRunCount[11] = {0, 5, 4, 5, 4, 5, 6, 7, 8, 9, 10};
@@ -72,18 +70,8 @@ void attackSelect(Game& game, Character& c, int16_t key) {
             return;
 
         case bottomRow:
+            if (lowKicks(game, c, col, 2, 1)) return;
             switch (col) {
-                case 1:
-                    turnAround(c);
-                    groundOrDive(game, c, 250, 2);
-                    break;
-                case 2:
-                    turnAround(c);
-                    groundOrDive(game, c, 270, 1);
-                    break;
-                case kGuardColumn: break;
-                case 4: groundOrDive(game, c, 270, 1); break;
-                case 5: groundOrDive(game, c, 250, 2); break;
                 case 6: case 7: case 8: case 9:
                     // スライディングキック, longer the further out the key
                     if (!c.floatorStand) startCounted(game, c, 220, cint16(col - 5));
@@ -107,11 +95,7 @@ void moveSelect(Game& game, Character& c, int16_t key) {
     switch (at.row) {
         case numberRow:
         case topRow:
-            animChange(game, 130, c);
-            // Without a jump left the pose changes but the fighter does not rise.
-            takeJump(c, at.row == numberRow ? 14 : 8);
-            slide(c, kJumpSlide[col]);
-            if (col == 3) animChange(game, 150, c);  // straight up
+            jumpByColumn(game, c, at, 14, 8);
             return;
 
         case homeRow:

@@ -21,6 +21,31 @@ bool keyPlace(const Character& chara, int16_t key, KeyPlace& place) {
     return true;
 }
 
+bool lowKicks(Game& game, Character& chara, int16_t column, int16_t sweepSlide, int16_t kickSlide) {
+    switch (column) {
+        case 1:
+            turnAround(chara);
+            groundOrDive(game, chara, 250, sweepSlide);
+            return true;
+        case 2:
+            turnAround(chara);
+            groundOrDive(game, chara, 270, kickSlide);
+            return true;
+        case kGuardColumn: return true;
+        case 4: groundOrDive(game, chara, 270, kickSlide); return true;
+        case 5: groundOrDive(game, chara, 250, sweepSlide); return true;
+        default: return false;
+    }
+}
+
+void jumpByColumn(Game& game, Character& chara, const KeyPlace& at, double high, double low) {
+    animChange(game, 130, chara);
+    // Without a jump left only the pose and the drift change.
+    takeJump(chara, at.row == numberRow ? high : low);
+    slide(chara, cint16(at.column - kGuardColumn));
+    if (at.column == kGuardColumn) animChange(game, 150, chara);  // straight up
+}
+
 void forward(Character& chara, double k) { chara.posX = chara.posX + chara.dirStand * k; }
 void backward(Character& chara, double k) { chara.posX = chara.posX - chara.dirStand * k; }
 void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }

@@ -32,6 +32,14 @@ struct KeyPlace {
 /// False for a key off the grid (outside 1-40).
 bool keyPlace(const Character& chara, int16_t key, KeyPlace& place);
 
+/// The bottom row's low kicks, columns 1-5: the sweep (250) on the outer keys, the short
+/// kick (270) on the inner ones, the back ones turning round first; in the air each is the
+/// dive with its slide. Returns false for the columns it leaves to the fighter (6-10).
+bool lowKicks(Game& game, Character& chara, int16_t column, int16_t sweepSlide, int16_t kickSlide);
+/// The jump keys (number and top rows): the jump pose, one of the fighter's jumps rising at
+/// `high` or `low` by row, a drift by column, and straight up from the guard column.
+void jumpByColumn(Game& game, Character& chara, const KeyPlace& at, double high, double low);
+
 // ---- steps of a pattern -----------------------------------------------------------------
 
 /// posX moves k pixels towards the facing (backward: away from it).
