@@ -14,10 +14,6 @@ namespace morvek {
 
 namespace {
 
-bool facesOpponent(const Character& cpu) {
-    return (cpu.dirStand == 1 && cpu.LeftOrRight == 1) || (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
-}
-
 }  // namespace
 
 void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {

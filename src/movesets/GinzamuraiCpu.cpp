@@ -23,8 +23,7 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attack = [&](int count, int first) { AttackSelect(game, cpu, roll(game.random, count, first)); };
-    auto move = [&](int count, int first) { MoveSelect(game, cpu, roll(game.random, count, first)); };
+    const CpuHand hand{game, *this, cpu};
     auto start = [&](int16_t pattern) { animChange(game, pattern, cpu); };
     auto startCounted = [&](int16_t pattern, int16_t counter) {
         animChange(game, pattern, cpu);
@@ -36,21 +35,20 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const bool opponentAttacking = opponent.sTate == 0;
     const bool opponentSteady = opponent.sTate >= 0;  // not reeling from a hit
 
-    const bool facing = (cpu.LeftOrRight == 1 && cpu.dirStand == 1) ||
-                        (cpu.LeftOrRight == -1 && cpu.dirStand == -1);
+    const bool facing = facesOpponent(cpu);
 
     if (!facing) {  // the opponent is behind
         if (distX >= 200 || distY >= 200) return;
         if (r <= 8) start(640);  // 斬り返し, the turn-around slash
-        else if (r == 11) move(20, 21);
+        else if (r == 11) hand.move(21, 40);
         else if (r == 12) start(20);
-        else if (r == 19 && jumpLeft) move(40, 1);
+        else if (r == 19 && jumpLeft) hand.move(1, 40);
         return;
     }
 
     if (distY >= 200) {  // far above or below: only jumps
-        if (r == 19 && jumpLeft) move(40, 1);
-        else if (r == 20 && jumpLeft) move(20, 1);
+        if (r == 19 && jumpLeft) hand.move(1, 40);
+        else if (r == 20 && jumpLeft) hand.move(1, 20);
         return;
     }
 
@@ -70,8 +68,8 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 12: start(20); break;
             case 13: startCounted(650, 0); break;
             case 14: start(590); break;
-            case 15: attack(20, 1); break;
-            case 16: attack(10, 31); break;
+            case 15: hand.attack(1, 20); break;
+            case 16: hand.attack(31, 40); break;
             case 17: case 18: case 19:
                 if (opponentSteady) start(240);
                 else super();
@@ -81,8 +79,8 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
         }
     } else if (distX < 250) {
         switch (r) {
-            case 1: case 2: case 3: move(40, 1); break;
-            case 4: case 5: case 6: case 7: attack(20, 1); break;
+            case 1: case 2: case 3: hand.move(1, 40); break;
+            case 4: case 5: case 6: case 7: hand.attack(1, 20); break;
             case 8: case 9: case 10: startCounted(650, 5); break;
             case 13: ex(); break;
             case 14: case 15:
@@ -91,11 +89,11 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
                 break;
             case 16: case 17: super(); break;
             case 18: case 19:
-                if (opponentSteady) attack(10, 11);
+                if (opponentSteady) hand.attack(11, 20);
                 else super();
                 break;
             case 20:
-                if (jumpLeft) move(20, 1);
+                if (jumpLeft) hand.move(1, 20);
                 break;
             default: break;
         }
@@ -104,9 +102,9 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 1: case 2: ex(); break;
             case 3: startCounted(650, 12); break;
             case 4: case 5: case 6: startCounted(90, 10); break;
-            case 7: case 8: case 9: case 10: case 11: move(20, 21); break;
-            case 12: case 13: case 14: case 15: attack(20, 1); break;
-            case 16: case 17: case 18: case 19: attack(10, 31); break;
+            case 7: case 8: case 9: case 10: case 11: hand.move(21, 40); break;
+            case 12: case 13: case 14: case 15: hand.attack(1, 20); break;
+            case 16: case 17: case 18: case 19: hand.attack(31, 40); break;
             case 20: start(20); break;
             default: break;
         }
@@ -115,9 +113,9 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 1: case 2: case 3: ex(); break;
             case 4: case 5: case 6: startCounted(90, 10); break;
             case 12: case 13: case 14: case 15:
-                if (jumpLeft) move(20, 1);
+                if (jumpLeft) hand.move(1, 20);
                 break;
-            case 16: case 17: case 18: case 19: move(10, 31); break;
+            case 16: case 17: case 18: case 19: hand.move(31, 40); break;
             default: break;
         }
     }

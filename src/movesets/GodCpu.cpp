@@ -65,9 +65,7 @@ void God::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int16_t r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
-    const bool facesOpponent = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
-                               (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
-    if (!facesOpponent) return;
+    if (!facesOpponent(cpu)) return;
 
     const Row& row = distY >= kHighBand   ? kHigh
                      : distX >= kFarBand  ? kFar

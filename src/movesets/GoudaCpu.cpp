@@ -32,15 +32,10 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attack = [&](int16_t first, int16_t last) { AttackSelect(game, cpu, roll(game.random, last - first + 1, first)); };
-    auto move = [&](int16_t first, int16_t last) { MoveSelect(game, cpu, roll(game.random, last - first + 1, first)); };
-    auto jumpIfLeft = [&] {
-        if (cpu.airialJumpCount > 0) move(1, 20);
-    };
+    const CpuHand hand{game, *this, cpu};
     auto superArt = [&] { CPUSpacorn(game, cpu, opponent); };
 
-    const bool facing = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
-                        (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+    const bool facing = facesOpponent(cpu);
     if (!facing) {
         // Turned away: only a close opponent gets an answer.
         if (distX >= 200 || distY >= 200) return;
@@ -48,7 +43,7 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
             start(game, cpu, 210);
             cpu.dirStand = cint16(-cpu.dirStand);
         } else if (r == 20) {
-            jumpIfLeft();
+            hand.jumpIfLeft();
         }
         return;
     }
@@ -57,7 +52,7 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
         if (r <= 3) groundOrDive(game, cpu, 250, 2);
         else if (r >= 5 && r <= 9) {
             if (cpu.floatorStand) start(game, cpu, 660);
-        } else if (r >= 18) jumpIfLeft();
+        } else if (r >= 18) hand.jumpIfLeft();
         return;
     }
 
@@ -80,8 +75,8 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 11: start(game, cpu, 200); break;
             case 12: start(game, cpu, 20); break;
             case 13: startCounted(game, cpu, 650, 2); break;
-            case 15: attack(1, 20); break;
-            case 16: attack(31, 40); break;
+            case 15: hand.attack(1, 20); break;
+            case 16: hand.attack(31, 40); break;
             case 17:
             case 18:
             case 19:
@@ -95,14 +90,14 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 
     if (distX < 250) {
-        if (r <= 3) move(1, 40);
-        else if (r <= 7) attack(1, 20);
+        if (r <= 3) hand.move(1, 40);
+        else if (r <= 7) hand.attack(1, 20);
         else if (r <= 10) tackle(game, cpu);
         else if (r == 13) start(game, cpu, 580);
-        else if (r == 14 || r == 15 || r == 18) attack(31, 40);
+        else if (r == 14 || r == 15 || r == 18) hand.attack(31, 40);
         else if (r == 16 || r == 17) start(game, cpu, 720);
         else if (r == 19) superArt();
-        else if (r == 20) jumpIfLeft();
+        else if (r == 20) hand.jumpIfLeft();
         return;
     }
 
@@ -110,9 +105,9 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
         if (r <= 2) start(game, cpu, 580);
         else if (r == 3) startCounted(game, cpu, 650, 12);
         else if (r <= 6) startCounted(game, cpu, 90, 10);
-        else if (r <= 11) move(21, 40);
-        else if (r <= 15) attack(1, 20);
-        else if (r <= 18) attack(31, 40);
+        else if (r <= 11) hand.move(21, 40);
+        else if (r <= 15) hand.attack(1, 20);
+        else if (r <= 18) hand.attack(31, 40);
         else if (r == 19) superArt();
         else start(game, cpu, 720);
         return;
@@ -121,8 +116,8 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
     // 400 or more away
     if (r <= 3) start(game, cpu, 580);
     else if (r <= 6) startCounted(game, cpu, 90, 10);
-    else if (r >= 12 && r <= 15) jumpIfLeft();
-    else if (r >= 16 && r <= 18) move(31, 40);
+    else if (r >= 12 && r <= 15) hand.jumpIfLeft();
+    else if (r >= 16 && r <= 18) hand.move(31, 40);
     else if (r == 19) superArt();
 }
 

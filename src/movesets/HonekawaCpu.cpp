@@ -28,8 +28,6 @@ void randomDive(Game& game, Character& cpu) {
     cpu.slideVector = roll(game.random, 7, 1) * cpu.dirStand;
 }
 
-bool canJump(const Character& cpu) { return cpu.airialJumpCount > 0; }
-
 }  // namespace
 
 void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
@@ -37,15 +35,10 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attackKey = [&](int count, int first) { AttackSelect(game, cpu, roll(game.random, count, first)); };
-    auto moveKey = [&](int count, int first) { MoveSelect(game, cpu, roll(game.random, count, first)); };
-    auto jumpKey = [&](int count, int first) {
-        if (canJump(cpu)) moveKey(count, first);
-    };
+    const CpuHand hand{game, *this, cpu};
     const bool opponentNotDown = opponent.sTate >= 0;
 
-    const bool facing = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
-                        (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+    const bool facing = facesOpponent(cpu);
 
     if (!facing) {
         if (distX >= 200 || distY >= 200) return;
@@ -53,10 +46,10 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8:
                 start(game, cpu, 640);  // 打開 strikes behind
                 break;
-            case 11: moveKey(20, 21); break;
+            case 11: hand.move(21, 40); break;
             case 12: start(game, cpu, 650); break;  // keeps whatever counTer holds
             case 13: case 14: AttackSelect(game, cpu, 31); break;
-            case 15: case 16: jumpKey(40, 1); break;
+            case 15: case 16: hand.jumpIfLeft(1, 40); break;
             case 17: case 18: AttackSelect(game, cpu, 40); break;
             default: break;  // 9, 10, 19, 20
         }
@@ -70,8 +63,8 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
                 break;
             case 7: case 8: case 9: shoulder(game, cpu); break;
             case 10: case 11: start(game, cpu, 580); break;
-            case 15: case 16: jumpKey(40, 1); break;
-            case 17: case 18: case 19: case 20: jumpKey(20, 1); break;
+            case 15: case 16: hand.jumpIfLeft(1, 40); break;
+            case 17: case 18: case 19: case 20: hand.jumpIfLeft(1, 20); break;
             default: break;  // 4-6, 12-14
         }
         return;
@@ -104,8 +97,8 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 12: start(game, cpu, 230); break;
             case 13: start(game, cpu, 20); break;
             case 14: start(game, cpu, 590); break;
-            case 15: attackKey(10, 1); break;
-            case 16: attackKey(10, 11); break;
+            case 15: hand.attack(1, 10); break;
+            case 16: hand.attack(11, 20); break;
             case 17: case 18: case 19:
                 if (opponentNotDown) start(game, cpu, 240);
                 else CPUSpacorn(game, cpu, opponent);
@@ -118,7 +111,7 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
     if (distX < 250) {  // middle
         switch (d) {
             case 1: case 2: case 3: start(game, cpu, 70); break;
-            case 4: case 5: case 6: case 7: moveKey(20, 21); break;
+            case 4: case 5: case 6: case 7: hand.move(21, 40); break;
             case 8: case 9: case 10: shoulder(game, cpu); break;
             case 13: start(game, cpu, 20); break;
             case 14: case 15:
@@ -127,10 +120,10 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
                 break;
             case 16: case 17: CPUSpacorn(game, cpu, opponent); break;
             case 18: case 19:
-                if (opponentNotDown) attackKey(10, 11);
+                if (opponentNotDown) hand.attack(11, 20);
                 else CPUSpacorn(game, cpu, opponent);
                 break;
-            case 20: jumpKey(20, 1); break;
+            case 20: hand.jumpIfLeft(1, 20); break;
             default: break;  // 11, 12
         }
         return;
@@ -141,9 +134,9 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 1: case 2: start(game, cpu, 580); break;
             case 3: shoulder(game, cpu); break;
             case 4: case 5: case 6: start(game, cpu, 170); break;
-            case 7: case 8: case 9: case 10: case 11: moveKey(20, 21); break;
-            case 12: case 13: case 14: case 15: jumpKey(20, 1); break;
-            case 16: case 17: case 18: case 19: moveKey(10, 31); break;
+            case 7: case 8: case 9: case 10: case 11: hand.move(21, 40); break;
+            case 12: case 13: case 14: case 15: hand.jumpIfLeft(1, 20); break;
+            case 16: case 17: case 18: case 19: hand.move(31, 40); break;
             default: break;  // 20
         }
         return;
@@ -153,8 +146,8 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
         case 1: case 2: shoulder(game, cpu); break;
         case 3: start(game, cpu, 580); break;
         case 7: case 8: case 9: case 10: case 11: start(game, cpu, 170); break;
-        case 12: case 13: case 14: case 15: jumpKey(20, 1); break;
-        case 16: case 17: case 18: case 19: moveKey(10, 31); break;
+        case 12: case 13: case 14: case 15: hand.jumpIfLeft(1, 20); break;
+        case 16: case 17: case 18: case 19: hand.move(31, 40); break;
         case 20: CPUSpacorn(game, cpu, opponent); break;
         default: break;  // 4-6
     }

@@ -37,27 +37,22 @@ void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attack = [&](int first, int last) { AttackSelect(game, cpu, roll(game.random, last - first + 1, first)); };
-    auto move = [&](int first, int last) { MoveSelect(game, cpu, roll(game.random, last - first + 1, first)); };
-    auto jumpIfLeft = [&] {
-        if (cpu.airialJumpCount > 0) move(1, 20);
-    };
+    const CpuHand hand{game, *this, cpu};
     auto superArt = [&] { CPUSpacorn(game, cpu, opponent); };
     const bool reeling = opponent.sTate < 0;
 
-    const bool facing = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
-                        (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+    const bool facing = facesOpponent(cpu);
     if (!facing) {
         // Turned away: only a close opponent gets an answer, the backward sickle.
         if (distX >= 200 || distY >= 200) return;
         if (r <= 10) start(game, cpu, 570);
-        else if (r >= 18) jumpIfLeft();
+        else if (r >= 18) hand.jumpIfLeft();
         return;
     }
 
     if (distY >= 200) {  // far above or below
         if (r >= 4 && r <= 6) missile(game, cpu);
-        else if (r >= 15) jumpIfLeft();
+        else if (r >= 15) hand.jumpIfLeft();
     } else if (distX < 150) {  // close
         switch (r) {
             case 1: start(game, cpu, cpu.floatorStand ? 210 : 200); break;
@@ -74,10 +69,10 @@ void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 12: start(game, cpu, 670); break;
             case 13: start(game, cpu, 700); break;
             case 14: start(game, cpu, 620); break;
-            case 15: attack(1, 10); break;
-            case 16: attack(11, 20); break;
+            case 15: hand.attack(1, 10); break;
+            case 16: hand.attack(11, 20); break;
             case 17: case 18: case 19: superArt(); break;
-            default: jumpIfLeft(); break;  // 20
+            default: hand.jumpIfLeft(); break;  // 20
         }
     } else if (distX < 250) {
         if (r <= 3) start(game, cpu, 70);
@@ -87,28 +82,28 @@ void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
         else if (r == 14) superArt();
         else if (r <= 17) {
             if (reeling) superArt();  // a reeling opponent is worth the super art
-            else attack(1, 10);
+            else hand.attack(1, 10);
         } else if (r <= 19) {
             if (reeling) superArt();
-            else attack(11, 20);
+            else hand.attack(11, 20);
         } else {
-            jumpIfLeft();
+            hand.jumpIfLeft();
         }
     } else if (distX < 400) {
         if (r <= 2) start(game, cpu, 550);
         else if (r == 3) cut(game, cpu);
         else if (r <= 6) superArt();
         else if (r <= 11) start(game, cpu, 75);
-        else if (r <= 15) jumpIfLeft();
-        else if (r <= 19) move(31, 40);
+        else if (r <= 15) hand.jumpIfLeft();
+        else if (r <= 19) hand.move(31, 40);
         else missile(game, cpu);
     } else {
         if (r <= 2) start(game, cpu, 550);
         else if (r == 3) cut(game, cpu);
         else if (r <= 6) missile(game, cpu);
         else if (r <= 11) start(game, cpu, 75);
-        else if (r <= 15) jumpIfLeft();
-        else if (r <= 19) move(31, 40);
+        else if (r <= 15) hand.jumpIfLeft();
+        else if (r <= 19) hand.move(31, 40);
         else superArt();
     }
 }

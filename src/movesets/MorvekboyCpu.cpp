@@ -19,19 +19,6 @@ namespace morvekboy_cpu {
 
 namespace {
 
-void attackFrom(Game& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
-    self.AttackSelect(game, cpu, roll(game.random, last - first + 1, first));
-}
-
-void moveFrom(Game& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
-    self.MoveSelect(game, cpu, roll(game.random, last - first + 1, first));
-}
-
-/// A jump (or an air jump) in a random direction, while a jump is left.
-void jumpMove(Game& game, MoveSet& self, Character& cpu) {
-    if (cpu.airialJumpCount >= 1) moveFrom(game, self, cpu, 1, 20);
-}
-
 void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 void morvekboyExArt(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 570, 580); }
@@ -61,8 +48,8 @@ void closeRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Chara
         case 12: start(game, cpu, 20); break;
         case 13: startCounted(game, cpu, 650, 2); break;
         case 14: rules.spinArt(game, cpu); break;
-        case 15: attackFrom(game, self, cpu, 1, 20); break;
-        case 16: attackFrom(game, self, cpu, 31, 40); break;
+        case 15: CpuHand{game, self, cpu}.attack(1, 20); break;
+        case 16: CpuHand{game, self, cpu}.attack(31, 40); break;
         case 17:
         case 18:
         case 19:
@@ -77,16 +64,16 @@ void closeRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Chara
 /// 100 to 249 away.
 void middleRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
                  Character& opponent) {
-    if (r <= 3) moveFrom(game, self, cpu, 1, 40);
-    else if (r <= 7) attackFrom(game, self, cpu, 1, 20);
+    if (r <= 3) CpuHand{game, self, cpu}.move(1, 40);
+    else if (r <= 7) CpuHand{game, self, cpu}.attack(1, 20);
     else if (r <= 10) start(game, cpu, 210);
     else if (r <= 12) return;
     else if (r == 13) rules.exArt(game, cpu);
-    else if (r <= 15) attackFrom(game, self, cpu, 31, 40);
+    else if (r <= 15) CpuHand{game, self, cpu}.attack(31, 40);
     else if (r <= 17) start(game, cpu, 720);
-    else if (r == 18) attackFrom(game, self, cpu, 31, 40);
+    else if (r == 18) CpuHand{game, self, cpu}.attack(31, 40);
     else if (r == 19) self.CPUSpacorn(game, cpu, opponent);
-    else jumpMove(game, self, cpu);
+    else CpuHand{game, self, cpu}.jumpIfLeft();
 }
 
 /// 250 to 399 away.
@@ -95,9 +82,9 @@ void farRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Charact
     if (r <= 2) rules.exArt(game, cpu);
     else if (r == 3) startCounted(game, cpu, 650, 12);
     else if (r <= 6) startCounted(game, cpu, 90, 10);
-    else if (r <= 11) moveFrom(game, self, cpu, 21, 40);
-    else if (r <= 15) attackFrom(game, self, cpu, 1, 20);
-    else if (r <= 18) attackFrom(game, self, cpu, 31, 40);
+    else if (r <= 11) CpuHand{game, self, cpu}.move(21, 40);
+    else if (r <= 15) CpuHand{game, self, cpu}.attack(1, 20);
+    else if (r <= 18) CpuHand{game, self, cpu}.attack(31, 40);
     else if (r == 19) self.CPUSpacorn(game, cpu, opponent);
     else start(game, cpu, 720);
 }
@@ -108,8 +95,8 @@ void veryFarRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Cha
     if (r <= 3) rules.exArt(game, cpu);
     else if (r <= 6) startCounted(game, cpu, 90, 10);
     else if (r <= 11) return;
-    else if (r <= 15) jumpMove(game, self, cpu);
-    else if (r <= 18) moveFrom(game, self, cpu, 31, 40);
+    else if (r <= 15) CpuHand{game, self, cpu}.jumpIfLeft();
+    else if (r <= 18) CpuHand{game, self, cpu}.move(31, 40);
     else if (r == 19) self.CPUSpacorn(game, cpu, opponent);
 }
 
@@ -125,8 +112,7 @@ void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dis
     const int16_t distX = dist.distX;
     const int16_t distY = dist.distY;
 
-    const bool facing = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
-                        (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+    const bool facing = facesOpponent(cpu);
     if (!facing) {
         if (distX >= 200 || distY >= 200) return;
         if (r <= 8) {
@@ -134,7 +120,7 @@ void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dis
             animChange(game, 780, cpu);
             cpu.dirStand = cint16(-cpu.dirStand);
         } else if (r == 20) {
-            jumpMove(game, self, cpu);
+            CpuHand{game, self, cpu}.jumpIfLeft();
         }
         return;
     }
@@ -142,7 +128,7 @@ void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dis
     if (distY >= 200) {
         // The opponent is far above or below: rise to meet it, or jump.
         if (r <= 3) groundOrDive(game, cpu, 250, 2);
-        else if (r >= 18) jumpMove(game, self, cpu);
+        else if (r >= 18) CpuHand{game, self, cpu}.jumpIfLeft();
         return;
     }
 

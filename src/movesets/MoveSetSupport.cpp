@@ -8,6 +8,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
+#include "engine/Game.h"
 #include "engine/Sound.h"
 #include "movesets/MoveSet.h"
 
@@ -126,6 +127,22 @@ int16_t pickWord(Random& random, std::span<const int16_t> words) {
     const double place = Int(random.next() * n + 1);
     const auto index = static_cast<size_t>(std::clamp(place, 1.0, n)) - 1;
     return words[index];
+}
+
+bool facesOpponent(const Character& cpu) {
+    return (cpu.dirStand == 1 && cpu.LeftOrRight == 1) || (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+}
+
+void CpuHand::attack(int first, int last) const {
+    self.AttackSelect(game, cpu, roll(game.random, last - first + 1, first));
+}
+
+void CpuHand::move(int first, int last) const {
+    self.MoveSelect(game, cpu, roll(game.random, last - first + 1, first));
+}
+
+void CpuHand::jumpIfLeft(int first, int last) const {
+    if (cpu.airialJumpCount > 0) move(first, last);
 }
 
 void cpuFollowAndEnd(Game& game, MoveSet& self, Character& cpu) {

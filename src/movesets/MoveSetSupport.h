@@ -85,6 +85,22 @@ void airRecovery(Game& game, Character& chara);
 
 // ---- the computer -------------------------------------------------------------------------
 
+/// The computer facing its opponent (LeftOrRight tells on which side the opponent stands).
+bool facesOpponent(const Character& cpu);
+
+/// The computer's hand in one decision: it presses no keys, but hands the selects keys of
+/// its own drawing.
+struct CpuHand {
+    Game& game;
+    MoveSet& self;
+    Character& cpu;
+    /// A key drawn from first-last for the attack (movement) select.
+    void attack(int first, int last) const;
+    void move(int first, int last) const;
+    /// A movement key drawn from first-last while a jump is left.
+    void jumpIfLeft(int first = 1, int last = 20) const;
+};
+
 /// One draw: Int(r x count + first), a whole number from first to first + count - 1.
 int16_t roll(Random& random, int count, int first);
 /// The computer's pick of a typed word: one draw, Int(r x n + 1), names the word of `words`

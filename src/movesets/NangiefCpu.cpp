@@ -25,36 +25,31 @@ void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
 
-    auto attack = [&](int16_t first, int16_t last) { AttackSelect(game, cpu, roll(game.random, last - first + 1, first)); };
-    auto move = [&](int16_t first, int16_t last) { MoveSelect(game, cpu, roll(game.random, last - first + 1, first)); };
-    auto moveIfJumpLeft = [&](int16_t first, int16_t last) {
-        if (cpu.airialJumpCount > 0) move(first, last);
-    };
+    const CpuHand hand{game, *this, cpu};
     auto antiAir = [&] {
-        if (opponent.floatorStand) attack(1, 20);
+        if (opponent.floatorStand) hand.attack(1, 20);
     };
     auto superArt = [&] { CPUSpacorn(game, cpu, opponent); };
     auto dynamite = [&] { cpuExArtsSelect(game, cpu, 540, 20); };
 
-    const bool facing = (cpu.dirStand == 1 && cpu.LeftOrRight == 1) ||
-                        (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
+    const bool facing = facesOpponent(cpu);
     if (!facing) {
         // Turned away: only a close opponent gets an answer.
         if (distX >= 200 || distY >= 200) return;
         if (r <= 6) start(game, cpu, 640);
         else if (r <= 9) AttackSelect(game, cpu, 31);
-        else if (r == 11) move(21, 40);
+        else if (r == 11) hand.move(21, 40);
         else if (r == 12) start(game, cpu, 20);
         else if (r == 14 || r == 15) AttackSelect(game, cpu, 40);
-        else if (r == 19) moveIfJumpLeft(1, 40);
+        else if (r == 19) hand.jumpIfLeft(1, 40);
         return;
     }
 
     if (distY >= 200) {  // far above or below
         if (r >= 5 && r <= 10) superArt();
         else if (r >= 12 && r <= 15) antiAir();
-        else if (r == 19) moveIfJumpLeft(1, 40);
-        else if (r == 20) moveIfJumpLeft(1, 20);
+        else if (r == 19) hand.jumpIfLeft(1, 40);
+        else if (r == 20) hand.jumpIfLeft(1, 20);
     } else if (distX < 100) {  // in grabbing range
         switch (r) {
             case 1: start(game, cpu, 270); break;
@@ -76,34 +71,34 @@ void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
             case 12: dynamite(); break;
             case 13: startCounted(game, cpu, 650, 0); break;
             case 15: antiAir(); break;
-            case 16: attack(31, 40); break;
+            case 16: hand.attack(31, 40); break;
             default: superArt(); break;  // 17-20
         }
     } else if (distX < 250) {
-        if (r <= 3) move(1, 40);
+        if (r <= 3) hand.move(1, 40);
         else if (r <= 7) antiAir();
         else if (r <= 10) startCounted(game, cpu, 650, 0);
         else if (r == 13) start(game, cpu, 250);
         else if (r >= 14 && r <= 16) superArt();
         else if (r == 17) dynamite();
         else if (r == 18 || r == 19) {
-            if (opponent.sTate >= 0) attack(11, 20);
+            if (opponent.sTate >= 0) hand.attack(11, 20);
             else superArt();  // a reeling opponent is worth the super art
-        } else if (r == 20) moveIfJumpLeft(1, 20);
+        } else if (r == 20) hand.jumpIfLeft(1, 20);
     } else if (distX < 400) {
         if (r <= 2) start(game, cpu, 250);
         else if (r == 3) {
-            attack(1, 20);
+            hand.attack(1, 20);
             cpu.counTer = 12;
         } else if (r <= 6) startCounted(game, cpu, 90, 10);
-        else if (r <= 11) move(21, 40);
+        else if (r <= 11) hand.move(21, 40);
         else if (r <= 15) antiAir();
-        else if (r <= 19) attack(31, 40);
+        else if (r <= 19) hand.attack(31, 40);
         else dynamite();
     } else {
         if (r >= 4 && r <= 6) startCounted(game, cpu, 90, 10);
-        else if (r >= 12 && r <= 15) moveIfJumpLeft(1, 20);
-        else if (r >= 16 && r <= 19) move(31, 40);
+        else if (r >= 12 && r <= 15) hand.jumpIfLeft(1, 20);
+        else if (r >= 16 && r <= 19) hand.move(31, 40);
     }
 }
 
