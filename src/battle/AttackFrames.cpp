@@ -56,24 +56,13 @@ void setAttackPower(Character& chara, int16_t attackPow1st, int16_t attackPow2nd
 }
 
 void attackHitApply(Game& game, Character& attacker, Character& defender) {
-    if (defender.PrimalPlayer) targetingOnOff(game, defender, targetCancel, 0);
-    defender.comboCount = cint16(defender.comboCount + 1);
-    defender.comboTimer = 0;
-    defender.enableAction = false;
-    defender.enableGard = false;
-    if (attacker.spacornHit) defender.spAttacked = true;
+    hitTakenStart(game, defender, attacker.spacornHit);
     attackKnockBack(game, defender, attacker);
     soundPlay(game, attacker.ATFHitSound);
     defender.nockLenge = attacker.setLenge;
     attackEffectSpawn(defender, attacker);
     defender.ATFflag = -1;
-    defender.sTate = stHit;
-    defender.TPC = false;
-    if (defender.stunSwitch == 2) {
-        // A hit wakes a dizzy fighter with a full stun gauge.
-        defender.stunSwitch = 0;
-        defender.stunGauge = defender.stunPointMax;
-    }
+    hitTakenEnd(defender);
 }
 
 void attackKnockBack(Game& game, Character& defender, Character& attacker) {

@@ -11,14 +11,6 @@ namespace morvek {
 
 namespace {
 
-/// A projectile's attack box in screen coordinates (32-bit, as the overlap test takes it).
-Rect flyArtsBox(const flyArts& fa, int16_t scrollX, int16_t scrollY) {
-    return Rect{int32_t{fa.ATFleft} + fa.AttackLeft + scrollX,
-                int32_t{fa.ATFtop} + fa.AttackTop + scrollY,
-                int32_t{fa.ATFright} - fa.AttackRight + scrollX,
-                int32_t{fa.ATFbottom} - fa.AttackBottom + scrollY};
-}
-
 /// Touching edges count as an overlap.
 bool boxesOverlap(const Rect& a, const Rect& b) {
     return a.bottom >= b.top && a.top <= b.bottom && a.right >= b.left && a.left <= b.right;
@@ -61,12 +53,10 @@ void Character::HitCheckFlyArts(Game& game, Character& enemy) {
 }
 
 void Character::flyArtsCrossing(Game& game, flyArts& fa) {
-    const int16_t sx = game.battle.scrollX;
-    const int16_t sy = game.battle.scrollY;
-    const Rect theirs = flyArtsBox(fa, sx, sy);
+    const Rect theirs = flyArtsBox(game, fa);
     for (auto& mine : FA) {
         if (!(mine.Force && mine.Running)) continue;
-        if (boxesOverlap(theirs, flyArtsBox(mine, sx, sy))) {
+        if (boxesOverlap(theirs, flyArtsBox(game, mine))) {
             if (fa.stRength != -1) fa.Force = false;
             if (mine.stRength != -1) mine.Force = false;
         }

@@ -6,59 +6,93 @@
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
+#include "battle/Targets.h"
 #include "engine/Game.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
 
 namespace morvek {
 
-void damageJudge(Game& game, Character& attacker, Character& defender, bool cleanHit) {
-    if (game.battle.damageLock) return;
+int32_t comboPlaceOfHit(Character& defender) {
     if (defender.comboCount == 0) defender.comboCount = 1;
-    int32_t c = defender.comboCount;
+    return defender.comboCount;
+}
 
-    double d1 = attacker.attackPow1st / static_cast<double>(c);
+double comboDamage(Character& defender, int32_t place, int16_t pow1, int16_t pow2, int16_t pow3) {
+    double d1 = pow1 / static_cast<double>(place);
     if (d1 < 0) d1 = 1;
-    double d2 = (50 - c) * attacker.attackPow2nd / 50.0;
+    double d2 = (50 - place) * pow2 / 50.0;
     if (d2 < 0) d2 = 1;
-    const double d3 = attacker.attackPow3rd;
+    const double d3 = pow3;
     double dmg = d1 + d2 + d3 - defender.difensiBle;
     if (dmg <= 1) dmg = 1;
-    if (attacker.attackPow1st + attacker.attackPow2nd + attacker.attackPow3rd == 0) {
+    if (pow1 + pow2 + pow3 == 0) {
         // A powerless attack neither hurts nor counts in the combo.
         dmg = 0;
         defender.comboCount = cint16(defender.comboCount - 1);
     }
+    return dmg;
+}
 
+double takeHitDamage(Character& defender, double dmg) {
+    if (defender.viTality - dmg <= 0) dmg = std::max(0.0, defender.viTality);
+    defender.viTality -= dmg;
+    defender.TotalDamage = cint16(defender.TotalDamage + dmg);
+    defender.OneHitDamage = cint16(dmg);
+    return dmg;
+}
+
+bool takeStun(Character& defender, int16_t stunPoint, int32_t place) {
+    int16_t s = cint16((33 - place) * stunPoint / 33.0);
+    if (s < 0) s = 1;
+    defender.stunGauge -= s;
+    if (defender.stunGauge >= 0) return false;
+    defender.stunGauge = 0;
+    defender.stunSwitch = 1;
+    return true;
+}
+
+void finishHit(Character& defender, double dmg, bool cleanHit, bool ex) {
+    if (!cleanHit && ex) defender.viTality -= dmg / 20;
+    defender.KBTimer = 30;
+}
+
+void hitTakenStart(Game& game, Character& defender, bool spacornHit) {
+    if (defender.PrimalPlayer) targetingOnOff(game, defender, targetCancel, 0);
+    defender.comboCount = cint16(defender.comboCount + 1);
+    defender.comboTimer = 0;
+    defender.enableAction = false;
+    defender.enableGard = false;
+    if (spacornHit) defender.spAttacked = true;
+}
+
+void hitTakenEnd(Character& defender) {
+    defender.sTate = stHit;
+    defender.TPC = false;
+    if (defender.stunSwitch == 2) {
+        // A hit wakes a dizzy fighter with a full stun gauge.
+        defender.stunSwitch = 0;
+        defender.stunGauge = defender.stunPointMax;
+    }
+}
+
+void damageJudge(Game& game, Character& attacker, Character& defender, bool cleanHit) {
+    if (game.battle.damageLock) return;
+    const double dmg = comboDamage(defender, comboPlaceOfHit(defender), attacker.attackPow1st,
+                                   attacker.attackPow2nd, attacker.attackPow3rd);
     if (!cleanHit) {
         spacornGaugeAdd(game, attacker, attacker.spacornPoint / 5.0);
     } else {
         if (attacker.PrimalPlayer) hitScoreAdd(game, attacker);
-        // Never more than is left; an earlier chip in the same phase may have left the
-        // vitality below zero, and a hit must not heal it.
-        if (defender.viTality - dmg <= 0) dmg = std::max(0.0, defender.viTality);
-        defender.viTality -= dmg;
-        defender.TotalDamage = cint16(defender.TotalDamage + dmg);
-        defender.OneHitDamage = cint16(dmg);
-
-        c = defender.comboCount;
+        const double taken = takeHitDamage(defender, dmg);
+        // Both gains and the stun are judged at the combo count after a powerless attack
+        // was taken back out of it.
+        const int32_t c = defender.comboCount;
         spacornGaugeAdd(game, attacker, cint16((33 - c) * attacker.spacornPoint / 33.0));
-        spacornGaugeAdd(game, defender, Int(dmg / 5) + 1);
-
-        int16_t s = cint16((33 - c) * attacker.stunPoint / 33.0);
-        if (s < 0) s = 1;
-        defender.stunGauge -= s;
-        if (defender.stunGauge < 0) {
-            defender.stunGauge = 0;
-            defender.stunSwitch = 1;
-            attacker.SJSpoint = cint16(attacker.SJSpoint + 3);
-        }
+        spacornGaugeAdd(game, defender, Int(taken / 5) + 1);
+        if (takeStun(defender, attacker.stunPoint, c)) attacker.SJSpoint = cint16(attacker.SJSpoint + 3);
     }
-    if (!cleanHit && attacker.normalorEX) {
-        // EX chip through a guard; it is not limited by the vitality left.
-        defender.viTality -= dmg / 20;
-    }
-    defender.KBTimer = 30;
+    finishHit(defender, dmg, cleanHit, attacker.normalorEX);
 }
 
 void hitScoreAdd(Game& game, const Character& attacker) {

@@ -4,6 +4,7 @@
 
 #include "battle/Character.h"
 #include "battle/Collision.h"
+#include "battle/Damage.h"
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
@@ -79,39 +80,15 @@ void flyArtsAnimStep(Game& game, Rect& srcRect, flyArts& fa, Character& /*chara*
 
 void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit) {
     if (game.battle.damageLock) return;
-    int32_t c = defender.comboCount;
-    if (c == 0) {
-        defender.comboCount = 1;
-        c = 1;
-    }
-    double p1 = fa.attackPow1st / static_cast<double>(c);
-    if (p1 < 0) p1 = 1;
-    double p2 = (50 - c) * fa.attackPow2nd / 50.0;
-    if (p2 < 0) p2 = 1;
-    double dmg = p1 + p2 + fa.attackPow3rd - defender.difensiBle;
-    if (dmg <= 1) dmg = 1;
-    if (fa.attackPow1st + fa.attackPow2nd + fa.attackPow3rd == 0) {
-        dmg = 0;
-        defender.comboCount = cint16(defender.comboCount - 1);
-    }
+    // Unlike a melee hit, the stun is judged at the place the hit came in at.
+    const int32_t c = comboPlaceOfHit(defender);
+    const double dmg = comboDamage(defender, c, fa.attackPow1st, fa.attackPow2nd, fa.attackPow3rd);
     if (cleanHit) {
         if (!defender.PrimalPlayer) flyArtsScore(game, fa);
-        // Never more than is left, and never a heal after an earlier chip.
-        if (defender.viTality - dmg <= 0) dmg = std::max(0.0, defender.viTality);
-        defender.viTality -= dmg;
-        defender.TotalDamage = cint16(defender.TotalDamage + dmg);
-        defender.OneHitDamage = cint16(dmg);
-        int16_t s = cint16((33 - c) * fa.stunPoint / 33.0);
-        if (s < 0) s = 1;
-        defender.stunGauge -= s;
-        if (defender.stunGauge < 0) {
-            defender.stunGauge = 0;
-            defender.stunSwitch = 1;
-        }
-    } else if (fa.normalorEX) {
-        defender.viTality -= dmg / 20;
+        takeHitDamage(defender, dmg);
+        takeStun(defender, fa.stunPoint, c);
     }
-    defender.KBTimer = 30;
+    finishHit(defender, dmg, cleanHit, fa.normalorEX);
 }
 
 void flyArtsScore(Game& game, const flyArts& fa) {
@@ -168,22 +145,12 @@ void flyArtsHitJudge(Game& game, Character& owner, Character& target, flyArts& f
 }
 
 void flyArtsHitApply(Game& game, flyArts& fa, Character& target) {
-    if (target.PrimalPlayer) targetingOnOff(game, target, targetCancel, 0);
-    target.comboCount = cint16(target.comboCount + 1);
-    target.comboTimer = 0;
-    target.enableAction = false;
-    target.enableGard = false;
-    if (fa.spacornORnot) target.spAttacked = true;
+    hitTakenStart(game, target, fa.spacornORnot);
     flyArtsKnockBack(game, target, fa);
     soundPlay(game, fa.ATFHitSound);
     target.nockLenge = fa.setLenge;
     flyArtsHitEffect(game, target, fa);
-    target.sTate = stHit;
-    target.TPC = false;
-    if (target.stunSwitch == 2) {
-        target.stunSwitch = 0;
-        target.stunGauge = target.stunPointMax;
-    }
+    hitTakenEnd(target);
 }
 
 void flyArtsKnockBack(Game& game, Character& target, flyArts& fa) {
