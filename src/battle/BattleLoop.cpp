@@ -36,9 +36,6 @@ constexpr int16_t kArcade = 0;
 constexpr int16_t kTraining = 1;
 constexpr int16_t kTutorial = -1;
 constexpr int16_t kTrainingTune = 16;
-/// Next-step codes of the outer loop after a match.
-constexpr int16_t kNextScoreScreen = 3;
-constexpr int16_t kNextTrainingSetup = 4;
 /// Sheet selectors of a turn: none, player 1's only, player 2's only.
 constexpr int16_t kReloadNone = 0;
 constexpr int16_t kReloadPlayer1 = 1;
@@ -157,7 +154,7 @@ void matchTurn(Game& game) {
 
     if (e.returnToTitle != kFalse) {
         e.returnToTitle = kFalse;
-        e.test = e.playMode == kTraining ? kNextTrainingSetup : kNextScoreScreen;
+        e.test = e.playMode == kTraining ? nextstep::TrainingSetup : nextstep::ScoreScreen;
     } else {
         e.test = winnerDispMain(game, b.player1, b.player2, b.stageState);
     }

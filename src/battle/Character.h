@@ -46,6 +46,8 @@ enum FighterState : int16_t {
 
 /// A fighter stands on the ground when posY = kGroundLine - bottom.
 constexpr int16_t kGroundLine = 1716;
+/// A fighter's vitality at the start of a round.
+inline constexpr double kFullVitality = 254;
 constexpr int kFlyArtsPool = 100;
 constexpr int kSplitePool = 10;
 

@@ -1,5 +1,6 @@
 #include "battle/RoundJudge.h"
 
+#include "battle/BattleLoop.h"
 #include "battle/Character.h"
 #include "battle/Damage.h"
 #include "battle/Mechanics.h"
@@ -20,17 +21,11 @@ namespace morvek {
 
 namespace {
 
-constexpr double kFullVitality = 254;
 constexpr int16_t kPlayer1StartX = 250;
 constexpr int16_t kPlayer2StartX = 500;
 constexpr int16_t kStartScrollX = -140;
 constexpr int16_t kStartScrollY = -1480;
 constexpr int16_t kTimerStep = 2;
-/// Stages of the ladder whose boss has an intro of its own, and the stage after G O D's
-/// defeat.
-constexpr int16_t kInterrupterStage = 2;
-constexpr int16_t kGodStage = 5;
-constexpr int16_t kGodDefeated = 6;
 constexpr int16_t kFinishHoldMs = 2000;
 constexpr int16_t kKOSlowMs = 100;
 
@@ -70,8 +65,8 @@ void endPoses(Game& game) {
 void bossStageIntro(Game& game) {
     StateOfStage& s = game.battle.stageState;
     if (s.VSactionFlag || s.roundCount != 0) return;
-    if (s.checkCounter == kInterrupterStage) interrupterStageIntro(game, s);
-    if (s.checkCounter == kGodStage) godStageIntro(game, s, game.battle.player1, game.battle.player2);
+    if (s.checkCounter == ladderstage::Interrupter) interrupterStageIntro(game, s);
+    if (s.checkCounter == ladderstage::God) godStageIntro(game, s, game.battle.player1, game.battle.player2);
 }
 
 /// The steps of a decided round, by changeTimer; true when the match is over.
@@ -95,7 +90,7 @@ bool decidedRoundStep(Game& game) {
     if (t >= kFadeFrom && t <= kFadeTo) paletteDarkenStep(game);
     if (t == kRoundChangeTime) {
         battleRoundInit(game);
-        screenClear(game, 67);
+        screenClear(game, kMatchEndColour);
         screenFlip(game);
         fixedColorSet(game.engine.workPalette, 1);
         paletteSetEntries(game, game.engine.workPalette);
@@ -223,9 +218,9 @@ bool battleJudge(Game& game) {
         godDefeatCheck(game, s, p1, p2);
         if (!s.roundFinish) {
             roundFinishStart(game, s, p1, p2);
-            if (s.checkCounter == kGodStage && p1.winCount > s.maxRoundCount) {
+            if (s.checkCounter == ladderstage::God && p1.winCount > s.maxRoundCount) {
                 musicStopAll(game);
-                s.checkCounter = kGodDefeated;
+                s.checkCounter = ladderstage::GodDefeated;
             }
             comboBonusCalc(game, p2, true);
             s.winPlayer = 1;

@@ -11,7 +11,6 @@ namespace morvek {
 
 namespace {
 
-constexpr double kFullVitality = 254;
 constexpr int16_t kTimeOverSound = 148;
 
 /// Upper ends of the judge levels 1..23; anything else is level 24.

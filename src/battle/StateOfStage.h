@@ -9,6 +9,14 @@
 
 namespace morvek {
 
+/// Values of checkCounter the bosses' stages are known by: INTERRUPTER's stage, G O D's
+/// stage, and the stage after G O D's defeat.
+namespace ladderstage {
+inline constexpr int16_t Interrupter = 2;
+inline constexpr int16_t God = 5;
+inline constexpr int16_t GodDefeated = 6;
+}  // namespace ladderstage
+
 struct Game;
 class Character;
 
@@ -36,7 +44,7 @@ public:
     int16_t stageNumber = 0;
     bool TPCSlow = false;
     bool NoContinue = false;
-    int16_t checkCounter = 0;      ///< boss progress of the ladder
+    int16_t checkCounter = 0;      ///< boss progress of the ladder (ladderstage::)
     bool VSactionFlag = false;
     bool enterKey = false;
     int16_t tutorialCounter = 0;

@@ -24,9 +24,19 @@ struct CurrentMusic {
     int32_t volume = 0;
 };
 
+/// The outer loop's next step after a match (EngineState::test): the result screen gives
+/// 0-3, an aborted training match the training set-up.
+namespace nextstep {
+inline constexpr int16_t SameStage = 0;
+inline constexpr int16_t CharaSelect = 1;
+inline constexpr int16_t NextOpponent = 2;
+inline constexpr int16_t ScoreScreen = 3;
+inline constexpr int16_t TrainingSetup = 4;
+}  // namespace nextstep
+
 struct EngineState {
     // ---- the main window's own fields ----------------------------------------------
-    /// Next step of the outer loop after a match, and the sheet-reload selector at the top
+    /// Next step of the outer loop after a match (nextstep::), and the sheet-reload selector at the top
     /// of a turn (256 on the first turn: both sheets).
     int16_t test = 256;
     Bool16 graficalCheck = kFalse;  ///< set at start-up, never read

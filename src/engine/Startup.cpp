@@ -155,7 +155,7 @@ void outerLoopNextStep(Game& game) {
         scoreResult(game, b.player1, b.player2, b.stageState);
         titleMenuLoop(game);
         break;
-    case kNextTrainingSetup:
+    case nextstep::TrainingSetup:
         trainingSelect(game, b.player1, b.player2, b.stageState);
         break;
     default:

@@ -30,10 +30,6 @@ void startUp(Game& game);
 /// or the tutorial is chosen.
 void titleMenuLoop(Game& game);
 
-/// The outer loop's next-step code after an aborted training match: the training set-up.
-/// (0-3 are the result screen's codes, nextstep:: in screens/Result.h.)
-inline constexpr int16_t kNextTrainingSetup = 4;
-
 /// What follows a match, by `test`: 1 the character select, 2 the ladder's next opponent,
 /// 3 the score screen and then the title loop, 4 the training set-up; 0 (the same stage
 /// again) and any other value nothing.

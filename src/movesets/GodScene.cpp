@@ -23,8 +23,6 @@ namespace morvek {
 namespace {
 
 constexpr int16_t kGodNumber = 7;
-constexpr int16_t kGodStage = 5;
-constexpr int16_t kGodDefeated = 6;
 constexpr int16_t kEnterKey = 60;
 
 // The cut-scene.
@@ -115,7 +113,7 @@ void godStageIntro(Game& game, StateOfStage& stage, Character& player1, Characte
 }
 
 void godDefeatCheck(Game& game, StateOfStage& stage, Character&, Character& player2) {
-    if (player2.NUMBER == kGodNumber && stage.checkCounter == kGodDefeated &&
+    if (player2.NUMBER == kGodNumber && stage.checkCounter == ladderstage::GodDefeated &&
         player2.animPat == god_patterns::kLyingKO)
         animChange(game, god_patterns::kFinalDefeat, player2);
 }
@@ -127,14 +125,14 @@ void godSpeechDraw(Game& game, StateOfStage& stage, Character&, Character& playe
     const int32_t y = player2.posY + b.scrollY + kSpeechDrop;
     textFontSet(game, kSpeechSize, RGB(0, 0, 0));
     const int16_t p = player2.animPat;
-    if (player2.NUMBER == kGodNumber && stage.checkCounter == kGodStage && p >= kFirstSpeech &&
+    if (player2.NUMBER == kGodNumber && stage.checkCounter == ladderstage::God && p >= kFirstSpeech &&
         p <= kLastSpeech) {
         const Lines& lines = kSpeech[static_cast<size_t>(p - kFirstSpeech)];
         for (size_t i = 0; i < lines.size(); ++i)
             if (!lines[i].empty())
                 drawText(game, x, y + kLineStep * static_cast<int32_t>(i), lines[i]);
     }
-    if (player2.NUMBER == kGodNumber && stage.checkCounter == kGodDefeated && p == kFinalDefeat) {
+    if (player2.NUMBER == kGodNumber && stage.checkCounter == ladderstage::GodDefeated && p == kFinalDefeat) {
         blitSurface(game, kBalloonX, kBalloonY, kBalloonWidth, kBalloonHeight,
                     game.engine.attackEffectSurface, kBalloonAtX, kBalloonAtY);
         textFontSet(game, kLastLineSize, RGB(0, 0, 0));

@@ -15,7 +15,6 @@ namespace morvek {
 
 namespace {
 
-constexpr int16_t kFullVitality = 254;
 
 /// A 40x30 cell of the common sheet drawn w x h at (x, y).
 void cell(Game& game, int16_t sx, int32_t sy, int16_t w, int16_t h, int32_t x, int32_t y) {

@@ -11,7 +11,6 @@ namespace morvek {
 
 namespace {
 
-constexpr int16_t kFullVitality = 254;
 
 /// A bar edge or size computed from a fractional gauge, stored as the 16-bit value the
 /// fill receives.

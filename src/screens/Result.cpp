@@ -3,6 +3,7 @@
 #include <string>
 
 #include "render/Finish.h"
+#include "battle/BattleLoop.h"
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
@@ -23,7 +24,6 @@ namespace morvek {
 namespace {
 
 constexpr uint32_t kWhiteIndex = 188;
-constexpr uint32_t kBlackIndex = 67;
 constexpr Rgb kLabel{0, 255, 128};
 constexpr Rgb kValue{200, 100, 0};
 constexpr int16_t kWinTune = 3;
@@ -112,7 +112,7 @@ void phaseStep(Game& game, ResultScreen& s, const StateOfStage& stage) {
     int16_t& phase = s.obj.GUIcount;
     switch (phase) {
     case Blackout:
-        screenClear(game, kBlackIndex);
+        screenClear(game, kMatchEndColour);
         screenFlip(game);
         waitMs(game, 2000);
         phase = Balloon;
@@ -154,7 +154,7 @@ void phaseStep(Game& game, ResultScreen& s, const StateOfStage& stage) {
                 s.leaveAsLoss = true;
                 s.cursor = 2;
                 s.obj.loopFlag = kTrue;
-                screenClear(game, kBlackIndex);
+                screenClear(game, kMatchEndColour);
             }
         }
         godFalseFormSpeech(game, s.quote);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/EngineState.h"
 #include "engine/GenericObject.h"
 
 namespace morvek {
@@ -14,14 +15,6 @@ namespace morvek {
 struct Game;
 class Character;
 class StateOfStage;
-
-/// What the outer loop does next.
-namespace nextstep {
-constexpr int16_t SameStage = 0;
-constexpr int16_t CharaSelect = 1;
-constexpr int16_t NextOpponent = 2;
-constexpr int16_t ScoreScreen = 3;
-}  // namespace nextstep
 
 /// The result screen's phases (genericObject::GUIcount).
 namespace resultphase {

@@ -26,7 +26,6 @@ namespace morvek {
 
 namespace {
 
-constexpr double kFullVitality = 254;
 /// The player may not back out past this during the lessons.
 constexpr double kLessonLeftBound = 10;
 /// Computer level and frame period of the tutor once he has been hit.
