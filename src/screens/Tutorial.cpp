@@ -239,6 +239,17 @@ struct ScriptFrame {
     void next() { go(cint16(stage.tutorialCounter + 1)); }
     bool tutorAt(int16_t pattern) const { return p2.animPat == pattern; }
     void tutor(int16_t pattern) { animChange(game, pattern, p2); }
+    /// The tutor starts `pattern` and the script goes on to the next step.
+    void tutorThenNext(int16_t pattern) {
+        tutor(pattern);
+        next();
+    }
+    /// The tutor walks in while the player is `reach` or more away; true once he is closer.
+    bool walkedUpTo(int16_t reach) {
+        if (distance < reach) return true;
+        if (tutorAt(pStand)) tutor(pWalk);
+        return false;
+    }
 
     void balloon(bool prompt, std::string_view first) {
         drawSpeechBalloon(game, p2, stage, prompt, first);
@@ -271,9 +282,21 @@ void armAttack(ScriptFrame& f, int sides) {
     f.t.vitalitySnapshot = f.playerVitality();
 }
 
-/// At most one point lost since the attack was set up.
-bool attackSurvived(const ScriptFrame& f) {
-    return f.t.vitalitySnapshot < f.playerVitality() + 2;
+/// At most one point lost since the attack was set up: one more guard counted.
+void countSurvived(ScriptFrame& f) {
+    if (f.t.vitalitySnapshot < f.playerVitality() + 2) f.t.guardCount = cint16(f.t.guardCount + 1);
+}
+
+/// The jumping dive kick of the drills: the jump at tick 30, the dive at 40 with its slide.
+void jumpingDive(ScriptFrame& f, int16_t tick, int16_t slide) {
+    if (tick == 30) {
+        f.tutor(pJump);
+        f.p2.upVector = 15;
+    }
+    if (tick == 40) {
+        f.tutor(pDiveKick);
+        f.p2.slideVector = f.p2.dirStand * slide;
+    }
 }
 
 /// Step 22: three announced attacks, then (after the interlude) three more.
@@ -291,21 +314,14 @@ void announcedAttack(ScriptFrame& f) {
                 break;
             case 3:
                 f.balloon(false, kGuardHigh);
-                if (tick == 30) {
-                    f.tutor(pJump);
-                    f.p2.upVector = 15;
-                }
-                if (tick == 40) {
-                    f.tutor(pDiveKick);
-                    f.p2.slideVector = f.p2.dirStand * 3;
-                    f.p2.fallVector = 10;
-                }
+                jumpingDive(f, tick, 3);
+                if (tick == 40) f.p2.fallVector = 10;  // announced: he comes down faster
                 break;
             default: break;
         }
     }
     if (tick > 100) {
-        if (attackSurvived(f)) f.t.guardCount = cint16(f.t.guardCount + 1);
+        countSurvived(f);
         if (f.t.guardCount == 3) f.go(23);
         else if (f.t.guardCount == 7) f.go(26);
         else f.go(21);
@@ -325,14 +341,7 @@ void unannouncedAttack(ScriptFrame& f) {
                 if (tick == 30) f.tutor(pSweep);
                 break;
             case 3:
-                if (tick == 30) {
-                    f.tutor(pJump);
-                    f.p2.upVector = 15;
-                }
-                if (tick == 40) {
-                    f.tutor(pDiveKick);
-                    f.p2.slideVector = f.p2.dirStand * 8;
-                }
+                jumpingDive(f, tick, 8);
                 break;
             case 4:
                 if (tick == 30) f.tutor(pLowKick);
@@ -347,7 +356,7 @@ void unannouncedAttack(ScriptFrame& f) {
         }
     }
     if (tick > 60) {
-        if (attackSurvived(f)) f.t.guardCount = cint16(f.t.guardCount + 1);
+        countSurvived(f);
         if (f.t.guardCount < 16) {
             f.go(26);
         } else {
@@ -387,10 +396,7 @@ void lessonStep(ScriptFrame& f) {
             f.next();
             return;
         case 1:
-            if (p2.posY == kGroundLine - p2.bottom && f.tutorAt(pStand)) {
-                f.tutor(pGreet);
-                f.next();
-            }
+            if (p2.posY == kGroundLine - p2.bottom && f.tutorAt(pStand)) f.tutorThenNext(pGreet);
             return;
         case 4:
         case 40:
@@ -420,21 +426,10 @@ void lessonStep(ScriptFrame& f) {
             f.tutor(pCrouchGuard);
             if (f.talked()) f.next();
             return;
-        case 14:
-            f.tutor(pTurnPose);
-            f.next();
-            return;
-        case 18:
-            f.tutor(pWalk);
-            f.next();
-            return;
+        case 14: f.tutorThenNext(pTurnPose); return;
+        case 18: f.tutorThenNext(pWalk); return;
         case 19:
-            if (f.distance >= 100) {
-                if (f.tutorAt(pStand)) f.tutor(pWalk);
-            } else {
-                f.tutor(pReady);
-                f.next();
-            }
+            if (f.walkedUpTo(100)) f.tutorThenNext(pReady);
             return;
         // The guard drill.
         case 21:
@@ -442,15 +437,9 @@ void lessonStep(ScriptFrame& f) {
             f.next();
             return;
         case 22: announcedAttack(f); return;
-        case 23:
-            f.tutor(pTurnPose);
-            f.next();
-            return;
+        case 23: f.tutorThenNext(pTurnPose); return;
         case 24:
-            if (f.tutorAt(pStandLast)) {
-                f.tutor(pStepIn);
-                f.next();
-            }
+            if (f.tutorAt(pStandLast)) f.tutorThenNext(pStepIn);
             return;
         case 25:
             if (f.tutorAt(pStandLast)) {
@@ -466,17 +455,11 @@ void lessonStep(ScriptFrame& f) {
         case 27: unannouncedAttack(f); return;
         // The super-art test.
         case 29:
-            f.tutor(pWalk);
             t.tutorAttackKind = f.randomKind(2);
-            f.next();
+            f.tutorThenNext(pWalk);
             return;
         case 30:
-            if (f.distance >= 80) {
-                if (f.tutorAt(pStand)) f.tutor(pWalk);
-            } else {
-                f.tutor(t.tutorAttackKind == 1 ? pLowKick : pWhirlKick);
-                f.next();
-            }
+            if (f.walkedUpTo(80)) f.tutorThenNext(t.tutorAttackKind == 1 ? pLowKick : pWhirlKick);
             return;
         case 31:
             if (f.tutorAt(pStand)) {
@@ -492,10 +475,7 @@ void lessonStep(ScriptFrame& f) {
         case 33:
             if (!p1.floatorStand) f.next();
             return;
-        case 34:
-            f.tutor(pStand);
-            f.next();
-            return;
+        case 34: f.tutorThenNext(pStand); return;
         case 35:
             if (t.vitalitySnapshot < f.playerVitality() + 10) {
                 f.tutor(pGreet);
