@@ -10,28 +10,20 @@
 #include "engine/Basic.h"
 #include "engine/Game.h"
 #include "movesets/Buri.h"
+#include "movesets/ShotTable.h"
 
 namespace morvek {
 
 namespace {
 
-struct ShapeRow {  // flyArtsFrameSet, in its argument order
-    int16_t width, height, animPat, runTimer, type, hitSound, effect, zoomX, zoomY, lenge;
-    int16_t insetLeft, insetTop, insetRight, insetBottom, controlX, controlY;
-};
-struct PowerRow {  // flyArtsPowerSet, in its argument order
-    int16_t pow1, pow2, pow3, stun, spacorn, eraseType;
-    bool force, ex, drawOnChara, spacornHit;
-};
-
 // Indexed by kind 1-3.
-constexpr ShapeRow kShapes[4] = {
+constexpr ShotShape kShapes[4] = {
     {},
     {124, 124, 5, 70, 2, 45, 45, -30, 100, 20, 5, 5, 5, 5, 0, 0},
     {124, 124, 30, 70, 2, 45, 45, -30, 100, 20, 5, 5, 5, 5, 0, 0},
     {598, 198, 40, 4, 3, 19, 45, 100, 140, 10, 0, 0, 0, 0, 100, -30},
 };
-constexpr PowerRow kPowers[4] = {
+constexpr ShotPower kPowers[4] = {
     {},
     {10, 10, 10, 0, 0, 2, false, true, false, false},
     {10, 10, 10, 0, 0, 2, false, true, false, false},
@@ -50,13 +42,7 @@ void Buri::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     flyArts& fa = chara.returningOneFlyArts();
     flyArtsStart(game, fa, chara);
     fa.FAType = kind;
-    const ShapeRow& s = kShapes[kind];
-    flyArtsFrameSet(fa, s.width, s.height, s.animPat, s.runTimer, s.type, s.hitSound, s.effect,
-                    s.zoomX, s.zoomY, s.lenge, s.insetLeft, s.insetTop, s.insetRight, s.insetBottom,
-                    s.controlX, s.controlY);
-    const PowerRow& p = kPowers[kind];
-    flyArtsPowerSet(fa, p.pow1, p.pow2, p.pow3, p.stun, p.spacorn, p.eraseType, p.force, p.ex,
-                    p.drawOnChara, p.spacornHit);
+    setShot(fa, kShapes[kind], kPowers[kind]);
 
     const double centre = chara.posX + chara.Width / 2.0;
     int16_t reach = 0;
@@ -77,15 +63,7 @@ void Buri::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
             reach = kBeamReach;
             break;
     }
-    if (fa.dirStand == 1) {
-        fa.ATFleft = fa.posX;
-        fa.ATFright = cint16(fa.ATFleft + fa.Width + reach);
-    } else {
-        fa.ATFright = fa.posX;
-        fa.ATFleft = cint16(fa.ATFright - fa.Width - reach);
-    }
-    fa.ATFtop = fa.posY;
-    fa.ATFbottom = cint16(fa.ATFtop + fa.Height);
+    setLaunchBox(fa, reach, 0);
 }
 
 void Buri::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {

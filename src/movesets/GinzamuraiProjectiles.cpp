@@ -122,16 +122,7 @@ void Ginzamurai::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     if (kind == 7 || kind == 8) fa.stRength = -1;  // outlasts every clash
 
     // The box reaches out toward the side the fighter faces.
-    const int16_t reach = cint16(fa.Width + s.extraW);
-    if (fa.dirStand == 1) {
-        fa.ATFleft = fa.posX;
-        fa.ATFright = cint16(fa.posX + reach);
-    } else {
-        fa.ATFright = fa.posX;
-        fa.ATFleft = cint16(fa.posX - reach);
-    }
-    fa.ATFtop = fa.posY;
-    fa.ATFbottom = cint16(fa.posY + fa.Height + s.extraH);
+    setLaunchBox(fa, s.extraW, s.extraH);
 }
 
 void Ginzamurai::FlyArtsAnimPat(Game& game, Character& c, Rect& srcRect, flyArts& fa) {

@@ -147,15 +147,7 @@ void God::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     fa.posY = y;
     fa.stRength = k->stRength;
 
-    if (d == 1) {
-        fa.ATFleft = fa.posX;
-        fa.ATFright = cint16(fa.posX + fa.Width + k->extraWidth);
-    } else {
-        fa.ATFright = fa.posX;
-        fa.ATFleft = cint16(fa.posX - fa.Width - k->extraWidth);
-    }
-    fa.ATFtop = fa.posY;
-    fa.ATFbottom = cint16(fa.posY + fa.Height + k->extraHeight);
+    setLaunchBox(fa, k->extraWidth, k->extraHeight);
 }
 
 void God::FlyArtsAnimPat(Game& game, Character& c, Rect& srcRect, flyArts& fa) {

@@ -143,15 +143,7 @@ void Gouda::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     // The box starts at the launch point and reaches out in the facing direction.
     const int16_t wx = known ? kExtraWidth[kind] : 0;
     const int16_t hx = known ? kExtraHeight[kind] : 0;
-    if (fa.dirStand == 1) {
-        fa.ATFleft = fa.posX;
-        fa.ATFright = cint16(fa.ATFleft + fa.Width + wx);
-    } else {
-        fa.ATFright = fa.posX;
-        fa.ATFleft = cint16(fa.ATFright - fa.Width - wx);
-    }
-    fa.ATFtop = fa.posY;
-    fa.ATFbottom = cint16(fa.ATFtop + fa.Height + hx);
+    setLaunchBox(fa, wx, hx);
 }
 
 void Gouda::FAMorfizm(Game& game, Character& chara, flyArts& fa) {

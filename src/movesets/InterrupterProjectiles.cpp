@@ -204,15 +204,7 @@ void Interrupter::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
         default: break;
     }
 
-    if (fa.dirStand == 1) {
-        fa.ATFleft = fa.posX;
-        fa.ATFright = cint16(fa.ATFleft + fa.Width + s->grow);
-    } else {
-        fa.ATFright = fa.posX;
-        fa.ATFleft = cint16(fa.ATFright - fa.Width - s->grow);
-    }
-    fa.ATFtop = fa.posY;
-    fa.ATFbottom = cint16(fa.ATFtop + fa.Height + s->grow);
+    setLaunchBox(fa, s->grow, s->grow);
 }
 
 void Interrupter::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {

@@ -121,16 +121,7 @@ void launch(Game& game, Character& owner, int16_t kind, const ShotTuning& tuning
     setShot(fa, kShapes[kind], kPowers[kind]);
 
     // The box starts at the reference corner and reaches out in the facing direction.
-    const int16_t reach = cint16(fa.Width + kExtraWidth[kind]);
-    if (fa.dirStand == 1) {
-        fa.ATFleft = fa.posX;
-        fa.ATFright = cint16(fa.ATFleft + reach);
-    } else {
-        fa.ATFright = fa.posX;
-        fa.ATFleft = cint16(fa.ATFright - reach);
-    }
-    fa.ATFtop = fa.posY;
-    fa.ATFbottom = cint16(fa.ATFtop + fa.Height + kExtraHeight[kind]);
+    setLaunchBox(fa, kExtraWidth[kind], kExtraHeight[kind]);
 }
 
 void shotBehaviour(Character& owner, flyArts& fa, const ShotTuning& tuning) {

@@ -85,15 +85,7 @@ void Nangief::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     fa.stRength = -1;  // nothing cancels a wave
 
     // The picture is stretched into this rectangle, which grows away from the facing edge.
-    if (fa.dirStand == 1) {
-        fa.ATFleft = fa.posX;
-        fa.ATFright = cint16(fa.posX + fa.Width + k.grow);
-    } else {
-        fa.ATFright = fa.posX;
-        fa.ATFleft = cint16(fa.posX - fa.Width - k.grow);
-    }
-    fa.ATFtop = fa.posY;
-    fa.ATFbottom = cint16(fa.posY + fa.Height + k.grow);
+    setLaunchBox(fa, k.grow, k.grow);
 }
 
 void Nangief::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {

@@ -13,7 +13,9 @@
 
 #include <cstdint>
 
+#include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
+#include "engine/Basic.h"
 
 namespace morvek {
 
@@ -38,6 +40,20 @@ inline void setShotShape(flyArts& fa, const ShotShape& s) {
 inline void setShotPower(flyArts& fa, const ShotPower& p) {
     flyArtsPowerSet(fa, p.pow1, p.pow2, p.pow3, p.stun, p.spacorn, p.eraseType, p.force, p.ex,
                     p.drawOnChara, p.spacornHit);
+}
+
+/// The box a launch starts with: from the projectile's place it reaches its width and
+/// `extraW` more towards its facing, and its height and `extraH` more downwards.
+inline void setLaunchBox(flyArts& fa, int extraW, int extraH) {
+    if (fa.dirStand == 1) {
+        fa.ATFleft = fa.posX;
+        fa.ATFright = cint16(fa.posX + fa.Width + extraW);
+    } else {
+        fa.ATFright = fa.posX;
+        fa.ATFleft = cint16(fa.posX - fa.Width - extraW);
+    }
+    fa.ATFtop = fa.posY;
+    fa.ATFbottom = cint16(fa.posY + fa.Height + extraH);
 }
 
 /// Shape first, then power, as a launch sets them.
