@@ -12,10 +12,6 @@
 
 namespace morvek {
 
-namespace {
-
-}  // namespace
-
 void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int16_t r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);

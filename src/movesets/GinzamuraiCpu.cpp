@@ -14,10 +14,6 @@
 
 namespace morvek {
 
-namespace {
-
-}  // namespace
-
 void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
     distX = distanceX(cpu, opponent);

@@ -37,14 +37,8 @@ void Honekawa::AnimPattern(Game&, Character& chara, Rect& srcRect) {
 }
 
 void Honekawa::HitFieldSet(Game&, Character& chara) {
-    for (const auto& c : honekawa_patterns::kBodyBoxes) {
-        if (c.atfNumber != chara.ATFnumber) continue;
-        chara.hitFieldLeft = c.insets.left;
-        chara.hitFieldTop = c.insets.top;
-        chara.hitFieldRight = c.insets.right;
-        chara.hitFieldBottom = c.insets.bottom;
-        return;
-    }
+    // A class without insets of its own keeps the previous pass's box.
+    anim::applyBodyBox(chara, honekawa_patterns::kBodyBoxes);
 }
 
 }  // namespace morvek

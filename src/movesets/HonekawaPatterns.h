@@ -222,11 +222,7 @@ inline constexpr auto kTable = buildPatternTable<324>({kBlocks});
 
 /// Body-box insets (left, top, right, bottom) by class. Class 4 does not exist for this
 /// fighter: it leaves the insets as they were.
-struct BodyClass {
-    int16_t atfNumber;
-    BodyInsets insets;
-};
-inline constexpr BodyClass kBodyBoxes[] = {
+inline constexpr anim::BodyClass kBodyBoxes[] = {
     {0, {65, 60, 65, 20}},   // standing, moving, jumping, most attacks
     {1, {65, 90, 65, 20}},   // crouching, low kicks, striking frames
     {2, {65, 50, 65, 60}},   // 旋風脚 in the air, 絶招歩法's leap

@@ -16,15 +16,8 @@ void Nangief::AnimPattern(Game&, Character& chara, Rect& srcRect) {
 }
 
 void Nangief::HitFieldSet(Game&, Character& chara) {
-    // A class without insets of its own (getting up) keeps the previous pass's box.
-    for (const nangief_patterns::BodyClass& b : nangief_patterns::kBodyBoxes) {
-        if (b.number != chara.ATFnumber) continue;
-        chara.hitFieldLeft = b.insets.left;
-        chara.hitFieldTop = b.insets.top;
-        chara.hitFieldRight = b.insets.right;
-        chara.hitFieldBottom = b.insets.bottom;
-        return;
-    }
+    // A class without insets of its own keeps the previous pass's box.
+    anim::applyBodyBox(chara, nangief_patterns::kBodyBoxes);
 }
 
 }  // namespace morvek

@@ -158,11 +158,7 @@ inline constexpr Block kBlocks[] = {
 
 /// Body-box insets (left, top, right, bottom) of the classes the table writes. Class 5
 /// (getting up) is deliberately absent: it keeps the box of the pattern before it.
-struct BodyClass {
-    int16_t number;
-    BodyInsets insets;
-};
-inline constexpr BodyClass kBodyBoxes[] = {
+inline constexpr anim::BodyClass kBodyBoxes[] = {
     {0, {100, 80, 100, 55}},   // standing, and everything not listed
     {1, {100, 120, 100, 55}},  // crouching guard and hit, low attacks, win pose
     {3, {80, 200, 80, 55}},    // on the floor, knock-down, KO, EX punch

@@ -72,14 +72,27 @@ Rect applyPattern(std::span<const int16_t> index, std::span<const Entry> entries
     return cellRect(e.column, e.row, cellSize);
 }
 
-void applyBodyBox(Character& chara, std::span<const BodyInsets> classes) {
-    const int k = chara.ATFnumber;
-    if (k < 0 || static_cast<size_t>(k) >= classes.size()) return;
-    const BodyInsets& b = classes[static_cast<size_t>(k)];
+namespace {
+void writeInsets(Character& chara, const BodyInsets& b) {
     chara.hitFieldLeft = b.left;
     chara.hitFieldTop = b.top;
     chara.hitFieldRight = b.right;
     chara.hitFieldBottom = b.bottom;
+}
+}  // namespace
+
+void applyBodyBox(Character& chara, std::span<const BodyInsets> classes) {
+    const int k = chara.ATFnumber;
+    if (k < 0 || static_cast<size_t>(k) >= classes.size()) return;
+    writeInsets(chara, classes[static_cast<size_t>(k)]);
+}
+
+void applyBodyBox(Character& chara, std::span<const BodyClass> classes) {
+    for (const BodyClass& c : classes) {
+        if (c.number != chara.ATFnumber) continue;
+        writeInsets(chara, c.insets);
+        return;
+    }
 }
 
 }  // namespace morvek::anim

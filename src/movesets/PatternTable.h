@@ -364,5 +364,13 @@ struct BodyInsets {
 /// Writes the insets of the fighter's `ATFnumber`; a class the list lacks changes nothing.
 void applyBodyBox(Character& chara, std::span<const BodyInsets> classes);
 
+/// A body class named by its number, for lists that skip numbers.
+struct BodyClass {
+    int16_t number;
+    BodyInsets insets;
+};
+/// The same for a list of numbered classes: one the list lacks keeps the previous box.
+void applyBodyBox(Character& chara, std::span<const BodyClass> classes);
+
 }  // namespace anim
 }  // namespace morvek
