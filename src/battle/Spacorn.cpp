@@ -21,13 +21,6 @@ void clearExtraWords(Character& chara) {
     chara.word8thDisp = false;
 }
 
-/// The extra stock of the two-stock arts: taken from the bar whatever the stock, so below
-/// full stock the gauge goes negative by the missing part.
-void payExtraStock(Character& chara) {
-    chara.spacornCount = cint16(chara.spacornCount - 1);
-    chara.spacornGauge -= chara.spacornGaugeMax;
-}
-
 }  // namespace
 
 void TPCStart(Game& game, Character& chara) {
@@ -73,6 +66,11 @@ void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pat
     chara.spacornCount = cint16(chara.spacornCount - 1);
     chara.spacornSwitch = true;
     chara.spacornCircle = 20;
+}
+
+void payExtraStock(Character& chara) {
+    chara.spacornCount = cint16(chara.spacornCount - 1);
+    chara.spacornGauge -= chara.spacornGaugeMax;
 }
 
 void spacornCtrlKeyStart(Game& game, Character& chara, Character& opponent) {

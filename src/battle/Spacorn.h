@@ -14,6 +14,9 @@ void TPCStart(Game& game, Character& chara);
 /// Closes the typing combo and the typing frame.
 void TPCEnd(Game& game, Character& chara);
 
+/// The extra stock of the two-stock arts: taken from the bar whatever the stock, so below
+/// full stock the gauge goes negative by the missing part.
+void payExtraStock(Character& chara);
 /// Fires a super art at `pattern`, paying one stock. Checks no stock count itself. A
 /// pattern 0 (a fighter without that art) does nothing at all.
 void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pattern);

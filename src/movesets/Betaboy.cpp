@@ -76,17 +76,7 @@ void Betaboy::TPCFollow(Game& game, Character& chara) {
     }
 }
 
-void Betaboy::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
-    morvekboy_moves::launch(game, chara, kind, betaboy_moves::kShots);
-}
-
-void Betaboy::FAMorfizm(Game&, Character& chara, flyArts& fa) {
-    morvekboy_moves::shotBehaviour(chara, fa, betaboy_moves::kShots);
-}
-
-void Betaboy::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
-    morvekboy_moves::shotFrame(game, chara, srcRect, fa, betaboy_moves::kShots);
-}
+const morvekboy_moves::ShotTuning& Betaboy::shots() const { return betaboy_moves::kShots; }
 
 void Betaboy::CPUThink(Game& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::think(game, *this, kBetaboyThink, cpuDist, cpu, opponent);

@@ -1,7 +1,7 @@
 #pragma once
 // BETABOY's move set (fighter 8): MORVEKBOY's hidden variant. It is a MORVEKBOY with its
 // own pattern table, action script, attack select, typing-combo steps, projectile tuning
-// and computer decisions; the body boxes, movement select, second-word step, super-art
+// (shots()) and computer decisions; the projectile procedures, the body boxes, movement select, second-word step, super-art
 // decision and super-art mode are MORVEKBOY's unchanged and are inherited. The computer
 // procedures keep their own distance pair (the inherited `cpuDist` of this object).
 
@@ -18,12 +18,11 @@ public:
     void AnimAction(Game& game, Character& chara, Character& opponent) override;     // 2
     void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;     // 3
     void TPCFollow(Game& game, Character& chara) override;                           // 5
-    void FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect,
-                        flyArts& fa) override;                                       // 7
-    void FlyArtsLaunch(Game& game, Character& chara, int16_t kind) override;         // 8
-    void FAMorfizm(Game& game, Character& chara, flyArts& fa) override;              // 9
     void CPUThink(Game& game, Character& cpu, Character& opponent) override;         // 11
     void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
+
+protected:
+    const morvekboy_moves::ShotTuning& shots() const override;  // the projectiles (7-9)
 };
 
 namespace betaboy_moves {

@@ -147,8 +147,7 @@ void Gouda::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
     // is taken here even when the first decision was not to fire.
     if (cpu.spacornCount > 1 && distX < 150 && !cpu.floatorStand && !opponent.floatorStand) {
         kind = 1;
-        cpu.spacornCount = cint16(cpu.spacornCount - 1);
-        cpu.spacornGauge = cpu.spacornGauge - cpu.spacornGaugeMax;
+        payExtraStock(cpu);
     }
     if (fire) cpuSpacornStart(game, cpu, opponent, kind);
 }

@@ -125,8 +125,7 @@ void Interrupter::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     if (!cpu.floatorStand && cpu.spacornCount > 1 && distX < 150) {
         // Two stocks at close quarters: the catching super art, paying a stock of its own.
-        cpu.spacornCount = cint16(cpu.spacornCount - 1);
-        cpu.spacornGauge = cpu.spacornGauge - cpu.spacornGaugeMax;
+        payExtraStock(cpu);
         spacornStart(game, cpu, opponent, 860);
         cpu.spacornSwitch = true;
         cpu.spacornCircle = 20;

@@ -10,6 +10,10 @@
 
 namespace morvek {
 
+namespace morvekboy_moves {
+struct ShotTuning;
+}
+
 class Morvekboy : public MoveSet {
 public:
     void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;          // 1
@@ -30,6 +34,10 @@ public:
 
     /// The distances the computer procedures (slots 11-13) last measured.
     morvekboy_cpu::CpuDistances cpuDist;
+
+protected:
+    /// The numbers of the fighter's shots (slots 7-9); BETABOY tunes them.
+    virtual const morvekboy_moves::ShotTuning& shots() const;
 };
 
 }  // namespace morvek

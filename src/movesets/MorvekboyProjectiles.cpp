@@ -174,16 +174,18 @@ void shotFrame(Game& game, Character& owner, Rect& srcRect, flyArts& fa,
 
 }  // namespace morvekboy_moves
 
+const morvekboy_moves::ShotTuning& Morvekboy::shots() const { return morvekboy_moves::kMorvekboyShots; }
+
 void Morvekboy::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
-    morvekboy_moves::launch(game, chara, kind, morvekboy_moves::kMorvekboyShots);
+    morvekboy_moves::launch(game, chara, kind, shots());
 }
 
 void Morvekboy::FAMorfizm(Game&, Character& chara, flyArts& fa) {
-    morvekboy_moves::shotBehaviour(chara, fa, morvekboy_moves::kMorvekboyShots);
+    morvekboy_moves::shotBehaviour(chara, fa, shots());
 }
 
 void Morvekboy::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
-    morvekboy_moves::shotFrame(game, chara, srcRect, fa, morvekboy_moves::kMorvekboyShots);
+    morvekboy_moves::shotFrame(game, chara, srcRect, fa, shots());
 }
 
 }  // namespace morvek

@@ -122,8 +122,7 @@ void Nangief::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
                 cpu.targetY = cint16(roll(game.random, 10, 1) * 10);
                 if (cpu.spacornCount > 1) {  // the second art, paying a stock of its own
                     kind = 1;
-                    cpu.spacornCount = cint16(cpu.spacornCount - 1);
-                    cpu.spacornGauge = cpu.spacornGauge - cpu.spacornGaugeMax;
+                    payExtraStock(cpu);
                 }
             }
             break;
