@@ -10,19 +10,6 @@
 
 namespace morvek {
 
-namespace {
-
-void clearExtraWords(Character& chara) {
-    chara.word3rdDisp = false;
-    chara.word4thDisp = false;
-    chara.word5thDisp = false;
-    chara.word6thDisp = false;
-    chara.word7thDisp = false;
-    chara.word8thDisp = false;
-}
-
-}  // namespace
-
 void TPCStart(Game& game, Character& chara) {
     if (chara.wavSndFlag) return;
     chara.TPC = true;
@@ -41,7 +28,7 @@ void TPCEnd(Game& game, Character& chara) {
     chara.tarGeting = false;
     chara.enableAction = false;
     chara.MultiTPC = false;
-    clearExtraWords(chara);
+    hideExtraWords(chara);
 }
 
 void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pattern) {
@@ -60,7 +47,7 @@ void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pat
     if (chara.PrimalPlayer) {
         randomTargetSet(game, 0);
         paletteSetEntries(game, game.engine.blackPalette);
-        clearExtraWords(chara);
+        hideExtraWords(chara);
     }
     if (chara.spacornCount == chara.spacornCountMax) chara.spacornGauge -= chara.spacornGaugeMax;
     chara.spacornCount = cint16(chara.spacornCount - 1);

@@ -45,6 +45,15 @@ void randomTargetSet(Game& game, int16_t slot) {
     }
 }
 
+void hideExtraWords(Character& chara) {
+    chara.word3rdDisp = false;
+    chara.word4thDisp = false;
+    chara.word5thDisp = false;
+    chara.word6thDisp = false;
+    chara.word7thDisp = false;
+    chara.word8thDisp = false;
+}
+
 void targetingOnOff(Game& game, Character& chara, int16_t mode, int16_t key) {
     if (mode == targetOpen) {
         chara.tarGeting = true;
@@ -56,12 +65,7 @@ void targetingOnOff(Game& game, Character& chara, int16_t mode, int16_t key) {
         chara.tarGeting = false;
         chara.TPC = false;
         chara.MultiTPC = false;
-        chara.word3rdDisp = false;
-        chara.word4thDisp = false;
-        chara.word5thDisp = false;
-        chara.word6thDisp = false;
-        chara.word7thDisp = false;
-        chara.word8thDisp = false;
+        hideExtraWords(chara);
         paletteSetEntries(game, game.engine.workPalette);
         if (mode == targetCancel && chara.sTate == stTargetStance) animChange(game, 55, chara);
         if (mode == targetMiss) animChange(game, 60, chara);

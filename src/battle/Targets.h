@@ -26,6 +26,9 @@ int16_t keyNumToLetterNum(int16_t key);
 /// the seven others and lies within the key count in force.
 void randomTargetSet(Game& game, int16_t slot);
 
+/// Words 3-8 of a typing combo are no longer shown.
+void hideExtraWords(Character& chara);
+
 /// Opens (mode 0) or closes (1 cancel, 2 input miss, 3 correct word) the typing frame, then
 /// places it for a grid key.
 void targetingOnOff(Game& game, Character& chara, int16_t mode, int16_t key);

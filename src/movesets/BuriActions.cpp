@@ -55,7 +55,7 @@ void Buri::AnimAction(Game& game, Character& chara, Character&) {
     } else if (p >= 100 && p <= 106) {  // walk: counTer 0 forward, anything else backward
         moveForward(chara, chara.counTer != 0 ? -3 : 3);
     } else if (p == 131) {
-        if (chara.upVector < chara.fallVector) animChange(game, 135, chara);
+        fallPastTheTop(game, chara);
     } else if (p == 200) {  // the bomb
         launchOnce(game, *this, chara, 1, kSoundBomb);
     } else if (p == 210) {

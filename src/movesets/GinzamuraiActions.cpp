@@ -101,7 +101,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
             break;
         case 101: case 103: walkStep(c); break;
         case 131:
-            if (c.upVector < c.fallVector) animChange(game, 135, c);  // the rise is spent
+            fallPastTheTop(game, c);  // the rise is spent
             break;
 
         // ---- 燕返し

@@ -108,7 +108,7 @@ void God::AnimAction(Game& game, Character& c, Character&) {
     } else if (p == 130) {
         c.slideVector = c.counTer * c.dirStand;
     } else if (p == 131) {
-        if (c.upVector < c.fallVector) animChange(game, 135, c);
+        fallPastTheTop(game, c);
     } else if (p == 200) {
         if (!c.wavSndFlag) {
             FlyArtsLaunch(game, c, 1);

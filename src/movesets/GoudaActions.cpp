@@ -213,9 +213,7 @@ void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
             break;
         case 120: case 121: case 122: case 123: forward(c, 8); break;
         case 125: case 126: case 127: case 128: backward(c, 8); break;
-        case 131:
-            if (c.upVector < c.fallVector) animChange(game, 135, c);
-            break;
+        case 131: fallPastTheTop(game, c); break;
 
         // ---- 豪打
         case 22:

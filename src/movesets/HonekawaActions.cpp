@@ -174,9 +174,7 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
             break;
         case 120: case 121: case 122: case 123: forward(c, 8); break;
         case 125: case 126: case 127: case 128: backward(c, 8); break;
-        case 131:
-            if (c.upVector < c.fallVector) animChange(game, 135, c);
-            break;
+        case 131: fallPastTheTop(game, c); break;
         case 171:
             c.posMove(60, 0);
             sound(game, c, 20);

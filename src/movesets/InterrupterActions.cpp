@@ -286,9 +286,7 @@ void Interrupter::AnimAction(Game& game, Character& chara, Character& opponent) 
         case 100: case 101: case 102: case 103: case 104: case 105: case 106:
             forward(chara, chara.counTer == 0 ? 3 : -3);
             break;
-        case 131:
-            if (chara.upVector < chara.fallVector) animChange(game, 135, chara);
-            break;
+        case 131: fallPastTheTop(game, chara); break;
         case 220: forward(chara, 3); break;
         case 240:
             forward(chara, 4);

@@ -172,9 +172,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
         case 125: case 126: case 127: case 128:
             backward(c, 2, 8);
             break;
-        case 131:
-            if (c.upVector < c.fallVector) animChange(game, 135, c);
-            break;
+        case 131: fallPastTheTop(game, c); break;
 
         // ---- ホームランパンチ
         case 200: sound(game, c, 124); break;

@@ -68,6 +68,10 @@ void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlid
     }
 }
 
+void fallPastTheTop(Game& game, Character& chara) {
+    if (chara.upVector < chara.fallVector) animChange(game, 135, chara);
+}
+
 void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter) {
     animChange(game, pattern, chara);
     chara.counTer = counter;

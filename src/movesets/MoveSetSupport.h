@@ -52,6 +52,8 @@ void turnAround(Character& chara);
 void takeJump(Character& chara, double up);
 /// In the air the dive (280) sliding `diveSlide` towards the facing, else `ground`.
 void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide);
+/// A jump (131) turns into its fall (135) once the top of the flight is passed.
+void fallPastTheTop(Game& game, Character& chara);
 /// Starts `pattern` with its counTer.
 void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter);
 

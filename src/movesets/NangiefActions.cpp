@@ -153,7 +153,7 @@ void jumpingCatch(Game& game, Character& chara, Character& opponent, int16_t pat
     if (opponent.floatorStand) open(game, chara, strikeOf(pattern));
     if (chara.attackWasHit == 1) animChange(game, caught, chara);
     if (climbs) chara.posY = cint16(chara.posY - 10);
-    if (chara.fallVector > chara.upVector) animChange(game, 135, chara);
+    fallPastTheTop(game, chara);
 }
 
 /// The super arts' opening: projectiles once, typing closed or opened, then the charge
@@ -223,9 +223,7 @@ void Nangief::AnimAction(Game& game, Character& c, Character& o) {
             forward(c, c.AorMflag == 0 ? 3 : -3);
             if (pattern == 100 || pattern == 102) sound(game, c, kStep);
             break;
-        case 131:
-            if (c.upVector < c.fallVector) animChange(game, 135, c);
-            break;
+        case 131: fallPastTheTop(game, c); break;
         case 430: forward(c, 2); break;
 
         // ---- ground attacks
