@@ -14,8 +14,7 @@ namespace morvek {
 
 void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int16_t r = roll(game.random, 20, 1);
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
     if (!facesOpponent(cpu)) return;
     if (r <= 10) {
         AttackSelect(game, cpu, roll(game.random, 40, 1));  // a bomb anywhere on the grid

@@ -16,8 +16,7 @@ namespace morvek {
 
 void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
 
     const CpuHand hand{game, *this, cpu};
     auto start = [&](int16_t pattern) { animChange(game, pattern, cpu); };
@@ -124,8 +123,7 @@ void Ginzamurai::CPUTPC(Game& game, Character& cpu, Character& opponent) {
 }
 
 void Ginzamurai::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
     switch (cpu.spacornType) {
         case 0:  // 雷鳴剣 reaches only close by
             if (distX < 150) cpuSpacornStart(game, cpu, opponent, 0);

@@ -163,10 +163,8 @@ void Ginzamurai::TPCSecond(Game& game, Character& c) {
         return;
     }
     // Out of an air hit: a hop straight up.
-    c.fallVector = 0;
-    c.upVector = 5;
     soundPlay(game, 119);
-    neutralReturnCheck(game, c);
+    recoveryHop(game, c);
 }
 
 }  // namespace morvek

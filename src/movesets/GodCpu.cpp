@@ -63,8 +63,7 @@ constexpr int16_t kChoiceCombo = 610;
 
 void God::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int16_t r = roll(game.random, 20, 1);
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
     if (!facesOpponent(cpu)) return;
 
     const Row& row = distY >= kHighBand   ? kHigh

@@ -79,9 +79,6 @@ constexpr AttackTable kStrikes{"GOUDA", kStrikeRows};
 /// The airborne tackle drives the victim down rather than lifting it.
 constexpr int16_t kTackleAirVectorY = -5;
 
-/// The dive hits harder (other sound and effect) from this fall speed on.
-constexpr double kHardDiveSpeed = 25;
-
 /// The finishing blow of 瞬刻殺 ignores guard and combo: 256 less 35 per defence point, at
 /// least 135.
 constexpr int16_t kFinisherDamage = 256;
@@ -126,13 +123,7 @@ void randomBlow(Game& game, Character& chara, int16_t pattern) {
 void dive(Game& game, Character& chara) {
     chara.upVector = 0.01;
     chara.fallVector = chara.fallVector + 0.3;
-    const double fall = chara.fallVector;
-    const bool hard = !(fall < kHardDiveSpeed);
-    const int16_t spark = cint16(fall);
-    setAttackFrame(game, chara, 3, hard ? 14 : 11, 30, 150, 20, 30, hard ? 15 : 10, 0, -5, 0, 110,
-                   spark, spark, 8, 2);
-    int16_t power = cint16(Int(fall * fall / 20));
-    setAttackPower(chara, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
+    diveBlow(game, chara, 30, 20, -5, 0);
 }
 
 void stopVectors(Character& chara) {

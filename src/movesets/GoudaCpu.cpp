@@ -29,8 +29,7 @@ void tackle(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); 
 
 void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
 
     const CpuHand hand{game, *this, cpu};
     auto superArt = [&] { CPUSpacorn(game, cpu, opponent); };
@@ -123,14 +122,12 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
 
 void Gouda::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     // Unlike the decision's distances these are measured afresh for the combo choice.
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
     cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
 void Gouda::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
     int16_t kind = 0;
     bool fire = false;
     switch (cpu.spacornType) {

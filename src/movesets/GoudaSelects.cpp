@@ -155,9 +155,7 @@ void Gouda::TPCFollow(Game& game, Character& c) {
 void Gouda::TPCSecond(Game& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber == 310) {  // recovery from the air: a short hop back
-        c.fallVector = 0;
-        c.upVector = 5;
-        neutralReturnCheck(game, c);
+        recoveryHop(game, c);
     } else {
         slide(c, -10);
     }

@@ -49,7 +49,7 @@ constexpr AttackEntry kAttackRows[] = {
     {267, {2, 14, 10, 35, 60, 125, 15, 0, 10, 0, 0, 50, 50, 12, 0, 18, 4, 1, true, 10, 7, false}},
     {271, {1, 11, 30, 150, 50, 30, 10, 0, 0, -20, 100, 0, 0, 8, 1, 8, 2, 0, false, 3, 6, false}},
     {276, {1, 11, 30, 150, 60, 30, 10, 0, 0, -20, 100, 0, 0, 10, 1, 14, 2, 0, false, 3, 6, false}},
-    // 281, the dive kick, is computed (diveKick)
+    // 281, the dive kick, is computed (diveBlow)
     {505, {7, 21, 10, 80, 80, 30, 25, 0, 2, 50, -50, 200, 200, 12, 0, 50, 10, 10, true, 0, 0, true}},
     {patterns(513, 516), {2, 16, -50, 80, 160, 30, 5, 0, 2, -80, 50, 50, -20, 12, 0, 20, 2, 2, true, 10, 0, true}},
     {517, {7, 16, -50, 80, 160, 30, 5, 0, 4, -80, 50, 50, -20, 12, 0, 10, 10, 10, true, 30, 0, true}},
@@ -113,9 +113,6 @@ constexpr RowTwist kTwists[] = {
 /// The first and second cut of 蟷螂斬 lunge this far before their box opens.
 constexpr int16_t kLungeBeforeBox = 20;
 
-/// The dive kick strikes harder from this fall speed on (another sound and effect).
-constexpr double kHardDiveSpeed = 25;
-
 /// Opens the row of `pattern` with the knock-back and power its twist (if any) asks for.
 void openRow(Game& game, Character& c, int16_t pattern, const AttackRow& row) {
     const auto* twist = std::find_if(std::begin(kTwists), std::end(kTwists),
@@ -131,16 +128,6 @@ void openRow(Game& game, Character& c, int16_t pattern, const AttackRow& row) {
     if (!twist->keepsPower) setAttackPower(c, r);
 }
 
-/// 雷撃蹴: the harder the fall, the harder the kick (first power at most 80).
-void diveKick(Game& game, Character& c) {
-    const double fall = c.fallVector;
-    const bool hard = !(fall < kHardDiveSpeed);
-    const int16_t size = cint16(fall);
-    setAttackFrame(game, c, 3, hard ? 14 : 11, 0, 150, 50, 30, hard ? 15 : 10, 0, 0, 0, 110, size,
-                   size, 8, 2);
-    int16_t power = cint16(Int(fall * fall / 20));
-    setAttackPower(c, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
-}
 
 // ---- action part -----------------------------------------------------------------------
 
@@ -446,7 +433,7 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
 void Honekawa::AnimAttack(Game& game, Character& c) {
     const int16_t pattern = c.animPat;
     if (pattern == 281) {
-        diveKick(game, c);
+        diveBlow(game, c, 0, 50, 0, 0);  // 雷撃蹴: its fall is the action part's
     } else if (const AttackRow* row = kAttacks.find(pattern)) {
         if (pattern == 722 || pattern == 732) c.posMove(kLungeBeforeBox, 0);
         openRow(game, c, pattern, *row);

@@ -32,8 +32,7 @@ void randomDive(Game& game, Character& cpu) {
 
 void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int d = roll(game.random, 20, 1);
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
 
     const CpuHand hand{game, *this, cpu};
     const bool opponentNotDown = opponent.sTate >= 0;
@@ -160,8 +159,7 @@ void Honekawa::CPUTPC(Game& game, Character& cpu, Character& opponent) {
 }
 
 void Honekawa::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
     switch (cpu.spacornType) {
         case 0:  // 雷震魔破拳
             if (distX < 150) cpuSpacornStart(game, cpu, opponent, 0);

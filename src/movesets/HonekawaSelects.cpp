@@ -152,10 +152,8 @@ void Honekawa::TPCFollow(Game& game, Character& c) {
 void Honekawa::TPCSecond(Game& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber == 310) {  // a recovery hop out of the air hit
-        c.fallVector = 0;
-        c.upVector = 5;
         soundPlay(game, 100);
-        neutralReturnCheck(game, c);
+        recoveryHop(game, c);
     }
 }
 

@@ -34,8 +34,7 @@ void cut(Game& game, Character& cpu) {
 
 void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
 
     const CpuHand hand{game, *this, cpu};
     auto superArt = [&] { CPUSpacorn(game, cpu, opponent); };

@@ -217,10 +217,8 @@ void Interrupter::TPCFollow(Game& game, Character& chara) {
 void Interrupter::TPCSecond(Game& game, Character& chara) {
     start(game, chara, 70);
     if (chara.TPCNumber == 310) {  // the air recovery's back step drops him gently
-        chara.fallVector = 0;
-        chara.upVector = 5;
         soundPlay(game, kHa);
-        neutralReturnCheck(game, chara);
+        recoveryHop(game, chara);
     }
 }
 

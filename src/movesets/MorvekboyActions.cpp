@@ -66,9 +66,6 @@ constexpr AttackEntry kAttackRows[] = {
 
 constexpr AttackTable kAttacks{"MORVEKBOY", kAttackRows};
 
-/// The dive kick strikes harder past this fall speed (another sound and effect).
-constexpr double kHardDiveSpeed = 25;
-
 }  // namespace
 
 const AttackRow* attackRow(int16_t pattern) { return kAttacks.find(pattern); }
@@ -86,13 +83,7 @@ void backward(Character& chara, int16_t a, int16_t b) {
 void diveKick(Game& game, Character& chara) {
     chara.upVector = 0.01;
     chara.fallVector = chara.fallVector + 0.2;
-    const double fall = chara.fallVector;
-    const bool hard = !(fall < kHardDiveSpeed);
-    const int16_t size = cint16(fall);
-    setAttackFrame(game, chara, 3, hard ? 14 : 11, 0, 150, 50, 30, hard ? 15 : 10, 0, -5, -30,
-                   110, size, size, 8, 2);
-    int16_t power = cint16(Int(fall * fall / 20));
-    setAttackPower(chara, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
+    diveBlow(game, chara, 0, 50, -5, -30);
 }
 
 void airHitReaction(Game& game, Character& chara) {

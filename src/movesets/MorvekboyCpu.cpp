@@ -107,8 +107,7 @@ const ThinkRules kMorvekboyThink{morvekboyExArt, morvekboySpinArt};
 void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
            Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
-    dist.distX = distanceX(cpu, opponent);
-    dist.distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, dist.distX, dist.distY);
     const int16_t distX = dist.distX;
     const int16_t distY = dist.distY;
 
@@ -140,8 +139,7 @@ void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dis
 
 void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistances& dist,
                Character& cpu, Character& opponent) {
-    dist.distX = distanceX(cpu, opponent);
-    dist.distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, dist.distX, dist.distY);
 
     if (cpu.TPCNumber == 820) {
         // A new follow-up on every granted frame until the action script ends the combo.
@@ -162,8 +160,7 @@ void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistanc
 }
 
 void spacornDecision(Game& game, CpuDistances& dist, Character& cpu, Character& opponent) {
-    dist.distX = distanceX(cpu, opponent);
-    dist.distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, dist.distX, dist.distY);
     bool fire = false;
     switch (cpu.spacornType) {
         case 0: fire = !cpu.floatorStand && dist.distX < 150 && dist.distY < 200; break;

@@ -168,10 +168,8 @@ void tpcFollow(Game& game, Character& c) {
 void tpcSecond(Game& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber == 310) {  // recovery from the air: a short hop back
-        c.fallVector = 0;
-        c.upVector = 5;
         soundPlay(game, 125);
-        neutralReturnCheck(game, c);
+        recoveryHop(game, c);
     } else {
         slide(c, -10);
     }

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "battle/Character.h"
+#include "battle/AttackFrames.h"
 #include "battle/CpuTick.h"
 #include "battle/Damage.h"
+#include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
@@ -72,6 +74,23 @@ void fallPastTheTop(Game& game, Character& chara) {
     if (chara.upVector < chara.fallVector) animChange(game, 135, chara);
 }
 
+void diveBlow(Game& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
+              int16_t controlX) {
+    const double fall = chara.fallVector;
+    const bool hard = !(fall < 25);
+    const int16_t size = cint16(fall);
+    setAttackFrame(game, chara, 3, hard ? 14 : 11, boxX, 150, boxW, 30, hard ? 15 : 10, 0, vectorY,
+                   controlX, 110, size, size, 8, 2);
+    int16_t power = cint16(Int(fall * fall / 20));
+    setAttackPower(chara, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
+}
+
+void recoveryHop(Game& game, Character& chara) {
+    chara.fallVector = 0;
+    chara.upVector = 5;
+    neutralReturnCheck(game, chara);
+}
+
 void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter) {
     animChange(game, pattern, chara);
     chara.counTer = counter;
@@ -131,6 +150,11 @@ int16_t pickWord(Random& random, std::span<const int16_t> words) {
     const double place = Int(random.next() * n + 1);
     const auto index = static_cast<size_t>(std::clamp(place, 1.0, n)) - 1;
     return words[index];
+}
+
+void measureDistances(const Character& cpu, const Character& opponent, int16_t& distX, int16_t& distY) {
+    distX = distanceX(cpu, opponent);
+    distY = distanceY(cpu, opponent);
 }
 
 bool facesOpponent(const Character& cpu) {

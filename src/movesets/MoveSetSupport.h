@@ -54,6 +54,13 @@ void takeJump(Character& chara, double up);
 void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide);
 /// A jump (131) turns into its fall (135) once the top of the flight is passed.
 void fallPastTheTop(Game& game, Character& chara);
+/// The dive kicks' blow at the fall speed: past 25 it strikes harder (another hit sound
+/// and effect), the effect grows with the speed, and the power is speed squared over 20, at
+/// most 80. The box, knock-back and effect place are the fighter's.
+void diveBlow(Game& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
+              int16_t controlX);
+/// Out of an air hit by the second word: a hop straight up, and back to neutral.
+void recoveryHop(Game& game, Character& chara);
 /// Starts `pattern` with its counTer.
 void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter);
 
@@ -87,6 +94,8 @@ void airRecovery(Game& game, Character& chara);
 
 // ---- the computer -------------------------------------------------------------------------
 
+/// The computer's measure of its opponent: the distances of the two centres.
+void measureDistances(const Character& cpu, const Character& opponent, int16_t& distX, int16_t& distY);
 /// The computer facing its opponent (LeftOrRight tells on which side the opponent stands).
 bool facesOpponent(const Character& cpu);
 

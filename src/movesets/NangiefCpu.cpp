@@ -22,8 +22,7 @@ void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, patte
 
 void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
 
     const CpuHand hand{game, *this, cpu};
     auto antiAir = [&] {
@@ -109,8 +108,7 @@ void Nangief::CPUTPC(Game& game, Character& cpu, Character& opponent) {
 }
 
 void Nangief::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
-    distX = distanceX(cpu, opponent);
-    distY = distanceY(cpu, opponent);
+    measureDistances(cpu, opponent, distX, distY);
     int16_t kind = 0;
     bool fire = false;
     switch (cpu.spacornType) {

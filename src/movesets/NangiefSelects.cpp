@@ -179,10 +179,8 @@ void Nangief::TPCFollow(Game& game, Character& c) {
 void Nangief::TPCSecond(Game& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber == 310) {  // recovers from the air hit with a shout
-        c.fallVector = 0;
-        c.upVector = 5;
         soundPlay(game, 128);
-        neutralReturnCheck(game, c);
+        recoveryHop(game, c);
     } else {
         slide(c, -10);
     }
