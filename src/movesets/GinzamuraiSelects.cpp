@@ -157,14 +157,7 @@ void Ginzamurai::TPCFollow(Game& game, Character& c) {
 }
 
 void Ginzamurai::TPCSecond(Game& game, Character& c) {
-    animChange(game, 70, c);
-    if (c.TPCNumber != 310) {
-        c.slideVector = c.dirStand * -10;  // a hop back out of the exchange
-        return;
-    }
-    // Out of an air hit: a hop straight up.
-    soundPlay(game, 119);
-    recoveryHop(game, c);
+    secondWordHop(game, c, 119, true);  // back out of the exchange, or up out of an air hit
 }
 
 }  // namespace morvek

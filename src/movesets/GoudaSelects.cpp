@@ -153,12 +153,7 @@ void Gouda::TPCFollow(Game& game, Character& c) {
 }
 
 void Gouda::TPCSecond(Game& game, Character& c) {
-    animChange(game, 70, c);
-    if (c.TPCNumber == 310) {  // recovery from the air: a short hop back
-        recoveryHop(game, c);
-    } else {
-        slide(c, -10);
-    }
+    secondWordHop(game, c, kNoVoice, true);  // a short hop back, or up out of an air hit
 }
 
 }  // namespace morvek

@@ -150,11 +150,7 @@ void Honekawa::TPCFollow(Game& game, Character& c) {
 }
 
 void Honekawa::TPCSecond(Game& game, Character& c) {
-    animChange(game, 70, c);
-    if (c.TPCNumber == 310) {  // a recovery hop out of the air hit
-        soundPlay(game, 100);
-        recoveryHop(game, c);
-    }
+    secondWordHop(game, c, 100, false);  // the back step, or a recovery hop out of an air hit
 }
 
 }  // namespace morvek

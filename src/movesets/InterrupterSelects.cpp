@@ -215,11 +215,7 @@ void Interrupter::TPCFollow(Game& game, Character& chara) {
 }
 
 void Interrupter::TPCSecond(Game& game, Character& chara) {
-    start(game, chara, 70);
-    if (chara.TPCNumber == 310) {  // the air recovery's back step drops him gently
-        soundPlay(game, kHa);
-        recoveryHop(game, chara);
-    }
+    secondWordHop(game, chara, kHa, false);  // the air recovery's back step drops him gently
 }
 
 }  // namespace morvek

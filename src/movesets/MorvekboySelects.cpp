@@ -166,13 +166,7 @@ void tpcFollow(Game& game, Character& c) {
 }
 
 void tpcSecond(Game& game, Character& c) {
-    animChange(game, 70, c);
-    if (c.TPCNumber == 310) {  // recovery from the air: a short hop back
-        soundPlay(game, 125);
-        recoveryHop(game, c);
-    } else {
-        slide(c, -10);
-    }
+    secondWordHop(game, c, 125, true);  // a short hop back, or up out of an air hit
 }
 
 }  // namespace morvekboy_moves

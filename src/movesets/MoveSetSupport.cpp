@@ -85,9 +85,15 @@ void diveBlow(Game& game, Character& chara, int16_t boxX, int16_t boxW, int16_t 
     setAttackPower(chara, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
 }
 
-void recoveryHop(Game& game, Character& chara) {
+void secondWordHop(Game& game, Character& chara, int16_t voice, bool hopsBack) {
+    animChange(game, 70, chara);
+    if (chara.TPCNumber != 310) {
+        if (hopsBack) slide(chara, -10);
+        return;
+    }
     chara.fallVector = 0;
     chara.upVector = 5;
+    if (voice != kNoVoice) soundPlay(game, voice);  // on every call, not once per pattern
     neutralReturnCheck(game, chara);
 }
 

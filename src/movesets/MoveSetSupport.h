@@ -59,8 +59,11 @@ void fallPastTheTop(Game& game, Character& chara);
 /// most 80. The box, knock-back and effect place are the fighter's.
 void diveBlow(Game& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
               int16_t controlX);
-/// Out of an air hit by the second word: a hop straight up, and back to neutral.
-void recoveryHop(Game& game, Character& chara);
+/// The second word's hop (70): out of an air hit (combo 310) straight up with the
+/// fighter's `voice` (kNoVoice: silent) and back to neutral; otherwise 10 a frame
+/// backwards when the fighter `hopsBack`.
+inline constexpr int16_t kNoVoice = -1;
+void secondWordHop(Game& game, Character& chara, int16_t voice, bool hopsBack);
 /// Starts `pattern` with its counTer.
 void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter);
 

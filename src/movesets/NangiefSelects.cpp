@@ -177,13 +177,7 @@ void Nangief::TPCFollow(Game& game, Character& c) {
 }
 
 void Nangief::TPCSecond(Game& game, Character& c) {
-    animChange(game, 70, c);
-    if (c.TPCNumber == 310) {  // recovers from the air hit with a shout
-        soundPlay(game, 128);
-        recoveryHop(game, c);
-    } else {
-        slide(c, -10);
-    }
+    secondWordHop(game, c, 128, true);  // a hop back, or out of an air hit with a shout
 }
 
 }  // namespace morvek
