@@ -1,9 +1,10 @@
 #pragma once
 // BETABOY's move set (fighter 8): MORVEKBOY's hidden variant. It is a MORVEKBOY with its
 // own pattern table, action script, attack select, typing-combo steps, projectile tuning
-// (shots()) and computer decisions; the projectile procedures, the body boxes, movement select, second-word step, super-art
-// decision and super-art mode are MORVEKBOY's unchanged and are inherited. The computer
-// procedures keep their own distance pair (the inherited `cpuDist` of this object).
+// (shots()) and computer decisions; the projectile procedures, body boxes, movement
+// select, second-word step, super-art decision and super-art mode are MORVEKBOY's
+// unchanged and are inherited. The computer procedures keep their own distance pair (the
+// inherited `cpuDist` of this object).
 
 #include <cstdint>
 

@@ -48,17 +48,15 @@ void Buri::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     int16_t reach = 0;
     switch (kind) {
         case 1:
-            fa.posX = cint16(centre + static_cast<double>(chara.counTer) * kAimPitch * fa.dirStand - 50);
-            fa.posY = cint16(static_cast<double>(chara.posY) - 30 - chara.AorMflag * kAimPitch);
+            placeShot(fa, centre + static_cast<double>(chara.counTer) * kAimPitch * fa.dirStand - 50,
+                      static_cast<double>(chara.posY) - 30 - chara.AorMflag * kAimPitch);
             fa.stRength = -1;
             break;
         case 2:
-            fa.posX = cint16(centre);
-            fa.posY = cint16(chara.posY - 30);
+            placeShot(fa, centre, chara.posY - 30);
             break;
         default:
-            fa.posX = cint16(chara.posX + (chara.dirStand == -1 ? 40 : 0));
-            fa.posY = cint16(chara.posY - 75);
+            placeShot(fa, chara.posX + (chara.dirStand == -1 ? 40 : 0), chara.posY - 75);
             fa.stRength = -1;
             reach = kBeamReach;
             break;

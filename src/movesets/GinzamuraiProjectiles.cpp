@@ -109,11 +109,10 @@ void Ginzamurai::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     const double centre = c.posX + c.Width / 2.0;
     if (kind == kScatterKind) {
         // 乱射 sprays its spikes: 0-29 px in front of the centre line, 151-190 px down.
-        fa.posX = cint16(centre + fa.dirStand * (30 - dice(game, 30)));
-        fa.posY = cint16(c.posY + 150 + dice(game, 40));
+        const double x = centre + fa.dirStand * (30 - dice(game, 30));  // drawn before the height
+        placeShot(fa, x, c.posY + 150 + dice(game, 40));
     } else {
-        fa.posX = cint16(centre - fa.dirStand * s.behind);
-        fa.posY = cint16(c.posY + s.below);
+        placeShot(fa, centre - fa.dirStand * s.behind, c.posY + s.below);
     }
     if (kind == 7) {
         fa.ATFvectorX = 5;

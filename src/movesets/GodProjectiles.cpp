@@ -143,8 +143,7 @@ void God::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     if ((kind == 3 || kind == 6 || kind == 7) && c.dirStand == -1) x += kBeamLeftShift;
     if (kind == 20) y = kPillarTop;
     if (kind == 25) y = kWaveTop;
-    fa.posX = cint16(x);
-    fa.posY = y;
+    placeShot(fa, x, y);
     fa.stRength = k->stRength;
 
     setLaunchBox(fa, k->extraWidth, k->extraHeight);

@@ -107,35 +107,28 @@ void Gouda::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
         const int16_t d = fa.dirStand;
         switch (kind) {
             case 1:
-                fa.posX = cint16(centre + 40 * d);
-                fa.posY = cint16(chara.posY + 65);
+                placeShot(fa, centre + 40 * d, chara.posY + 65);
                 break;
             case 2:
-                fa.posX = cint16(centre + 15 * d);
-                fa.posY = cint16(chara.posY + 140);
+                placeShot(fa, centre + 15 * d, chara.posY + 140);
                 break;
             case 3:
-                fa.posX = cint16(chara.posX + 60 + (chara.dirStand == -1 ? 70 : 0));
-                fa.posY = cint16(chara.posY + 200);
+                placeShot(fa, chara.posX + 60 + (chara.dirStand == -1 ? 70 : 0), chara.posY + 200);
                 break;
             case 4:
             case 7:
-                fa.posX = cint16(centre + 20 * d);
-                fa.posY = cint16(chara.posY + (kind == 7 ? 30 : 0));
+                placeShot(fa, centre + 20 * d, chara.posY + (kind == 7 ? 30 : 0));
                 fa.ATFvectorX = 5;
                 fa.ATFvectorY = 1;
                 break;
             case 5:
-                fa.posX = cint16(centre + 40 * d);
-                fa.posY = cint16(chara.posY + 75);
+                placeShot(fa, centre + 40 * d, chara.posY + 75);
                 break;
             case 6:
-                fa.posX = cint16(centre);
-                fa.posY = cint16(chara.posY + 65);
+                placeShot(fa, centre, chara.posY + 65);
                 break;
             default:  // 8: far behind and above
-                fa.posX = cint16(centre - 600 * d);
-                fa.posY = cint16(chara.posY - 300);
+                placeShot(fa, centre - 600 * d, chara.posY - 300);
                 break;
         }
     }

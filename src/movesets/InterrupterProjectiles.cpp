@@ -144,30 +144,26 @@ void Interrupter::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
 
     const int d = fa.dirStand;
     const int c = chara.characterAxis();
-    auto place = [&](double x, double y) {
-        fa.posX = cint16(x);
-        fa.posY = cint16(y);
-    };
     switch (kind) {
         case 1:
             applyPower(fa, kOrb);
-            place(c - d * 50, chara.posY);
+            placeShot(fa, c - d * 50, chara.posY);
             fa.genericCounter = 9;
             fa.stRength = -1;
             break;
         case 2: case 4: case 6:
             applyPower(fa, kFlash);
-            place(c, chara.posY);
+            placeShot(fa, c, chara.posY);
             break;
         case 3: case 5: case 7: {
             applyPower(fa, kShell);
             const int drop = kind == 3 ? -20 : kind == 5 ? 10 : 50;  // one shell per height
-            place(c - d * 100, chara.posY + drop);
+            placeShot(fa, c - d * 100, chara.posY + drop);
             break;
         }
         case 8:
             applyPower(fa, kDrift);
-            place(c + d * 30, chara.posY + 50);
+            placeShot(fa, c + d * 30, chara.posY + 50);
             fa.ATFvectorX = 2;
             fa.ATFvectorY = 2;
             fa.stRength = -1;
@@ -175,29 +171,29 @@ void Interrupter::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
         case 10:
             // Lands ahead of his cell, a further column out for every unit of counTer.
             applyPower(fa, kCut);
-            place(chara.posX + chara.Width / 2.0 * (d + 1) + d * 64 * chara.counTer, chara.posY + 60);
+            placeShot(fa, chara.posX + chara.Width / 2.0 * (d + 1) + d * 64 * chara.counTer, chara.posY + 60);
             fa.stRength = -1;
             break;
         case 11:
             applyPower(fa, kBarrier);
-            place(c - d * 100, chara.posY);
+            placeShot(fa, c - d * 100, chara.posY);
             fa.stRength = -1;
             break;
         case 13:
             // Falls somewhere 0-90 pixels ahead of a point in front of him.
             applyPower(fa, kFalling);
-            place(chara.posX + 100 + chara.dirStand * 10 * (dice(game, 10) - 1), chara.posY + 150);
+            placeShot(fa, chara.posX + 100 + chara.dirStand * 10 * (dice(game, 10) - 1), chara.posY + 150);
             fa.ATFvectorX = 0;
             fa.ATFvectorY = 2;
             break;
         case 15:
             applyPower(fa, kInfinity);
-            place(c + d * 10, chara.posY + 60);
+            placeShot(fa, c + d * 10, chara.posY + 60);
             fa.stRength = -1;
             break;
         case 16:
             applyPower(fa, kDistortion);
-            place(c + d * 12, chara.posY + 64);
+            placeShot(fa, c + d * 12, chara.posY + 64);
             fa.ATFvectorY = 2;
             fa.stRength = -1;
             break;

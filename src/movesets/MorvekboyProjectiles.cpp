@@ -89,31 +89,25 @@ void launch(Game& game, Character& owner, int16_t kind, const ShotTuning& tuning
     const int16_t odir = owner.dirStand;
     switch (kind) {
         case 1:
-            fa.posX = cint16(centre + dir * tuning.shotAhead);
-            fa.posY = cint16(owner.posY + 85);
+            placeShot(fa, centre + dir * tuning.shotAhead, owner.posY + 85);
             break;
         case 2:
-            fa.posX = cint16(centre + dir * 15);
-            fa.posY = cint16(owner.posY + 100);
+            placeShot(fa, centre + dir * 15, owner.posY + 100);
             break;
         case 3:
-            fa.posX = cint16(owner.posX + (odir == -1 ? 200 : 0));
-            fa.posY = owner.posY;
+            placeShot(fa, owner.posX + (odir == -1 ? 200 : 0), owner.posY);
             break;
         case 4:
-            fa.posX = cint16(owner.posX + odir * 115 + (odir == -1 ? 200 : 0));
-            fa.posY = cint16(owner.posY - 25);
+            placeShot(fa, owner.posX + odir * 115 + (odir == -1 ? 200 : 0), owner.posY - 25);
             fa.ATFvectorX = 5;
             fa.ATFvectorY = 1;
             fa.stRength = -1;  // the beam outlasts every clash
             break;
         case 5:
-            fa.posX = cint16(centre - 50);
-            fa.posY = cint16(owner.posY + 50);
+            placeShot(fa, centre - 50, owner.posY + 50);
             break;
         case 6:
-            fa.posX = cint16(centre + dir * 40);
-            fa.posY = cint16(owner.posY + 60);
+            placeShot(fa, centre + dir * 40, owner.posY + 60);
             break;
         default: break;
     }

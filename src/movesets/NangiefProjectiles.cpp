@@ -62,24 +62,19 @@ void Nangief::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     const double atTargetY = chara.posY + chara.targetY + 2.0 * (chara.Height - 200) / 3.0;
     switch (kind) {
         case 1:
-            fa.posX = cint16(centre - 15 * dir);
-            fa.posY = cint16(chara.posY + 138);
+            placeShot(fa, centre - 15 * dir, chara.posY + 138);
             break;
         case 2:
-            fa.posX = cint16(centre - 60 * dir);
-            fa.posY = cint16(chara.posY + 80);
+            placeShot(fa, centre - 60 * dir, chara.posY + 80);
             break;
         case 3:
-            fa.posX = cint16(atTargetX);
-            fa.posY = cint16(atTargetY);
+            placeShot(fa, atTargetX, atTargetY);
             break;
         case 4:
-            fa.posX = cint16(atTargetX - 45 * dir);
-            fa.posY = cint16(atTargetY - 58);
+            placeShot(fa, atTargetX - 45 * dir, atTargetY - 58);
             break;
         default:  // 5
-            fa.posX = cint16(chara.posX + 150 - 200 * dir);
-            fa.posY = cint16(chara.posY + 2.0 * 100 / 3 - 58 - 200);
+            placeShot(fa, chara.posX + 150 - 200 * dir, chara.posY + 2.0 * 100 / 3 - 58 - 200);
             break;
     }
     fa.stRength = -1;  // nothing cancels a wave

@@ -42,6 +42,12 @@ inline void setShotPower(flyArts& fa, const ShotPower& p) {
                     p.drawOnChara, p.spacornHit);
 }
 
+/// Where a launch puts the projectile (world coordinates, rounded to 16 bits).
+inline void placeShot(flyArts& fa, double x, double y) {
+    fa.posX = cint16(x);
+    fa.posY = cint16(y);
+}
+
 /// The box a launch starts with: from the projectile's place it reaches its width and
 /// `extraW` more towards its facing, and its height and `extraH` more downwards.
 inline void setLaunchBox(flyArts& fa, int extraW, int extraH) {
