@@ -68,9 +68,7 @@ void attackHitApply(Game& game, Character& attacker, Character& defender) {
 void attackKnockBack(Game& game, Character& defender, Character& attacker) {
     const bool inAir = defender.floatorStand;
     switch (attacker.ATFtype) {
-        case 1:
-            animChange(game, defender.sTate == stCrouchGuard ? 350 : 300, defender);
-            break;
+        case 1: lightHitPose(game, defender); break;
         case 2:
             attackVectorAdd(game, defender, attacker);
             break;
@@ -130,18 +128,26 @@ void attackVectorSet(Game& game, Character& defender, Character& attacker, int16
     }
 }
 
+void juggle(Game& game, Character& victim, int16_t vectorX, int16_t vectorY, int16_t dir) {
+    animChange(game, 310, victim);
+    if (victim.NUMBER == 7) return;
+    victim.posY = cint16(victim.posY - 10);
+    victim.upVector += vectorY;
+    if (victim.fallVector < 10) victim.fallVector = 0;
+    if (victim.floatorStand && victim.upVector > 10) victim.upVector -= 10;
+    victim.slideVector += vectorX * dir;
+}
+
 void attackVectorAdd(Game& game, Character& defender, Character& attacker) {
-    animChange(game, 310, defender);
-    if (defender.NUMBER == 7) return;
-    defender.posY = cint16(defender.posY - 10);
-    defender.upVector += attacker.ATFvectorY;
-    if (defender.fallVector < 10) defender.fallVector = 0;
-    if (defender.floatorStand && defender.upVector > 10) defender.upVector -= 10;
-    defender.slideVector += attacker.ATFvectorX * attacker.dirStand;
+    juggle(game, defender, attacker.ATFvectorX, attacker.ATFvectorY, attacker.dirStand);
 }
 
 void hitAnimByPosture(Game& game, Character& defender) {
     animChange(game, defender.sTate == stCrouchGuard ? 350 : 340, defender);
+}
+
+void lightHitPose(Game& game, Character& defender) {
+    animChange(game, defender.sTate == stCrouchGuard ? 350 : 300, defender);
 }
 
 void attackGarded(Game& game, Character& defender, Character& attacker) {

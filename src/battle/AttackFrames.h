@@ -33,8 +33,15 @@ void attackKnockBack(Game& game, Character& defender, Character& attacker);
 void attackVectorSet(Game& game, Character& defender, Character& attacker, int16_t kind);
 /// Juggle: adds the attack's vectors to the victim's motion.
 void attackVectorAdd(Game& game, Character& defender, Character& attacker);
+/// The juggle of a melee or projectile hit: the victim is lifted 10 pixels into the air
+/// hit and the knock-back (vectorX towards `dir`, vectorY upwards) added to its motion; a
+/// slow fall is cancelled and a fast rise in the air is slowed. G O D only shows the hit.
+void juggle(Game& game, Character& victim, int16_t vectorX, int16_t vectorY, int16_t dir);
 /// 350 from the crouching guard, 340 otherwise.
 void hitAnimByPosture(Game& game, Character& defender);
+/// A light hit's reaction (type 1, melee or projectile): 350 from the crouching guard,
+/// 300 otherwise.
+void lightHitPose(Game& game, Character& defender);
 /// Guarded hit (note: defender first): guard sound, two thirds of the knock-back, guard
 /// stun, guard spark, guarded damage, guarded-hit pattern.
 void attackGarded(Game& game, Character& defender, Character& attacker);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "battle/AttackFrames.h"
 #include "battle/Character.h"
 #include "battle/Collision.h"
 #include "battle/Damage.h"
@@ -157,9 +158,7 @@ void flyArtsKnockBack(Game& game, Character& target, flyArts& fa) {
     const int16_t before = target.sTate;
     const int16_t posture = target.sTate == stCrouchGuard ? 350 : 340;
     switch (fa.ATFtype) {
-        case 1:
-            animChange(game, target.sTate == stCrouchGuard ? 350 : 300, target);
-            break;
+        case 1: lightHitPose(game, target); break;
         case 2:
             flyArtsVectorAdd(game, target, fa);
             break;
@@ -188,13 +187,7 @@ void flyArtsKnockBack(Game& game, Character& target, flyArts& fa) {
 }
 
 void flyArtsVectorAdd(Game& game, Character& target, flyArts& fa) {
-    animChange(game, 310, target);
-    if (target.NUMBER == 7) return;
-    target.posY = cint16(target.posY - 10);
-    target.upVector += fa.ATFvectorY;
-    if (target.fallVector < 10) target.fallVector = 0;
-    if (target.floatorStand && target.upVector > 10) target.upVector -= 10;
-    target.slideVector += fa.ATFvectorX * fa.dirStand;
+    juggle(game, target, fa.ATFvectorX, fa.ATFvectorY, fa.dirStand);
 }
 
 void flyArtsVectorSet(Game& game, Character& target, flyArts& fa) {
