@@ -24,7 +24,7 @@
 #include "engine/Game.h"
 #include "movesets/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek::moveset_test {
 

@@ -16,7 +16,7 @@
 #include "movesets/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/Keys.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 using namespace morvek;
 

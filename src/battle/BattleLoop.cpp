@@ -144,8 +144,8 @@ void matchTurn(Game& game) {
 
     backGroundLoad(game);
     if (e.test != kReloadNone) {
-        if (e.test != kReloadPlayer2) charaGraphicLoad(game, e.charaSurface1, b.player1);
-        if (e.test != kReloadPlayer1) charaGraphicLoad(game, e.charaSurface2, b.player2);
+        if (e.test != kReloadPlayer2) charaGraphicLoad(game, e.charaSurface1, b.player1.picTure);
+        if (e.test != kReloadPlayer1) charaGraphicLoad(game, e.charaSurface2, b.player2.picTure);
     }
     e.attackEffectSurface = loadPicture(game, kCommonSheet);
 

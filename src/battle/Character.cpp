@@ -5,6 +5,7 @@
 #include "render/Overlay.h"
 #include "battle/Projectiles.h"
 #include "engine/Game.h"
+#include "engine/Sound.h"
 #include "movesets/MoveSet.h"
 
 namespace morvek {
@@ -140,6 +141,13 @@ void Character::CharaNameSetFromNumber(int16_t n) {
                                              "honekawa"};
     charaname = (n >= 0 && n <= 9) ? kStems[n] : "";
     ReverseCharaFlag = (n == 9);
+}
+
+void charaSoundPlay(Game& game, int16_t index, Character& chara) {
+    if (!chara.wavSndFlag) {
+        soundPlay(game, index);
+        chara.wavSndFlag = true;
+    }
 }
 
 }  // namespace morvek

@@ -14,7 +14,7 @@
 
 #include "battle/FlyArts.h"
 #include "battle/Splite.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
@@ -232,5 +232,10 @@ private:
     std::array<Splite, kSplitePool> SP{};
     std::array<uint8_t, 4> winMark{};
 };
+
+struct Game;
+/// Plays `index` once per animation pattern: only while the fighter's wavSndFlag is
+/// clear, then sets it (animChange clears it again).
+void charaSoundPlay(Game& game, int16_t index, Character& chara);
 
 }  // namespace morvek

@@ -5,7 +5,7 @@
 #include "battle/Roster.h"
 #include "engine/Basic.h"
 #include "engine/Game.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 

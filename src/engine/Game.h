@@ -10,7 +10,7 @@
 #include "engine/Basic.h"
 #include "engine/EngineState.h"
 #include "platform/Platform.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 

@@ -1,6 +1,5 @@
 #include "engine/Pictures.h"
 
-#include "battle/Character.h"
 #include "engine/DataTables.h"
 #include "engine/Game.h"
 #include "platform/Bitmap.h"
@@ -28,8 +27,8 @@ void backGroundLoad(Game& game) {
         loadPicture(game, kBackgroundFiles[static_cast<size_t>(backgroundFileIndex(r))]);
 }
 
-void charaGraphicLoad(Game& game, Surface8& surface, const Character& chara) {
-    surface = loadPicture(game, chara.picTure + std::string(kSheetExtension));
+void charaGraphicLoad(Game& game, Surface8& surface, const std::string& picTure) {
+    surface = loadPicture(game, picTure + std::string(kSheetExtension));
 }
 
 }  // namespace morvek

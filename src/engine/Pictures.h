@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
 struct Game;
-class Character;
 
 /// The full path of a file under the program folder (names matched ignoring case when
 /// the exact name is missing).
@@ -25,6 +24,6 @@ void backGroundLoad(Game& game);
 constexpr int backgroundFileIndex(int r) { return r >= 1 && r <= 3 ? r : 0; }
 
 /// A fighter's sheet from its picTure stem plus ".cha" (the stem itself is left alone).
-void charaGraphicLoad(Game& game, Surface8& surface, const Character& chara);
+void charaGraphicLoad(Game& game, Surface8& surface, const std::string& picTure);
 
 }  // namespace morvek

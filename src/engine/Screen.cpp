@@ -3,7 +3,8 @@
 #include "engine/Game.h"
 #include "engine/Palettes.h"
 #include "engine/Sound.h"
-#include "screens/Title.h"
+#include "engine/Keyboard.h"
+#include "engine/System.h"
 
 namespace morvek {
 
@@ -53,5 +54,22 @@ void f1KeyEscape(Game& game) {
 }
 
 void gameExit(Game& game) { throw GameExitRequest{}; }
+
+void blitSurface(Game& game, int16_t srcX, int16_t srcY, int16_t width, int16_t height,
+                 const Surface8& surface, int16_t dstX, int16_t dstY) {
+    blitAt(game.engine.backBuffer, dstX, dstY, surface, rectXYWH(srcX, srcY, width, height),
+           BlitKeyed);
+}
+
+void waitEnterKey(Game& game) {
+    bool last = false;
+    while (!last) {
+        if (inkeyEdge(game) == keycode::Enter) last = true;
+        drawPromptIcon(game, 540, 400);
+        screenFlip(game);
+        waitMs(game, 1);
+        inkeyRead(game);
+    }
+}
 
 }  // namespace morvek

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
@@ -31,6 +31,13 @@ constexpr int promptIconFrame(int counter) {
 }
 /// One frame of the Enter prompt icon (a 47x47 cell of the common sheet) at (x, y).
 void drawPromptIcon(Game& game, int16_t x, int16_t y);
+/// Animates the Enter prompt over whatever is drawn until Enter is pressed.
+void waitEnterKey(Game& game);
+
+/// Unscaled copy of (srcX, srcY, width, height) of `surface` to (dstX, dstY) on
+/// backBuffer; index 0 of the source is transparent.
+void blitSurface(Game& game, int16_t srcX, int16_t srcY, int16_t width, int16_t height,
+                 const Surface8& surface, int16_t dstX, int16_t dstY);
 
 /// The F1 handler: nothing in the title (playMode 4 and up), the pause request in a
 /// training match, else fade to black, stop the music and abort the match.

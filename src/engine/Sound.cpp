@@ -1,6 +1,5 @@
 #include "engine/Sound.h"
 
-#include "battle/Character.h"
 #include "engine/DataTables.h"
 #include "engine/Game.h"
 #include "platform/Files.h"
@@ -34,13 +33,6 @@ void soundPlayLoop(Game& game, int16_t index) {
 void soundStop(Game& game, int16_t index) {
     if (!soundIndexValid(index)) return;
     game.platform.stopSound(index);
-}
-
-void charaSoundPlay(Game& game, int16_t index, Character& chara) {
-    if (!chara.wavSndFlag) {
-        soundPlay(game, index);
-        chara.wavSndFlag = true;
-    }
 }
 
 std::string musicFilePath(Game& game, const std::string& name) {

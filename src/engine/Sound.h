@@ -7,7 +7,6 @@
 namespace morvek {
 
 struct Game;
-class Character;
 
 /// A tune repeats this many times after its first play before it stops.
 inline constexpr int kMusicRepeatCount = 100;
@@ -21,9 +20,6 @@ void soundPlay(Game& game, int16_t index);
 void soundPlayLoop(Game& game, int16_t index);
 /// Stops sound `index` where it is.
 void soundStop(Game& game, int16_t index);
-/// Plays `index` once per animation pattern: only while the fighter's wavSndFlag is
-/// clear, then sets it (animChange clears it again).
-void charaSoundPlay(Game& game, int16_t index, Character& chara);
 
 /// Where the tune file `name` is read from: musicbox/ under the current folder, or under
 /// the program folder when the game was started from elsewhere.

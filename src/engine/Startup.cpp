@@ -85,8 +85,8 @@ void startUp(Game& game) {
         textFontSet(game, 10, RGB(255, 0, 255));
         drawText(game, 400, 400, kNowLoading);
         screenFlip(game);
-        charaGraphicLoad(game, e.charaSurface1, b.player1);
-        charaGraphicLoad(game, e.charaSurface2, b.player2);
+        charaGraphicLoad(game, e.charaSurface1, b.player1.picTure);
+        charaGraphicLoad(game, e.charaSurface2, b.player2.picTure);
         screenClear(game, 0);
         screenFlip(game);
     }

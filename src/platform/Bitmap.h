@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 

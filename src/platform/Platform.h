@@ -22,7 +22,7 @@
 #include <string_view>
 
 #include "platform/Keys.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 

@@ -2,7 +2,7 @@
 // The camera, the stage background, the fighters' shadows and sprites, and the order in
 // which everything belonging to the fighters is drawn.
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 

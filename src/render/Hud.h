@@ -2,7 +2,7 @@
 // The HUD of a match: vitality, damage and stun bars, stun labels, spacorn gauges, combo
 // counters, dizzy stars and the zoom view.
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 

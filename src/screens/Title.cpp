@@ -31,12 +31,6 @@ void applyFixedColours(Game& game) {
 
 }  // namespace
 
-void blitSurface(Game& game, int16_t srcX, int16_t srcY, int16_t width, int16_t height,
-                 const Surface8& surface, int16_t dstX, int16_t dstY) {
-    blitAt(game.engine.backBuffer, dstX, dstY, surface, rectXYWH(srcX, srcY, width, height),
-           BlitKeyed);
-}
-
 void openingTitleBegin(Game& game, TitleScreen& t) {
     t = TitleScreen{};
     if (shutterTransition(game, 0) != 0) shutterTransition(game, 3);

@@ -1,12 +1,12 @@
 #pragma once
-// The title screen and main menu, and the plain keyed copy the screens draw pieces with.
+// The title screen and main menu.
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "engine/GenericObject.h"
-#include "render/Surface8.h"
+#include "engine/Screen.h"
 
 namespace morvek {
 
@@ -65,9 +65,5 @@ int16_t openingTitleEnd(Game& game, TitleScreen& t);
 /// 3 SCORE RANKING, also kept in titleChoice.
 int16_t openingTitle(Game& game);
 
-/// Unscaled copy of (srcX, srcY, width, height) of `surface` to (dstX, dstY) on
-/// backBuffer; index 0 of the source is transparent.
-void blitSurface(Game& game, int16_t srcX, int16_t srcY, int16_t width, int16_t height,
-                 const Surface8& surface, int16_t dstX, int16_t dstY);
 
 }  // namespace morvek

@@ -100,15 +100,4 @@ void vsScreen(Game& game, const Character& player1, const Character& player2,
     while (!s.done) vsScreenPass(game, s, player1, player2, stage);
 }
 
-void waitEnterKey(Game& game) {
-    bool last = false;
-    while (!last) {
-        if (inkeyEdge(game) == keycode::Enter) last = true;
-        drawPromptIcon(game, 540, 400);
-        screenFlip(game);
-        waitMs(game, 1);
-        inkeyRead(game);
-    }
-}
-
 }  // namespace morvek

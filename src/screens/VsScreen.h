@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/Screen.h"
+
 namespace morvek {
 
 struct Game;
@@ -29,7 +31,5 @@ void vsScreenPass(Game& game, VsScreen& s, const Character& player1, const Chara
 void vsScreen(Game& game, const Character& player1, const Character& player2,
               const StateOfStage& stage);
 
-/// Animates the Enter prompt over whatever is drawn until Enter is pressed.
-void waitEnterKey(Game& game);
 
 }  // namespace morvek

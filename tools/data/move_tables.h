@@ -17,7 +17,7 @@
 #include "movesets/PatternTable.h"
 #include "movesets/Registry.h"
 #include "platform/HeadlessPlatform.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek::data {
 
