@@ -2,7 +2,7 @@
 
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
 
 using namespace morvek;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "platform/Bitmap.h"
 #include "screens/Ranking.h"
 #include "screens_fixture.h"

@@ -9,7 +9,7 @@
 
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "screens/Ranking.h"
 #include "screens/ScoreResult.h"
 #include "screens/Title.h"

@@ -7,7 +7,7 @@
 #include <type_traits>
 
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "screens/Ranking.h"
 #include "screens/ScoreResult.h"
 #include "screens/Title.h"

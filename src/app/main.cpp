@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "engine/Game.h"
-#include "engine/Startup.h"
+#include "game/Game.h"
+#include "game/Startup.h"
 #include "platform/SdlPlatform.h"
 
 int main() {

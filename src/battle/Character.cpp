@@ -4,9 +4,9 @@
 #include "render/Effects.h"
 #include "render/Overlay.h"
 #include "battle/Projectiles.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
-#include "movesets/MoveSet.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
@@ -38,7 +38,7 @@ void Character::InitSplite() {
     for (auto& sp : SP) sp = Splite{};
 }
 
-void Character::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
+void Character::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa) {
     const int16_t number = chara.NUMBER;
     if (number == 3) return;  // HONEKAWA throws nothing
     if (MoveSet* set = game.battle.moveSets.find(number)) {
@@ -46,13 +46,13 @@ void Character::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyA
     }
 }
 
-void Character::FAMorfizm(Game& game, Character& chara, flyArts& fa) {
+void Character::FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) {
     const int16_t number = chara.NUMBER;
     if (number == 3) return;
     if (MoveSet* set = game.battle.moveSets.find(number)) set->FAMorfizm(game, chara, fa);
 }
 
-void Character::HitCheckFlyArts(Game& game, Character& enemy) {
+void Character::HitCheckFlyArts(BattleContext& game, Character& enemy) {
     for (auto& fa : FA) {
         if (fa.Running && fa.Force) {
             flyArtsHitJudge(game, *this, enemy, fa);
@@ -61,7 +61,7 @@ void Character::HitCheckFlyArts(Game& game, Character& enemy) {
     }
 }
 
-void Character::flyArtsCrossing(Game& game, flyArts& fa) {
+void Character::flyArtsCrossing(BattleContext& game, flyArts& fa) {
     const int16_t sx = game.battle.scrollX;
     const int16_t sy = game.battle.scrollY;
     const Rect theirs = flyArtsBox(fa, sx, sy);
@@ -74,7 +74,7 @@ void Character::flyArtsCrossing(Game& game, flyArts& fa) {
     }
 }
 
-void Character::drawFlyArts(Game& game, const Surface8& sheet) {
+void Character::drawFlyArts(BattleContext& game, const Surface8& sheet) {
     for (auto& fa : FA) {
         if (!fa.Running) continue;
         drawFlyArtsSprite(game, fa, *this, sheet);
@@ -96,7 +96,7 @@ flyArts& Character::returningOneFlyArts() {
     return FA[static_cast<size_t>(FANumber)];
 }
 
-void Character::DrawAttackEffect(Game& game) {
+void Character::DrawAttackEffect(BattleContext& game) {
     for (auto& sp : SP) {
         if (sp.animPat > 0) drawSplite(game, sp);
     }
@@ -143,7 +143,7 @@ void Character::CharaNameSetFromNumber(int16_t n) {
     ReverseCharaFlag = (n == 9);
 }
 
-void charaSoundPlay(Game& game, int16_t index, Character& chara) {
+void charaSoundPlay(BattleContext& game, int16_t index, Character& chara) {
     if (!chara.wavSndFlag) {
         soundPlay(game, index);
         chara.wavSndFlag = true;

@@ -6,13 +6,13 @@
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
 
 namespace morvek {
 
-void damageJudge(Game& game, Character& attacker, Character& defender, bool cleanHit) {
+void damageJudge(BattleContext& game, Character& attacker, Character& defender, bool cleanHit) {
     if (game.battle.damageLock) return;
     if (defender.comboCount == 0) defender.comboCount = 1;
     int32_t c = defender.comboCount;
@@ -61,7 +61,7 @@ void damageJudge(Game& game, Character& attacker, Character& defender, bool clea
     defender.KBTimer = 30;
 }
 
-void hitScoreAdd(Game& game, const Character& attacker) {
+void hitScoreAdd(BattleContext& game, const Character& attacker) {
     int16_t v = cint16(attacker.attackPow1st + 2 * attacker.attackPow2nd +
                        3 * attacker.attackPow3rd + attacker.stunPoint + attacker.spacornPoint);
     if (attacker.normalorEX) v = cint16(v * 3 / 2.0);
@@ -74,7 +74,7 @@ void hitScoreAdd(Game& game, const Character& attacker) {
     game.engine.gameScore += points;
 }
 
-void neutralReturnCheck(Game& game, Character& chara) {
+void neutralReturnCheck(BattleContext& game, Character& chara) {
     if (chara.viTality == 0) {
         chara.stunGauge = chara.stunPointMax;
         chara.stunSwitch = 0;
@@ -117,7 +117,7 @@ void neutralReturnCheck(Game& game, Character& chara) {
     }
 }
 
-void comboBonusCalc(Game& game, Character& victim, bool finish) {
+void comboBonusCalc(BattleContext& game, Character& victim, bool finish) {
     if (game.engine.playMode != 0 || victim.PrimalPlayer || victim.comboCount < 2) return;
     ComboBonusState& cb = game.battle.comboBonus;
     const int32_t h = victim.comboCount;
@@ -145,7 +145,7 @@ void comboBonusCalc(Game& game, Character& victim, bool finish) {
     game.engine.gameScore += b;
 }
 
-void drawComboBonus(Game& game) {
+void drawComboBonus(BattleContext& game) {
     ComboBonusState& cb = game.battle.comboBonus;
     if (cb.comboBonusTimer == 0) return;
     cb.comboBonusTimer = cint16(cb.comboBonusTimer + 1);

@@ -7,7 +7,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 
 /// The last combo bonus, shown for 60 frames.
@@ -20,15 +20,15 @@ struct ComboBonusState {
 };
 
 /// cleanHit true after a clean hit, false after a guarded one.
-void damageJudge(Game& game, Character& attacker, Character& defender, bool cleanHit);
+void damageJudge(BattleContext& game, Character& attacker, Character& defender, bool cleanHit);
 /// Score for the human's clean hit with the attacker's current attack.
-void hitScoreAdd(Game& game, const Character& attacker);
+void hitScoreAdd(BattleContext& game, const Character& attacker);
 /// The fighter is back in a neutral pose: dizzy start, dizzy end, or combo end; KO pose
 /// when no vitality is left.
-void neutralReturnCheck(Game& game, Character& chara);
+void neutralReturnCheck(BattleContext& game, Character& chara);
 /// The combo bonus of the victim's combo (arcade only, computer victims, 2 hits or more).
-void comboBonusCalc(Game& game, Character& victim, bool finish);
+void comboBonusCalc(BattleContext& game, Character& victim, bool finish);
 /// Shows the last bonus while its timer runs.
-void drawComboBonus(Game& game);
+void drawComboBonus(BattleContext& game);
 
 }  // namespace morvek

@@ -8,14 +8,14 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 
 namespace morvek {
 
 // ---- launch and animation ------------------------------------------------------------
 
-void flyArtsStart(Game& game, flyArts& fa, Character& owner) {
+void flyArtsStart(BattleContext& game, flyArts& fa, Character& owner) {
     fa.PrimalPlayer = owner.PrimalPlayer;
     fa.animCounter = 0;
     fa.Running = true;
@@ -65,7 +65,7 @@ void flyArtsPowerSet(flyArts& fa, int16_t attackPow1st, int16_t attackPow2nd,
     fa.spacornORnot = spacornORnot;
 }
 
-void flyArtsAnimStep(Game& game, Rect& srcRect, flyArts& fa, Character& /*chara*/,
+void flyArtsAnimStep(BattleContext& game, Rect& srcRect, flyArts& fa, Character& /*chara*/,
                      int16_t cellX, int16_t cellY, int16_t holdFrames, int16_t step) {
     srcRect = Rect{cellX, cellY, cellX + fa.Width, cellY + fa.Height};
     if (!game.battle.freezeFlag) fa.animCounter = cint16(fa.animCounter + 1);
@@ -77,7 +77,7 @@ void flyArtsAnimStep(Game& game, Rect& srcRect, flyArts& fa, Character& /*chara*
 
 // ---- damage and score ------------------------------------------------------------------
 
-void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit) {
+void flyArtsDamage(BattleContext& game, flyArts& fa, Character& defender, bool cleanHit) {
     if (game.battle.damageLock) return;
     int32_t c = defender.comboCount;
     if (c == 0) {
@@ -114,7 +114,7 @@ void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit) 
     defender.KBTimer = 30;
 }
 
-void flyArtsScore(Game& game, const flyArts& fa) {
+void flyArtsScore(BattleContext& game, const flyArts& fa) {
     const int16_t s = cint16(fa.attackPow1st + fa.attackPow2nd + fa.attackPow3rd + fa.stunPoint +
                              fa.spacornPoint);
     int32_t points = 500;
@@ -127,14 +127,14 @@ void flyArtsScore(Game& game, const flyArts& fa) {
 
 // ---- contact ---------------------------------------------------------------------------
 
-Rect flyArtsBox(const Game& game, const flyArts& fa) {
+Rect flyArtsBox(const BattleContext& game, const flyArts& fa) {
     const int32_t sx = game.battle.scrollX;
     const int32_t sy = game.battle.scrollY;
     return Rect{fa.ATFleft + fa.AttackLeft + sx, fa.ATFtop + fa.AttackTop + sy,
                 fa.ATFright - fa.AttackRight + sx, fa.ATFbottom - fa.AttackBottom + sy};
 }
 
-void flyArtsHitJudge(Game& game, Character& owner, Character& target, flyArts& fa) {
+void flyArtsHitJudge(BattleContext& game, Character& owner, Character& target, flyArts& fa) {
     const Rect body = bodyBox(game, target);
     const Rect box = flyArtsBox(game, fa);
     // The computer rolls on every frame a projectile is offered, overlap or not. Only the
@@ -167,7 +167,7 @@ void flyArtsHitJudge(Game& game, Character& owner, Character& target, flyArts& f
     else if (fa.eraseType == 2) fa.Force = false;
 }
 
-void flyArtsHitApply(Game& game, flyArts& fa, Character& target) {
+void flyArtsHitApply(BattleContext& game, flyArts& fa, Character& target) {
     if (target.PrimalPlayer) targetingOnOff(game, target, targetCancel, 0);
     target.comboCount = cint16(target.comboCount + 1);
     target.comboTimer = 0;
@@ -186,7 +186,7 @@ void flyArtsHitApply(Game& game, flyArts& fa, Character& target) {
     }
 }
 
-void flyArtsKnockBack(Game& game, Character& target, flyArts& fa) {
+void flyArtsKnockBack(BattleContext& game, Character& target, flyArts& fa) {
     const int16_t before = target.sTate;
     const int16_t posture = target.sTate == stCrouchGuard ? 350 : 340;
     switch (fa.ATFtype) {
@@ -220,7 +220,7 @@ void flyArtsKnockBack(Game& game, Character& target, flyArts& fa) {
     if (before == stFloorHit && target.viTality > 0) animChange(game, 370, target);
 }
 
-void flyArtsVectorAdd(Game& game, Character& target, flyArts& fa) {
+void flyArtsVectorAdd(BattleContext& game, Character& target, flyArts& fa) {
     animChange(game, 310, target);
     if (target.NUMBER == 7) return;
     target.posY = cint16(target.posY - 10);
@@ -230,7 +230,7 @@ void flyArtsVectorAdd(Game& game, Character& target, flyArts& fa) {
     target.slideVector += fa.ATFvectorX * fa.dirStand;
 }
 
-void flyArtsVectorSet(Game& game, Character& target, flyArts& fa) {
+void flyArtsVectorSet(BattleContext& game, Character& target, flyArts& fa) {
     animChange(game, 310, target);
     if (target.NUMBER == 7) return;
     target.posY = cint16(target.posY - 10);
@@ -239,7 +239,7 @@ void flyArtsVectorSet(Game& game, Character& target, flyArts& fa) {
     target.slideVector = fa.ATFvectorX * fa.dirStand;
 }
 
-void flyArtsHitEffect(Game& game, Character& target, flyArts& fa) {
+void flyArtsHitEffect(BattleContext& game, Character& target, flyArts& fa) {
     Splite& sp = target.returningOneSplite();
     sp.animPat = fa.ATEanimPat;
     const double side = fa.dirStand == 1 ? -fa.controlX : fa.controlX;
@@ -255,7 +255,7 @@ void flyArtsHitEffect(Game& game, Character& target, flyArts& fa) {
     sp.dirStand = fa.dirStand;
 }
 
-void flyArtsGarded(Game& game, Character& target, flyArts& fa) {
+void flyArtsGarded(BattleContext& game, Character& target, flyArts& fa) {
     soundPlay(game, 18);
     target.nockLenge = cint16(fa.setLenge / 3.0 * 2);
     target.gardFixTime = 10;
@@ -267,7 +267,7 @@ void flyArtsGarded(Game& game, Character& target, flyArts& fa) {
     if (target.sTate == stCrouchGuard) animChange(game, 45, target);
 }
 
-void blockingReaction(Game& game, Character& defender, Character& attacker) {
+void blockingReaction(BattleContext& game, Character& defender, Character& attacker) {
     animChange(game, 390, defender);
     soundPlay(game, 26);
     defender.sTate = stSpecialGuard;

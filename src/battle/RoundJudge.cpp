@@ -7,14 +7,13 @@
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
 #include "engine/Shutter.h"
 #include "engine/Sound.h"
-#include "movesets/God.h"
-#include "movesets/Interrupter.h"
-#include "screens/Tutorial.h"
+#include "battle/MatchHooks.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
@@ -31,12 +30,14 @@ constexpr int16_t kTimerStep = 2;
 constexpr int16_t kInterrupterStage = 2;
 constexpr int16_t kGodStage = 5;
 constexpr int16_t kGodDefeated = 6;
+constexpr int16_t kInterrupterNumber = 5;
+constexpr int16_t kGodNumber = 7;
 constexpr int16_t kFinishHoldMs = 2000;
 constexpr int16_t kKOSlowMs = 100;
 
 bool standsOnGround(const Character& c) { return !c.floatorStand && c.sTate == stStand; }
 
-void winnerPose(Game& game, Character& c) {
+void winnerPose(BattleContext& game, Character& c) {
     if (!standsOnGround(c)) return;
     int16_t pattern = kWinPose;
     // Both rolls are drawn whatever the fighter: the conditions are evaluated in full.
@@ -47,12 +48,12 @@ void winnerPose(Game& game, Character& c) {
     animChange(game, pattern, c);
 }
 
-void loserPose(Game& game, Character& c) {
+void loserPose(BattleContext& game, Character& c) {
     if (!standsOnGround(c)) return;
     animChange(game, kLosePose, c);
 }
 
-void endPoses(Game& game) {
+void endPoses(BattleContext& game) {
     Character& p1 = game.battle.player1;
     Character& p2 = game.battle.player2;
     if (p1.viTality > p2.viTality) {
@@ -67,15 +68,22 @@ void endPoses(Game& game) {
 
 /// The intro of a ladder boss's first round holds wholeTimer at 0 until it sets
 /// VSactionFlag.
-void bossStageIntro(Game& game) {
+void bossStageIntro(BattleContext& game) {
     StateOfStage& s = game.battle.stageState;
     if (s.VSactionFlag || s.roundCount != 0) return;
-    if (s.checkCounter == kInterrupterStage) interrupterStageIntro(game, s);
-    if (s.checkCounter == kGodStage) godStageIntro(game, s, game.battle.player1, game.battle.player2);
+    BattleState& b = game.battle;
+    if (s.checkCounter == kInterrupterStage) {
+        if (MoveSet* boss = b.moveSets.find(kInterrupterNumber)) {
+            boss->StageIntro(game, s, b.player1, b.player2);
+        }
+    }
+    if (s.checkCounter == kGodStage) {
+        if (MoveSet* boss = b.moveSets.find(kGodNumber)) boss->StageIntro(game, s, b.player1, b.player2);
+    }
 }
 
 /// The steps of a decided round, by changeTimer; true when the match is over.
-bool decidedRoundStep(Game& game) {
+bool decidedRoundStep(BattleContext& game) {
     BattleState& b = game.battle;
     StateOfStage& s = b.stageState;
     Character& p1 = b.player1;
@@ -110,7 +118,7 @@ bool decidedRoundStep(Game& game) {
 
 }  // namespace
 
-void charaRoundInit(Game& game, Character& chara) {
+void charaRoundInit(BattleContext& game, Character& chara) {
     charaBaseSet(chara, chara.charaname);
     chara.InitFlyArts();
     chara.InitSplite();
@@ -129,7 +137,7 @@ void charaRoundInit(Game& game, Character& chara) {
     animChange(game, 0, chara);
 }
 
-void battleRoundInit(Game& game) {
+void battleRoundInit(BattleContext& game) {
     BattleState& b = game.battle;
     b.damageLock = false;
     b.stageState.roundTimer = b.stageState.MaxRoundTime;
@@ -141,12 +149,10 @@ void battleRoundInit(Game& game) {
     b.player2.posX = kPlayer2StartX;
     b.scrollX = kStartScrollX;
     b.scrollY = kStartScrollY;
-    if (game.engine.playMode == -1) {
-        tutorialInit(game, b.player1, b.player2, b.stageState);
-    }
+    if (game.engine.playMode == -1 && game.hooks) game.hooks->tutorialRoundInit(game);
 }
 
-void roundFinishStart(Game& game, StateOfStage& stage, Character& winner, Character& loser) {
+void roundFinishStart(BattleContext& game, StateOfStage& stage, Character& winner, Character& loser) {
     stage.roundFinish = true;
     if (winner.spacornHit) {
         soundPlay(game, kSpacornKOSound);
@@ -162,7 +168,7 @@ void roundFinishStart(Game& game, StateOfStage& stage, Character& winner, Charac
     stage.FinishArts = winner.FAwasHit ? winner.artsFAName : winner.artsName;
 }
 
-void roundWinAward(Game& game, Character& winner, Character& loser) {
+void roundWinAward(BattleContext& game, Character& winner, Character& loser) {
     winner.winCount = cint16(winner.winCount + 1);
     if (loser.viTality != 0) {
         winner.winMarkSet(winMarkTimeOver);
@@ -180,12 +186,12 @@ void roundWinAward(Game& game, Character& winner, Character& loser) {
     }
 }
 
-void roundKOJudge(Game& game, Character& p1, Character& p2) {
+void roundKOJudge(BattleContext& game, Character& p1, Character& p2) {
     if (p1.viTality > p2.viTality) roundWinAward(game, p1, p2);
     if (p2.viTality > p1.viTality) roundWinAward(game, p2, p1);
 }
 
-bool battleJudge(Game& game) {
+bool battleJudge(BattleContext& game) {
     BattleState& b = game.battle;
     StateOfStage& s = b.stageState;
     Character& p1 = b.player1;
@@ -220,7 +226,7 @@ bool battleJudge(Game& game) {
     }
     if (p2.viTality <= 0) {
         p2.viTality = 0;
-        godDefeatCheck(game, s, p1, p2);
+        if (MoveSet* god = game.battle.moveSets.find(kGodNumber)) god->DefeatCheck(game, s, p1, p2);
         if (!s.roundFinish) {
             roundFinishStart(game, s, p1, p2);
             if (s.checkCounter == kGodStage && p1.winCount > s.maxRoundCount) {

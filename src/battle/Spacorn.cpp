@@ -4,7 +4,7 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Palettes.h"
 #include "engine/Sound.h"
 
@@ -30,7 +30,7 @@ void payExtraStock(Character& chara) {
 
 }  // namespace
 
-void TPCStart(Game& game, Character& chara) {
+void TPCStart(BattleContext& game, Character& chara) {
     if (chara.wavSndFlag) return;
     chara.TPC = true;
     chara.tarGeting = true;
@@ -42,7 +42,7 @@ void TPCStart(Game& game, Character& chara) {
     chara.wavSndFlag = true;
 }
 
-void TPCEnd(Game& game, Character& chara) {
+void TPCEnd(BattleContext& game, Character& chara) {
     if (chara.PrimalPlayer) paletteSetEntries(game, game.engine.workPalette);
     chara.TPC = false;
     chara.tarGeting = false;
@@ -51,7 +51,7 @@ void TPCEnd(Game& game, Character& chara) {
     clearExtraWords(chara);
 }
 
-void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pattern) {
+void spacornStart(BattleContext& game, Character& chara, Character& opponent, int16_t pattern) {
     // A fighter without this art has pattern 0: nothing starts and nothing is paid.
     if (pattern == 0) return;
     soundPlay(game, 22);
@@ -75,7 +75,7 @@ void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pat
     chara.spacornCircle = 20;
 }
 
-void spacornCtrlKeyStart(Game& game, Character& chara, Character& opponent) {
+void spacornCtrlKeyStart(BattleContext& game, Character& chara, Character& opponent) {
     if (chara.spacornNumber2 == 0) return;
     switch (chara.NUMBER) {
         case 2:
@@ -96,7 +96,7 @@ void spacornCtrlKeyStart(Game& game, Character& chara, Character& opponent) {
     }
 }
 
-void spacornF12KeyStart(Game& game, Character& chara, Character& opponent) {
+void spacornF12KeyStart(BattleContext& game, Character& chara, Character& opponent) {
     if (chara.spacornType == 1 && chara.NUMBER == 4) spacornStart(game, chara, opponent, 765);
     if (chara.spacornCount >= 2 && chara.NUMBER == 5) {
         payExtraStock(chara);
@@ -104,7 +104,7 @@ void spacornF12KeyStart(Game& game, Character& chara, Character& opponent) {
     }
 }
 
-void cpuSpacornStart(Game& game, Character& chara, Character& opponent, int16_t kind) {
+void cpuSpacornStart(BattleContext& game, Character& chara, Character& opponent, int16_t kind) {
     int16_t pattern = 0;
     if (kind == 0) pattern = chara.spacornNumber;
     else if (kind == 1) pattern = chara.spacornNumber2;
@@ -116,7 +116,7 @@ void cpuSpacornStart(Game& game, Character& chara, Character& opponent, int16_t 
     }
 }
 
-void spacornGaugeAdd(Game& game, Character& chara, double& amount) {
+void spacornGaugeAdd(BattleContext& game, Character& chara, double& amount) {
     if (amount < 0) amount = 0;
     chara.spacornGauge += amount;
     if (chara.spacornGauge >= chara.spacornGaugeMax) {
@@ -132,7 +132,7 @@ void spacornGaugeAdd(Game& game, Character& chara, double& amount) {
     }
 }
 
-void spacornTimerTick(Game& game, Character& chara) {
+void spacornTimerTick(BattleContext& game, Character& chara) {
     const int32_t cx = cint16(chara.posX + game.battle.scrollX + chara.Width / 2.0 +
                               chara.dirStand * 10);
     const int32_t cy = cint16(chara.posY + game.battle.scrollY + chara.Height / 2.0);

@@ -3,7 +3,7 @@
 #include "render/Finish.h"
 #include "screens/CharaSelect.h"
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
 
@@ -37,15 +37,15 @@ void StateOfStage::initOpenGameTime() {
     checkTime = 0;
 }
 
-void StateOfStage::setCheckTime(Game& game) {
+void StateOfStage::setCheckTime(BattleContext& game) {
     checkTime = static_cast<float>(game.platform.seconds() - totalGameTime);
 }
 
-void StateOfStage::getTotalSpentTime(Game& game) {
+void StateOfStage::getTotalSpentTime(BattleContext& game) {
     totalGameTime = static_cast<float>(game.platform.seconds() - checkTime);
 }
 
-void StateOfStage::openingInit(Game& game) {
+void StateOfStage::openingInit(BattleContext& game) {
     checkCounter = 0;
     stageNumber = 0;
     initOpenGameTime();
@@ -93,14 +93,14 @@ uint8_t StateOfStage::numofPerfect(const Character& player) const {
     return n;
 }
 
-void StateOfStage::timeOver(Game& game) {
+void StateOfStage::timeOver(BattleContext& game) {
     roundTimer = 0;
     roundFinish = true;
     ABSStop = 2000;
     soundPlay(game, kTimeOverSound);
 }
 
-int32_t StateOfStage::judgePointCalc(const Game& game, const Character& player,
+int32_t StateOfStage::judgePointCalc(const BattleContext& game, const Character& player,
                                      const Character& opponent) const {
     const int16_t w = player.winCount;
     int32_t v = 0;
@@ -114,7 +114,7 @@ int32_t StateOfStage::judgePointCalc(const Game& game, const Character& player,
     return int32_t{sum} * (gameSpeedMode + 5) * (opponent.cpuLevel + 5);
 }
 
-uint8_t StateOfStage::SimpleJudgeSystem(Game& game, const Character& player,
+uint8_t StateOfStage::SimpleJudgeSystem(BattleContext& game, const Character& player,
                                         const Character& opponent) {
     const int32_t p = cint32(judgePointCalc(game, player, opponent) / 1000.0);
     int32_t level = judgeBaseLevel(p);
@@ -138,7 +138,7 @@ uint8_t StateOfStage::SimpleJudgeSystem(Game& game, const Character& player,
     return result;
 }
 
-void StateOfStage::drawingVSresult(Game& game, int16_t x, int16_t& y) {
+void StateOfStage::drawingVSresult(BattleContext& game, int16_t x, int16_t& y) {
     y = cint16(y + 100);
     for (int i = 0; i < stageNumber && i < 10; ++i) {
         const int32_t rowY = y + 30 * i;
@@ -160,7 +160,7 @@ void StateOfStage::speedSelect(int16_t mode) {
     }
 }
 
-uint8_t StateOfStage::totalJudgeRank(const Game& game) const {
+uint8_t StateOfStage::totalJudgeRank(const BattleContext& game) const {
     int32_t s = 0;
     for (int i = 1; i <= stageNumber && i <= 10; ++i) s += stageJudgeLevel[static_cast<size_t>(i)];
     int32_t g = cint16(s / 7.0);
@@ -180,7 +180,7 @@ uint8_t StateOfStage::totalJudgeRank(const Game& game) const {
     return static_cast<uint8_t>(g > 255 ? 255 : g);
 }
 
-bool StateOfStage::IsTimerINFINITY(const Game& game, int16_t n) const {
+bool StateOfStage::IsTimerINFINITY(const BattleContext& game, int16_t n) const {
     return n == 7 || MaxRoundTime == 0 || game.engine.playMode != 0;
 }
 

@@ -12,7 +12,7 @@ const AttackRow* AttackTable::find(int16_t pattern) const {
     return (it != entries_.end() && it->at.first <= pattern) ? &it->row : nullptr;
 }
 
-void openAttackFrame(Game& game, Character& chara, const AttackRow& r) {
+void openAttackFrame(BattleContext& game, Character& chara, const AttackRow& r) {
     setAttackFrame(game, chara, r.type, r.hitSound, r.boxX, r.boxY, r.boxW, r.boxH, r.effect,
                    r.vectorX, r.vectorY, r.controlX, r.controlY, r.zoomX, r.zoomY, r.lenge,
                    r.gardable);
@@ -22,7 +22,7 @@ void setAttackPower(Character& chara, const AttackRow& r) {
     setAttackPower(chara, r.pow1, r.pow2, r.pow3, r.ex, r.stun, r.spacorn, r.spHit);
 }
 
-void openAttack(Game& game, Character& chara, const AttackRow& row) {
+void openAttack(BattleContext& game, Character& chara, const AttackRow& row) {
     openAttackFrame(game, chara, row);
     setAttackPower(chara, row);
 }

@@ -7,7 +7,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Buri.h"
 
@@ -31,14 +31,14 @@ void moveForward(Character& chara, double pixels) { chara.posX += pixels * chara
 void countDown(Character& chara) { chara.counTer = cint16(chara.counTer - 1); }
 
 /// Launch on the pattern's first frame, then the pattern's sound (which ends the first frame).
-void launchOnce(Game& game, Buri& self, Character& chara, int16_t kind, int16_t sound) {
+void launchOnce(BattleContext& game, Buri& self, Character& chara, int16_t kind, int16_t sound) {
     if (firstFrame(chara)) self.FlyArtsLaunch(game, chara, kind);
     charaSoundPlay(game, sound, chara);
 }
 
 }  // namespace
 
-void Buri::AnimAction(Game& game, Character& chara, Character&) {
+void Buri::AnimAction(BattleContext& game, Character& chara, Character&) {
     spacornGaugeAdd(game, chara, 1.0);
 
     const int16_t p = chara.animPat;

@@ -6,7 +6,7 @@
 #include "battle/CpuTick.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Buri.h"
 
 namespace morvek {
@@ -14,7 +14,7 @@ namespace morvek {
 namespace {
 
 /// Int(Rnd * n + first): a whole number from first to first + n - 1.
-int16_t roll(Game& game, int n, int first) { return cint16(Int(game.random.next() * n + first)); }
+int16_t roll(BattleContext& game, int n, int first) { return cint16(Int(game.random.next() * n + first)); }
 
 bool facesOpponent(const Character& cpu) {
     return (cpu.dirStand == 1 && cpu.LeftOrRight == 1) || (cpu.dirStand == -1 && cpu.LeftOrRight == -1);
@@ -22,7 +22,7 @@ bool facesOpponent(const Character& cpu) {
 
 }  // namespace
 
-void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Buri::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int16_t r = roll(game, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
@@ -36,13 +36,13 @@ void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Buri::CPUTPC(Game& game, Character& cpu, Character&) {
+void Buri::CPUTPC(BattleContext& game, Character& cpu, Character&) {
     TPCFollow(game, cpu);
     cpu.TPC = false;
     cpu.enableAction = false;
 }
 
-void Buri::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Buri::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     switch (cpu.spacornType) {
         case 0:
         case 1: cpuSpacornStart(game, cpu, opponent, 0); break;

@@ -14,7 +14,7 @@
 #include "battle/Servants.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Ginzamurai.h"
 #include "movesets/GinzamuraiMoves.h"
@@ -53,12 +53,12 @@ constexpr AttackRow kCloneFrame = {10, 11, -80, 20, 160, 180, 50, 0, 2, 200, -50
 
 constexpr AttackTable kSwords{kSwordRows};
 
-void sound(Game& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
+void sound(BattleContext& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
 /// Steps marked "once" run until the pattern's first sound (or combo opening) sets the latch.
 bool once(const Character& c) { return !c.wavSndFlag; }
 void forward(Character& c, int16_t k) { c.posX = c.posX + c.dirStand * k; }
 void back(Character& c, int16_t k) { c.posX = c.posX - c.dirStand * k; }
-void closeCombo(Game& game, Character& c) {
+void closeCombo(BattleContext& game, Character& c) {
     if (c.TPC) TPCEnd(game, c);
 }
 void turnAbout(Character& c) { c.dirStand = cint16(-c.dirStand); }
@@ -78,7 +78,7 @@ const AttackRow* swordFrame(int16_t pattern) {
 
 using namespace ginzamurai_moves;
 
-void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
+void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& opponent) {
     const int16_t pattern = c.animPat;
     auto launch = [&](int16_t kind) { FlyArtsLaunch(game, c, kind); };
 
@@ -291,7 +291,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
     }
 }
 
-void Ginzamurai::AnimAttack(Game& game, Character& c) {
+void Ginzamurai::AnimAttack(BattleContext& game, Character& c) {
     const int16_t pattern = c.animPat;
     if (pattern != kClonePattern) {
         if (const AttackRow* f = swordFrame(pattern)) openAttack(game, c, *f);

@@ -8,7 +8,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Ginzamurai.h"
 
 namespace morvek {
@@ -16,13 +16,13 @@ namespace morvek {
 namespace {
 
 /// A key drawn uniformly from first to first + count - 1: Int(r * count + first).
-int16_t drawKey(Game& game, int count, int first) {
+int16_t drawKey(BattleContext& game, int count, int first) {
     return cint16(Int(game.random.next() * count + first));
 }
 
 }  // namespace
 
-void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Ginzamurai::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
@@ -127,7 +127,7 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Ginzamurai::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Ginzamurai::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     if (cpu.TPCNumber != 310) {  // every combo but the air recovery goes on into its art
         TPCFollow(game, cpu);
         cpu.TPC = false;
@@ -152,7 +152,7 @@ void Ginzamurai::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Ginzamurai::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Ginzamurai::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
     switch (cpu.spacornType) {

@@ -12,7 +12,7 @@
 #include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Ginzamurai.h"
 #include "movesets/ShotTable.h"
 
@@ -96,7 +96,7 @@ void moveAlong(flyArts& fa, int16_t speed) {
 
 }  // namespace
 
-void Ginzamurai::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
+void Ginzamurai::FlyArtsLaunch(BattleContext& game, Character& c, int16_t kind) {
     flyArts& fa = c.returningOneFlyArts();
     flyArtsStart(game, fa, c);
     fa.FAType = kind;
@@ -133,7 +133,7 @@ void Ginzamurai::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     fa.ATFbottom = cint16(fa.posY + fa.Height + s.extraH);
 }
 
-void Ginzamurai::FlyArtsAnimPat(Game& game, Character& c, Rect& srcRect, flyArts& fa) {
+void Ginzamurai::FlyArtsAnimPat(BattleContext& game, Character& c, Rect& srcRect, flyArts& fa) {
     for (const Frame& f : kFrames) {
         if (f.animPat != fa.animPat) continue;
         if (f.width != 0) {
@@ -151,7 +151,7 @@ void Ginzamurai::FlyArtsAnimPat(Game& game, Character& c, Rect& srcRect, flyArts
     }
 }
 
-void Ginzamurai::FAMorfizm(Game&, Character&, flyArts& fa) {
+void Ginzamurai::FAMorfizm(BattleContext&, Character&, flyArts& fa) {
     switch (fa.FAType) {
         case 1: case 12:
             moveAlong(fa, 50);

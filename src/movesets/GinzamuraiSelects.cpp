@@ -9,7 +9,7 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Ginzamurai.h"
 
@@ -40,7 +40,7 @@ void jump(Character& c, int16_t up) {
     }
 }
 
-void startCounted(Game& game, Character& c, int16_t pattern, int16_t counter) {
+void startCounted(BattleContext& game, Character& c, int16_t pattern, int16_t counter) {
     animChange(game, pattern, c);
     c.counTer = counter;
 }
@@ -55,7 +55,7 @@ constexpr std::array<int16_t, 11> kLowHopLeft = {0, -5, -4, 0, 4, 5, 6, 7, 8, 9,
 
 }  // namespace
 
-void Ginzamurai::AttackSelect(Game& game, Character& c, int16_t key) {
+void Ginzamurai::AttackSelect(BattleContext& game, Character& c, int16_t key) {
     int16_t row = 0, col = 0;
     if (!keyPlace(c, key, row, col)) return;
 
@@ -120,7 +120,7 @@ void Ginzamurai::AttackSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Ginzamurai::MoveSelect(Game& game, Character& c, int16_t key) {
+void Ginzamurai::MoveSelect(BattleContext& game, Character& c, int16_t key) {
     int16_t row = 0, col = 0;
     if (!keyPlace(c, key, row, col)) return;
 
@@ -165,7 +165,7 @@ void Ginzamurai::MoveSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Ginzamurai::TPCFollow(Game& game, Character& c) {
+void Ginzamurai::TPCFollow(BattleContext& game, Character& c) {
     c.enableAction = false;
     switch (c.TPCNumber) {
         case 210: animChange(game, 242, c); break;  // 首狩り into 兜割
@@ -183,7 +183,7 @@ void Ginzamurai::TPCFollow(Game& game, Character& c) {
     }
 }
 
-void Ginzamurai::TPCSecond(Game& game, Character& c) {
+void Ginzamurai::TPCSecond(BattleContext& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber != 310) {
         c.slideVector = c.dirStand * -10;  // a hop back out of the exchange

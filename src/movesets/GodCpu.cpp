@@ -6,14 +6,14 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/God.h"
 
 namespace morvek {
 
 namespace {
 
-int16_t draw(Game& game, int n, int first) {
+int16_t draw(BattleContext& game, int n, int first) {
     return cint16(Int(game.random.next() * n + first));
 }
 
@@ -64,7 +64,7 @@ constexpr int16_t kChoiceCombo = 610;
 
 }  // namespace
 
-void God::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void God::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int16_t r = draw(game, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
@@ -91,7 +91,7 @@ void God::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void God::CPUTPC(Game& game, Character& cpu, Character&) {
+void God::CPUTPC(BattleContext& game, Character& cpu, Character&) {
     if (cpu.TPCNumber == kChoiceCombo) {
         constexpr int16_t kWords[3] = {1, 3, 4};
         const int16_t r = draw(game, 3, 1);
@@ -104,7 +104,7 @@ void God::CPUTPC(Game& game, Character& cpu, Character&) {
     cpu.enableAction = false;
 }
 
-void God::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void God::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     if (cpu.spacornType == 0 || cpu.spacornType == 1) {
         cpuSpacornStart(game, cpu, opponent, 0);
     } else if (cpu.spacornType == 2 && distX < kCloseForType2) {

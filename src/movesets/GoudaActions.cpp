@@ -12,7 +12,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/Gouda.h"
@@ -92,7 +92,7 @@ const AttackRow& strikeOf(int16_t pattern) { return kStrikes.at(pattern); }
 
 /// Opens (or refreshes) an attack frame with its power, frame first. The effect's control
 /// and zoom values may be given in place of the row's.
-void strike(Game& game, Character& chara, const AttackRow& s, int16_t vectorY, int16_t controlX,
+void strike(BattleContext& game, Character& chara, const AttackRow& s, int16_t vectorY, int16_t controlX,
             int16_t controlY, int16_t zoomX, int16_t zoomY) {
     AttackRow r = s;
     r.vectorY = vectorY;
@@ -103,13 +103,13 @@ void strike(Game& game, Character& chara, const AttackRow& s, int16_t vectorY, i
     openAttack(game, chara, r);
 }
 
-void strike(Game& game, Character& chara, int16_t pattern) {
+void strike(BattleContext& game, Character& chara, int16_t pattern) {
     openAttack(game, chara, strikeOf(pattern));
 }
 
 /// The blows of 瞬刻殺 throw their sparks at random: four draws, control x and y, then zoom
 /// x and y, on every frame. 924 scatters them around the victim, 925 below and ahead.
-void randomBlow(Game& game, Character& chara, int16_t pattern) {
+void randomBlow(BattleContext& game, Character& chara, int16_t pattern) {
     const double r1 = game.random.next();
     const double r2 = game.random.next();
     const double r3 = game.random.next();
@@ -122,7 +122,7 @@ void randomBlow(Game& game, Character& chara, int16_t pattern) {
 }
 
 /// 天魔空刃脚: falls faster every frame, and the blow grows with the fall (at most 80).
-void dive(Game& game, Character& chara) {
+void dive(BattleContext& game, Character& chara) {
     chara.upVector = 0.01;
     chara.fallVector = chara.fallVector + 0.3;
     const double fall = chara.fallVector;
@@ -134,7 +134,7 @@ void dive(Game& game, Character& chara) {
     setAttackPower(chara, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
 }
 
-void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
+void sound(BattleContext& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
 
 /// True until the pattern's one-off step (or its sound) has been done.
 bool firstFrame(const Character& chara) { return !chara.wavSndFlag; }
@@ -154,12 +154,12 @@ void hover(Character& chara) {
     chara.upVector = 0;
 }
 
-void closeCombo(Game& game, Character& chara) {
+void closeCombo(BattleContext& game, Character& chara) {
     if (chara.TPC) TPCEnd(game, chara);
 }
 
 /// Opens the typing combo of the pattern (once) and names its step.
-void openCombo(Game& game, Character& chara, int16_t step) {
+void openCombo(BattleContext& game, Character& chara, int16_t step) {
     TPCStart(game, chara);
     chara.TPCNumber = step;
 }
@@ -178,13 +178,13 @@ void holdAgainst(Character& chara, const Character& opponent) {
 }
 
 /// The rises end in the descent pose once the fighter starts falling.
-void descendWhenFalling(Game& game, Character& chara) {
+void descendWhenFalling(BattleContext& game, Character& chara) {
     if (chara.fallVector > chara.upVector) animChange(game, 265, chara);
 }
 
 }  // namespace
 
-void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
+void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
     auto launch = [&](int16_t kind) { FlyArtsLaunch(game, c, kind); };
 
     switch (c.animPat) {

@@ -9,7 +9,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Gouda.h"
 
 namespace morvek {
@@ -17,19 +17,19 @@ namespace morvek {
 namespace {
 
 /// A key drawn uniformly from first-last.
-int16_t keyFrom(Game& game, int16_t first, int16_t last) {
+int16_t keyFrom(BattleContext& game, int16_t first, int16_t last) {
     return cint16(Int(game.random.next() * (last - first + 1) + first));
 }
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
-void startCounting(Game& game, Character& cpu, int16_t pattern, int16_t counter) {
+void startCounting(BattleContext& game, Character& cpu, int16_t pattern, int16_t counter) {
     animChange(game, pattern, cpu);
     cpu.counTer = counter;
 }
 
 /// 天魔空刃脚 with a drift in the air, else the ground move.
-void diveOr(Game& game, Character& cpu, int16_t diveSlide, int16_t ground) {
+void diveOr(BattleContext& game, Character& cpu, int16_t diveSlide, int16_t ground) {
     if (cpu.floatorStand) {
         animChange(game, 280, cpu);
         cpu.slideVector = cpu.dirStand * diveSlide;
@@ -39,14 +39,14 @@ void diveOr(Game& game, Character& cpu, int16_t diveSlide, int16_t ground) {
 }
 
 /// 豪衝打 in the air, 鎖打ち on the ground.
-void chainStrike(Game& game, Character& cpu) { start(game, cpu, cpu.floatorStand ? 790 : 240); }
+void chainStrike(BattleContext& game, Character& cpu) { start(game, cpu, cpu.floatorStand ? 790 : 240); }
 
 /// EXタックル when the dice and the gauge allow, else Gタックル.
-void tackle(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); }
+void tackle(BattleContext& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); }
 
 }  // namespace
 
-void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Gouda::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
@@ -145,7 +145,7 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
     else if (r == 19) superArt();
 }
 
-void Gouda::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Gouda::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     // Unlike the decision's distances these are measured afresh for the combo choice.
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
@@ -175,7 +175,7 @@ void Gouda::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     cpu.enableAction = false;
 }
 
-void Gouda::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Gouda::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
     int16_t kind = 0;

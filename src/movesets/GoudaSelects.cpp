@@ -6,7 +6,7 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Gouda.h"
 
 namespace morvek {
@@ -33,13 +33,13 @@ bool keyPlace(const Character& chara, int16_t key, int16_t& row, int16_t& column
 void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
 void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
 
-void startCounting(Game& game, Character& chara, int16_t pattern, int16_t counter) {
+void startCounting(BattleContext& game, Character& chara, int16_t pattern, int16_t counter) {
     animChange(game, pattern, chara);
     chara.counTer = counter;
 }
 
 /// The bottom row dives (天魔空刃脚) in the air with a slide, else starts its ground move.
-void diveOr(Game& game, Character& chara, int16_t diveSlide, int16_t ground) {
+void diveOr(BattleContext& game, Character& chara, int16_t diveSlide, int16_t ground) {
     if (chara.floatorStand) {
         animChange(game, 280, chara);
         slide(chara, diveSlide);
@@ -62,7 +62,7 @@ constexpr int16_t kStepCount[11] = {0, 5, 4, 5, 4, 5, 6, 7, 8, 9, 10};
 
 }  // namespace
 
-void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
+void Gouda::AttackSelect(BattleContext& game, Character& c, int16_t key) {
     int16_t row = 0;
     int16_t col = 0;
     if (!keyPlace(c, key, row, col)) return;
@@ -133,7 +133,7 @@ void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Gouda::MoveSelect(Game& game, Character& c, int16_t key) {
+void Gouda::MoveSelect(BattleContext& game, Character& c, int16_t key) {
     int16_t row = 0;
     int16_t col = 0;
     if (!keyPlace(c, key, row, col)) return;
@@ -178,7 +178,7 @@ void Gouda::MoveSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Gouda::TPCFollow(Game& game, Character& c) {
+void Gouda::TPCFollow(BattleContext& game, Character& c) {
     c.enableAction = false;
     auto next = [&](int16_t pattern) { animChange(game, pattern, c); };
     switch (c.TPCNumber) {
@@ -204,7 +204,7 @@ void Gouda::TPCFollow(Game& game, Character& c) {
     }
 }
 
-void Gouda::TPCSecond(Game& game, Character& c) {
+void Gouda::TPCSecond(BattleContext& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber == 310) {  // recovery from the air: a short hop back
         c.fallVector = 0;

@@ -32,11 +32,11 @@ namespace {
 constexpr int32_t kCellSize = 200;  // the sheet is 13 x 12 cells of 200 pixels
 }  // namespace
 
-void Honekawa::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void Honekawa::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     srcRect = anim::evaluatePattern(honekawa_patterns::kTable, chara, kCellSize);
 }
 
-void Honekawa::HitFieldSet(Game&, Character& chara) {
+void Honekawa::HitFieldSet(BattleContext&, Character& chara) {
     for (const auto& c : honekawa_patterns::kBodyBoxes) {
         if (c.atfNumber != chara.ATFnumber) continue;
         chara.hitFieldLeft = c.insets.left;

@@ -14,7 +14,7 @@
 #include "battle/Servants.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/Honekawa.h"
@@ -116,7 +116,7 @@ constexpr int16_t kLungeBeforeBox = 20;
 constexpr double kHardDiveSpeed = 25;
 
 /// Opens the row of `pattern` with the knock-back and power its twist (if any) asks for.
-void openRow(Game& game, Character& c, int16_t pattern, const AttackRow& row) {
+void openRow(BattleContext& game, Character& c, int16_t pattern, const AttackRow& row) {
     const auto* twist = std::find_if(std::begin(kTwists), std::end(kTwists),
                                      [&](const RowTwist& t) { return t.pattern == pattern; });
     if (twist == std::end(kTwists)) {
@@ -131,7 +131,7 @@ void openRow(Game& game, Character& c, int16_t pattern, const AttackRow& row) {
 }
 
 /// 雷撃蹴: the harder the fall, the harder the kick (first power at most 80).
-void diveKick(Game& game, Character& c) {
+void diveKick(BattleContext& game, Character& c) {
     const double fall = c.fallVector;
     const bool hard = !(fall < kHardDiveSpeed);
     const int16_t size = cint16(fall);
@@ -143,14 +143,14 @@ void diveKick(Game& game, Character& c) {
 
 // ---- action part -----------------------------------------------------------------------
 
-void sound(Game& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
+void sound(BattleContext& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
 void forward(Character& c, double k) { c.posX = c.posX + c.dirStand * k; }
 void back(Character& c, double k) { c.posX = c.posX - c.dirStand * k; }
-void closeCombo(Game& game, Character& c) {
+void closeCombo(BattleContext& game, Character& c) {
     if (c.TPC) TPCEnd(game, c);
 }
 /// Opens the combo window `number` once the attack has made contact.
-void comboOnContact(Game& game, Character& c, int16_t number) {
+void comboOnContact(BattleContext& game, Character& c, int16_t number) {
     if (c.attackWasHit > 0) {
         TPCStart(game, c);
         c.TPCNumber = number;
@@ -161,7 +161,7 @@ void holdActionUntilTyped(Character& c) {
     if (!c.tarGeting) c.enableAction = false;
 }
 /// Getting up: the neutral bookkeeping once, then neither guard nor action.
-void gettingUp(Game& game, Character& c) {
+void gettingUp(BattleContext& game, Character& c) {
     if (!c.wavSndFlag) {
         neutralReturnCheck(game, c);
         c.wavSndFlag = true;
@@ -172,7 +172,7 @@ void gettingUp(Game& game, Character& c) {
 
 }  // namespace
 
-void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
+void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent) {
     switch (c.animPat) {
         case 0: case 30: case 40: case 80: case 160: case 332:
             neutralReturnCheck(game, c);
@@ -478,7 +478,7 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
     }
 }
 
-void Honekawa::AnimAttack(Game& game, Character& c) {
+void Honekawa::AnimAttack(BattleContext& game, Character& c) {
     const int16_t pattern = c.animPat;
     if (pattern == 281) {
         diveKick(game, c);

@@ -6,7 +6,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Honekawa.h"
 
 namespace morvek {
@@ -14,20 +14,20 @@ namespace morvek {
 namespace {
 
 /// A uniform integer first..first + count - 1, one random draw.
-int16_t draw(Game& game, int count, int first) {
+int16_t draw(BattleContext& game, int count, int first) {
     return cint16(Int(game.random.next() * count + first));
 }
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// 鉄山靠 with the middle lunge.
-void shoulder(Game& game, Character& cpu) {
+void shoulder(BattleContext& game, Character& cpu) {
     animChange(game, 650, cpu);
     cpu.counTer = 5;
 }
 
 /// 雷撃蹴 with a random slide of 1-7 toward the facing.
-void randomDive(Game& game, Character& cpu) {
+void randomDive(BattleContext& game, Character& cpu) {
     animChange(game, 280, cpu);
     cpu.slideVector = draw(game, 7, 1) * cpu.dirStand;
 }
@@ -36,7 +36,7 @@ bool canJump(const Character& cpu) { return cpu.airialJumpCount > 0; }
 
 }  // namespace
 
-void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Honekawa::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int d = draw(game, 20, 1);
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
@@ -164,7 +164,7 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Honekawa::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Honekawa::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     if (cpu.TPCNumber != 310) {  // always takes the combo's next move
         TPCFollow(game, cpu);
         cpu.TPC = false;
@@ -189,7 +189,7 @@ void Honekawa::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Honekawa::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Honekawa::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
     switch (cpu.spacornType) {

@@ -6,7 +6,7 @@
 #include "battle/Damage.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Honekawa.h"
 
@@ -37,7 +37,7 @@ constexpr int16_t kGuardColumn = 3;
 int16_t jumpSlide(int16_t column) { return static_cast<int16_t>(column - 3); }
 
 /// Starts a jumping pattern; it rises only while an air jump is left, but slides anyway.
-void jumpSetUp(Game& game, Character& c, int16_t pattern, int16_t speed, int16_t slide) {
+void jumpSetUp(BattleContext& game, Character& c, int16_t pattern, int16_t speed, int16_t slide) {
     animChange(game, pattern, c);
     if (c.airialJumpCount > 0) {
         c.fallVector = 0;
@@ -47,19 +47,19 @@ void jumpSetUp(Game& game, Character& c, int16_t pattern, int16_t speed, int16_t
     c.slideVector = c.dirStand * slide;
 }
 
-void startWithCounter(Game& game, Character& c, int16_t pattern, int16_t counter) {
+void startWithCounter(BattleContext& game, Character& c, int16_t pattern, int16_t counter) {
     animChange(game, pattern, c);
     c.counTer = counter;
 }
 
 /// 雷撃蹴 in the air: the dive slides `slide` toward the facing.
-void dive(Game& game, Character& c, int16_t slide) {
+void dive(BattleContext& game, Character& c, int16_t slide) {
     animChange(game, 280, c);
     c.slideVector = c.dirStand * slide;
 }
 
 /// The low kicks of the bottom row on the ground, the dive in the air.
-void lowOrDive(Game& game, Character& c, int16_t ground, int16_t diveSlide) {
+void lowOrDive(BattleContext& game, Character& c, int16_t ground, int16_t diveSlide) {
     if (c.floatorStand) dive(game, c, diveSlide);
     else animChange(game, ground, c);
 }
@@ -68,7 +68,7 @@ void turnAbout(Character& c) { c.dirStand = cint16(-c.dirStand); }
 
 }  // namespace
 
-void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
+void Honekawa::AttackSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at;
     if (!placeOf(c, key, at)) return;
     const int16_t col = at.column;
@@ -135,7 +135,7 @@ void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Honekawa::MoveSelect(Game& game, Character& c, int16_t key) {
+void Honekawa::MoveSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at;
     if (!placeOf(c, key, at)) return;
     const int16_t col = at.column;
@@ -175,7 +175,7 @@ void Honekawa::MoveSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Honekawa::TPCFollow(Game& game, Character& c) {
+void Honekawa::TPCFollow(BattleContext& game, Character& c) {
     switch (c.TPCNumber) {
         case 240: animChange(game, 540, c); break;  // 崩拳
         case 540: animChange(game, 550, c); break;  // 虎撲子
@@ -195,7 +195,7 @@ void Honekawa::TPCFollow(Game& game, Character& c) {
     }
 }
 
-void Honekawa::TPCSecond(Game& game, Character& c) {
+void Honekawa::TPCSecond(BattleContext& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber == 310) {  // a recovery hop out of the air hit
         c.fallVector = 0;

@@ -9,7 +9,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Interrupter.h"
 
 namespace morvek {
@@ -17,26 +17,26 @@ namespace morvek {
 namespace {
 
 /// A key drawn uniformly from first-last.
-int16_t keyFrom(Game& game, int first, int last) {
+int16_t keyFrom(BattleContext& game, int first, int last) {
     return cint16(Int(game.random.next() * (last - first + 1) + first));
 }
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// "練気閃" with a random drift speed 0-3.
-void missile(Game& game, Character& cpu) {
+void missile(BattleContext& game, Character& cpu) {
     animChange(game, 670, cpu);
     cpu.counTer = cint16(Int(game.random.next() * 4));
 }
 /// "閃断" landing a random 1-3 columns out.
-void cut(Game& game, Character& cpu) {
+void cut(BattleContext& game, Character& cpu) {
     animChange(game, 700, cpu);
     cpu.counTer = cint16(Int(game.random.next() * 3 + 1));
 }
 
 }  // namespace
 
-void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Interrupter::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
@@ -117,7 +117,7 @@ void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Interrupter::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Interrupter::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     const int16_t combo = cpu.TPCNumber;
     if (combo == 310) {  // the air recovery: barrier, back step, or nothing
         const uint8_t choice = cpuTPCChoice(game, cpu, opponent, distX, distY);
@@ -146,7 +146,7 @@ void Interrupter::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     cpu.enableAction = false;
 }
 
-void Interrupter::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Interrupter::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     if (!cpu.floatorStand && cpu.spacornCount > 1 && distX < 150) {
         // Two stocks at close quarters: the catching super art, paying a stock of its own.

@@ -7,7 +7,7 @@
 #include "battle/Damage.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Interrupter.h"
 
@@ -46,19 +46,19 @@ int moveOffset(const Character& c, int column) {
     return column == 1 ? -kFarMove : kColumn * (column - kGuardColumnLeft);
 }
 
-void start(Game& game, Character& c, int16_t pattern) { animChange(game, pattern, c); }
-void startCounting(Game& game, Character& c, int16_t pattern, int16_t counter) {
+void start(BattleContext& game, Character& c, int16_t pattern) { animChange(game, pattern, c); }
+void startCounting(BattleContext& game, Character& c, int16_t pattern, int16_t counter) {
     animChange(game, pattern, c);
     c.counTer = counter;
 }
 
-void teleport(Game& game, Character& c, int column, int lift, int16_t pattern) {
+void teleport(BattleContext& game, Character& c, int column, int lift, int16_t pattern) {
     c.posY = cint16(c.posY - lift);
     c.posX = c.posX + attackOffset(c, column);
     start(game, c, pattern);
 }
 
-void blink(Game& game, Character& c) {
+void blink(BattleContext& game, Character& c) {
     charaSoundPlay(game, kTrans, c);
     start(game, c, 140);
     c.posY = cint16(c.posY - 50);
@@ -73,7 +73,7 @@ void spendAirJump(Character& c, double upVector) {
 
 }  // namespace
 
-void Interrupter::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
+void Interrupter::AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     if (targetKey < 1 || targetKey > 40) return;
     const int column = columnOf(targetKey);
     const int c = mirrored(chara, column);
@@ -125,7 +125,7 @@ void Interrupter::AttackSelect(Game& game, Character& chara, int16_t targetKey) 
     }
 }
 
-void Interrupter::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
+void Interrupter::MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     if (targetKey < 1 || targetKey > 40) return;
     const int column = columnOf(targetKey);
 
@@ -170,7 +170,7 @@ void Interrupter::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
     chara.posX = chara.posX + moveOffset(chara, column);
 }
 
-void Interrupter::TPCFollow(Game& game, Character& chara) {
+void Interrupter::TPCFollow(BattleContext& game, Character& chara) {
     switch (chara.TPCNumber) {
         case 240: start(game, chara, 520); break;
         case 310:
@@ -217,7 +217,7 @@ void Interrupter::TPCFollow(Game& game, Character& chara) {
     }
 }
 
-void Interrupter::TPCSecond(Game& game, Character& chara) {
+void Interrupter::TPCSecond(BattleContext& game, Character& chara) {
     start(game, chara, 70);
     if (chara.TPCNumber == 310) {  // the air recovery's back step drops him gently
         chara.fallVector = 0;

@@ -13,7 +13,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
@@ -68,7 +68,7 @@ constexpr AttackTable kAttacks{kAttackRows};
 /// The dive kick strikes harder past this fall speed (another sound and effect).
 constexpr double kHardDiveSpeed = 25;
 
-void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
+void sound(BattleContext& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
 bool firstFrame(const Character& chara) { return !chara.wavSndFlag; }
 
 }  // namespace
@@ -85,7 +85,7 @@ void backward(Character& chara, int16_t a, int16_t b) {
     chara.posX = chara.posX - chara.dirStand * step;
 }
 
-void closeCombo(Game& game, Character& chara) {
+void closeCombo(BattleContext& game, Character& chara) {
     if (chara.TPC) TPCEnd(game, chara);
 }
 
@@ -97,7 +97,7 @@ void lockIfIdle(Character& chara) {
     if (!chara.tarGeting) chara.enableAction = false;
 }
 
-void diveKick(Game& game, Character& chara) {
+void diveKick(BattleContext& game, Character& chara) {
     chara.upVector = 0.01;
     chara.fallVector = chara.fallVector + 0.2;
     const double fall = chara.fallVector;
@@ -109,7 +109,7 @@ void diveKick(Game& game, Character& chara) {
     setAttackPower(chara, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
 }
 
-void airHitReaction(Game& game, Character& chara) {
+void airHitReaction(BattleContext& game, Character& chara) {
     if (chara.upVector < chara.fallVector) animChange(game, 320, chara);
     // Neither just damaged nor stunned: a typed word lets the fighter recover in the air.
     if (chara.KBTimer == 0 && chara.stunSwitch == 0 && chara.viTality > 0) {
@@ -118,7 +118,7 @@ void airHitReaction(Game& game, Character& chara) {
     }
 }
 
-void superArtWordSet(Game& game, Character& chara, int16_t timer) {
+void superArtWordSet(BattleContext& game, Character& chara, int16_t timer) {
     TPCStart(game, chara);
     chara.spacornTimer = timer;
     chara.MultiTPC = true;
@@ -139,7 +139,7 @@ void superArtWordSet(Game& game, Character& chara, int16_t timer) {
     chara.TPCNumber = 820;
 }
 
-bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
+bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& opponent) {
     const int16_t pattern = c.animPat;
     auto attack = [&] { openAttack(game, c, *attackRow(pattern)); };
     auto launchOnce = [&](int16_t kind) { self.FlyArtsLaunch(game, c, kind); };
@@ -555,7 +555,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
 
 }  // namespace morvekboy_moves
 
-void Morvekboy::AnimAction(Game& game, Character& chara, Character& opponent) {
+void Morvekboy::AnimAction(BattleContext& game, Character& chara, Character& opponent) {
     morvekboy_moves::actionEntry(*this, game, chara, opponent);
     SpacornMode(game, chara);
 }

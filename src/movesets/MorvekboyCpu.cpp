@@ -9,9 +9,9 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Morvekboy.h"
-#include "movesets/MoveSet.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 namespace morvekboy_cpu {
@@ -19,32 +19,32 @@ namespace morvekboy_cpu {
 namespace {
 
 /// A key (or word) drawn uniformly from first-last.
-int16_t drawFrom(Game& game, int16_t first, int16_t last) {
+int16_t drawFrom(BattleContext& game, int16_t first, int16_t last) {
     return cint16(Int(game.random.next() * (last - first + 1) + first));
 }
 
-void attackFrom(Game& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
+void attackFrom(BattleContext& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
     self.AttackSelect(game, cpu, drawFrom(game, first, last));
 }
 
-void moveFrom(Game& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
+void moveFrom(BattleContext& game, MoveSet& self, Character& cpu, int16_t first, int16_t last) {
     self.MoveSelect(game, cpu, drawFrom(game, first, last));
 }
 
 /// A jump (or an air jump) in a random direction, while a jump is left.
-void jumpMove(Game& game, MoveSet& self, Character& cpu) {
+void jumpMove(BattleContext& game, MoveSet& self, Character& cpu) {
     if (cpu.airialJumpCount >= 1) moveFrom(game, self, cpu, 1, 20);
 }
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
-void startWithCounter(Game& game, Character& cpu, int16_t pattern, int16_t counter) {
+void startWithCounter(BattleContext& game, Character& cpu, int16_t pattern, int16_t counter) {
     animChange(game, pattern, cpu);
     cpu.counTer = counter;
 }
 
 /// The ground pattern, or the dive kick with its slide in the air.
-void groundOrDive(Game& game, Character& cpu, int16_t ground, int16_t diveSlide) {
+void groundOrDive(BattleContext& game, Character& cpu, int16_t ground, int16_t diveSlide) {
     if (!cpu.floatorStand) {
         animChange(game, ground, cpu);
     } else {
@@ -53,14 +53,14 @@ void groundOrDive(Game& game, Character& cpu, int16_t ground, int16_t diveSlide)
     }
 }
 
-void morvekboyExArt(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 570, 580); }
+void morvekboyExArt(BattleContext& game, Character& cpu) { cpuExArtsSelect(game, cpu, 570, 580); }
 
-void morvekboySpinArt(Game& game, Character& cpu) {
+void morvekboySpinArt(BattleContext& game, Character& cpu) {
     animChange(game, cpu.floatorStand ? 790 : 240, cpu);
 }
 
 /// Close in: the opponent is less than 100 away.
-void closeRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+void closeRange(BattleContext& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
                 Character& opponent) {
     switch (r) {
         case 1: groundOrDive(game, cpu, 270, 1); break;
@@ -94,7 +94,7 @@ void closeRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Chara
 }
 
 /// 100 to 249 away.
-void middleRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+void middleRange(BattleContext& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
                  Character& opponent) {
     if (r <= 3) moveFrom(game, self, cpu, 1, 40);
     else if (r <= 7) attackFrom(game, self, cpu, 1, 20);
@@ -109,7 +109,7 @@ void middleRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Char
 }
 
 /// 250 to 399 away.
-void farRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+void farRange(BattleContext& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
               Character& opponent) {
     if (r <= 2) rules.exArt(game, cpu);
     else if (r == 3) startWithCounter(game, cpu, 650, 12);
@@ -122,7 +122,7 @@ void farRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Charact
 }
 
 /// 400 or more away.
-void veryFarRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+void veryFarRange(BattleContext& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
                   Character& opponent) {
     if (r <= 3) rules.exArt(game, cpu);
     else if (r <= 6) startWithCounter(game, cpu, 90, 10);
@@ -136,7 +136,7 @@ void veryFarRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Cha
 
 const ThinkRules kMorvekboyThink{morvekboyExArt, morvekboySpinArt};
 
-void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
+void think(BattleContext& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
            Character& cpu, Character& opponent) {
     const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
     dist.distX = distanceX(cpu, opponent);
@@ -171,7 +171,7 @@ void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dis
     else veryFarRange(game, self, rules, r, cpu, opponent);
 }
 
-void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistances& dist,
+void comboStep(BattleContext& game, MoveSet& self, const PickedOpener& picked, CpuDistances& dist,
                Character& cpu, Character& opponent) {
     dist.distX = distanceX(cpu, opponent);
     dist.distY = distanceY(cpu, opponent);
@@ -211,7 +211,7 @@ void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistanc
     cpu.enableAction = false;
 }
 
-void spacornDecision(Game& game, CpuDistances& dist, Character& cpu, Character& opponent) {
+void spacornDecision(BattleContext& game, CpuDistances& dist, Character& cpu, Character& opponent) {
     dist.distX = distanceX(cpu, opponent);
     dist.distY = distanceY(cpu, opponent);
     bool fire = false;
@@ -232,15 +232,15 @@ constexpr int16_t kMorvekboyPickedWords[] = {1, 3};
 constexpr morvekboy_cpu::PickedOpener kMorvekboyPicked{240, kMorvekboyPickedWords, 2, false};
 }  // namespace
 
-void Morvekboy::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Morvekboy::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::think(game, *this, morvekboy_cpu::kMorvekboyThink, cpuDist, cpu, opponent);
 }
 
-void Morvekboy::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Morvekboy::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::comboStep(game, *this, kMorvekboyPicked, cpuDist, cpu, opponent);
 }
 
-void Morvekboy::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Morvekboy::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::spacornDecision(game, cpuDist, cpu, opponent);
 }
 

@@ -13,7 +13,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 class MoveSet;
 struct flyArts;
@@ -31,7 +31,7 @@ const AttackRow* attackRow(int16_t pattern);
 void forward(Character& chara, int16_t a, int16_t b);
 void backward(Character& chara, int16_t a, int16_t b);
 /// Closes the typing combo if one is open.
-void closeCombo(Game& game, Character& chara);
+void closeCombo(BattleContext& game, Character& chara);
 /// A hit or guarded attack lets the next move be typed before the pattern ends.
 void openOnHit(Character& chara);
 /// Without the typing frame the fighter may not act.
@@ -39,15 +39,15 @@ void lockIfIdle(Character& chara);
 
 /// The dive kick: falls faster every frame; the attack and its first power part grow with
 /// the fall speed (at most 80).
-void diveKick(Game& game, Character& chara);
+void diveKick(BattleContext& game, Character& chara);
 /// Launched by a hit: switches to the fall when going down and offers a recovery combo.
-void airHitReaction(Game& game, Character& chara);
+void airHitReaction(BattleContext& game, Character& chara);
 /// The super art's follow-up: a typing phase of `timer` frames with all eight words shown.
-void superArtWordSet(Game& game, Character& chara, int16_t timer);
+void superArtWordSet(BattleContext& game, Character& chara, int16_t timer);
 
 /// MORVEKBOY's entry for the current pattern; projectiles are launched through
 /// `self.FlyArtsLaunch`. Returns false when the pattern has no entry.
-bool actionEntry(MoveSet& self, Game& game, Character& chara, Character& opponent);
+bool actionEntry(MoveSet& self, BattleContext& game, Character& chara, Character& opponent);
 
 // ---- selects and typing-combo steps ----------------------------------------------------
 
@@ -60,11 +60,11 @@ struct KeyPlace {
 /// False for a key outside 1-40.
 bool keyPlace(const Character& chara, int16_t key, KeyPlace& place);
 
-void attackSelect(Game& game, Character& chara, int16_t key);
-void moveSelect(Game& game, Character& chara, int16_t key);
+void attackSelect(BattleContext& game, Character& chara, int16_t key);
+void moveSelect(BattleContext& game, Character& chara, int16_t key);
 /// The step of TPCNumber and inputKeyNum after enableAction is cleared.
-void tpcFollow(Game& game, Character& chara);
-void tpcSecond(Game& game, Character& chara);
+void tpcFollow(BattleContext& game, Character& chara);
+void tpcSecond(BattleContext& game, Character& chara);
 
 // ---- projectiles -----------------------------------------------------------------------
 
@@ -77,9 +77,9 @@ struct ShotTuning {
 };
 inline constexpr ShotTuning kMorvekboyShots{40, 10, 2, true};
 
-void launch(Game& game, Character& owner, int16_t kind, const ShotTuning& tuning);
+void launch(BattleContext& game, Character& owner, int16_t kind, const ShotTuning& tuning);
 void shotBehaviour(Character& owner, flyArts& fa, const ShotTuning& tuning);
-void shotFrame(Game& game, Character& owner, Rect& srcRect, flyArts& fa,
+void shotFrame(BattleContext& game, Character& owner, Rect& srcRect, flyArts& fa,
                const ShotTuning& tuning);
 
 }  // namespace morvekboy_moves

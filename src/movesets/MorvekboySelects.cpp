@@ -6,7 +6,7 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
@@ -24,13 +24,13 @@ constexpr int16_t kGuardColumn = 3;
 void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
 void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
 
-void startWithCounter(Game& game, Character& chara, int16_t pattern, int16_t counter) {
+void startWithCounter(BattleContext& game, Character& chara, int16_t pattern, int16_t counter) {
     animChange(game, pattern, chara);
     chara.counTer = counter;
 }
 
 /// The bottom row and the home-row "F" test the air: the dive kick with its slide there.
-void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide) {
+void groundOrDive(BattleContext& game, Character& chara, int16_t ground, int16_t diveSlide) {
     if (!chara.floatorStand) {
         animChange(game, ground, chara);
     } else {
@@ -57,7 +57,7 @@ bool keyPlace(const Character& chara, int16_t key, KeyPlace& place) {
     return true;
 }
 
-void attackSelect(Game& game, Character& c, int16_t key) {
+void attackSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
@@ -129,7 +129,7 @@ void attackSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void moveSelect(Game& game, Character& c, int16_t key) {
+void moveSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
@@ -182,7 +182,7 @@ void moveSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void tpcFollow(Game& game, Character& c) {
+void tpcFollow(BattleContext& game, Character& c) {
     auto next = [&](int16_t pattern) { animChange(game, pattern, c); };
     switch (c.TPCNumber) {
         case 210: next(780); break;
@@ -215,7 +215,7 @@ void tpcFollow(Game& game, Character& c) {
     }
 }
 
-void tpcSecond(Game& game, Character& c) {
+void tpcSecond(BattleContext& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber == 310) {  // recovery from the air: a short hop back
         c.fallVector = 0;
@@ -229,20 +229,20 @@ void tpcSecond(Game& game, Character& c) {
 
 }  // namespace morvekboy_moves
 
-void Morvekboy::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
+void Morvekboy::AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     morvekboy_moves::attackSelect(game, chara, targetKey);
 }
 
-void Morvekboy::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
+void Morvekboy::MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     morvekboy_moves::moveSelect(game, chara, targetKey);
 }
 
-void Morvekboy::TPCFollow(Game& game, Character& chara) {
+void Morvekboy::TPCFollow(BattleContext& game, Character& chara) {
     chara.enableAction = false;
     morvekboy_moves::tpcFollow(game, chara);
 }
 
-void Morvekboy::TPCSecond(Game& game, Character& chara) {
+void Morvekboy::TPCSecond(BattleContext& game, Character& chara) {
     morvekboy_moves::tpcSecond(game, chara);
 }
 

@@ -8,7 +8,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Nangief.h"
 
 namespace morvek {
@@ -16,20 +16,20 @@ namespace morvek {
 namespace {
 
 /// A key drawn uniformly from first-last.
-int16_t keyFrom(Game& game, int16_t first, int16_t last) {
+int16_t keyFrom(BattleContext& game, int16_t first, int16_t last) {
     return cint16(Int(game.random.next() * (last - first + 1) + first));
 }
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
-void startCounting(Game& game, Character& cpu, int16_t pattern, int16_t counter) {
+void startCounting(BattleContext& game, Character& cpu, int16_t pattern, int16_t counter) {
     animChange(game, pattern, cpu);
     cpu.counTer = counter;
 }
 
 }  // namespace
 
-void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Nangief::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int r = static_cast<int>(Int(game.random.next() * 20 + 1));
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
@@ -116,7 +116,7 @@ void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Nangief::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Nangief::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     if (cpu.TPCNumber == 310) {  // the air recovery: body press, hop, or nothing
         const uint8_t choice = cpuTPCChoice(game, cpu, opponent, distX, distY);
         if (choice == 0) {
@@ -138,7 +138,7 @@ void Nangief::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     cpu.enableAction = false;
 }
 
-void Nangief::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Nangief::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     distY = distanceY(cpu, opponent);
     int16_t kind = 0;

@@ -6,7 +6,7 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Nangief.h"
 
@@ -28,7 +28,7 @@ void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k
 void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
 
 /// Starts a jump pattern; the launch speed only while an air jump is left.
-void jump(Game& game, Character& chara, int16_t pattern, int16_t speed) {
+void jump(BattleContext& game, Character& chara, int16_t pattern, int16_t speed) {
     animChange(game, pattern, chara);
     if (chara.airialJumpCount > 0) {
         chara.fallVector = 0;
@@ -38,18 +38,18 @@ void jump(Game& game, Character& chara, int16_t pattern, int16_t speed) {
 }
 
 /// The body press from the air (or from anywhere on the far bottom-row keys).
-void bodyPress(Game& game, Character& chara, int16_t k) {
+void bodyPress(BattleContext& game, Character& chara, int16_t k) {
     animChange(game, 220, chara);
     chara.upVector = 3;
     slide(chara, k);
 }
 
-void groundOrPress(Game& game, Character& chara, int16_t ground, int16_t pressSlide) {
+void groundOrPress(BattleContext& game, Character& chara, int16_t ground, int16_t pressSlide) {
     if (!chara.floatorStand) animChange(game, ground, chara);
     else bodyPress(game, chara, pressSlide);
 }
 
-void headbutt(Game& game, Character& chara, double up) {
+void headbutt(BattleContext& game, Character& chara, double up) {
     animChange(game, 530, chara);
     chara.posY = cint16(chara.posY - 10);
     chara.upVector = up;
@@ -61,7 +61,7 @@ constexpr int16_t kLeftBottomHop[10] = {10, 9, 8, 7, 6, 5, 4, 0, -4, -5};
 
 }  // namespace
 
-void Nangief::AttackSelect(Game& game, Character& c, int16_t targetKey) {
+void Nangief::AttackSelect(BattleContext& game, Character& c, int16_t targetKey) {
     const int16_t key = asFacingRight(c, targetKey);
     if (key == 0) return;
 
@@ -105,7 +105,7 @@ void Nangief::AttackSelect(Game& game, Character& c, int16_t targetKey) {
     }
 }
 
-void Nangief::MoveSelect(Game& game, Character& c, int16_t targetKey) {
+void Nangief::MoveSelect(BattleContext& game, Character& c, int16_t targetKey) {
     if (targetKey < 1 || targetKey > 40) return;
     if (targetKey <= 10) jump(game, c, 130, 14);
     else if (targetKey <= 20) jump(game, c, 130, 8);
@@ -166,7 +166,7 @@ void Nangief::MoveSelect(Game& game, Character& c, int16_t targetKey) {
     }
 }
 
-void Nangief::TPCFollow(Game& game, Character& c) {
+void Nangief::TPCFollow(BattleContext& game, Character& c) {
     c.enableAction = false;
     switch (c.TPCNumber) {
         case 240: animChange(game, 740, c); break;  // セクハラスクリュー
@@ -182,7 +182,7 @@ void Nangief::TPCFollow(Game& game, Character& c) {
     }
 }
 
-void Nangief::TPCSecond(Game& game, Character& c) {
+void Nangief::TPCSecond(BattleContext& game, Character& c) {
     animChange(game, 70, c);
     if (c.TPCNumber == 310) {  // recovers from the air hit with a shout
         c.fallVector = 0;

@@ -4,7 +4,7 @@
 
 #include "battle/Character.h"
 #include "battle/Splite.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 
 namespace morvek {
 
@@ -71,7 +71,7 @@ const SpliteFrame* spliteFrameOf(int16_t animPat) {
     return kFrames.known[i] ? &kFrames.frames[i] : nullptr;
 }
 
-void spliteAnimPat(Game& game, Rect& srcRect, Splite& sp) {
+void spliteAnimPat(BattleContext& game, Rect& srcRect, Splite& sp) {
     const SpliteFrame* frame = spliteFrameOf(sp.animPat);
     if (!frame) {
         srcRect = Rect{};
@@ -86,7 +86,7 @@ void spliteAnimPat(Game& game, Rect& srcRect, Splite& sp) {
     }
 }
 
-void drawSplite(Game& game, Splite& sp) {
+void drawSplite(BattleContext& game, Splite& sp) {
     Rect src{};
     spliteAnimPat(game, src, sp);
     if (src.empty()) return;
@@ -99,7 +99,7 @@ void drawSplite(Game& game, Splite& sp) {
          BlitKeyed | (left ? BlitMirror : BlitCopy));
 }
 
-void drawHitBoxes(Game& game, const Character& p1, const Character& p2) {
+void drawHitBoxes(BattleContext& game, const Character& p1, const Character& p2) {
     EngineState& e = game.engine;
     for (const Character* c : {&p1, &p2}) {
         const int32_t x = cint32(c->posX + game.battle.scrollX);
@@ -113,7 +113,7 @@ void drawHitBoxes(Game& game, const Character& p1, const Character& p2) {
     drawAttackBox(game, p1);
 }
 
-void drawAttackBox(Game& game, const Character& chara) {
+void drawAttackBox(BattleContext& game, const Character& chara) {
     EngineState& e = game.engine;
     const Rect box{chara.ATFleft, chara.ATFtop, chara.ATFright, chara.ATFbottom};
     blit(e.backBuffer, box, e.attackEffectSurface, kHitBoxCell, BlitKeyed);

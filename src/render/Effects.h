@@ -7,7 +7,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 struct Splite;
 
@@ -23,13 +23,13 @@ const SpliteFrame* spliteFrameOf(int16_t animPat);
 
 /// Writes the cell of sp's pattern into srcRect and advances the shared hold counter;
 /// an unknown pattern leaves srcRect empty and changes nothing.
-void spliteAnimPat(Game& game, Rect& srcRect, Splite& sp);
+void spliteAnimPat(BattleContext& game, Rect& srcRect, Splite& sp);
 
 /// Draws and advances one live effect sprite.
-void drawSplite(Game& game, Splite& sp);
+void drawSplite(BattleContext& game, Splite& sp);
 
 /// Edit mode only: the body boxes of both fighters and player 1's attack box.
-void drawHitBoxes(Game& game, const Character& p1, const Character& p2);
-void drawAttackBox(Game& game, const Character& chara);
+void drawHitBoxes(BattleContext& game, const Character& p1, const Character& p2);
+void drawAttackBox(BattleContext& game, const Character& chara);
 
 }  // namespace morvek

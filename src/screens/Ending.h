@@ -6,7 +6,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 
 /// The page after which the ending is over.
 inline constexpr int16_t kEndingLastPage = 7;
@@ -17,10 +17,10 @@ struct EndingScreen {
     bool done = false;
 };
 
-void endingBegin(Game& game, EndingScreen& s);
-void endingPass(Game& game, EndingScreen& s);
-void endingEnd(Game& game, EndingScreen& s);
+void endingBegin(BattleContext& game, EndingScreen& s);
+void endingPass(BattleContext& game, EndingScreen& s);
+void endingEnd(BattleContext& game, EndingScreen& s);
 /// Blocks until the seventh Enter press.
-void endingScreen(Game& game);
+void endingScreen(BattleContext& game);
 
 }  // namespace morvek

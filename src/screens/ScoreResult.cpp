@@ -7,7 +7,7 @@
 #include "battle/ExArts.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -36,7 +36,7 @@ int32_t gradeBonusScore(int32_t score, uint8_t grade) {
     return cint32(s);
 }
 
-std::string scoreRecordOfGame(Game& game, const Character& player, const StateOfStage& stage,
+std::string scoreRecordOfGame(BattleContext& game, const Character& player, const StateOfStage& stage,
                               uint8_t grade) {
     ScoreRecord r;
     r.fighter = player.NUMBER;
@@ -54,7 +54,7 @@ std::string scoreRecordOfGame(Game& game, const Character& player, const StateOf
     return encodeScoreRecord(r, trailing);
 }
 
-bool scoreResultBegin(Game& game, ScoreResultScreen& s, const Character& player,
+bool scoreResultBegin(BattleContext& game, ScoreResultScreen& s, const Character& player,
                       const Character& opponent, StateOfStage& stage) {
     s = ScoreResultScreen{};
     if (game.engine.titleChoice != titlemenu::GameStart) return false;
@@ -68,7 +68,7 @@ bool scoreResultBegin(Game& game, ScoreResultScreen& s, const Character& player,
     return true;
 }
 
-void scoreResultPass(Game& game, ScoreResultScreen& s, const Character& player,
+void scoreResultPass(BattleContext& game, ScoreResultScreen& s, const Character& player,
                      StateOfStage& stage) {
     constexpr Rgb kLabelBlue{0, 125, 255};
     constexpr Rgb kValueRed{255, 0, 0};
@@ -122,7 +122,7 @@ void scoreResultPass(Game& game, ScoreResultScreen& s, const Character& player,
     inkeyRead(game);
 }
 
-void scoreResultEnd(Game& game, ScoreResultScreen& s, const StateOfStage& stage) {
+void scoreResultEnd(BattleContext& game, ScoreResultScreen& s, const StateOfStage& stage) {
     soundStop(game, kScoreJingle);
     screenClear(game, 0);
     screenFlip(game);
@@ -132,7 +132,7 @@ void scoreResultEnd(Game& game, ScoreResultScreen& s, const StateOfStage& stage)
     scoreRankingDisp(game);
 }
 
-void scoreResult(Game& game, Character& player, Character& opponent, StateOfStage& stage) {
+void scoreResult(BattleContext& game, Character& player, Character& opponent, StateOfStage& stage) {
     ScoreResultScreen s;
     if (scoreResultBegin(game, s, player, opponent, stage)) {
         while (!s.leave) scoreResultPass(game, s, player, stage);

@@ -9,7 +9,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 class StateOfStage;
 
@@ -17,7 +17,7 @@ class StateOfStage;
 int32_t gradeBonusScore(int32_t score, uint8_t grade);
 
 /// The 35-digit record of the game just played (seven random trailing digits).
-std::string scoreRecordOfGame(Game& game, const Character& player, const StateOfStage& stage,
+std::string scoreRecordOfGame(BattleContext& game, const Character& player, const StateOfStage& stage,
                               uint8_t grade);
 
 /// One visit of the score screen, steppable pass by pass.
@@ -29,12 +29,12 @@ struct ScoreResultScreen {
 };
 
 /// Set-up: false (and nothing done) unless the game began with GAME START.
-bool scoreResultBegin(Game& game, ScoreResultScreen& s, const Character& player,
+bool scoreResultBegin(BattleContext& game, ScoreResultScreen& s, const Character& player,
                       const Character& opponent, StateOfStage& stage);
-void scoreResultPass(Game& game, ScoreResultScreen& s, const Character& player,
+void scoreResultPass(BattleContext& game, ScoreResultScreen& s, const Character& player,
                      StateOfStage& stage);
 /// After Enter: records the result with the unlock marker and shows the ranking.
-void scoreResultEnd(Game& game, ScoreResultScreen& s, const StateOfStage& stage);
-void scoreResult(Game& game, Character& player, Character& opponent, StateOfStage& stage);
+void scoreResultEnd(BattleContext& game, ScoreResultScreen& s, const StateOfStage& stage);
+void scoreResult(BattleContext& game, Character& player, Character& opponent, StateOfStage& stage);
 
 }  // namespace morvek

@@ -1,7 +1,7 @@
 #include "screens/Title.h"
 
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Pictures.h"
@@ -19,19 +19,19 @@ constexpr int16_t kTitleVolume = 500;
 /// The fixed colour that is white in every palette state the title leaves behind.
 constexpr uint32_t kWhiteIndex = 188;
 
-void drawTitleLines(Game& game) {
+void drawTitleLines(BattleContext& game) {
     drawText(game, 210, 200, kTitleLine);
     drawText(game, 200, 240, kCreditLine);
 }
 
-void applyFixedColours(Game& game) {
+void applyFixedColours(BattleContext& game) {
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
 }
 
 }  // namespace
 
-void openingTitleBegin(Game& game, TitleScreen& t) {
+void openingTitleBegin(BattleContext& game, TitleScreen& t) {
     t = TitleScreen{};
     if (shutterTransition(game, 0) != 0) shutterTransition(game, 3);
     game.engine.backGroundSurface = loadPicture(game, kTitlePicture);
@@ -43,7 +43,7 @@ void openingTitleBegin(Game& game, TitleScreen& t) {
     screenFlip(game);
 }
 
-void openingTitlePass(Game& game, TitleScreen& t) {
+void openingTitlePass(BattleContext& game, TitleScreen& t) {
     EngineState& e = game.engine;
     Palette& work = e.workPalette;
     int16_t& state = t.obj.GUIcount;
@@ -134,7 +134,7 @@ void openingTitlePass(Game& game, TitleScreen& t) {
     waitMs(game, 10);
 }
 
-int16_t openingTitleEnd(Game& game, TitleScreen& t) {
+int16_t openingTitleEnd(BattleContext& game, TitleScreen& t) {
     game.engine.titleChoice = t.cursor;
     applyFixedColours(game);
     screenClear(game, kWhiteIndex);
@@ -143,7 +143,7 @@ int16_t openingTitleEnd(Game& game, TitleScreen& t) {
     return t.cursor;
 }
 
-int16_t openingTitle(Game& game) {
+int16_t openingTitle(BattleContext& game) {
     TitleScreen t;
     openingTitleBegin(game, t);
     while (!t.leaveTitle) openingTitlePass(game, t);

@@ -12,7 +12,7 @@
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -227,7 +227,7 @@ constexpr std::string_view kScornLine = "愚図がッ・・・！";
 // ---- one call's working data ----------------------------------------------------------
 
 struct ScriptFrame {
-    Game& game;
+    BattleContext& game;
     Character& p1;
     Character& p2;
     StateOfStage& stage;
@@ -628,7 +628,7 @@ void fightStep(ScriptFrame& f) {
 
 }  // namespace
 
-void tutorialInit(Game& game, Character& p1, Character& p2, StateOfStage& stage) {
+void tutorialInit(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     p1.charaname = "morvekboy";
     p2.charaname = "honekawa";
     p2.ReverseCharaFlag = true;
@@ -647,7 +647,7 @@ void tutorialInit(Game& game, Character& p1, Character& p2, StateOfStage& stage)
     stage.gameSpeed = kNormalFrameMs;
 }
 
-void tutorialControl(Game& game, Character& p1, Character& p2, StateOfStage& stage) {
+void tutorialControl(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     if (stage.tutorialCounter >= 0) {
         if (p1.posX < kLessonLeftBound) p1.posX = kLessonLeftBound;
         if (p2.viTality < kFullVitality) {
@@ -682,7 +682,7 @@ void tutorialControl(Game& game, Character& p1, Character& p2, StateOfStage& sta
     }
 }
 
-void tutorialScript(Game& game, Character& p1, Character& p2, StateOfStage& stage) {
+void tutorialScript(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     TutorialState& t = game.battle.tutorial;
     ScriptFrame f{game, p1, p2, stage, t};
     const BattleState& b = game.battle;

@@ -1,4 +1,4 @@
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 
 #include "battle/Character.h"
 #include "battle/Collision.h"
@@ -11,7 +11,7 @@
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Pictures.h"
 #include "engine/Screen.h"
 #include "engine/Shutter.h"

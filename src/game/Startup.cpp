@@ -1,10 +1,10 @@
-#include "engine/Startup.h"
+#include "game/Startup.h"
 
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 #include "battle/Ladder.h"
 #include "battle/RoundJudge.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Pictures.h"
