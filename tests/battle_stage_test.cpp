@@ -4,6 +4,7 @@
 #include "battle/StateOfStage.h"
 #include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
+#include "screens/ScoreResult.h"
 
 using namespace morvek;
 
@@ -241,7 +242,7 @@ TEST_F(BattleStage, VsListShowsEveryFoughtStage) {
     }
     platform.clearLogs();
     int16_t y = 20;
-    stage.drawingVSresult(game, 10, y);
+    drawingVSresult(game, stage, 10, y);
     EXPECT_EQ(y, 120);
     const auto& log = platform.textLog();
     ASSERT_EQ(log.size(), 4u);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "battle/Projectiles.h"
 #include "engine/System.h"
 #include "render/Finish.h"
 #include "render/Overlay.h"

@@ -1,8 +1,6 @@
 #include "battle/Character.h"
 
 #include "battle/Servants.h"
-#include "render/Effects.h"
-#include "render/Overlay.h"
 #include "battle/Projectiles.h"
 #include "battle/BattleContext.h"
 #include "engine/Sound.h"

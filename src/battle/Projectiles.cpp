@@ -283,4 +283,15 @@ void blockingReaction(BattleContext& game, Character& defender, Character& attac
     }
 }
 
+void drawFlyArtsSprite(BattleContext& game, flyArts& fa, Character& owner, const Surface8& sheet) {
+    Rect src{};
+    owner.FlyArtsAnimPat(game, owner, src, fa);
+    // A frame the move set does not know leaves the cell empty: nothing is drawn.
+    if (src.empty()) return;
+    const int32_t sx = game.battle.scrollX, sy = game.battle.scrollY;
+    const Rect dst{fa.ATFleft + sx, fa.ATFtop + sy, fa.ATFright + sx, fa.ATFbottom + sy};
+    blit(game.engine.backBuffer, dst, sheet, src,
+         BlitKeyed | (fa.dirStand == -1 ? BlitMirror : BlitCopy));
+}
+
 }  // namespace morvek

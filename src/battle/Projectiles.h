@@ -67,4 +67,7 @@ void blockingReaction(BattleContext& game, Character& defender, Character& attac
 /// camera offset; never mirrored). Also used by the clash test.
 Rect flyArtsBox(const BattleContext& game, const flyArts& fa);
 
+/// Draws one running projectile of owner from sheet (asking owner's move set its frame).
+void drawFlyArtsSprite(BattleContext& game, flyArts& fa, Character& owner, const Surface8& sheet);
+
 }  // namespace morvek

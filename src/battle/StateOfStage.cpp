@@ -1,7 +1,5 @@
 #include "battle/StateOfStage.h"
 
-#include "render/Finish.h"
-#include "screens/CharaSelect.h"
 #include "battle/Character.h"
 #include "battle/BattleContext.h"
 #include "engine/Sound.h"
@@ -136,19 +134,6 @@ uint8_t StateOfStage::SimpleJudgeSystem(BattleContext& game, const Character& pl
         stageEnemyNumber[static_cast<size_t>(stageNumber)] = opponent.NUMBER;
     }
     return result;
-}
-
-void StateOfStage::drawingVSresult(BattleContext& game, int16_t x, int16_t& y) {
-    y = cint16(y + 100);
-    for (int i = 0; i < stageNumber && i < 10; ++i) {
-        const int32_t rowY = y + 30 * i;
-        textFontSet(game, 10, Rgb{0, 125, 255});
-        drawText(game, x, rowY, "VS");
-        textFontSet(game, 10, Rgb{0, 0, 0});
-        drawText(game, x + 40, rowY, charaDispNameFromNumber(stageEnemyNumber[static_cast<size_t>(i + 1)]));
-        drawGradeEmblem(game, stageJudgeLevel[static_cast<size_t>(i + 1)], 40, 30, cint16(x + 180),
-                        cint16(y - 5 + 30 * i), 1);
-    }
 }
 
 void StateOfStage::speedSelect(int16_t mode) {

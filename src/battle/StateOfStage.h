@@ -66,8 +66,6 @@ public:
     void timeOver(BattleContext& game);
     /// The judge level of the stage just won; also recorded for the VS list.
     uint8_t SimpleJudgeSystem(BattleContext& game, const Character& player, const Character& opponent);
-    /// The list of fought stages with their grades; y is moved down 100 for the caller.
-    void drawingVSresult(BattleContext& game, int16_t x, int16_t& y);
     void speedSelect(int16_t mode);
     /// The final grade of the game.
     uint8_t totalJudgeRank(const BattleContext& game) const;

@@ -8,6 +8,7 @@
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "battle/StateOfStage.h"
+#include "engine/Screen.h"
 #include "engine/Basic.h"
 #include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
@@ -15,8 +16,6 @@
 #include "engine/System.h"
 #include "movesets/God.h"
 #include "movesets/GodPatterns.h"
-#include "screens/Title.h"
-#include "screens/VsScreen.h"
 
 namespace morvek {
 

@@ -108,17 +108,6 @@ void blitSheet(BattleContext& game, int16_t sx, double sy, double sw, double sh,
          BlitKeyed | (mirror ? BlitMirror : BlitCopy));
 }
 
-void drawFlyArtsSprite(BattleContext& game, flyArts& fa, Character& owner, const Surface8& sheet) {
-    Rect src{};
-    owner.FlyArtsAnimPat(game, owner, src, fa);
-    // A frame the move set does not know leaves the cell empty: nothing is drawn.
-    if (src.empty()) return;
-    const int32_t sx = game.battle.scrollX, sy = game.battle.scrollY;
-    const Rect dst{fa.ATFleft + sx, fa.ATFtop + sy, fa.ATFright + sx, fa.ATFbottom + sy};
-    blit(game.engine.backBuffer, dst, sheet, src,
-         BlitKeyed | (fa.dirStand == -1 ? BlitMirror : BlitCopy));
-}
-
 void drawRoundTimer(BattleContext& game, const StateOfStage& stage) {
     // Int is floor and Mod keeps the dividend's sign: below zero every digit is negative.
     const int32_t r = stage.roundTimer;

@@ -20,8 +20,6 @@ class Surface8;
 void blitSheet(BattleContext& game, int16_t sx, double sy, double sw, double sh, double dx, double dy,
                double dw, int16_t dh, bool mirror = false);
 
-/// Draws one running projectile of owner from sheet (asking owner's move set its frame).
-void drawFlyArtsSprite(BattleContext& game, flyArts& fa, Character& owner, const Surface8& sheet);
 
 /// Big and small digits of the round timer, or nothing of them.
 void drawRoundTimer(BattleContext& game, const StateOfStage& stage);

@@ -54,6 +54,19 @@ std::string scoreRecordOfGame(BattleContext& game, const Character& player, cons
     return encodeScoreRecord(r, trailing);
 }
 
+void drawingVSresult(BattleContext& game, const StateOfStage& stage, int16_t x, int16_t& y) {
+    y = cint16(y + 100);
+    for (int i = 0; i < stage.stageNumber && i < 10; ++i) {
+        const int32_t rowY = y + 30 * i;
+        textFontSet(game, 10, Rgb{0, 125, 255});
+        drawText(game, x, rowY, "VS");
+        textFontSet(game, 10, Rgb{0, 0, 0});
+        drawText(game, x + 40, rowY, charaDispNameFromNumber(stage.enemyNumberOfStage(i + 1)));
+        drawGradeEmblem(game, stage.judgeLevelOfStage(i + 1), 40, 30, cint16(x + 180),
+                        cint16(y - 5 + 30 * i), 1);
+    }
+}
+
 bool scoreResultBegin(BattleContext& game, ScoreResultScreen& s, const Character& player,
                       const Character& opponent, StateOfStage& stage) {
     s = ScoreResultScreen{};
@@ -105,7 +118,7 @@ void scoreResultPass(BattleContext& game, ScoreResultScreen& s, const Character&
                  std::to_string(Mod(played, 60)) + "  s  ");
 
     int16_t listY = 20;
-    stage.drawingVSresult(game, 360, listY);
+    drawingVSresult(game, stage, 360, listY);
 
     textFontSet(game, 10, Rgb{255, 255, 0});
     drawText(game, 360, 400, "TOTAL GRADE");

@@ -28,6 +28,9 @@ struct ScoreResultScreen {
     bool leave = false;
 };
 
+/// The list of fought stages with their grades; y is moved down 100 for the caller.
+void drawingVSresult(BattleContext& game, const StateOfStage& stage, int16_t x, int16_t& y);
+
 /// Set-up: false (and nothing done) unless the game began with GAME START.
 bool scoreResultBegin(BattleContext& game, ScoreResultScreen& s, const Character& player,
                       const Character& opponent, StateOfStage& stage);
