@@ -76,7 +76,7 @@ void attackHitApply(BattleContext& game, Character& attacker, Character& defende
     }
 }
 
-void attackKnockBack(BattleContext& game, Character& defender, Character& attacker) {
+void attackKnockBack(EngineContext& game, Character& defender, Character& attacker) {
     const bool inAir = defender.floatorStand;
     switch (attacker.ATFtype) {
         case 1:
@@ -129,7 +129,7 @@ void attackKnockBack(BattleContext& game, Character& defender, Character& attack
     }
 }
 
-void attackVectorSet(BattleContext& game, Character& defender, Character& attacker, int16_t kind) {
+void attackVectorSet(EngineContext& game, Character& defender, Character& attacker, int16_t kind) {
     animChange(game, 310, defender);
     if (defender.NUMBER == 7) return;
     defender.slideVector = attacker.ATFvectorX * attacker.dirStand;
@@ -141,7 +141,7 @@ void attackVectorSet(BattleContext& game, Character& defender, Character& attack
     }
 }
 
-void attackVectorAdd(BattleContext& game, Character& defender, Character& attacker) {
+void attackVectorAdd(EngineContext& game, Character& defender, Character& attacker) {
     animChange(game, 310, defender);
     if (defender.NUMBER == 7) return;
     defender.posY = cint16(defender.posY - 10);
@@ -151,7 +151,7 @@ void attackVectorAdd(BattleContext& game, Character& defender, Character& attack
     defender.slideVector += attacker.ATFvectorX * attacker.dirStand;
 }
 
-void hitAnimByPosture(BattleContext& game, Character& defender) {
+void hitAnimByPosture(EngineContext& game, Character& defender) {
     animChange(game, defender.sTate == stCrouchGuard ? 350 : 340, defender);
 }
 

@@ -9,6 +9,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// Opens (or refreshes) the attack frame. The first call after a pattern change opens it
@@ -28,13 +29,13 @@ void setAttackPower(Character& chara, int16_t attackPow1st, int16_t attackPow2nd
 /// Clean hit: combo count, reaction by attack type, sound, knock-back, effect, hit state.
 void attackHitApply(BattleContext& game, Character& attacker, Character& defender);
 /// The victim's reaction by the attacker's ATFtype (1-10).
-void attackKnockBack(BattleContext& game, Character& defender, Character& attacker);
+void attackKnockBack(EngineContext& game, Character& defender, Character& attacker);
 /// Knock-back setting the victim's motion: kind 0, or -1 (no vertical motion while stunned).
-void attackVectorSet(BattleContext& game, Character& defender, Character& attacker, int16_t kind);
+void attackVectorSet(EngineContext& game, Character& defender, Character& attacker, int16_t kind);
 /// Juggle: adds the attack's vectors to the victim's motion.
-void attackVectorAdd(BattleContext& game, Character& defender, Character& attacker);
+void attackVectorAdd(EngineContext& game, Character& defender, Character& attacker);
 /// 350 from the crouching guard, 340 otherwise.
-void hitAnimByPosture(BattleContext& game, Character& defender);
+void hitAnimByPosture(EngineContext& game, Character& defender);
 /// Guarded hit (note: defender first): guard sound, two thirds of the knock-back, guard
 /// stun, guard spark, guarded damage, guarded-hit pattern.
 void attackGarded(BattleContext& game, Character& defender, Character& attacker);

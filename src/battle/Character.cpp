@@ -141,7 +141,7 @@ void Character::CharaNameSetFromNumber(int16_t n) {
     ReverseCharaFlag = (n == 9);
 }
 
-void charaSoundPlay(BattleContext& game, int16_t index, Character& chara) {
+void charaSoundPlay(EngineContext& game, int16_t index, Character& chara) {
     if (!chara.wavSndFlag) {
         soundPlay(game, index);
         chara.wavSndFlag = true;

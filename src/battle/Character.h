@@ -19,6 +19,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 
 /// Fighter states (`sTate`) that rules outside the move sets test.
 enum FighterState : int16_t {
@@ -236,6 +237,6 @@ private:
 struct BattleContext;
 /// Plays `index` once per animation pattern: only while the fighter's wavSndFlag is
 /// clear, then sets it (animChange clears it again).
-void charaSoundPlay(BattleContext& game, int16_t index, Character& chara);
+void charaSoundPlay(EngineContext& game, int16_t index, Character& chara);
 
 }  // namespace morvek

@@ -77,7 +77,7 @@ void attackCheckOne(BattleContext& game, Character& a, Character& b) {
     if (attackHitJudge(game, a, b)) attackResult(game, a, b);
 }
 
-bool cpuGuardRoll(BattleContext& game, Character& defender, int16_t gardableType) {
+bool cpuGuardRoll(EngineContext& game, Character& defender, int16_t gardableType) {
     if (defender.PrimalPlayer || defender.TPC || !defender.enableAction) return false;
     const double r = Int(game.random.next() * 20 + 1);
     if (defender.cpuLevel >= r + 15) {

@@ -14,6 +14,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// Outcome of gardJudge.
@@ -55,6 +56,6 @@ Rect bodyBox(const BattleContext& game, const Character& chara);
 
 /// The computer's guard roll against an open attack of the given guard type. Shared by the
 /// melee and projectile judges; returns true when the ordinary guard branch was taken.
-bool cpuGuardRoll(BattleContext& game, Character& defender, int16_t gardableType);
+bool cpuGuardRoll(EngineContext& game, Character& defender, int16_t gardableType);
 
 }  // namespace morvek

@@ -61,7 +61,7 @@ void damageJudge(BattleContext& game, Character& attacker, Character& defender, 
     defender.KBTimer = 30;
 }
 
-void hitScoreAdd(BattleContext& game, const Character& attacker) {
+void hitScoreAdd(EngineContext& game, const Character& attacker) {
     int16_t v = cint16(attacker.attackPow1st + 2 * attacker.attackPow2nd +
                        3 * attacker.attackPow3rd + attacker.stunPoint + attacker.spacornPoint);
     if (attacker.normalorEX) v = cint16(v * 3 / 2.0);

@@ -8,6 +8,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// The last combo bonus, shown for 60 frames.
@@ -22,7 +23,7 @@ struct ComboBonusState {
 /// cleanHit true after a clean hit, false after a guarded one.
 void damageJudge(BattleContext& game, Character& attacker, Character& defender, bool cleanHit);
 /// Score for the human's clean hit with the attacker's current attack.
-void hitScoreAdd(BattleContext& game, const Character& attacker);
+void hitScoreAdd(EngineContext& game, const Character& attacker);
 /// The fighter is back in a neutral pose: dizzy start, dizzy end, or combo end; KO pose
 /// when no vitality is left.
 void neutralReturnCheck(BattleContext& game, Character& chara);

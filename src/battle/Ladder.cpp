@@ -11,7 +11,7 @@ namespace morvek {
 namespace {
 
 /// A random super art, 0-2.
-int16_t randomSpacornType(BattleContext& game) { return cint16(Int(3 * game.random.next())); }
+int16_t randomSpacornType(EngineContext& game) { return cint16(Int(3 * game.random.next())); }
 
 }  // namespace
 
@@ -77,7 +77,7 @@ void nextOpponentSet(BattleContext& game, Character& opponent, StateOfStage& sta
     if (count == 1) stage.checkCounter = 1;
 }
 
-void stageMusicPlay(BattleContext& game, int16_t n, StateOfStage& stage) {
+void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage) {
     struct StageTune {
         int16_t tune;
         int32_t volume;

@@ -12,6 +12,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -31,6 +32,6 @@ void nextOpponentSet(BattleContext& game, Character& opponent, StateOfStage& sta
 
 /// Starts the stage tune of fighter number n (player 2's NUMBER). When G O D has just been
 /// chosen (checkCounter 3), its boss theme 13 takes over and checkCounter becomes 5.
-void stageMusicPlay(BattleContext& game, int16_t n, StateOfStage& stage);
+void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage);
 
 }  // namespace morvek

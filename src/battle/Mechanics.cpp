@@ -25,7 +25,7 @@ double rightBound(const Character& c) { return 1280 - c.Width / 2.0; }
 double leftBound(const Character& c) { return -(c.Width / 4.0); }
 
 /// Facing of one side when the opponent is on the side `toward` (+1 right, -1 left).
-void faceSide(BattleContext& game, Character& p1, Character& p2, int16_t toward) {
+void faceSide(EngineContext& game, Character& p1, Character& p2, int16_t toward) {
     p1.LeftOrRight = toward;
     p2.LeftOrRight = static_cast<int16_t>(-toward);
     if (p1.sTate == stStand) {
@@ -41,7 +41,7 @@ void faceSide(BattleContext& game, Character& p1, Character& p2, int16_t toward)
 
 }  // namespace
 
-void animChange(BattleContext&, int16_t pattern, Character& chara) {
+void animChange(EngineContext&, int16_t pattern, Character& chara) {
     chara.animPat = pattern;
     chara.animTimer = 0;
     chara.wavSndFlag = false;
@@ -49,7 +49,7 @@ void animChange(BattleContext&, int16_t pattern, Character& chara) {
     chara.attackWasHit = 0;
 }
 
-void animTimerCount(BattleContext& game, Character& chara) {
+void animTimerCount(EngineContext& game, Character& chara) {
     chara.animTimer = cint16(chara.animTimer + 1);
     if (chara.animTimer > chara.fixTime) {
         const int32_t next = int32_t{chara.animPat} + chara.nextAnim;
@@ -85,11 +85,11 @@ void faceAndStunRecover(BattleContext& game, Character& p1, Character& p2) {
     if (p2.attackWasHit != 0) b.stunRecover1 = 0;
 }
 
-void faceOpponent(BattleContext&, Character& me, const Character& other) {
+void faceOpponent(EngineContext&, Character& me, const Character& other) {
     me.dirStand = (me.posX + me.Width / 2.0 > other.posX + other.Width / 2.0) ? -1 : 1;
 }
 
-void physicsStep(BattleContext& game, Character& me, Character& other) {
+void physicsStep(EngineContext& game, Character& me, Character& other) {
     // Rise and slide: the slide only acts in frames with a vertical speed.
     if (me.upVector != 0) {
         me.posY = cint16(me.posY - me.upVector);
@@ -129,7 +129,7 @@ void physicsStep(BattleContext& game, Character& me, Character& other) {
     if (me.posX > rightBound(me)) me.posX = rightBound(me);
 }
 
-void landing(BattleContext& game, Character& chara) {
+void landing(EngineContext& game, Character& chara) {
     chara.posY = cint16(groundLine(chara));
     chara.fallVector = 0;
     chara.upVector = 0;

@@ -15,7 +15,7 @@ namespace morvek {
 
 // ---- launch and animation ------------------------------------------------------------
 
-void flyArtsStart(BattleContext& game, flyArts& fa, Character& owner) {
+void flyArtsStart(EngineContext& game, flyArts& fa, Character& owner) {
     fa.PrimalPlayer = owner.PrimalPlayer;
     fa.animCounter = 0;
     fa.Running = true;
@@ -114,7 +114,7 @@ void flyArtsDamage(BattleContext& game, flyArts& fa, Character& defender, bool c
     defender.KBTimer = 30;
 }
 
-void flyArtsScore(BattleContext& game, const flyArts& fa) {
+void flyArtsScore(EngineContext& game, const flyArts& fa) {
     const int16_t s = cint16(fa.attackPow1st + fa.attackPow2nd + fa.attackPow3rd + fa.stunPoint +
                              fa.spacornPoint);
     int32_t points = 500;
@@ -186,7 +186,7 @@ void flyArtsHitApply(BattleContext& game, flyArts& fa, Character& target) {
     }
 }
 
-void flyArtsKnockBack(BattleContext& game, Character& target, flyArts& fa) {
+void flyArtsKnockBack(EngineContext& game, Character& target, flyArts& fa) {
     const int16_t before = target.sTate;
     const int16_t posture = target.sTate == stCrouchGuard ? 350 : 340;
     switch (fa.ATFtype) {
@@ -220,7 +220,7 @@ void flyArtsKnockBack(BattleContext& game, Character& target, flyArts& fa) {
     if (before == stFloorHit && target.viTality > 0) animChange(game, 370, target);
 }
 
-void flyArtsVectorAdd(BattleContext& game, Character& target, flyArts& fa) {
+void flyArtsVectorAdd(EngineContext& game, Character& target, flyArts& fa) {
     animChange(game, 310, target);
     if (target.NUMBER == 7) return;
     target.posY = cint16(target.posY - 10);
@@ -230,7 +230,7 @@ void flyArtsVectorAdd(BattleContext& game, Character& target, flyArts& fa) {
     target.slideVector += fa.ATFvectorX * fa.dirStand;
 }
 
-void flyArtsVectorSet(BattleContext& game, Character& target, flyArts& fa) {
+void flyArtsVectorSet(EngineContext& game, Character& target, flyArts& fa) {
     animChange(game, 310, target);
     if (target.NUMBER == 7) return;
     target.posY = cint16(target.posY - 10);
@@ -239,7 +239,7 @@ void flyArtsVectorSet(BattleContext& game, Character& target, flyArts& fa) {
     target.slideVector = fa.ATFvectorX * fa.dirStand;
 }
 
-void flyArtsHitEffect(BattleContext& game, Character& target, flyArts& fa) {
+void flyArtsHitEffect(EngineContext& game, Character& target, flyArts& fa) {
     Splite& sp = target.returningOneSplite();
     sp.animPat = fa.ATEanimPat;
     const double side = fa.dirStand == 1 ? -fa.controlX : fa.controlX;
@@ -255,7 +255,7 @@ void flyArtsHitEffect(BattleContext& game, Character& target, flyArts& fa) {
     sp.dirStand = fa.dirStand;
 }
 
-void flyArtsGarded(BattleContext& game, Character& target, flyArts& fa) {
+void flyArtsGarded(EngineContext& game, Character& target, flyArts& fa) {
     soundPlay(game, 18);
     target.nockLenge = cint16(fa.setLenge / 3.0 * 2);
     target.gardFixTime = 10;
@@ -267,7 +267,7 @@ void flyArtsGarded(BattleContext& game, Character& target, flyArts& fa) {
     if (target.sTate == stCrouchGuard) animChange(game, 45, target);
 }
 
-void blockingReaction(BattleContext& game, Character& defender, Character& attacker) {
+void blockingReaction(EngineContext& game, Character& defender, Character& attacker) {
     animChange(game, 390, defender);
     soundPlay(game, 26);
     defender.sTate = stSpecialGuard;

@@ -13,6 +13,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 struct flyArts;
 
@@ -20,7 +21,7 @@ struct flyArts;
 
 /// First call of every launch: the projectile runs, facing and flag copied from the owner.
 /// Force, RunTimer and the powers are left to the two set-up calls.
-void flyArtsStart(BattleContext& game, flyArts& fa, Character& owner);
+void flyArtsStart(EngineContext& game, flyArts& fa, Character& owner);
 
 /// Shape, timing, reaction, effect and box insets; every value stored rounded to 16 bits.
 void flyArtsFrameSet(flyArts& fa, double Width, double Height, double animPat, double RunTimer,
@@ -45,7 +46,7 @@ void flyArtsAnimStep(BattleContext& game, Rect& srcRect, flyArts& fa, Character&
 /// Damage of a projectile contact, with the combo scaling of melee hits but no gauge gain.
 void flyArtsDamage(BattleContext& game, flyArts& fa, Character& defender, bool cleanHit);
 /// Points for a projectile hit on the computer.
-void flyArtsScore(BattleContext& game, const flyArts& fa);
+void flyArtsScore(EngineContext& game, const flyArts& fa);
 
 // ---- contact ---------------------------------------------------------------------
 
@@ -54,14 +55,14 @@ void flyArtsScore(BattleContext& game, const flyArts& fa);
 void flyArtsHitJudge(BattleContext& game, Character& owner, Character& target, flyArts& fa);
 
 void flyArtsHitApply(BattleContext& game, flyArts& fa, Character& target);
-void flyArtsKnockBack(BattleContext& game, Character& target, flyArts& fa);
-void flyArtsVectorAdd(BattleContext& game, Character& target, flyArts& fa);
-void flyArtsVectorSet(BattleContext& game, Character& target, flyArts& fa);
-void flyArtsHitEffect(BattleContext& game, Character& target, flyArts& fa);
-void flyArtsGarded(BattleContext& game, Character& target, flyArts& fa);
+void flyArtsKnockBack(EngineContext& game, Character& target, flyArts& fa);
+void flyArtsVectorAdd(EngineContext& game, Character& target, flyArts& fa);
+void flyArtsVectorSet(EngineContext& game, Character& target, flyArts& fa);
+void flyArtsHitEffect(EngineContext& game, Character& target, flyArts& fa);
+void flyArtsGarded(EngineContext& game, Character& target, flyArts& fa);
 
 /// The special guard (guard outcome 2), for melee attacks and projectiles alike.
-void blockingReaction(BattleContext& game, Character& defender, Character& attacker);
+void blockingReaction(EngineContext& game, Character& defender, Character& attacker);
 
 /// The screen-coordinate attack box of a projectile (its frame less the insets, plus the
 /// camera offset; never mirrored). Also used by the clash test.

@@ -37,7 +37,7 @@ constexpr int16_t kKOSlowMs = 100;
 
 bool standsOnGround(const Character& c) { return !c.floatorStand && c.sTate == stStand; }
 
-void winnerPose(BattleContext& game, Character& c) {
+void winnerPose(EngineContext& game, Character& c) {
     if (!standsOnGround(c)) return;
     int16_t pattern = kWinPose;
     // Both rolls are drawn whatever the fighter: the conditions are evaluated in full.
@@ -48,7 +48,7 @@ void winnerPose(BattleContext& game, Character& c) {
     animChange(game, pattern, c);
 }
 
-void loserPose(BattleContext& game, Character& c) {
+void loserPose(EngineContext& game, Character& c) {
     if (!standsOnGround(c)) return;
     animChange(game, kLosePose, c);
 }
@@ -118,7 +118,7 @@ bool decidedRoundStep(BattleContext& game) {
 
 }  // namespace
 
-void charaRoundInit(BattleContext& game, Character& chara) {
+void charaRoundInit(EngineContext& game, Character& chara) {
     charaBaseSet(chara, chara.charaname);
     chara.InitFlyArts();
     chara.InitSplite();
@@ -152,7 +152,7 @@ void battleRoundInit(BattleContext& game) {
     if (game.engine.playMode == -1 && game.hooks) game.hooks->tutorialRoundInit(game);
 }
 
-void roundFinishStart(BattleContext& game, StateOfStage& stage, Character& winner, Character& loser) {
+void roundFinishStart(EngineContext& game, StateOfStage& stage, Character& winner, Character& loser) {
     stage.roundFinish = true;
     if (winner.spacornHit) {
         soundPlay(game, kSpacornKOSound);
@@ -168,7 +168,7 @@ void roundFinishStart(BattleContext& game, StateOfStage& stage, Character& winne
     stage.FinishArts = winner.FAwasHit ? winner.artsFAName : winner.artsName;
 }
 
-void roundWinAward(BattleContext& game, Character& winner, Character& loser) {
+void roundWinAward(EngineContext& game, Character& winner, Character& loser) {
     winner.winCount = cint16(winner.winCount + 1);
     if (loser.viTality != 0) {
         winner.winMarkSet(winMarkTimeOver);
@@ -186,7 +186,7 @@ void roundWinAward(BattleContext& game, Character& winner, Character& loser) {
     }
 }
 
-void roundKOJudge(BattleContext& game, Character& p1, Character& p2) {
+void roundKOJudge(EngineContext& game, Character& p1, Character& p2) {
     if (p1.viTality > p2.viTality) roundWinAward(game, p1, p2);
     if (p2.viTality > p1.viTality) roundWinAward(game, p2, p1);
 }

@@ -8,6 +8,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -45,14 +46,14 @@ inline constexpr int16_t kLosePose = 950;
 void battleRoundInit(BattleContext& game);
 /// One fighter's round start: roster row, fresh pools, no combo, on the ground, full
 /// vitality, standing.
-void charaRoundInit(BattleContext& game, Character& chara);
+void charaRoundInit(EngineContext& game, Character& chara);
 /// One frame of the judge; true when the match is over.
 bool battleJudge(BattleContext& game);
 /// The round is decided: KO sound, finish hold, slow motion, the loser left dizzy-free.
-void roundFinishStart(BattleContext& game, StateOfStage& stage, Character& winner, Character& loser);
+void roundFinishStart(EngineContext& game, StateOfStage& stage, Character& winner, Character& loser);
 /// Awards the round to the fighter with more vitality; nobody on equal vitality.
-void roundKOJudge(BattleContext& game, Character& p1, Character& p2);
+void roundKOJudge(EngineContext& game, Character& p1, Character& p2);
 /// One more win for winner, with the mark of how it was won.
-void roundWinAward(BattleContext& game, Character& winner, Character& loser);
+void roundWinAward(EngineContext& game, Character& winner, Character& loser);
 
 }  // namespace morvek

@@ -17,7 +17,7 @@ int servantCount(const Character& master) {
     return n < 0 ? 0 : (n > kServantSlots ? kServantSlots : n);
 }
 
-const Surface8& sideSheet(BattleContext& game, const Character& master) {
+const Surface8& sideSheet(EngineContext& game, const Character& master) {
     return master.PrimalPlayer ? game.engine.charaSurface1 : game.engine.charaSurface2;
 }
 

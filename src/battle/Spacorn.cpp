@@ -42,7 +42,7 @@ void TPCStart(BattleContext& game, Character& chara) {
     chara.wavSndFlag = true;
 }
 
-void TPCEnd(BattleContext& game, Character& chara) {
+void TPCEnd(EngineContext& game, Character& chara) {
     if (chara.PrimalPlayer) paletteSetEntries(game, game.engine.workPalette);
     chara.TPC = false;
     chara.tarGeting = false;
@@ -116,7 +116,7 @@ void cpuSpacornStart(BattleContext& game, Character& chara, Character& opponent,
     }
 }
 
-void spacornGaugeAdd(BattleContext& game, Character& chara, double& amount) {
+void spacornGaugeAdd(EngineContext& game, Character& chara, double& amount) {
     if (amount < 0) amount = 0;
     chara.spacornGauge += amount;
     if (chara.spacornGauge >= chara.spacornGaugeMax) {

@@ -7,12 +7,13 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// Opens a typing combo, once per animation pattern.
 void TPCStart(BattleContext& game, Character& chara);
 /// Closes the typing combo and the typing frame.
-void TPCEnd(BattleContext& game, Character& chara);
+void TPCEnd(EngineContext& game, Character& chara);
 
 /// Fires a super art at `pattern`, paying one stock. Checks no stock count itself. A
 /// pattern 0 (a fighter without that art) does nothing at all.
@@ -26,8 +27,8 @@ void cpuSpacornStart(BattleContext& game, Character& chara, Character& opponent,
 
 /// Fills the gauge; makes at most one stock per call. A negative amount counts as 0 and the
 /// caller's variable is set to 0.
-void spacornGaugeAdd(BattleContext& game, Character& chara, double& amount);
-inline void spacornGaugeAdd(BattleContext& game, Character& chara, double&& amount) {
+void spacornGaugeAdd(EngineContext& game, Character& chara, double& amount);
+inline void spacornGaugeAdd(EngineContext& game, Character& chara, double&& amount) {
     spacornGaugeAdd(game, chara, amount);
 }
 

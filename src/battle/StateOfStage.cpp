@@ -35,15 +35,15 @@ void StateOfStage::initOpenGameTime() {
     checkTime = 0;
 }
 
-void StateOfStage::setCheckTime(BattleContext& game) {
+void StateOfStage::setCheckTime(EngineContext& game) {
     checkTime = static_cast<float>(game.platform.seconds() - totalGameTime);
 }
 
-void StateOfStage::getTotalSpentTime(BattleContext& game) {
+void StateOfStage::getTotalSpentTime(EngineContext& game) {
     totalGameTime = static_cast<float>(game.platform.seconds() - checkTime);
 }
 
-void StateOfStage::openingInit(BattleContext& game) {
+void StateOfStage::openingInit(EngineContext& game) {
     checkCounter = 0;
     stageNumber = 0;
     initOpenGameTime();
@@ -91,14 +91,14 @@ uint8_t StateOfStage::numofPerfect(const Character& player) const {
     return n;
 }
 
-void StateOfStage::timeOver(BattleContext& game) {
+void StateOfStage::timeOver(EngineContext& game) {
     roundTimer = 0;
     roundFinish = true;
     ABSStop = 2000;
     soundPlay(game, kTimeOverSound);
 }
 
-int32_t StateOfStage::judgePointCalc(const BattleContext& game, const Character& player,
+int32_t StateOfStage::judgePointCalc(const EngineContext& game, const Character& player,
                                      const Character& opponent) const {
     const int16_t w = player.winCount;
     int32_t v = 0;
@@ -112,7 +112,7 @@ int32_t StateOfStage::judgePointCalc(const BattleContext& game, const Character&
     return int32_t{sum} * (gameSpeedMode + 5) * (opponent.cpuLevel + 5);
 }
 
-uint8_t StateOfStage::SimpleJudgeSystem(BattleContext& game, const Character& player,
+uint8_t StateOfStage::SimpleJudgeSystem(EngineContext& game, const Character& player,
                                         const Character& opponent) {
     const int32_t p = cint32(judgePointCalc(game, player, opponent) / 1000.0);
     int32_t level = judgeBaseLevel(p);
@@ -145,7 +145,7 @@ void StateOfStage::speedSelect(int16_t mode) {
     }
 }
 
-uint8_t StateOfStage::totalJudgeRank(const BattleContext& game) const {
+uint8_t StateOfStage::totalJudgeRank(const EngineContext& game) const {
     int32_t s = 0;
     for (int i = 1; i <= stageNumber && i <= 10; ++i) s += stageJudgeLevel[static_cast<size_t>(i)];
     int32_t g = cint16(s / 7.0);
@@ -165,7 +165,7 @@ uint8_t StateOfStage::totalJudgeRank(const BattleContext& game) const {
     return static_cast<uint8_t>(g > 255 ? 255 : g);
 }
 
-bool StateOfStage::IsTimerINFINITY(const BattleContext& game, int16_t n) const {
+bool StateOfStage::IsTimerINFINITY(const EngineContext& game, int16_t n) const {
     return n == 7 || MaxRoundTime == 0 || game.engine.playMode != 0;
 }
 

@@ -9,7 +9,7 @@
 
 namespace morvek {
 
-struct BattleContext;
+struct EngineContext;
 class Character;
 
 class StateOfStage {
@@ -50,11 +50,11 @@ public:
     // ---- the 17 procedures ---------------------------------------------------------
     void initOpenGameTime();
     /// Resumes the game clock.
-    void setCheckTime(BattleContext& game);
+    void setCheckTime(EngineContext& game);
     /// Brings the game clock up to date.
-    void getTotalSpentTime(BattleContext& game);
+    void getTotalSpentTime(EngineContext& game);
     /// A new game.
-    void openingInit(BattleContext& game);
+    void openingInit(EngineContext& game);
     void stageInit();
     void roundInit();
     /// Keeps player's vitality at the end of the round it just won.
@@ -63,13 +63,13 @@ public:
     /// Seconds spent in the stage, saturated to 16 bits.
     int16_t stageTime() const;
     uint8_t numofPerfect(const Character& player) const;
-    void timeOver(BattleContext& game);
+    void timeOver(EngineContext& game);
     /// The judge level of the stage just won; also recorded for the VS list.
-    uint8_t SimpleJudgeSystem(BattleContext& game, const Character& player, const Character& opponent);
+    uint8_t SimpleJudgeSystem(EngineContext& game, const Character& player, const Character& opponent);
     void speedSelect(int16_t mode);
     /// The final grade of the game.
-    uint8_t totalJudgeRank(const BattleContext& game) const;
-    bool IsTimerINFINITY(const BattleContext& game, int16_t n) const;
+    uint8_t totalJudgeRank(const EngineContext& game) const;
+    bool IsTimerINFINITY(const EngineContext& game, int16_t n) const;
 
     // ---- read access for the screens and tests -------------------------------------
     int16_t enemyNumberOfStage(int i) const { return stageEnemyNumber[static_cast<size_t>(i)]; }
@@ -77,7 +77,7 @@ public:
     int16_t vitalityOfRound(int i) const { return roundVitality[static_cast<size_t>(i)]; }
 
 private:
-    int32_t judgePointCalc(const BattleContext& game, const Character& player,
+    int32_t judgePointCalc(const EngineContext& game, const Character& player,
                            const Character& opponent) const;
 
     std::array<int16_t, 11> stageEnemyNumber{};

@@ -3,6 +3,7 @@
 
 #include "movesets/Betaboy.h"
 
+#include "battle/BattleContext.h"
 #include "battle/Character.h"
 #include "battle/Damage.h"
 #include "battle/Mechanics.h"

@@ -14,7 +14,7 @@ namespace morvek {
 namespace {
 
 /// Int(Rnd * n + first): a whole number from first to first + n - 1.
-int16_t roll(BattleContext& game, int n, int first) { return cint16(Int(game.random.next() * n + first)); }
+int16_t roll(EngineContext& game, int n, int first) { return cint16(Int(game.random.next() * n + first)); }
 
 bool facesOpponent(const Character& cpu) {
     return (cpu.dirStand == 1 && cpu.LeftOrRight == 1) || (cpu.dirStand == -1 && cpu.LeftOrRight == -1);

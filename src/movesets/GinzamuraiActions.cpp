@@ -58,7 +58,7 @@ void sound(BattleContext& game, Character& c, int16_t index) { charaSoundPlay(ga
 bool once(const Character& c) { return !c.wavSndFlag; }
 void forward(Character& c, int16_t k) { c.posX = c.posX + c.dirStand * k; }
 void back(Character& c, int16_t k) { c.posX = c.posX - c.dirStand * k; }
-void closeCombo(BattleContext& game, Character& c) {
+void closeCombo(EngineContext& game, Character& c) {
     if (c.TPC) TPCEnd(game, c);
 }
 void turnAbout(Character& c) { c.dirStand = cint16(-c.dirStand); }

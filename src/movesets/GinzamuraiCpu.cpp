@@ -16,7 +16,7 @@ namespace morvek {
 namespace {
 
 /// A key drawn uniformly from first to first + count - 1: Int(r * count + first).
-int16_t drawKey(BattleContext& game, int count, int first) {
+int16_t drawKey(EngineContext& game, int count, int first) {
     return cint16(Int(game.random.next() * count + first));
 }
 

@@ -40,7 +40,7 @@ void jump(Character& c, int16_t up) {
     }
 }
 
-void startCounted(BattleContext& game, Character& c, int16_t pattern, int16_t counter) {
+void startCounted(EngineContext& game, Character& c, int16_t pattern, int16_t counter) {
     animChange(game, pattern, c);
     c.counTer = counter;
 }

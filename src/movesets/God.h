@@ -11,6 +11,8 @@
 
 namespace morvek {
 
+struct EngineContext;
+
 class StateOfStage;
 
 class God : public MoveSet {
@@ -56,6 +58,6 @@ void godSpeechDraw(BattleContext& game, StateOfStage& stage, Character& p1, Char
 
 /// On the frames player 2 has no vitality: once G O D has lost the match and lies at its
 /// KO pattern, it starts the final defeat. player1 is not read.
-void godDefeatCheck(BattleContext& game, StateOfStage& stage, Character& player1, Character& player2);
+void godDefeatCheck(EngineContext& game, StateOfStage& stage, Character& player1, Character& player2);
 
 }  // namespace morvek

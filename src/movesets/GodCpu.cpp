@@ -13,7 +13,7 @@ namespace morvek {
 
 namespace {
 
-int16_t draw(BattleContext& game, int n, int first) {
+int16_t draw(EngineContext& game, int n, int first) {
     return cint16(Int(game.random.next() * n + first));
 }
 

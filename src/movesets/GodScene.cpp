@@ -62,7 +62,7 @@ constexpr int16_t kLastLineY = 220;
 
 God& godModule(BattleContext& game) { return *static_cast<God*>(game.battle.moveSets.find(kGodNumber)); }
 
-bool enterPressed(BattleContext& game) { return inkeyEdge(game) == kEnterKey; }
+bool enterPressed(EngineContext& game) { return inkeyEdge(game) == kEnterKey; }
 
 }  // namespace
 
@@ -113,7 +113,7 @@ void godStageIntro(BattleContext& game, StateOfStage& stage, Character& player1,
     }
 }
 
-void godDefeatCheck(BattleContext& game, StateOfStage& stage, Character&, Character& player2) {
+void godDefeatCheck(EngineContext& game, StateOfStage& stage, Character&, Character& player2) {
     if (player2.NUMBER == kGodNumber && stage.checkCounter == kGodDefeated &&
         player2.animPat == god_patterns::kLyingKO)
         animChange(game, god_patterns::kFinalDefeat, player2);

@@ -32,20 +32,20 @@ constexpr int16_t kWalk = 100;
 constexpr int16_t kJudgementFirst = 210;
 constexpr int16_t kJudgementSecond = 220;
 
-void jump(BattleContext& game, Character& c, double lift, int16_t speed) {
+void jump(EngineContext& game, Character& c, double lift, int16_t speed) {
     animChange(game, kJump, c);
     c.posY = cint16(c.posY - 10);
     c.upVector = lift;
     c.counTer = speed;
 }
 
-void walk(BattleContext& game, Character& c, int16_t backwards) {
+void walk(EngineContext& game, Character& c, int16_t backwards) {
     animChange(game, kWalk, c);
     c.counTer = backwards;
     c.slideVector = 0;
 }
 
-void longStep(BattleContext& game, Character& c, int16_t repeats) {
+void longStep(EngineContext& game, Character& c, int16_t repeats) {
     c.counTer = repeats;
     animChange(game, kLongStep, c);
 }

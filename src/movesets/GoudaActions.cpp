@@ -154,7 +154,7 @@ void hover(Character& chara) {
     chara.upVector = 0;
 }
 
-void closeCombo(BattleContext& game, Character& chara) {
+void closeCombo(EngineContext& game, Character& chara) {
     if (chara.TPC) TPCEnd(game, chara);
 }
 
@@ -178,7 +178,7 @@ void holdAgainst(Character& chara, const Character& opponent) {
 }
 
 /// The rises end in the descent pose once the fighter starts falling.
-void descendWhenFalling(BattleContext& game, Character& chara) {
+void descendWhenFalling(EngineContext& game, Character& chara) {
     if (chara.fallVector > chara.upVector) animChange(game, 265, chara);
 }
 

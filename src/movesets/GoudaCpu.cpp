@@ -17,19 +17,19 @@ namespace morvek {
 namespace {
 
 /// A key drawn uniformly from first-last.
-int16_t keyFrom(BattleContext& game, int16_t first, int16_t last) {
+int16_t keyFrom(EngineContext& game, int16_t first, int16_t last) {
     return cint16(Int(game.random.next() * (last - first + 1) + first));
 }
 
-void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
-void startCounting(BattleContext& game, Character& cpu, int16_t pattern, int16_t counter) {
+void startCounting(EngineContext& game, Character& cpu, int16_t pattern, int16_t counter) {
     animChange(game, pattern, cpu);
     cpu.counTer = counter;
 }
 
 /// 天魔空刃脚 with a drift in the air, else the ground move.
-void diveOr(BattleContext& game, Character& cpu, int16_t diveSlide, int16_t ground) {
+void diveOr(EngineContext& game, Character& cpu, int16_t diveSlide, int16_t ground) {
     if (cpu.floatorStand) {
         animChange(game, 280, cpu);
         cpu.slideVector = cpu.dirStand * diveSlide;
@@ -39,10 +39,10 @@ void diveOr(BattleContext& game, Character& cpu, int16_t diveSlide, int16_t grou
 }
 
 /// 豪衝打 in the air, 鎖打ち on the ground.
-void chainStrike(BattleContext& game, Character& cpu) { start(game, cpu, cpu.floatorStand ? 790 : 240); }
+void chainStrike(EngineContext& game, Character& cpu) { start(game, cpu, cpu.floatorStand ? 790 : 240); }
 
 /// EXタックル when the dice and the gauge allow, else Gタックル.
-void tackle(BattleContext& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); }
+void tackle(EngineContext& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); }
 
 }  // namespace
 

@@ -88,7 +88,7 @@ void fadeWhenSpent(flyArts& fa) {
     fa.FAType = 0;
 }
 
-int16_t tremble(BattleContext& game, int16_t edge) {
+int16_t tremble(EngineContext& game, int16_t edge) {
     return cint16(edge + Int(game.random.next() * 50) - 25);
 }
 

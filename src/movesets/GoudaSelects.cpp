@@ -33,13 +33,13 @@ bool keyPlace(const Character& chara, int16_t key, int16_t& row, int16_t& column
 void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
 void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
 
-void startCounting(BattleContext& game, Character& chara, int16_t pattern, int16_t counter) {
+void startCounting(EngineContext& game, Character& chara, int16_t pattern, int16_t counter) {
     animChange(game, pattern, chara);
     chara.counTer = counter;
 }
 
 /// The bottom row dives (天魔空刃脚) in the air with a slide, else starts its ground move.
-void diveOr(BattleContext& game, Character& chara, int16_t diveSlide, int16_t ground) {
+void diveOr(EngineContext& game, Character& chara, int16_t diveSlide, int16_t ground) {
     if (chara.floatorStand) {
         animChange(game, 280, chara);
         slide(chara, diveSlide);

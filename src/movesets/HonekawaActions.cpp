@@ -146,7 +146,7 @@ void diveKick(BattleContext& game, Character& c) {
 void sound(BattleContext& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
 void forward(Character& c, double k) { c.posX = c.posX + c.dirStand * k; }
 void back(Character& c, double k) { c.posX = c.posX - c.dirStand * k; }
-void closeCombo(BattleContext& game, Character& c) {
+void closeCombo(EngineContext& game, Character& c) {
     if (c.TPC) TPCEnd(game, c);
 }
 /// Opens the combo window `number` once the attack has made contact.

@@ -14,20 +14,20 @@ namespace morvek {
 namespace {
 
 /// A uniform integer first..first + count - 1, one random draw.
-int16_t draw(BattleContext& game, int count, int first) {
+int16_t draw(EngineContext& game, int count, int first) {
     return cint16(Int(game.random.next() * count + first));
 }
 
-void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// 鉄山靠 with the middle lunge.
-void shoulder(BattleContext& game, Character& cpu) {
+void shoulder(EngineContext& game, Character& cpu) {
     animChange(game, 650, cpu);
     cpu.counTer = 5;
 }
 
 /// 雷撃蹴 with a random slide of 1-7 toward the facing.
-void randomDive(BattleContext& game, Character& cpu) {
+void randomDive(EngineContext& game, Character& cpu) {
     animChange(game, 280, cpu);
     cpu.slideVector = draw(game, 7, 1) * cpu.dirStand;
 }

@@ -37,7 +37,7 @@ constexpr int16_t kGuardColumn = 3;
 int16_t jumpSlide(int16_t column) { return static_cast<int16_t>(column - 3); }
 
 /// Starts a jumping pattern; it rises only while an air jump is left, but slides anyway.
-void jumpSetUp(BattleContext& game, Character& c, int16_t pattern, int16_t speed, int16_t slide) {
+void jumpSetUp(EngineContext& game, Character& c, int16_t pattern, int16_t speed, int16_t slide) {
     animChange(game, pattern, c);
     if (c.airialJumpCount > 0) {
         c.fallVector = 0;
@@ -47,7 +47,7 @@ void jumpSetUp(BattleContext& game, Character& c, int16_t pattern, int16_t speed
     c.slideVector = c.dirStand * slide;
 }
 
-void startWithCounter(BattleContext& game, Character& c, int16_t pattern, int16_t counter) {
+void startWithCounter(EngineContext& game, Character& c, int16_t pattern, int16_t counter) {
     animChange(game, pattern, c);
     c.counTer = counter;
 }

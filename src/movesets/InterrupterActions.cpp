@@ -108,7 +108,7 @@ void strike(BattleContext& game, Character& chara, int16_t pattern) {
 
 void sound(BattleContext& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
 void forward(Character& chara, int k) { chara.posX = chara.posX + chara.dirStand * k; }
-void closeCombo(BattleContext& game, Character& chara) {
+void closeCombo(EngineContext& game, Character& chara) {
     if (chara.TPC) TPCEnd(game, chara);
 }
 void holdActionUnlessTargeting(Character& chara) {
@@ -237,7 +237,7 @@ void spiralOpening(BattleContext& game, Character& chara, Character& opponent) {
 }
 
 /// 780: the combo of the spiral; he strikes from whichever side of the opponent he is on.
-void spiralStance(BattleContext& game, Character& chara, const Character& opponent) {
+void spiralStance(EngineContext& game, Character& chara, const Character& opponent) {
     chara.MultiTPC = true;
     chara.word3rdDisp = true;
     chara.word3rdPosX = cint16(chara.dirStand * 30);

@@ -17,19 +17,19 @@ namespace morvek {
 namespace {
 
 /// A key drawn uniformly from first-last.
-int16_t keyFrom(BattleContext& game, int first, int last) {
+int16_t keyFrom(EngineContext& game, int first, int last) {
     return cint16(Int(game.random.next() * (last - first + 1) + first));
 }
 
-void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// "練気閃" with a random drift speed 0-3.
-void missile(BattleContext& game, Character& cpu) {
+void missile(EngineContext& game, Character& cpu) {
     animChange(game, 670, cpu);
     cpu.counTer = cint16(Int(game.random.next() * 4));
 }
 /// "閃断" landing a random 1-3 columns out.
-void cut(BattleContext& game, Character& cpu) {
+void cut(EngineContext& game, Character& cpu) {
     animChange(game, 700, cpu);
     cpu.counTer = cint16(Int(game.random.next() * 3 + 1));
 }

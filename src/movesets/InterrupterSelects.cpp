@@ -46,19 +46,19 @@ int moveOffset(const Character& c, int column) {
     return column == 1 ? -kFarMove : kColumn * (column - kGuardColumnLeft);
 }
 
-void start(BattleContext& game, Character& c, int16_t pattern) { animChange(game, pattern, c); }
-void startCounting(BattleContext& game, Character& c, int16_t pattern, int16_t counter) {
+void start(EngineContext& game, Character& c, int16_t pattern) { animChange(game, pattern, c); }
+void startCounting(EngineContext& game, Character& c, int16_t pattern, int16_t counter) {
     animChange(game, pattern, c);
     c.counTer = counter;
 }
 
-void teleport(BattleContext& game, Character& c, int column, int lift, int16_t pattern) {
+void teleport(EngineContext& game, Character& c, int column, int lift, int16_t pattern) {
     c.posY = cint16(c.posY - lift);
     c.posX = c.posX + attackOffset(c, column);
     start(game, c, pattern);
 }
 
-void blink(BattleContext& game, Character& c) {
+void blink(EngineContext& game, Character& c) {
     charaSoundPlay(game, kTrans, c);
     start(game, c, 140);
     c.posY = cint16(c.posY - 50);

@@ -85,7 +85,7 @@ void backward(Character& chara, int16_t a, int16_t b) {
     chara.posX = chara.posX - chara.dirStand * step;
 }
 
-void closeCombo(BattleContext& game, Character& chara) {
+void closeCombo(EngineContext& game, Character& chara) {
     if (chara.TPC) TPCEnd(game, chara);
 }
 

@@ -19,7 +19,7 @@ namespace morvekboy_cpu {
 namespace {
 
 /// A key (or word) drawn uniformly from first-last.
-int16_t drawFrom(BattleContext& game, int16_t first, int16_t last) {
+int16_t drawFrom(EngineContext& game, int16_t first, int16_t last) {
     return cint16(Int(game.random.next() * (last - first + 1) + first));
 }
 
@@ -36,15 +36,15 @@ void jumpMove(BattleContext& game, MoveSet& self, Character& cpu) {
     if (cpu.airialJumpCount >= 1) moveFrom(game, self, cpu, 1, 20);
 }
 
-void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
-void startWithCounter(BattleContext& game, Character& cpu, int16_t pattern, int16_t counter) {
+void startWithCounter(EngineContext& game, Character& cpu, int16_t pattern, int16_t counter) {
     animChange(game, pattern, cpu);
     cpu.counTer = counter;
 }
 
 /// The ground pattern, or the dive kick with its slide in the air.
-void groundOrDive(BattleContext& game, Character& cpu, int16_t ground, int16_t diveSlide) {
+void groundOrDive(EngineContext& game, Character& cpu, int16_t ground, int16_t diveSlide) {
     if (!cpu.floatorStand) {
         animChange(game, ground, cpu);
     } else {

@@ -14,6 +14,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 class MoveSet;
 struct flyArts;
@@ -31,7 +32,7 @@ const AttackRow* attackRow(int16_t pattern);
 void forward(Character& chara, int16_t a, int16_t b);
 void backward(Character& chara, int16_t a, int16_t b);
 /// Closes the typing combo if one is open.
-void closeCombo(BattleContext& game, Character& chara);
+void closeCombo(EngineContext& game, Character& chara);
 /// A hit or guarded attack lets the next move be typed before the pattern ends.
 void openOnHit(Character& chara);
 /// Without the typing frame the fighter may not act.
@@ -60,8 +61,8 @@ struct KeyPlace {
 /// False for a key outside 1-40.
 bool keyPlace(const Character& chara, int16_t key, KeyPlace& place);
 
-void attackSelect(BattleContext& game, Character& chara, int16_t key);
-void moveSelect(BattleContext& game, Character& chara, int16_t key);
+void attackSelect(EngineContext& game, Character& chara, int16_t key);
+void moveSelect(EngineContext& game, Character& chara, int16_t key);
 /// The step of TPCNumber and inputKeyNum after enableAction is cleared.
 void tpcFollow(BattleContext& game, Character& chara);
 void tpcSecond(BattleContext& game, Character& chara);
@@ -77,7 +78,7 @@ struct ShotTuning {
 };
 inline constexpr ShotTuning kMorvekboyShots{40, 10, 2, true};
 
-void launch(BattleContext& game, Character& owner, int16_t kind, const ShotTuning& tuning);
+void launch(EngineContext& game, Character& owner, int16_t kind, const ShotTuning& tuning);
 void shotBehaviour(Character& owner, flyArts& fa, const ShotTuning& tuning);
 void shotFrame(BattleContext& game, Character& owner, Rect& srcRect, flyArts& fa,
                const ShotTuning& tuning);

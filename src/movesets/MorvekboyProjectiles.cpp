@@ -78,7 +78,7 @@ void moveBox(flyArts& fa, int16_t speed) {
 
 }  // namespace
 
-void launch(BattleContext& game, Character& owner, int16_t kind, const ShotTuning& tuning) {
+void launch(EngineContext& game, Character& owner, int16_t kind, const ShotTuning& tuning) {
     flyArts& fa = owner.returningOneFlyArts();
     flyArtsStart(game, fa, owner);
     fa.FAType = kind;

@@ -24,13 +24,13 @@ constexpr int16_t kGuardColumn = 3;
 void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k; }
 void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
 
-void startWithCounter(BattleContext& game, Character& chara, int16_t pattern, int16_t counter) {
+void startWithCounter(EngineContext& game, Character& chara, int16_t pattern, int16_t counter) {
     animChange(game, pattern, chara);
     chara.counTer = counter;
 }
 
 /// The bottom row and the home-row "F" test the air: the dive kick with its slide there.
-void groundOrDive(BattleContext& game, Character& chara, int16_t ground, int16_t diveSlide) {
+void groundOrDive(EngineContext& game, Character& chara, int16_t ground, int16_t diveSlide) {
     if (!chara.floatorStand) {
         animChange(game, ground, chara);
     } else {
@@ -57,7 +57,7 @@ bool keyPlace(const Character& chara, int16_t key, KeyPlace& place) {
     return true;
 }
 
-void attackSelect(BattleContext& game, Character& c, int16_t key) {
+void attackSelect(EngineContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
@@ -129,7 +129,7 @@ void attackSelect(BattleContext& game, Character& c, int16_t key) {
     }
 }
 
-void moveSelect(BattleContext& game, Character& c, int16_t key) {
+void moveSelect(EngineContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;

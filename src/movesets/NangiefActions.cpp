@@ -105,7 +105,7 @@ void open(BattleContext& game, Character& chara, const AttackRow& s) { openAttac
 void sound(BattleContext& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
 bool onGround(const Character& chara) { return chara.posY == kGroundLine - chara.bottom; }
 void forward(Character& chara, int16_t k) { chara.posX = chara.posX + chara.dirStand * k; }
-void closeCombo(BattleContext& game, Character& chara) {
+void closeCombo(EngineContext& game, Character& chara) {
     if (chara.TPC) TPCEnd(game, chara);
 }
 

@@ -16,13 +16,13 @@ namespace morvek {
 namespace {
 
 /// A key drawn uniformly from first-last.
-int16_t keyFrom(BattleContext& game, int16_t first, int16_t last) {
+int16_t keyFrom(EngineContext& game, int16_t first, int16_t last) {
     return cint16(Int(game.random.next() * (last - first + 1) + first));
 }
 
-void start(BattleContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
-void startCounting(BattleContext& game, Character& cpu, int16_t pattern, int16_t counter) {
+void startCounting(EngineContext& game, Character& cpu, int16_t pattern, int16_t counter) {
     animChange(game, pattern, cpu);
     cpu.counTer = counter;
 }

@@ -28,7 +28,7 @@ void slide(Character& chara, int16_t k) { chara.slideVector = chara.dirStand * k
 void turnAround(Character& chara) { chara.dirStand = cint16(-chara.dirStand); }
 
 /// Starts a jump pattern; the launch speed only while an air jump is left.
-void jump(BattleContext& game, Character& chara, int16_t pattern, int16_t speed) {
+void jump(EngineContext& game, Character& chara, int16_t pattern, int16_t speed) {
     animChange(game, pattern, chara);
     if (chara.airialJumpCount > 0) {
         chara.fallVector = 0;
@@ -38,18 +38,18 @@ void jump(BattleContext& game, Character& chara, int16_t pattern, int16_t speed)
 }
 
 /// The body press from the air (or from anywhere on the far bottom-row keys).
-void bodyPress(BattleContext& game, Character& chara, int16_t k) {
+void bodyPress(EngineContext& game, Character& chara, int16_t k) {
     animChange(game, 220, chara);
     chara.upVector = 3;
     slide(chara, k);
 }
 
-void groundOrPress(BattleContext& game, Character& chara, int16_t ground, int16_t pressSlide) {
+void groundOrPress(EngineContext& game, Character& chara, int16_t ground, int16_t pressSlide) {
     if (!chara.floatorStand) animChange(game, ground, chara);
     else bodyPress(game, chara, pressSlide);
 }
 
-void headbutt(BattleContext& game, Character& chara, double up) {
+void headbutt(EngineContext& game, Character& chara, double up) {
     animChange(game, 530, chara);
     chara.posY = cint16(chara.posY - 10);
     chara.upVector = up;

@@ -25,7 +25,7 @@ void drawHitBoxes(BattleContext& game, const Character& p1, const Character& p2)
     drawAttackBox(game, p1);
 }
 
-void drawAttackBox(BattleContext& game, const Character& chara) {
+void drawAttackBox(EngineContext& game, const Character& chara) {
     EngineState& e = game.engine;
     const Rect box{chara.ATFleft, chara.ATFtop, chara.ATFright, chara.ATFbottom};
     blit(e.backBuffer, box, e.attackEffectSurface, kHitBoxCell, BlitKeyed);

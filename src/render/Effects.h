@@ -9,10 +9,11 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// Edit mode only: the body boxes of both fighters and player 1's attack box.
 void drawHitBoxes(BattleContext& game, const Character& p1, const Character& p2);
-void drawAttackBox(BattleContext& game, const Character& chara);
+void drawAttackBox(EngineContext& game, const Character& chara);
 
 }  // namespace morvek

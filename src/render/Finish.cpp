@@ -18,13 +18,13 @@ namespace {
 constexpr int16_t kFullVitality = 254;
 
 /// A 40x30 cell of the common sheet drawn w x h at (x, y).
-void cell(BattleContext& game, int16_t sx, int32_t sy, int16_t w, int16_t h, int32_t x, int32_t y) {
+void cell(EngineContext& game, int16_t sx, int32_t sy, int16_t w, int16_t h, int32_t x, int32_t y) {
     blitSheet(game, sx, sy, 40, 30, x, y, w, h);
 }
 
 }  // namespace
 
-void drawKOGraphic(BattleContext& game, uint8_t k) {
+void drawKOGraphic(EngineContext& game, uint8_t k) {
     const int32_t n = cint32(k / 3.0);
     screenClear(game, 0);
     const Rect src = rectXYWH(1701 + 126 * (n % 5), 1951 + 126 * (n / 5), 124, 124);
@@ -33,14 +33,14 @@ void drawKOGraphic(BattleContext& game, uint8_t k) {
          src, BlitKeyed);
 }
 
-void drawFinishArtsName(BattleContext& game, const StateOfStage& stage) {
+void drawFinishArtsName(EngineContext& game, const StateOfStage& stage) {
     if (stage.winPlayer != 3)
         drawText(game, 280 - 20 * Len(stage.FinishArts), 280, stage.FinishArts + " ");
     else
         drawText(game, 100, 280, "DOUBLE K.O");
 }
 
-void drawFinishArtsLabel(BattleContext& game, const StateOfStage& stage) {
+void drawFinishArtsLabel(EngineContext& game, const StateOfStage& stage) {
     if (stage.winPlayer == 3) return;
     textFontSet(game, 15, RGB(255, 0, 0));
     drawText(game, 150, stage.KOslow != 0 ? 255 : 155, "FINISH ARTS");
@@ -103,7 +103,7 @@ void drawFinishSequence(BattleContext& game, StateOfStage& stage, Character& p1,
     drawFinishArtsLabel(game, stage);
 }
 
-void drawWinMark(BattleContext& game, uint8_t kind, int16_t x) {
+void drawWinMark(EngineContext& game, uint8_t kind, int16_t x) {
     struct Mark {
         int16_t sx, sy, w, h;
     };
@@ -117,7 +117,7 @@ void drawWinMark(BattleContext& game, uint8_t kind, int16_t x) {
     blitSheet(game, m.sx, m.sy, m.w, m.h, x, 70, 30, 30);
 }
 
-void drawWinLamps(BattleContext& game, const Character& p1, const Character& p2,
+void drawWinLamps(EngineContext& game, const Character& p1, const Character& p2,
                   const StateOfStage& stage) {
     const bool five = stage.maxRoundCount == 1;
     for (int32_t x : {260, 230}) cell(game, 400, 420, 20, 10, x, 80);
@@ -132,7 +132,7 @@ void drawWinLamps(BattleContext& game, const Character& p1, const Character& p2,
         drawWinMark(game, p2.returningHowtoWin(static_cast<uint8_t>(i)), kX2[i - 1]);
 }
 
-void drawGradeEmblem(BattleContext& game, uint8_t grade, int16_t w, int16_t h, int16_t x, int16_t y,
+void drawGradeEmblem(EngineContext& game, uint8_t grade, int16_t w, int16_t h, int16_t x, int16_t y,
                      uint8_t mode) {
     int plus = 0;
     auto at = [&](int16_t sx, int32_t sy, int32_t off) { cell(game, sx, sy, w, h, x + off, y); };

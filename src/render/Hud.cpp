@@ -18,11 +18,11 @@ constexpr int16_t kFullVitality = 254;
 int16_t px(double v) { return cint16(v); }
 
 /// Digit d of the strip shared by the combo counter and the spacorn stock.
-void blitDigit(BattleContext& game, int32_t d, double x, double y, double w, int16_t h) {
+void blitDigit(EngineContext& game, int32_t d, double x, double y, double w, int16_t h) {
     blitSheet(game, cint16(40.0 * d), 420, 40, 30, x, y, w, h);
 }
 
-void drawVitality(BattleContext& game, const Character& p1, const Character& p2) {
+void drawVitality(EngineContext& game, const Character& p1, const Character& p2) {
     const double v1 = p1.viTality, v2 = p2.viTality;
     if (v1 == kFullVitality) fillRect(game, 31, 27, 287, 59, 44);
     if (v2 == kFullVitality) fillRect(game, 351, 27, 607, 59, 44);
@@ -34,7 +34,7 @@ void drawVitality(BattleContext& game, const Character& p1, const Character& p2)
     fillRect(game, px(352 + v2), 28, px(352 + v2 + p2.OneHitDamage), 58, 176);
 }
 
-void drawStun(BattleContext& game, const Character& p1, const Character& p2) {
+void drawStun(EngineContext& game, const Character& p1, const Character& p2) {
     fillRect(game, px(286 - p1.stunPointMax), 63, 287, 66, 0);
     fillRect(game, 351, 63, px(351 + p2.stunPointMax), 66, 0);
     // A gauge above its maximum inverts the rectangle, which fills nothing.
@@ -47,7 +47,7 @@ void drawStun(BattleContext& game, const Character& p1, const Character& p2) {
 
 /// One spacorn gauge: player 1's from the left edge, player 2's mirrored about the
 /// right edge by its coordinates (no mirrored blit).
-void drawSpacorn(BattleContext& game, Character& c, bool left) {
+void drawSpacorn(EngineContext& game, Character& c, bool left) {
     const int32_t max = c.spacornGaugeMax;
     const double frameX = left ? 20 : 605 - max;
     auto frame = [&] { blitSheet(game, 0, 0, 140, 20, frameX, 420, max + 15, 20); };
@@ -70,7 +70,7 @@ void drawSpacorn(BattleContext& game, Character& c, bool left) {
     }
 }
 
-void drawOneCombo(BattleContext& game, Character& attacker, Character& victim, bool fromLeft) {
+void drawOneCombo(EngineContext& game, Character& attacker, Character& victim, bool fromLeft) {
     if (!(victim.comboCount > 1)) return;
     if (attacker.MaxComboCount < victim.comboCount) attacker.MaxComboCount = victim.comboCount;
     if (victim.comboTimer < 241) victim.comboTimer = cint16(victim.comboTimer + 20);
@@ -87,7 +87,7 @@ void drawOneCombo(BattleContext& game, Character& attacker, Character& victim, b
 
 }  // namespace
 
-void drawGauges(BattleContext& game, Character& p1, Character& p2) {
+void drawGauges(EngineContext& game, Character& p1, Character& p2) {
     int16_t& blink = game.engine.render.hudBlink;
     blink = cint16(blink + 1);
     if (blink == 4) blink = 0;
@@ -98,7 +98,7 @@ void drawGauges(BattleContext& game, Character& p1, Character& p2) {
     drawSpacorn(game, p2, false);
 }
 
-void drawComboCounter(BattleContext& game, Character& p1, Character& p2) {
+void drawComboCounter(EngineContext& game, Character& p1, Character& p2) {
     drawOneCombo(game, p1, p2, true);
     drawOneCombo(game, p2, p1, false);
 }

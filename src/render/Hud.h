@@ -7,11 +7,12 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 
-void drawGauges(BattleContext& game, Character& p1, Character& p2);
+void drawGauges(EngineContext& game, Character& p1, Character& p2);
 /// Also records the attacker's MaxComboCount and slides the victim's comboTimer in.
-void drawComboCounter(BattleContext& game, Character& p1, Character& p2);
+void drawComboCounter(EngineContext& game, Character& p1, Character& p2);
 
 /// Dizzy stars over each fighter whose stunSwitch is 2.
 void drawStunMarks(BattleContext& game, const Character& p1, const Character& p2);

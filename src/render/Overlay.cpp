@@ -21,13 +21,13 @@ constexpr int32_t kBigDigitRow = 450;
 
 Rect digitCell(int32_t d, int32_t row) { return rectXYWH(40 * d, row, 40, 30); }
 
-void blitDigit(BattleContext& game, int32_t d, int32_t row, const Rect& dst) {
+void blitDigit(EngineContext& game, int32_t d, int32_t row, const Rect& dst) {
     blit(game.engine.backBuffer, dst, game.engine.attackEffectSurface, digitCell(d, row),
          BlitKeyed);
 }
 
 /// The round banner: 10 < wholeTimer < 50.
-void drawRoundBanner(BattleContext& game, const StateOfStage& stage) {
+void drawRoundBanner(EngineContext& game, const StateOfStage& stage) {
     if (!(stage.wholeTimer > 10 && stage.wholeTimer < 50)) return;
     blitSheet(game, 730, 450, 252, 88, 80, 160, 352, 48);
     const int32_t n = stage.roundCount + 1;
@@ -35,7 +35,7 @@ void drawRoundBanner(BattleContext& game, const StateOfStage& stage) {
 }
 
 /// The fight banner: 50 < wholeTimer < 100, centred on (320, 160).
-void drawFightBanner(BattleContext& game, const StateOfStage& stage) {
+void drawFightBanner(EngineContext& game, const StateOfStage& stage) {
     const int32_t w = stage.wholeTimer;
     if (!(w > 50 && w < 100)) return;
     int16_t sx = 1;
@@ -51,7 +51,7 @@ void drawFightBanner(BattleContext& game, const StateOfStage& stage) {
     }
 }
 
-void drawNames(BattleContext& game, const Character& p1, const Character& p2) {
+void drawNames(EngineContext& game, const Character& p1, const Character& p2) {
     textFontItalicSet(game, true);
     textFontSet(game, 12, RGB(0, 200, 250));
     drawText(game, 35, 60, p1.charaDispname);
@@ -73,7 +73,7 @@ void drawArcadeInfo(BattleContext& game, StateOfStage& stage, Character& p1, Cha
     drawComboBonus(game);
 }
 
-void drawTrainingInfo(BattleContext& game, const Character& p1, const Character& p2) {
+void drawTrainingInfo(EngineContext& game, const Character& p1, const Character& p2) {
     RenderState& r = game.engine.render;
     if (p2.comboCount > 0) {
         r.trainingCombo[0] = p2.comboCount;
@@ -97,7 +97,7 @@ void drawTrainingInfo(BattleContext& game, const Character& p1, const Character&
 
 }  // namespace
 
-void blitSheet(BattleContext& game, int16_t sx, double sy, double sw, double sh, double dx, double dy,
+void blitSheet(EngineContext& game, int16_t sx, double sy, double sw, double sh, double dx, double dy,
                double dw, int16_t dh, bool mirror) {
     const int32_t top = cint32(sy);
     const Rect src{sx, top, sx + cint32(sw), top + cint32(sh)};
@@ -108,7 +108,7 @@ void blitSheet(BattleContext& game, int16_t sx, double sy, double sw, double sh,
          BlitKeyed | (mirror ? BlitMirror : BlitCopy));
 }
 
-void drawRoundTimer(BattleContext& game, const StateOfStage& stage) {
+void drawRoundTimer(EngineContext& game, const StateOfStage& stage) {
     // Int is floor and Mod keeps the dividend's sign: below zero every digit is negative.
     const int32_t r = stage.roundTimer;
     const int32_t d1 = static_cast<int32_t>(Int(r / 1000.0));
@@ -124,7 +124,7 @@ void drawRoundTimer(BattleContext& game, const StateOfStage& stage) {
     }
 }
 
-void blinkFontSet(BattleContext& game, int16_t size, Rgb colour) {
+void blinkFontSet(EngineContext& game, int16_t size, Rgb colour) {
     uint8_t& phase = game.engine.render.blinkPhase;
     if (phase > 3) phase = 0;
     phase = static_cast<uint8_t>(phase + 1);

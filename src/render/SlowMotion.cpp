@@ -35,7 +35,7 @@ void drawSpeechBalloon(BattleContext& game, const Character& speaker, const Stat
     if (showPrompt) drawPromptIcon(game, cint16(x + 320), cint16(y + 105));
 }
 
-void slowAndStops(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage) {
+void slowAndStops(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     if (stage.KOslow > 0) {
         sleepMs(game, static_cast<uint32_t>(stage.KOslow));
         stage.KOslow = cint16(stage.KOslow - 10);

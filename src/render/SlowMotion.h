@@ -7,6 +7,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -16,6 +17,6 @@ void drawSpeechBalloon(BattleContext& game, const Character& speaker, const Stat
                        bool showPrompt, std::string_view text);
 
 /// Sleeps the KO slow motion, the stage freeze and the larger hit stop of the frame.
-void slowAndStops(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage);
+void slowAndStops(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage);
 
 }  // namespace morvek

@@ -15,14 +15,14 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr int16_t kEndingTune = 14;
 constexpr int32_t kLineX = 120;
 
-void closingLines(BattleContext& game) {
+void closingLines(EngineContext& game) {
     textFontSet(game, 10, kWhite);
     drawText(game, kLineX, 160, "簡単なバージョンアップぐらいは続けていこうと");
     drawText(game, kLineX, 200, "考えておりますので、これからも");
     drawText(game, kLineX, 240, "MORVEKをよろしくお願い致します。");
 }
 
-void drawPage(BattleContext& game, EndingScreen& s) {
+void drawPage(EngineContext& game, EndingScreen& s) {
     switch (s.page) {
     case 0:
         textFontSet(game, 16, kWhite);
@@ -64,7 +64,7 @@ void drawPage(BattleContext& game, EndingScreen& s) {
 
 }  // namespace
 
-void endingBegin(BattleContext& game, EndingScreen& s) {
+void endingBegin(EngineContext& game, EndingScreen& s) {
     s = EndingScreen{};
     musicPlay(game, kEndingTune, 0);
     screenClear(game, 0);
@@ -75,7 +75,7 @@ void endingBegin(BattleContext& game, EndingScreen& s) {
     waitMs(game, 1);
 }
 
-void endingPass(BattleContext& game, EndingScreen& s) {
+void endingPass(EngineContext& game, EndingScreen& s) {
     screenClear(game, 0);
     drawPromptIcon(game, 540, 400);
     drawPage(game, s);
@@ -86,7 +86,7 @@ void endingPass(BattleContext& game, EndingScreen& s) {
     inkeyRead(game);
 }
 
-void endingEnd(BattleContext& game, EndingScreen& s) {
+void endingEnd(EngineContext& game, EndingScreen& s) {
     musicStopAll(game);
     screenClear(game, 0);
     screenFlip(game);
@@ -94,7 +94,7 @@ void endingEnd(BattleContext& game, EndingScreen& s) {
     waitMs(game, 1);
 }
 
-void endingScreen(BattleContext& game) {
+void endingScreen(EngineContext& game) {
     EndingScreen s;
     endingBegin(game, s);
     while (!s.done) endingPass(game, s);

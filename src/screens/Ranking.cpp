@@ -68,14 +68,14 @@ std::string imageOf(const std::array<std::string, kRecordCount>& records) {
     return image;
 }
 
-std::string readImage(BattleContext& game) {
+std::string readImage(EngineContext& game) {
     const FileStore store = scoreStore();
     if (!store.exists(kFileName)) return {};
     return store.read(kFileName);
 }
 
 /// The file's contents when they pass the validator; a damaged file ends the game.
-std::string checkedImage(BattleContext& game) {
+std::string checkedImage(EngineContext& game) {
     std::string image = readImage(game);
     if (!scoreImageValid(image)) scoreFileBroken(game);
     return image;
@@ -219,31 +219,31 @@ PlayTime playTimeOf(double totalSeconds) {
 
 FileStore scoreStore() { return FileStore(""); }
 
-void scoreFileCheck(BattleContext& game) {
+void scoreFileCheck(EngineContext& game) {
     const FileStore store = scoreStore();
     if (store.exists(kFileName)) return;
     store.write(kFileName, imageOf(defaultScoreRecords()));
 }
 
-std::string scoreRecordRead(BattleContext& game, uint8_t index) {
+std::string scoreRecordRead(EngineContext& game, uint8_t index) {
     const std::string image = readImage(game);
     const size_t from = size_t{index} * kRecordLength;
     if (image.size() < from + kRecordLength) return {};
     return image.substr(from, kRecordLength);
 }
 
-void scoreFileDelete(BattleContext& game) { scoreStore().remove(kFileName); }
+void scoreFileDelete(EngineContext& game) { scoreStore().remove(kFileName); }
 
-void scoreFileBroken(BattleContext& game) {
+void scoreFileBroken(EngineContext& game) {
     scoreFileDelete(game);
     throw ScoreFileDamaged();
 }
 
-std::array<std::string, kRecordCount> scoreRecordsChecked(BattleContext& game) {
+std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game) {
     return recordsOf(checkedImage(game));
 }
 
-void scoreRecordInsert(BattleContext& game, const StateOfStage& stage, const std::string& record) {
+void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record) {
     scoreFileCheck(game);
     const std::string image = checkedImage(game);
     std::array<std::string, kRecordCount> records = recordsOf(image);
@@ -251,14 +251,14 @@ void scoreRecordInsert(BattleContext& game, const StateOfStage& stage, const std
     scoreStore().write(kFileName, imageOf(records) + std::string(unionMarker(stage, image)));
 }
 
-void secretMarkerWrite(BattleContext& game, const StateOfStage& stage) {
+void secretMarkerWrite(EngineContext& game, const StateOfStage& stage) {
     scoreFileCheck(game);
     const std::string image = checkedImage(game);
     scoreStore().write(kFileName,
                        image.substr(0, kMarkerOffset) + std::string(unionMarker(stage, image)));
 }
 
-std::string secretMarkerRead(BattleContext& game) {
+std::string secretMarkerRead(EngineContext& game) {
     try {
         const std::string image = readImage(game);
         if (!scoreImageValid(image)) return {};
@@ -268,13 +268,13 @@ std::string secretMarkerRead(BattleContext& game) {
     }
 }
 
-bool secretBetaBoyCheck(BattleContext& game) { return markerUnlocksBetaBoy(secretMarkerRead(game)); }
+bool secretBetaBoyCheck(EngineContext& game) { return markerUnlocksBetaBoy(secretMarkerRead(game)); }
 
-bool secretHonekawaCheck(BattleContext& game) { return markerUnlocksHonekawa(secretMarkerRead(game)); }
+bool secretHonekawaCheck(EngineContext& game) { return markerUnlocksHonekawa(secretMarkerRead(game)); }
 
 // ---- the ranking screen ------------------------------------------------------------
 
-void drawRankingRecord(BattleContext& game, int16_t y, std::string_view label, std::string_view record) {
+void drawRankingRecord(EngineContext& game, int16_t y, std::string_view label, std::string_view record) {
     constexpr Rgb kLabelBlue{0, 125, 255};
     constexpr Rgb kValueRed{255, 0, 0};
     if (!recordShapeOk(record)) scoreFileBroken(game);
@@ -331,7 +331,7 @@ void drawRankingRecord(BattleContext& game, int16_t y, std::string_view label, s
     setting(60, "TPCSLOW", onOffText(tpc == '3' ? kTrue : kFalse));
 }
 
-void scoreRankingBegin(BattleContext& game, RankingScreen& s) {
+void scoreRankingBegin(EngineContext& game, RankingScreen& s) {
     s = RankingScreen{};
     musicStopAll(game);
     soundPlayLoop(game, kScoreJingle);
@@ -340,7 +340,7 @@ void scoreRankingBegin(BattleContext& game, RankingScreen& s) {
     s.records = scoreRecordsChecked(game);
 }
 
-void scoreRankingPass(BattleContext& game, RankingScreen& s) {
+void scoreRankingPass(EngineContext& game, RankingScreen& s) {
     static constexpr std::string_view kLabels[kRecordCount] = {"1st", "2nd", "3rd", "4th", "5th"};
     static constexpr int16_t kBandY[kRecordCount] = {40, 128, 216, 304, 392};
     screenClear(game, 84);
@@ -359,13 +359,13 @@ void scoreRankingPass(BattleContext& game, RankingScreen& s) {
     inkeyRead(game);
 }
 
-void scoreRankingEnd(BattleContext& game, RankingScreen& s) {
+void scoreRankingEnd(EngineContext& game, RankingScreen& s) {
     soundStop(game, kScoreJingle);
     screenClear(game, 0);
     screenFlip(game);
 }
 
-void scoreRankingDisp(BattleContext& game) {
+void scoreRankingDisp(EngineContext& game) {
     RankingScreen s;
     scoreRankingBegin(game, s);
     while (!s.leave) scoreRankingPass(game, s);

@@ -22,7 +22,7 @@
 
 namespace morvek {
 
-struct BattleContext;
+struct EngineContext;
 class StateOfStage;
 
 inline constexpr std::string_view kScoreFileName = "SCORE";
@@ -91,28 +91,28 @@ std::array<std::string, kRecordCount> rankingWithRecord(
 /// The SCORE file's store: the current folder.
 FileStore scoreStore();
 /// Creates SCORE with the five default records when it does not exist.
-void scoreFileCheck(BattleContext& game);
+void scoreFileCheck(EngineContext& game);
 /// Record `index` (0-4) of the file as it is; empty when the file is shorter.
-std::string scoreRecordRead(BattleContext& game, uint8_t index);
+std::string scoreRecordRead(EngineContext& game, uint8_t index);
 /// Deletes SCORE; a missing file is no error.
-void scoreFileDelete(BattleContext& game);
+void scoreFileDelete(EngineContext& game);
 /// Deletes SCORE and ends the game with ScoreFileDamaged.
-[[noreturn]] void scoreFileBroken(BattleContext& game);
+[[noreturn]] void scoreFileBroken(EngineContext& game);
 /// The five records of a good file; a damaged one is deleted and ends the game.
-std::array<std::string, kRecordCount> scoreRecordsChecked(BattleContext& game);
+std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game);
 /// Puts `record` into the ranking and writes the marker of the unlocks in one rewrite.
 /// A record that is not a good 35-digit record is not entered (the marker still is).
-void scoreRecordInsert(BattleContext& game, const StateOfStage& stage, const std::string& record);
+void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record);
 /// Rewrites the file with the marker: the unlocks of `stage` and those already marked.
-void secretMarkerWrite(BattleContext& game, const StateOfStage& stage);
+void secretMarkerWrite(EngineContext& game, const StateOfStage& stage);
 /// The marker of a good file, or "" (every error ignored).
-std::string secretMarkerRead(BattleContext& game);
-bool secretBetaBoyCheck(BattleContext& game);
-bool secretHonekawaCheck(BattleContext& game);
+std::string secretMarkerRead(EngineContext& game);
+bool secretBetaBoyCheck(EngineContext& game);
+bool secretHonekawaCheck(EngineContext& game);
 
 // ---- the ranking screen --------------------------------------------------------------
 /// Checks one record and draws it in the band y..y+80; a failed check ends the game.
-void drawRankingRecord(BattleContext& game, int16_t y, std::string_view label, std::string_view record);
+void drawRankingRecord(EngineContext& game, int16_t y, std::string_view label, std::string_view record);
 
 /// One visit of the ranking screen, steppable pass by pass.
 struct RankingScreen {
@@ -120,11 +120,11 @@ struct RankingScreen {
     std::array<std::string, kRecordCount> records;
     bool leave = false;
 };
-void scoreRankingBegin(BattleContext& game, RankingScreen& s);
-void scoreRankingPass(BattleContext& game, RankingScreen& s);
-void scoreRankingEnd(BattleContext& game, RankingScreen& s);
+void scoreRankingBegin(EngineContext& game, RankingScreen& s);
+void scoreRankingPass(EngineContext& game, RankingScreen& s);
+void scoreRankingEnd(EngineContext& game, RankingScreen& s);
 /// The SCORE RANKING screen until Enter.
-void scoreRankingDisp(BattleContext& game);
+void scoreRankingDisp(EngineContext& game);
 
 /// Minutes and seconds of a play time, both from one whole count of seconds.
 struct PlayTime {

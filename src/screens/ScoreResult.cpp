@@ -36,7 +36,7 @@ int32_t gradeBonusScore(int32_t score, uint8_t grade) {
     return cint32(s);
 }
 
-std::string scoreRecordOfGame(BattleContext& game, const Character& player, const StateOfStage& stage,
+std::string scoreRecordOfGame(EngineContext& game, const Character& player, const StateOfStage& stage,
                               uint8_t grade) {
     ScoreRecord r;
     r.fighter = player.NUMBER;
@@ -54,7 +54,7 @@ std::string scoreRecordOfGame(BattleContext& game, const Character& player, cons
     return encodeScoreRecord(r, trailing);
 }
 
-void drawingVSresult(BattleContext& game, const StateOfStage& stage, int16_t x, int16_t& y) {
+void drawingVSresult(EngineContext& game, const StateOfStage& stage, int16_t x, int16_t& y) {
     y = cint16(y + 100);
     for (int i = 0; i < stage.stageNumber && i < 10; ++i) {
         const int32_t rowY = y + 30 * i;
@@ -67,7 +67,7 @@ void drawingVSresult(BattleContext& game, const StateOfStage& stage, int16_t x, 
     }
 }
 
-bool scoreResultBegin(BattleContext& game, ScoreResultScreen& s, const Character& player,
+bool scoreResultBegin(EngineContext& game, ScoreResultScreen& s, const Character& player,
                       const Character& opponent, StateOfStage& stage) {
     s = ScoreResultScreen{};
     if (game.engine.titleChoice != titlemenu::GameStart) return false;
@@ -81,7 +81,7 @@ bool scoreResultBegin(BattleContext& game, ScoreResultScreen& s, const Character
     return true;
 }
 
-void scoreResultPass(BattleContext& game, ScoreResultScreen& s, const Character& player,
+void scoreResultPass(EngineContext& game, ScoreResultScreen& s, const Character& player,
                      StateOfStage& stage) {
     constexpr Rgb kLabelBlue{0, 125, 255};
     constexpr Rgb kValueRed{255, 0, 0};
@@ -135,7 +135,7 @@ void scoreResultPass(BattleContext& game, ScoreResultScreen& s, const Character&
     inkeyRead(game);
 }
 
-void scoreResultEnd(BattleContext& game, ScoreResultScreen& s, const StateOfStage& stage) {
+void scoreResultEnd(EngineContext& game, ScoreResultScreen& s, const StateOfStage& stage) {
     soundStop(game, kScoreJingle);
     screenClear(game, 0);
     screenFlip(game);
@@ -145,7 +145,7 @@ void scoreResultEnd(BattleContext& game, ScoreResultScreen& s, const StateOfStag
     scoreRankingDisp(game);
 }
 
-void scoreResult(BattleContext& game, Character& player, Character& opponent, StateOfStage& stage) {
+void scoreResult(EngineContext& game, Character& player, Character& opponent, StateOfStage& stage) {
     ScoreResultScreen s;
     if (scoreResultBegin(game, s, player, opponent, stage)) {
         while (!s.leave) scoreResultPass(game, s, player, stage);

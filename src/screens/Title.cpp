@@ -19,19 +19,19 @@ constexpr int16_t kTitleVolume = 500;
 /// The fixed colour that is white in every palette state the title leaves behind.
 constexpr uint32_t kWhiteIndex = 188;
 
-void drawTitleLines(BattleContext& game) {
+void drawTitleLines(EngineContext& game) {
     drawText(game, 210, 200, kTitleLine);
     drawText(game, 200, 240, kCreditLine);
 }
 
-void applyFixedColours(BattleContext& game) {
+void applyFixedColours(EngineContext& game) {
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
 }
 
 }  // namespace
 
-void openingTitleBegin(BattleContext& game, TitleScreen& t) {
+void openingTitleBegin(EngineContext& game, TitleScreen& t) {
     t = TitleScreen{};
     if (shutterTransition(game, 0) != 0) shutterTransition(game, 3);
     game.engine.backGroundSurface = loadPicture(game, kTitlePicture);
@@ -43,7 +43,7 @@ void openingTitleBegin(BattleContext& game, TitleScreen& t) {
     screenFlip(game);
 }
 
-void openingTitlePass(BattleContext& game, TitleScreen& t) {
+void openingTitlePass(EngineContext& game, TitleScreen& t) {
     EngineState& e = game.engine;
     Palette& work = e.workPalette;
     int16_t& state = t.obj.GUIcount;
@@ -134,7 +134,7 @@ void openingTitlePass(BattleContext& game, TitleScreen& t) {
     waitMs(game, 10);
 }
 
-int16_t openingTitleEnd(BattleContext& game, TitleScreen& t) {
+int16_t openingTitleEnd(EngineContext& game, TitleScreen& t) {
     game.engine.titleChoice = t.cursor;
     applyFixedColours(game);
     screenClear(game, kWhiteIndex);
@@ -143,7 +143,7 @@ int16_t openingTitleEnd(BattleContext& game, TitleScreen& t) {
     return t.cursor;
 }
 
-int16_t openingTitle(BattleContext& game) {
+int16_t openingTitle(EngineContext& game) {
     TitleScreen t;
     openingTitleBegin(game, t);
     while (!t.leaveTitle) openingTitlePass(game, t);

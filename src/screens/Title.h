@@ -10,7 +10,7 @@
 
 namespace morvek {
 
-struct BattleContext;
+struct EngineContext;
 
 /// Main-menu positions (the value openingTitle returns).
 namespace titlemenu {
@@ -55,15 +55,15 @@ struct TitleScreen {
 };
 
 /// Set-up: opens the shutter, loads the title picture, font, black palette, presents.
-void openingTitleBegin(BattleContext& game, TitleScreen& t);
+void openingTitleBegin(EngineContext& game, TitleScreen& t);
 /// One pass of the loop: keys, the state blocks, present, 10 ms wait.
-void openingTitlePass(BattleContext& game, TitleScreen& t);
+void openingTitlePass(EngineContext& game, TitleScreen& t);
 /// After the loop: titleChoice, fixed colours, white screen; returns the choice.
-int16_t openingTitleEnd(BattleContext& game, TitleScreen& t);
+int16_t openingTitleEnd(EngineContext& game, TitleScreen& t);
 
 /// The title screen: returns -1 TUTORIAL, 0 GAME START, 1 TRAINING, 2 OPTION or
 /// 3 SCORE RANKING, also kept in titleChoice.
-int16_t openingTitle(BattleContext& game);
+int16_t openingTitle(EngineContext& game);
 
 
 }  // namespace morvek

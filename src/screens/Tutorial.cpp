@@ -628,7 +628,7 @@ void fightStep(ScriptFrame& f) {
 
 }  // namespace
 
-void tutorialInit(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage) {
+void tutorialInit(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     p1.charaname = "morvekboy";
     p2.charaname = "honekawa";
     p2.ReverseCharaFlag = true;
@@ -647,7 +647,7 @@ void tutorialInit(BattleContext& game, Character& p1, Character& p2, StateOfStag
     stage.gameSpeed = kNormalFrameMs;
 }
 
-void tutorialControl(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage) {
+void tutorialControl(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     if (stage.tutorialCounter >= 0) {
         if (p1.posX < kLessonLeftBound) p1.posX = kLessonLeftBound;
         if (p2.viTality < kFullVitality) {

@@ -15,6 +15,7 @@
 namespace morvek {
 
 struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -32,11 +33,11 @@ constexpr int16_t Last = 114;
 
 /// Called last by the round set-up in tutorial mode: the fighters' stems and the tutor's
 /// drop-in, his computer off, the counters and the 26 ms frame.
-void tutorialInit(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage);
+void tutorialInit(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage);
 
 /// Once a frame in tutorial mode, in place of the round judge: the left bound, the anger
 /// on a hit, the player's freedom by step and the KO.
-void tutorialControl(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage);
+void tutorialControl(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage);
 
 /// Once a frame in tutorial mode while the match is drawn: the tutor's balloon, his moves
 /// and the step changes.

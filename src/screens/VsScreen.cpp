@@ -26,13 +26,13 @@ constexpr Rgb kGreen{0, 255, 0};
 constexpr double kEnterAfterS = 2.0;
 constexpr double kLeaveAfterS = 4.0;
 
-void drawSuperArtName(BattleContext& game, const Character& chara, int32_t x) {
+void drawSuperArtName(EngineContext& game, const Character& chara, int32_t x) {
     const std::string name = spacornNameFromNumber(chara, chara.spacornType);
     textFontSet(game, Len(name) > 9 ? 12 : 15, Rgb{0, 0, 0});
     drawText(game, x, 400, name);
 }
 
-void drawTexts(BattleContext& game, const Character& player1, const Character& player2,
+void drawTexts(EngineContext& game, const Character& player1, const Character& player2,
                const StateOfStage& stage) {
     textFontSet(game, 40, Rgb{255, 0, 0});
     drawText(game, 280, 300, "VS");
@@ -46,7 +46,7 @@ void drawTexts(BattleContext& game, const Character& player1, const Character& p
 
 }  // namespace
 
-void vsScreenBegin(BattleContext& game, VsScreen& s) {
+void vsScreenBegin(EngineContext& game, VsScreen& s) {
     s = VsScreen{};
     musicStopAll(game);
     // RGB(255, 255, 255) on the 8-bit surface is index 255.
@@ -59,7 +59,7 @@ void vsScreenBegin(BattleContext& game, VsScreen& s) {
     screenFlip(game);
 }
 
-void vsScreenPass(BattleContext& game, VsScreen& s, const Character& player1, const Character& player2,
+void vsScreenPass(EngineContext& game, VsScreen& s, const Character& player1, const Character& player2,
                   const StateOfStage& stage) {
     screenClear(game, kWhiteIndex);
     drawCharaPortrait(game, player1.NUMBER, s.leftX, 40, 298, 298);
@@ -93,7 +93,7 @@ void vsScreenPass(BattleContext& game, VsScreen& s, const Character& player1, co
     inkeyRead(game);
 }
 
-void vsScreen(BattleContext& game, const Character& player1, const Character& player2,
+void vsScreen(EngineContext& game, const Character& player1, const Character& player2,
               const StateOfStage& stage) {
     VsScreen s;
     vsScreenBegin(game, s);

@@ -7,7 +7,7 @@
 
 namespace morvek {
 
-struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -23,12 +23,12 @@ struct VsScreen {
     bool done = false;
 };
 
-void vsScreenBegin(BattleContext& game, VsScreen& s);
-void vsScreenPass(BattleContext& game, VsScreen& s, const Character& player1, const Character& player2,
+void vsScreenBegin(EngineContext& game, VsScreen& s);
+void vsScreenPass(EngineContext& game, VsScreen& s, const Character& player1, const Character& player2,
                   const StateOfStage& stage);
 /// Shows both fighters, the settings and the super arts; Enter skips after 2 s, and the
 /// screen moves on by itself after 4 s. Leaves the shutter closed.
-void vsScreen(BattleContext& game, const Character& player1, const Character& player2,
+void vsScreen(EngineContext& game, const Character& player1, const Character& player2,
               const StateOfStage& stage);
 
 
