@@ -3,8 +3,10 @@
 # folder and the folders below it, never one above. Prints every include that climbs
 # (file, line, included header) and fails when there is one. tests/, tools/ and bench/
 # stand above everything and are not checked.
+#
+#   scripts/check_layers.sh [ROOT]    ROOT: the tree holding src/ (default: this repository)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "${1:-$(dirname "$0")/..}"
 
 layers=(platform engine battle render movesets screens game app)
 
