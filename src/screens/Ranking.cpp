@@ -1,6 +1,7 @@
 #include "screens/Ranking.h"
 
 #include <cmath>
+#include <cstdio>
 #include <exception>
 
 #include "render/Finish.h"
@@ -68,10 +69,12 @@ std::string imageOf(const std::array<std::string, kRecordCount>& records) {
     return image;
 }
 
+/// The bytes the format has (records and marker); whatever follows them is never read,
+/// so a file with a huge tail costs no more than a good one.
 std::string readImage(Game& game) {
     const FileStore store = scoreStore();
     if (!store.exists(kFileName)) return {};
-    return store.read(kFileName);
+    return store.readFrom(kFileName, 0, kScoreFileLength);
 }
 
 /// The file's contents when they pass the validator; a damaged file ends the game.
@@ -79,6 +82,19 @@ std::string checkedImage(Game& game) {
     std::string image = readImage(game);
     if (!scoreImageValid(image)) scoreFileBroken(game);
     return image;
+}
+
+/// What a writer builds on: the file (created when missing) when it is good. A damaged
+/// one is not worth ending a run over while a result or an unlock is being recorded: the
+/// writer starts again from the default records, and the damaged file's marker is not
+/// trusted, so only what is being written now is unlocked.
+std::string writerImage(Game& game) {
+    scoreFileCheck(game);
+    std::string image = readImage(game);
+    if (scoreImageValid(image)) return image;
+    std::fprintf(stderr, "morvek: the score file SCORE was damaged and is replaced by the "
+                         "default ranking\n");
+    return imageOf(defaultScoreRecords());
 }
 
 /// The marker of a file image: its five characters from 175 on, only when all are there.
@@ -226,10 +242,11 @@ void scoreFileCheck(Game& game) {
 }
 
 std::string scoreRecordRead(Game& game, uint8_t index) {
-    const std::string image = readImage(game);
-    const size_t from = size_t{index} * kRecordLength;
-    if (image.size() < from + kRecordLength) return {};
-    return image.substr(from, kRecordLength);
+    const FileStore store = scoreStore();
+    if (!store.exists(kFileName)) return {};
+    std::string record = store.readFrom(kFileName, size_t{index} * kRecordLength, kRecordLength);
+    if (record.size() < static_cast<size_t>(kRecordLength)) return {};
+    return record;
 }
 
 void scoreFileDelete(Game& game) { scoreStore().remove(kFileName); }
@@ -244,16 +261,14 @@ std::array<std::string, kRecordCount> scoreRecordsChecked(Game& game) {
 }
 
 void scoreRecordInsert(Game& game, const StateOfStage& stage, const std::string& record) {
-    scoreFileCheck(game);
-    const std::string image = checkedImage(game);
+    const std::string image = writerImage(game);
     std::array<std::string, kRecordCount> records = recordsOf(image);
     if (decodeScoreRecord(record)) records = rankingWithRecord(records, record);
     scoreStore().write(kFileName, imageOf(records) + std::string(unionMarker(stage, image)));
 }
 
 void secretMarkerWrite(Game& game, const StateOfStage& stage) {
-    scoreFileCheck(game);
-    const std::string image = checkedImage(game);
+    const std::string image = writerImage(game);
     scoreStore().write(kFileName,
                        image.substr(0, kMarkerOffset) + std::string(unionMarker(stage, image)));
 }
