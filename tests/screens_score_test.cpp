@@ -446,7 +446,7 @@ TEST_F(ScreensScoreScreen, EnterRecordsTheResultThenShowsTheRanking) {
     EXPECT_EQ(top->fighter, 2);
     EXPECT_EQ(top->seconds, 754);
     EXPECT_EQ(s.substr(175), "36925");
-    EXPECT_TRUE(textShown("12  m  35  s  "));
+    EXPECT_TRUE(textShown("12  m  34  s  "));
     EXPECT_TRUE(textShown("SCORE RANKING"));
     EXPECT_EQ(game->engine.returnToTitle, kFalse);
 }

@@ -226,11 +226,6 @@ std::array<std::string, kRecordCount> rankingWithRecord(
     return out;  // the record left in `carried` drops out of the five
 }
 
-PlayTime playTimeOf(double totalSeconds) {
-    const int64_t whole = totalSeconds > 0 ? static_cast<int64_t>(totalSeconds) : 0;
-    return PlayTime{whole / 60, whole % 60};
-}
-
 // ---- the file ----------------------------------------------------------------------
 
 FileStore scoreStore() { return FileStore(""); }
@@ -316,9 +311,10 @@ void drawRankingRecord(Game& game, int16_t y, std::string_view label, std::strin
     const int64_t seconds = field(record, 15, 6) - kTimeOffset;
     if (seconds < 0) scoreFileBroken(game);
     textFontSet(game, 14, kValueRed);
-    drawText(game, 200, y + 50, std::to_string(seconds / 60));
+    const PlayTime played = playTimeOf(static_cast<double>(seconds));
+    drawText(game, 200, y + 50, std::to_string(played.minutes));
     drawText(game, 230, y + 50, " m  ");
-    drawText(game, 270, y + 50, std::to_string(seconds % 60));
+    drawText(game, 270, y + 50, std::to_string(played.seconds));
     drawText(game, 290, y + 50, " s  ");
     // 7-8: the fixed digits and the grade
     if (at(record, 21) != '0' || at(record, 22) != '0') scoreFileBroken(game);

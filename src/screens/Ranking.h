@@ -130,11 +130,4 @@ void scoreRankingEnd(Game& game, RankingScreen& s);
 /// The SCORE RANKING screen until Enter.
 void scoreRankingDisp(Game& game);
 
-/// Minutes and seconds of a play time, both from one whole count of seconds.
-struct PlayTime {
-    int64_t minutes;
-    int64_t seconds;
-};
-PlayTime playTimeOf(double totalSeconds);
-
 }  // namespace morvek
