@@ -221,6 +221,13 @@ TEST_F(BattleStage, GameRoundAndStageStarts) {
     EXPECT_EQ(stage.changeTimer, 0);
 }
 
+TEST_F(BattleStage, StageStartForgetsTheRoundsOfTheStageBefore) {
+    winRounds({254, 120, 30});
+    stage.stageInit();
+    for (int i = 0; i <= 3; ++i) EXPECT_EQ(stage.vitalityOfRound(i), 0) << i;
+    EXPECT_EQ(stage.vitalityBonus(player), 0);
+}
+
 TEST_F(BattleStage, TimeOver) {
     platform.setRequireFiles(false);
     platform.loadSound(148, "voice.wav");

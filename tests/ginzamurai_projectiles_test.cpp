@@ -24,6 +24,13 @@ void expectBox(const flyArts& fa, int16_t l, int16_t t, int16_t r, int16_t b) {
     EXPECT_EQ(fa.ATFbottom, b);
 }
 
+TEST_F(GinzamuraiProjectiles, KindHeHasNotTakesNoSlotOfTheRing) {
+    const int16_t before = p1.FANumber;
+    for (int16_t kind : {0, 13, -1}) moves().FlyArtsLaunch(game, p1, kind);
+    EXPECT_EQ(p1.FANumber, before);
+    for (int i = 0; i < kFlyArtsPool; ++i) EXPECT_FALSE(p1.flyArtsAt(static_cast<int16_t>(i)).Running);
+}
+
 TEST_F(GinzamuraiProjectiles, LightningBoxCoversTheSkyAboveTheOpponent) {
     flyArts& fa = launched(moves(), game, p1, 8);
     EXPECT_TRUE(fa.Running);

@@ -502,8 +502,12 @@ TEST_F(GoudaMoves, KnockedUpFighterFallsAndOffersARecoveryCombo) {
     enter(311);
     p1.upVector = 5;
     p1.fallVector = 2;
-    act();
+    act();  // still rising: no recovery yet
     EXPECT_EQ(p1.animPat, 311);
+    EXPECT_FALSE(p1.TPC);
+    p1.fallVector = 6;
+    act();  // the top is passed: the fall and the combo start on the same frame
+    EXPECT_EQ(p1.animPat, 320);
     EXPECT_TRUE(p1.TPC);
     EXPECT_EQ(p1.TPCNumber, 310);
 

@@ -31,6 +31,13 @@ protected:
     }
 };
 
+TEST_F(InterrupterShots, KindHeHasNotTakesNoSlotOfTheRing) {
+    const int16_t before = p1.FANumber;
+    for (int16_t kind : {0, 9, 12, 14, 17}) moves().FlyArtsLaunch(game, p1, kind);
+    EXPECT_EQ(p1.FANumber, before);
+    for (int i = 0; i < kFlyArtsPool; ++i) EXPECT_FALSE(p1.flyArtsAt(static_cast<int16_t>(i)).Running);
+}
+
 TEST_F(InterrupterShots, OrbLaunchesAheadOfHisCentre) {
     flyArts& fa = launch(1);  // centre 399.5 rounds to 400
     EXPECT_TRUE(fa.Running);

@@ -94,10 +94,11 @@ bool decidedRoundStep(BattleContext& game) {
     s.changeTimer = cint16(s.changeTimer + 1);
     const int16_t t = s.changeTimer;
     if (t == kAwardTime) {
+        // Player 1's vitality is kept for each round awarded to him, by KO or on time;
+        // winPlayer cannot tell, since a time over leaves it as an earlier round set it.
+        const int16_t winsBefore = p1.winCount;
         roundKOJudge(game, p1, p2);
-        // Only a KO names a winner: after a time over winPlayer still holds what an
-        // earlier round left there.
-        if (s.winPlayer == 1) s.roundRecording(p1);
+        if (p1.winCount > winsBefore) s.roundRecording(p1);
     }
     if (t >= kPoseFrom && t <= kPoseTo) endPoses(game);
     if (t >= kFadeFrom && t <= kFadeTo) paletteDarkenStep(game);

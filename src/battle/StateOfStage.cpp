@@ -20,6 +20,11 @@ bool validWinCount(int16_t w) { return w >= 0 && w <= 3; }
 
 }  // namespace
 
+PlayTime playTimeOf(double totalSeconds) {
+    const int64_t whole = totalSeconds > 0 ? static_cast<int64_t>(totalSeconds) : 0;
+    return PlayTime{whole / 60, whole % 60};
+}
+
 uint8_t judgeBaseLevel(int32_t p) {
     if (p < 0) return 24;
     uint8_t level = 1;
@@ -57,6 +62,7 @@ void StateOfStage::stageInit() {
     roundFinish = false;
     changeTimer = 0;
     stageStartTime = totalGameTime;
+    roundVitality.fill(0);  // a new stage grades only its own rounds
 }
 
 void StateOfStage::roundInit() {

@@ -85,6 +85,14 @@ private:
     std::array<int16_t, 4> roundVitality{};
 };
 
+/// A play time as every screen shows it: minutes and seconds both taken from the whole
+/// seconds the ranking record keeps (the fraction cut off, never negative).
+struct PlayTime {
+    int64_t minutes;
+    int64_t seconds;
+};
+PlayTime playTimeOf(double totalSeconds);
+
 /// The judge level for points p / 1000 already rounded (the table of levels 1-24).
 uint8_t judgeBaseLevel(int32_t p);
 

@@ -11,7 +11,9 @@
 // reads: pattern; type, hit sound, box x, y, w, h, effect, knock-back x, y, effect control
 // x, y, zoom x, y, lenge, guard type; then the power's three parts, EX, stun, spacorn point
 // and spacorn hit. A row may stand for a run of patterns (`patterns(513, 516)`). The table
-// is checked at compile time (sorted, no pattern twice) and looked up by binary search.
+// is checked at compile time (sorted, no pattern twice) and looked up by binary search; it
+// carries its fighter's name so that a pattern that should strike but has no row stops the
+// game with an error naming both, instead of reading nothing.
 //
 // What a fighter computes around a row (a knock-back taken from its own fall, a box that
 // follows the cursor, a box that keeps the previous power) stays in that fighter's code:
@@ -20,6 +22,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <stdexcept>
+#include <string_view>
 
 namespace morvek {
 
@@ -55,12 +59,21 @@ struct AttackEntry {
     AttackRow row;
 };
 
+/// A pattern that must open an attack found no row: the table and the script disagree.
+class MissingAttackRow : public std::logic_error {
+public:
+    MissingAttackRow(std::string_view fighter, int16_t pattern);
+};
+
+/// `row`, or MissingAttackRow naming the fighter and pattern when there is none.
+const AttackRow& requireAttackRow(const AttackRow* row, std::string_view fighter, int16_t pattern);
+
 /// A move set's attack rows, checked when the table is built (at compile time).
 class AttackTable {
 public:
     template <size_t N>
-    consteval AttackTable(const AttackEntry (&entries)[N])  // NOLINT: built from the row list
-        : entries_(entries) {
+    consteval AttackTable(const char* fighter, const AttackEntry (&entries)[N])
+        : fighter_(fighter), entries_(entries) {
         for (size_t i = 0; i < N; ++i) {
             if (entries[i].at.first > entries[i].at.last) throw "pattern run backwards";
             if (i > 0 && entries[i - 1].at.last >= entries[i].at.first)
@@ -70,12 +83,14 @@ public:
 
     /// The attack a pattern opens, or nullptr when it opens none from the table.
     const AttackRow* find(int16_t pattern) const;
-    /// The attack of a pattern the caller knows to be in the table.
-    const AttackRow& at(int16_t pattern) const { return *find(pattern); }
+    /// The attack of a pattern that must strike; MissingAttackRow when it has no row.
+    const AttackRow& at(int16_t pattern) const { return requireAttackRow(find(pattern), fighter_, pattern); }
 
+    std::string_view fighter() const { return fighter_; }
     std::span<const AttackEntry> entries() const { return entries_; }
 
 private:
+    const char* fighter_;
     std::span<const AttackEntry> entries_;
 };
 

@@ -30,7 +30,7 @@ constexpr morvekboy_cpu::ThinkRules kBetaboyThink{stunShot, uppercutOrRisingArt}
 
 /// From 似非鉄山 the computer picks one of the four 正中線連撃 words and keeps the combo open.
 constexpr int16_t kCentreLineWords[] = {1, 3, 4, 5};
-constexpr morvekboy_cpu::PickedOpener kBetaboyPicked{210, kCentreLineWords, 4, true};
+constexpr morvekboy_cpu::PickedOpener kBetaboyPicked{210, kCentreLineWords, true};
 
 }  // namespace
 

@@ -47,7 +47,7 @@ constexpr AttackEntry kOwnAttackRows[] = {
     {842, {3, 14, 10, 50, 50, 30, 10, 3, 4, 60, -40, 120, 100, 0, 0, 5, 2, 2, true, 5, 0, true}},
 };
 
-constexpr AttackTable kOwnAttacks{kOwnAttackRows};
+constexpr AttackTable kOwnAttacks{"BETABOY", kOwnAttackRows};
 
 /// The drop of 降龍拳 begins once the rise has carried the fighter above this height.
 constexpr int16_t kRiseTop = -1000;
@@ -59,7 +59,9 @@ void comboCheck(BattleContext& game, Character& chara) { morvekboy_moves::closeC
 /// The fighter's own entry for the current pattern; false hands the pattern to MORVEKBOY's.
 bool ownEntry(BattleContext& game, Character& c) {
     const int16_t pattern = c.animPat;
-    auto attack = [&] { openAttack(game, c, *betaboy_moves::attackRow(pattern)); };
+    auto attack = [&] {
+        openAttack(game, c, requireAttackRow(betaboy_moves::attackRow(pattern), "BETABOY", pattern));
+    };
     // Steps of the 正中線連撃 chain lengthen by one in the super-art mode.
     auto advance = [&](int16_t step) { c.posMove(cint16(c.sPeedEffect + step), 0); };
 

@@ -51,7 +51,7 @@ constexpr int16_t kClonePattern = 755;
 constexpr AttackRow kCloneFrame = {10, 11, -80, 20, 160, 180, 50, 0, 2, 200, -50, 300, 300,
                                    15, 0, 0, 0, 10, true, 18, 0, true};
 
-constexpr AttackTable kSwords{kSwordRows};
+constexpr AttackTable kSwords{"GINZAMURAI", kSwordRows};
 
 void sound(BattleContext& game, Character& c, int16_t index) { charaSoundPlay(game, index, c); }
 /// Steps marked "once" run until the pattern's first sound (or combo opening) sets the latch.

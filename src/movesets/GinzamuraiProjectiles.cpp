@@ -97,10 +97,11 @@ void moveAlong(flyArts& fa, int16_t speed) {
 }  // namespace
 
 void Ginzamurai::FlyArtsLaunch(BattleContext& game, Character& c, int16_t kind) {
+    // Not a kind of his: the ring keeps its slot.
+    if (kind < 1 || static_cast<size_t>(kind) >= kShapes.size()) return;
     flyArts& fa = c.returningOneFlyArts();
     flyArtsStart(game, fa, c);
     fa.FAType = kind;
-    if (kind < 1 || kind > 12) return;
 
     const Shape& s = kShapes[static_cast<size_t>(kind)];
     setShot(fa, s.shot, kPowers[static_cast<size_t>(kind)]);

@@ -57,7 +57,7 @@ constexpr AttackEntry kAttackRows[] = {
     {511, {2, kHitSound, 160, 280, 160, 100, 15, 20, 5, -200, 200, 100, 100, 12, 0, 5, 5, 20, true, 18, 22, false}},
     {522, {2, kHitSound, 200, 220, 100, 150, 40, 0, -50, 5, 5, 400, 300, 12, 4, 5, 5, 300, true, 18, 22, false}},
 };
-constexpr AttackTable kAttacks{kAttackRows};
+constexpr AttackTable kAttacks{"G O D", kAttackRows};
 
 /// The fist's third power part in the air; on the ground it is the row's (three times more).
 constexpr int16_t kAirFistPow3 = 100;

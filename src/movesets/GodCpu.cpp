@@ -8,6 +8,7 @@
 #include "engine/Basic.h"
 #include "battle/BattleContext.h"
 #include "movesets/God.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -94,8 +95,7 @@ void God::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
 void God::CPUTPC(BattleContext& game, Character& cpu, Character&) {
     if (cpu.TPCNumber == kChoiceCombo) {
         constexpr int16_t kWords[3] = {1, 3, 4};
-        const int16_t r = draw(game, 3, 1);
-        cpu.inputKeyNum = kWords[r - 1];
+        cpu.inputKeyNum = pickWord(game.random, kWords);
         TPCFollow(game, cpu);
         return;  // the combo stays open
     }

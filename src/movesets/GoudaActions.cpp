@@ -73,7 +73,7 @@ constexpr AttackEntry kStrikeRows[] = {
     {926, {2, 1, 10, 80, 60, 30, 10, 0, -10, 0, 0, 0, 0, 0, 0, 0, 0, 0, F, 0, 0, F}},
 };
 
-constexpr AttackTable kStrikes{kStrikeRows};
+constexpr AttackTable kStrikes{"GOUDA", kStrikeRows};
 
 /// The airborne tackle drives the victim down rather than lifting it.
 constexpr int16_t kTackleAirVectorY = -5;
@@ -217,9 +217,12 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
             c.enableAction = false;
             break;
         case 310: case 311: case 312:
-            if (c.upVector < c.fallVector) animChange(game, 320, c);
-            // Neither just struck nor stunned: a typed word recovers in the air.
-            if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) openCombo(game, c, 310);
+            // Only on the frame the top of the flight is passed, and neither just struck nor
+            // stunned: a typed word recovers in the air.
+            if (c.upVector < c.fallVector) {
+                animChange(game, 320, c);
+                if (c.KBTimer == 0 && c.viTality > 0 && c.stunSwitch == 0) openCombo(game, c, 310);
+            }
             break;
         case 430: forward(c, 4); break;
         case 476: sound(game, c, 141); break;

@@ -85,7 +85,7 @@ constexpr AttackEntry kAttackRows[] = {
     {742, {9, 35, 20, 90, 80, 30, 15, 10, 3, -50, 40, 120, 0, 12, 0, 20, 7, 4, true, 15, 12, false}},
 };
 
-constexpr AttackTable kAttacks{kAttackRows};
+constexpr AttackTable kAttacks{"HONEKAWA", kAttackRows};
 
 /// The rows that are not opened as written: a computed knock-back, or a box without power
 /// (`keepsPower`: the power of the move's previous attack pattern stays in force).

@@ -55,7 +55,7 @@ constexpr AttackEntry kBlowRows[] = {
     {883, {3, 44, -400, -200, 800, 400, 25, 0, 0, 0, 0, -100, -100, 0, 0, 0, 0, 256, Y, 0, 0, Y}},
 };
 
-constexpr AttackTable kBlows{kBlowRows};
+constexpr AttackTable kBlows{"INTERRUPTER", kBlowRows};
 
 /// The barrier pushes up or down toward the opponent's feet: its vertical vector is
 /// filled in per frame.

@@ -11,6 +11,7 @@
 #include "engine/Basic.h"
 #include "battle/BattleContext.h"
 #include "movesets/Interrupter.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -136,8 +137,8 @@ void Interrupter::CPUTPC(BattleContext& game, Character& cpu, Character& opponen
     }
     if (combo == 610) {
         // The cannonade: a random shot of the three, and the combo stays open for more.
-        static constexpr int16_t kWords[4] = {0, 1, 3, 4};
-        cpu.inputKeyNum = kWords[static_cast<int>(Int(game.random.next() * 3 + 1))];
+        static constexpr int16_t kWords[] = {1, 3, 4};
+        cpu.inputKeyNum = pickWord(game.random, kWords);
         TPCFollow(game, cpu);
         return;
     }

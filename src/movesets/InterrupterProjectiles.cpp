@@ -135,11 +135,11 @@ void explodeOnGround(flyArts& fa, Resize& r) {
 }  // namespace
 
 void Interrupter::FlyArtsLaunch(BattleContext& game, Character& chara, int16_t kind) {
+    const Shape* s = shapeOf(kind);
+    if (s == nullptr) return;  // not a kind of his: the ring keeps its slot
     flyArts& fa = chara.returningOneFlyArts();
     flyArtsStart(game, fa, chara);
     fa.FAType = kind;
-    const Shape* s = shapeOf(kind);
-    if (s == nullptr) return;
     setShotShape(fa, s->shot);
 
     const int d = fa.dirStand;

@@ -63,7 +63,7 @@ constexpr AttackEntry kAttackRows[] = {
     {911, {2, 14, 10, 70, 60, 30, 10, 30, 4, 40, -20, 120, 100, 20, 0, 35, 16, 11, true, 18, 0, true}},
 };
 
-constexpr AttackTable kAttacks{kAttackRows};
+constexpr AttackTable kAttacks{"MORVEKBOY", kAttackRows};
 
 /// The dive kick strikes harder past this fall speed (another sound and effect).
 constexpr double kHardDiveSpeed = 25;
@@ -141,7 +141,7 @@ void superArtWordSet(BattleContext& game, Character& chara, int16_t timer) {
 
 bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& opponent) {
     const int16_t pattern = c.animPat;
-    auto attack = [&] { openAttack(game, c, *attackRow(pattern)); };
+    auto attack = [&] { openAttack(game, c, requireAttackRow(attackRow(pattern), "MORVEKBOY", pattern)); };
     auto launchOnce = [&](int16_t kind) { self.FlyArtsLaunch(game, c, kind); };
 
     switch (pattern) {

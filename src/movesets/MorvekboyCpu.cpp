@@ -12,6 +12,7 @@
 #include "battle/BattleContext.h"
 #include "movesets/Morvekboy.h"
 #include "battle/MoveSet.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 namespace morvekboy_cpu {
@@ -193,13 +194,13 @@ void comboStep(BattleContext& game, MoveSet& self, const PickedOpener& picked, C
     if (cpu.TPCNumber == 820) {
         // A new follow-up on every granted frame until the action script ends the combo.
         static constexpr int16_t kWords[] = {1, 3, 4, 5, 6, 7, 8};
-        cpu.inputKeyNum = kWords[drawFrom(game, 1, 7) - 1];
+        cpu.inputKeyNum = pickWord(game.random, kWords);
         self.TPCFollow(game, cpu);
         return;
     }
 
     if (cpu.TPCNumber == picked.opener) {
-        cpu.inputKeyNum = picked.words[drawFrom(game, 1, picked.count) - 1];
+        cpu.inputKeyNum = pickWord(game.random, picked.words);
         if (picked.keepOpen) {
             self.TPCFollow(game, cpu);
             return;
@@ -229,7 +230,7 @@ void spacornDecision(BattleContext& game, CpuDistances& dist, Character& cpu, Ch
 namespace {
 /// From the punch-elbow opener the computer picks the first or the third word.
 constexpr int16_t kMorvekboyPickedWords[] = {1, 3};
-constexpr morvekboy_cpu::PickedOpener kMorvekboyPicked{240, kMorvekboyPickedWords, 2, false};
+constexpr morvekboy_cpu::PickedOpener kMorvekboyPicked{240, kMorvekboyPickedWords, false};
 }  // namespace
 
 void Morvekboy::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {

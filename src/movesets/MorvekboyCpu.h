@@ -6,6 +6,7 @@
 // module), so each fighter's decisions start its own moves.
 
 #include <cstdint>
+#include <span>
 
 namespace morvek {
 
@@ -39,8 +40,7 @@ void think(BattleContext& game, MoveSet& self, const ThinkRules& rules, CpuDista
 /// The combo opener whose follow-up word the computer picks itself.
 struct PickedOpener {
     int16_t opener;          ///< the TPCNumber
-    const int16_t* words;    ///< the word numbers to pick from, with equal chances
-    int16_t count;
+    std::span<const int16_t> words;  ///< the word numbers to pick from, with equal chances
     bool keepOpen;           ///< the combo goes on after the step (else it is closed)
 };
 

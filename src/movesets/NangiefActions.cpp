@@ -54,7 +54,7 @@ constexpr AttackEntry kStrikeRows[] = {
     {850, {2, 17, -100, 100, 200, 200, 40, 0, 10, 200, -100, 400, 300, 0, 5, 15, 20, 60, F, 20, 0, T}},
 };
 
-constexpr AttackTable kStrikes{kStrikeRows};
+constexpr AttackTable kStrikes{"NANGIEF", kStrikeRows};
 
 // Slams whose values depend on how the throw began or where the fighter is.
 /// The backdrop slam after the super catch: a super-art hit.

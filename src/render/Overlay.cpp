@@ -5,6 +5,7 @@
 #include "battle/MatchHooks.h"
 #include "battle/MoveSet.h"
 #include "battle/Character.h"
+#include "battle/StateOfStage.h"
 #include "battle/Damage.h"
 #include "battle/BattleContext.h"
 #include "engine/Screen.h"
@@ -64,10 +65,10 @@ void drawArcadeInfo(BattleContext& game, StateOfStage& stage, Character& p1, Cha
     const std::string score = std::to_string(game.engine.gameScore);
     textFontSet(game, 15, RGB(0, 128, 255));
     drawText(game, 240 - 13 * Len(score), 5, score);
-    // Minutes and seconds of the game clock, written without a space after " m".
-    const double t = stage.totalGameTime;
-    const std::string clock = std::to_string(static_cast<int64_t>(Fix(t / 60))) + " m" +
-                              std::to_string(cint32(t) % 60) + " s";
+    // The game clock, written without a space after " m".
+    const PlayTime t = playTimeOf(stage.totalGameTime);
+    const std::string clock =
+        std::to_string(t.minutes) + " m" + std::to_string(t.seconds) + " s";
     textFontSet(game, 15, RGB(255, 0, 0));
     drawText(game, 540, 440, clock);
     drawComboBonus(game);

@@ -1,11 +1,14 @@
 #include "screens/Ending.h"
 
+#include <string>
+
 #include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
+#include "screens/Title.h"
 
 namespace morvek {
 
@@ -28,7 +31,7 @@ void drawPage(EngineContext& game, EndingScreen& s) {
         textFontSet(game, 16, kWhite);
         drawText(game, kLineX, 100, "ゲームクリアおめでとうございます。");
         textFontSet(game, 10, kWhite);
-        drawText(game, kLineX, 200, "「MORVEK ～FOR TYPING FIGHTERS～」はいかがでしたか？");
+        drawText(game, kLineX, 200, "「" + std::string(kFullTitle) + "」はいかがでしたか？");
         drawText(game, kLineX, 240, "楽しんで頂けたでしょうか？");
         break;
     case 1:

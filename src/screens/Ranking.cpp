@@ -1,6 +1,7 @@
 #include "screens/Ranking.h"
 
 #include <cmath>
+#include <cstdio>
 #include <exception>
 
 #include "render/Finish.h"
@@ -68,10 +69,12 @@ std::string imageOf(const std::array<std::string, kRecordCount>& records) {
     return image;
 }
 
+/// The bytes the format has (records and marker); whatever follows them is never read,
+/// so a file with a huge tail costs no more than a good one.
 std::string readImage(EngineContext& game) {
     const FileStore store = scoreStore();
     if (!store.exists(kFileName)) return {};
-    return store.read(kFileName);
+    return store.readFrom(kFileName, 0, kScoreFileLength);
 }
 
 /// The file's contents when they pass the validator; a damaged file ends the game.
@@ -79,6 +82,19 @@ std::string checkedImage(EngineContext& game) {
     std::string image = readImage(game);
     if (!scoreImageValid(image)) scoreFileBroken(game);
     return image;
+}
+
+/// What a writer builds on: the file (created when missing) when it is good. A damaged
+/// one is not worth ending a run over while a result or an unlock is being recorded: the
+/// writer starts again from the default records, and the damaged file's marker is not
+/// trusted, so only what is being written now is unlocked.
+std::string writerImage(EngineContext& game) {
+    scoreFileCheck(game);
+    std::string image = readImage(game);
+    if (scoreImageValid(image)) return image;
+    std::fprintf(stderr, "morvek: the score file SCORE was damaged and is replaced by the "
+                         "default ranking\n");
+    return imageOf(defaultScoreRecords());
 }
 
 /// The marker of a file image: its five characters from 175 on, only when all are there.
@@ -210,11 +226,6 @@ std::array<std::string, kRecordCount> rankingWithRecord(
     return out;  // the record left in `carried` drops out of the five
 }
 
-PlayTime playTimeOf(double totalSeconds) {
-    const int64_t whole = totalSeconds > 0 ? static_cast<int64_t>(totalSeconds) : 0;
-    return PlayTime{whole / 60, whole % 60};
-}
-
 // ---- the file ----------------------------------------------------------------------
 
 FileStore scoreStore() { return FileStore(""); }
@@ -226,10 +237,11 @@ void scoreFileCheck(EngineContext& game) {
 }
 
 std::string scoreRecordRead(EngineContext& game, uint8_t index) {
-    const std::string image = readImage(game);
-    const size_t from = size_t{index} * kRecordLength;
-    if (image.size() < from + kRecordLength) return {};
-    return image.substr(from, kRecordLength);
+    const FileStore store = scoreStore();
+    if (!store.exists(kFileName)) return {};
+    std::string record = store.readFrom(kFileName, size_t{index} * kRecordLength, kRecordLength);
+    if (record.size() < static_cast<size_t>(kRecordLength)) return {};
+    return record;
 }
 
 void scoreFileDelete(EngineContext& game) { scoreStore().remove(kFileName); }
@@ -244,16 +256,14 @@ std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game) {
 }
 
 void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record) {
-    scoreFileCheck(game);
-    const std::string image = checkedImage(game);
+    const std::string image = writerImage(game);
     std::array<std::string, kRecordCount> records = recordsOf(image);
     if (decodeScoreRecord(record)) records = rankingWithRecord(records, record);
     scoreStore().write(kFileName, imageOf(records) + std::string(unionMarker(stage, image)));
 }
 
 void secretMarkerWrite(EngineContext& game, const StateOfStage& stage) {
-    scoreFileCheck(game);
-    const std::string image = checkedImage(game);
+    const std::string image = writerImage(game);
     scoreStore().write(kFileName,
                        image.substr(0, kMarkerOffset) + std::string(unionMarker(stage, image)));
 }
@@ -301,9 +311,10 @@ void drawRankingRecord(EngineContext& game, int16_t y, std::string_view label, s
     const int64_t seconds = field(record, 15, 6) - kTimeOffset;
     if (seconds < 0) scoreFileBroken(game);
     textFontSet(game, 14, kValueRed);
-    drawText(game, 200, y + 50, std::to_string(seconds / 60));
+    const PlayTime played = playTimeOf(static_cast<double>(seconds));
+    drawText(game, 200, y + 50, std::to_string(played.minutes));
     drawText(game, 230, y + 50, " m  ");
-    drawText(game, 270, y + 50, std::to_string(seconds % 60));
+    drawText(game, 270, y + 50, std::to_string(played.seconds));
     drawText(game, 290, y + 50, " s  ");
     // 7-8: the fixed digits and the grade
     if (at(record, 21) != '0' || at(record, 22) != '0') scoreFileBroken(game);

@@ -7,8 +7,10 @@
 // the whole image in memory and replaces the file atomically: a crash, kill or full disk
 // leaves the old file or the new one, never a short one.
 //
-// One validator serves every reader. A file that fails it is deleted and the game ends
-// (ScoreFileDamaged), before anything is written.
+// One validator serves every reader, and only the 180 bytes of the format are ever read.
+// The ranking screen deletes a file that fails it and ends the game (ScoreFileDamaged); a
+// writer replaces it with the default records plus what it writes, says so in one line
+// on stderr, and play goes on.
 
 #include <array>
 #include <cstdint>
@@ -102,8 +104,10 @@ void scoreFileDelete(EngineContext& game);
 std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game);
 /// Puts `record` into the ranking and writes the marker of the unlocks in one rewrite.
 /// A record that is not a good 35-digit record is not entered (the marker still is).
+/// A damaged file is replaced: the default records with `record` entered.
 void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record);
 /// Rewrites the file with the marker: the unlocks of `stage` and those already marked.
+/// A damaged file is replaced: the default records and the unlocks of `stage`.
 void secretMarkerWrite(EngineContext& game, const StateOfStage& stage);
 /// The marker of a good file, or "" (every error ignored).
 std::string secretMarkerRead(EngineContext& game);
@@ -125,12 +129,5 @@ void scoreRankingPass(EngineContext& game, RankingScreen& s);
 void scoreRankingEnd(EngineContext& game, RankingScreen& s);
 /// The SCORE RANKING screen until Enter.
 void scoreRankingDisp(EngineContext& game);
-
-/// Minutes and seconds of a play time, both from one whole count of seconds.
-struct PlayTime {
-    int64_t minutes;
-    int64_t seconds;
-};
-PlayTime playTimeOf(double totalSeconds);
 
 }  // namespace morvek

@@ -110,12 +110,9 @@ void scoreResultPass(EngineContext& game, ScoreResultScreen& s, const Character&
 
     textFontSet(game, 10, kValueRed);
     drawText(game, 80, 120, "TIME");
-    // Whole minutes cut off, but the seconds rounded before the minute is taken off them
-    // (the record keeps the cut-off count).
-    const double played = stage.totalGameTime;
+    const PlayTime played = playTimeOf(stage.totalGameTime);
     drawText(game, 160, 120,
-             std::to_string(static_cast<int64_t>(Int(played / 60))) + "  m  " +
-                 std::to_string(Mod(played, 60)) + "  s  ");
+             std::to_string(played.minutes) + "  m  " + std::to_string(played.seconds) + "  s  ");
 
     int16_t listY = 20;
     drawingVSresult(game, stage, 360, listY);

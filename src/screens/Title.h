@@ -38,6 +38,10 @@ inline constexpr int16_t kTitleMenuY = 400;
 /// The title's two lines, faded in and out before the picture.
 inline constexpr std::string_view kTitleLine = "FOR TYPING FIGHTERS";
 inline constexpr std::string_view kCreditLine = "PRESENTED BY THE MORVEK TEAM";
+/// The game's full title with its subtitle, in the one wording every screen uses.
+inline constexpr std::string_view kFullTitle = "MORVEK ～FOR TYPING FIGHTERS～";
+static_assert(kFullTitle.find(kTitleLine) != std::string_view::npos,
+              "the full title carries the title screen's subtitle");
 
 /// The marker cell of the common sheet for the menu's animation counter (0-9).
 constexpr int16_t titleMarkerCellX(int16_t frameCount) {

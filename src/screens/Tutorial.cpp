@@ -21,6 +21,7 @@
 #include "engine/System.h"
 #include "render/SlowMotion.h"
 #include "screens/Ranking.h"
+#include "screens/Title.h"
 
 namespace morvek {
 
@@ -108,6 +109,15 @@ constexpr TutorSpeech titleCard(std::string_view title, int16_t subX, std::strin
     return TutorSpeech{StepKind::Talk, {}, {{{100, 70, title}, {subX, 100, sub}, {}, {}}}};
 }
 
+/// The welcome names the game by its full title, followed by の.
+constexpr std::string_view kOf = "の";
+constexpr auto kWelcomeChars = [] {
+    std::array<char, kFullTitle.size() + kOf.size()> a{};
+    std::copy(kOf.begin(), kOf.end(), std::copy(kFullTitle.begin(), kFullTitle.end(), a.begin()));
+    return a;
+}();
+constexpr std::string_view kWelcome{kWelcomeChars.data(), kWelcomeChars.size()};
+
 constexpr std::string_view kForward = "前進！";
 constexpr std::string_view kBackward = "         後退！";
 
@@ -115,7 +125,7 @@ constexpr std::array<TutorSpeech, tutorialstep::Last + 1> kSpeech = [] {
     std::array<TutorSpeech, tutorialstep::Last + 1> s{};
     // Lesson 1: guard.
     s[2] = talk("こんにちわぁ！");
-    s[3] = talk("MORVEK ～打鍵格闘伝～の", "世界へようこそ。");
+    s[3] = talk(kWelcome, "世界へようこそ。");
     s[4] = talk("ここでは貴様にMORVEKの", "基本操作について教えてやろう。");
     s[6] = titleCard("～明日のために　その１～", 105, "上段ガード　下段ガード");
     s[7] = talk("相手の攻撃をガードできなければ", "話にならん。", "まずはガードを完璧にしろ。");
@@ -669,7 +679,8 @@ void tutorialControl(EngineContext& game, Character& p1, Character& p2, StateOfS
             p1.enableAction = false;
         }
     }
-    if (!stage.tutorialFinish && (p1.viTality == 0 || p2.viTality == 0)) {
+    // A guarded EX art's chip can take vitality below zero: that is a KO too.
+    if (!stage.tutorialFinish && (p1.viTality <= 0 || p2.viTality <= 0)) {
         soundPlay(game, kKOSoundIndex);
         musicStopAll(game);
         stage.ABSStop = kKOFreezeMs;
