@@ -4,8 +4,8 @@
 //
 // The contexts nest by layer: EngineContext (platform, random source, engine state) <
 // BattleContext (+ battle state, match hooks) < Game. Each procedure takes the narrowest
-// one it needs, named `game` throughout, so a Game converts to any of them. The game
-// layer adds the wiring: the concrete move-set modules and the match modes' screens.
+// one it needs, named `game` throughout, so a Game converts to any of them. Game adds
+// only the wiring: the concrete move-set modules and the match modes' screens.
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 #include "battle/Ladder.h"
 #include "battle/RoundJudge.h"
 #include "engine/DataTables.h"
-#include "game/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Pictures.h"
@@ -29,7 +29,7 @@ constexpr std::string_view kNowLoading = "NOW LOADING・・・";
 
 }  // namespace
 
-std::string loadingPicturePath(Game& game) {
+std::string loadingPicturePath(EngineContext& game) {
     // Read before the program folder is known, so from the current folder; a start from
     // another folder still finds it beside the program.
     const std::string relative(kLoadingPicture);
@@ -39,7 +39,7 @@ std::string loadingPicturePath(Game& game) {
     return beside;
 }
 
-void dxInit(Game& game) {
+void dxInit(EngineContext& game) {
     soundLoadAll(game);
     // The first effect sounds once as the devices come up (no rewind: it is fresh).
     game.platform.playSound(0, false);
@@ -47,7 +47,7 @@ void dxInit(Game& game) {
     musicListLoad(game);
 }
 
-void startUp(Game& game) {
+void startUp(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
 
@@ -110,7 +110,7 @@ void startUp(Game& game) {
     if (b.stageState.gameSpeed == 0) b.stageState.gameSpeed = kDefaultGameSpeed;
 }
 
-void titleMenuLoop(Game& game) {
+void titleMenuLoop(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
 
@@ -141,7 +141,7 @@ void titleMenuLoop(Game& game) {
     }
 }
 
-void outerLoopNextStep(Game& game) {
+void outerLoopNextStep(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
     switch (e.test) {
@@ -164,12 +164,12 @@ void outerLoopNextStep(Game& game) {
     }
 }
 
-void outerLoopTurn(Game& game) {
+void outerLoopTurn(BattleContext& game) {
     matchTurn(game);
     outerLoopNextStep(game);
 }
 
-void Form_Load(Game& game) {
+void Form_Load(BattleContext& game) {
     startUp(game);
     for (;;) outerLoopTurn(game);
 }
