@@ -15,7 +15,7 @@
 
 #include <unistd.h>
 
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 #include "battle/Character.h"
 #include "data/dataset.h"
 #include "match_runner.h"

@@ -10,8 +10,8 @@
 
 #include "battle/Character.h"
 #include "battle/Dispatch.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "game/Game.h"
+#include "battle/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/SdlPlatform.h"
 #include "render/Camera.h"

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 namespace {

@@ -3,7 +3,7 @@
 # Sourced by ./play and ./check; safe to run again.
 morvek_packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libsdl2-image-dev
   fonts-ipafont-gothic timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
 
 using namespace morvek;

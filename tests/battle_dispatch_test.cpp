@@ -4,7 +4,7 @@
 
 #include "battle/Character.h"
 #include "battle/Dispatch.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "movesets/Registry.h"
 #include "platform/HeadlessPlatform.h"
 
@@ -12,6 +12,7 @@ using namespace morvek;
 
 TEST(BattleDispatch, RegistryHasOneModulePerFighter) {
     MoveSetRegistry registry;
+    registry.setMaker(&makeMoveSet);  // as the game wires it
     std::set<MoveSet*> seen;
     for (int16_t n = 0; n <= 8; ++n) {
         MoveSet* set = registry.find(n);

@@ -83,12 +83,14 @@ TEST(BattleRoster, EveryRowWritesItsFixedData) {
     }
 }
 
-TEST(BattleRoster, ServantsAreWrittenOnlyForTheSummoners) {
+TEST(BattleRoster, ServantsAreOneForGinzamuraiThreeForHonekawaAndNoneForOthers) {
     for (const Row& r : kRows) {
         SCOPED_TRACE(r.stem);
+        // The object last held a summoner: no count may survive the next fighter.
         Character c = untouchedFighter();
+        charaBaseSet(c, "honekawa");
         charaBaseSet(c, r.stem);
-        const int expected = r.number == 1 ? 1 : r.number == 3 ? 3 : kUntouched;
+        const int expected = r.number == 1 ? 1 : r.number == 3 ? 3 : 0;
         EXPECT_EQ(c.NumOfServant, expected);
     }
 }

@@ -19,7 +19,7 @@
 #include "battle/Dispatch.h"
 #include "battle/Mechanics.h"
 #include "battle/Roster.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace morvek::battle_test {

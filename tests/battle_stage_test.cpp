@@ -2,8 +2,9 @@
 
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
+#include "screens/ScoreResult.h"
 
 using namespace morvek;
 
@@ -220,6 +221,13 @@ TEST_F(BattleStage, GameRoundAndStageStarts) {
     EXPECT_EQ(stage.changeTimer, 0);
 }
 
+TEST_F(BattleStage, StageStartForgetsTheRoundsOfTheStageBefore) {
+    winRounds({254, 120, 30});
+    stage.stageInit();
+    for (int i = 0; i <= 3; ++i) EXPECT_EQ(stage.vitalityOfRound(i), 0) << i;
+    EXPECT_EQ(stage.vitalityBonus(player), 0);
+}
+
 TEST_F(BattleStage, TimeOver) {
     platform.setRequireFiles(false);
     platform.loadSound(148, "voice.wav");
@@ -241,7 +249,7 @@ TEST_F(BattleStage, VsListShowsEveryFoughtStage) {
     }
     platform.clearLogs();
     int16_t y = 20;
-    stage.drawingVSresult(game, 10, y);
+    drawingVSresult(game, stage, 10, y);
     EXPECT_EQ(y, 120);
     const auto& log = platform.textLog();
     ASSERT_EQ(log.size(), 4u);

@@ -93,7 +93,9 @@ void expectErrorNaming(const std::string& p, const std::string& what) {
         loadBitmap(p);
         ADD_FAILURE() << what << ": no error";
     } catch (const PlatformError& e) {
-        EXPECT_NE(std::string(e.what()).find(p), std::string::npos) << what << ": " << e.what();
+        const std::string message = e.what();
+        EXPECT_NE(message.find(p), std::string::npos) << what << ": " << message;
+        EXPECT_EQ(message.find('\n'), std::string::npos) << what << ": one line: " << message;
     }
 }
 
@@ -124,15 +126,18 @@ TEST_F(BitmapFiles, WrittenBitmapReadsBackWithItsColours) {
 }
 
 TEST_F(BitmapFiles, RowOrderAndShortColourTable) {
-    // 3x2, two colours listed; stored rows padded to 4 bytes.
+    // 3x2, seven colours listed; stored rows padded to 4 bytes.
     const Bytes rows = {1, 2, 3, 0, 4, 5, 6, 0};
-    const Bitmap up = loadBitmap(save("up.bmp", handBuilt(3, 2, 8, 0, 2, rows)));
+    const Bitmap up = loadBitmap(save("up.bmp", handBuilt(3, 2, 8, 0, 7, rows)));
     EXPECT_EQ(up.pixels.at(0, 1), 1);  // first stored row is the bottom one
     EXPECT_EQ(up.pixels.at(2, 0), 6);
-    EXPECT_EQ(up.colours[1], (Rgb{1, 2, 3}));
-    EXPECT_EQ(up.colours[2], (Rgb{0, 0, 0}));  // not in the file: black
+    EXPECT_EQ(up.colours[6], (Rgb{6, 12, 18}));
+    EXPECT_EQ(up.colours[7], (Rgb{0, 0, 0}));  // not in the file: black
 
-    const Bitmap down = loadBitmap(save("down.bmp", handBuilt(3, -2, 8, 0, 2, rows, 124)));
+    // A pixel past the colour table cannot be shown with the file's colours: refused.
+    expectErrorNaming(save("past.bmp", handBuilt(3, 2, 8, 0, 6, rows)), "index past table");
+
+    const Bitmap down = loadBitmap(save("down.bmp", handBuilt(3, -2, 8, 0, 7, rows, 124)));
     EXPECT_EQ(down.pixels.at(0, 0), 1);  // negative height: top-down
     EXPECT_EQ(down.pixels.at(2, 1), 6);
 }
@@ -167,6 +172,9 @@ TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
     expectErrorNaming(save("rle4.bmp", handBuilt(2, 2, 8, 2, 0, Bytes(8, 0))), "compression 2");
     expectErrorNaming(save("core.bmp", handBuilt(2, 2, 8, 0, 0, Bytes(8, 0), 12)), "core");
     expectErrorNaming(save("text.bmp", Bytes{'h', 'e', 'l', 'l', 'o'}), "not a bitmap");
+    // A header claiming a vast picture over a few bytes: refused before anything is
+    // allocated for it.
+    expectErrorNaming(save("vast.bmp", handBuilt(60000, -60000, 8, 0, 0, Bytes(8, 0))), "vast");
     expectErrorNaming(save("noend.bmp", handBuilt(4, 2, 8, 1, 0, Bytes{4, 1, 0, 0})),
                       "RLE8 without end of bitmap");
 
@@ -184,32 +192,42 @@ TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
 TEST_F(BitmapFiles, PngHasSignatureSizeAndPixels) {
     Surface8 big(700, 500);  // larger than the screen: only the visible 640x480
     big.set(1, 0, 3);
+    big.set(639, 479, 4);
+    big.set(640, 0, 3);  // off screen
     Palette pal{};
     pal[3] = Rgb{10, 20, 30};
+    pal[4] = Rgb{255, 128, 1};
     writePng(path("shot.png"), big, pal);
     const Bytes png = load(path("shot.png"));
     const Bytes sig = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     ASSERT_GT(png.size(), 33u);
     EXPECT_TRUE(std::equal(sig.begin(), sig.end(), png.begin()));
-    EXPECT_EQ(be32(png, 8), 13u);  // IHDR length
     EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
     EXPECT_EQ(be32(png, 16), 640u);
     EXPECT_EQ(be32(png, 20), 480u);
-    EXPECT_EQ(png[24], 8);  // 8 bits per channel
-    EXPECT_EQ(png[25], 2);  // RGB
-    // The first stored block starts the image data: zlib header, block header, then
-    // filter byte 0 and the first two pixels.
-    const size_t idat = 8 + 25;
-    EXPECT_EQ(std::string(png.begin() + idat + 4, png.begin() + idat + 8), "IDAT");
-    const size_t data = idat + 8 + 2 + 5;
-    EXPECT_EQ(png[data], 0);
-    EXPECT_EQ(png[data + 4], 10);
-    EXPECT_EQ(png[data + 5], 20);
-    EXPECT_EQ(png[data + 6], 30);
-    EXPECT_EQ(std::string(png.end() - 8, png.end() - 4), "IEND");
+    EXPECT_LT(png.size(), 640u * 480 / 10) << "compressed";
+
+    const RgbPicture shot = loadPng(path("shot.png"));
+    ASSERT_EQ(shot.width, 640);
+    ASSERT_EQ(shot.height, 480);
+    EXPECT_EQ(shot.at(1, 0), (Rgb{10, 20, 30}));
+    EXPECT_EQ(shot.at(639, 479), (Rgb{255, 128, 1}));
+    EXPECT_EQ(shot.at(0, 0), (Rgb{0, 0, 0}));
+    EXPECT_EQ(shot.at(639, 0), (Rgb{0, 0, 0}));
 
     writePng(path("small.png"), Surface8(100, 50), pal);
-    const Bytes small = load(path("small.png"));
-    EXPECT_EQ(be32(small, 16), 100u);
-    EXPECT_EQ(be32(small, 20), 50u);
+    const RgbPicture small = loadPng(path("small.png"));
+    EXPECT_EQ(small.width, 100);
+    EXPECT_EQ(small.height, 50);
+
+    // A screenshot that cannot be written names its file, on one line.
+    const std::string nowhere = path("no/such/folder/shot.png");
+    try {
+        writePng(nowhere, big, pal);
+        ADD_FAILURE() << "no error";
+    } catch (const PlatformError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find(nowhere), std::string::npos) << message;
+        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+    }
 }

@@ -12,8 +12,8 @@
 #include "battle/FlyArts.h"
 #include "battle/Mechanics.h"
 #include "battle/Roster.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "game/Game.h"
+#include "battle/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace morvek::buri_test {

@@ -4,7 +4,7 @@
 #include "buri_fixture.h"
 #include "battle/Collision.h"
 #include "battle/Spacorn.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek::buri_test {
 namespace {

@@ -16,7 +16,7 @@
 #include "battle/Projectiles.h"
 #include "battle/Spacorn.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace morvek::combat_test {

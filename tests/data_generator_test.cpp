@@ -176,12 +176,26 @@ TEST(DataCommonSheet, EveryRegionTheGameReadsHasAPicture) {
         for (int y : {1201, 1351}) EXPECT_GT(inkIn(s, rectXYWH(x, y, 148, 148)), 300) << x << "," << y;
     for (int n = 0; n < 22; ++n)
         EXPECT_GT(inkIn(s, rectXYWH(1701 + 126 * (n % 5), 1951 + 126 * (n / 5), 124, 124)), 1000) << "K.O. " << n;
-    // the shutter, the panel interior (also the result balloon) and portraits are solid
+    // the shutter, the panel interior (also the result balloon) and the face icons are solid
     EXPECT_TRUE(allInk(s, rectXYWH(601, 1801, 200, 199)));
     EXPECT_TRUE(allInk(s, rectXYWH(464, 1083, 368, 82)));
-    for (Rect p : {rectXYWH(1, 2101, 298, 298), rectXYWH(301, 2401, 298, 298), rectXYWH(601, 2401, 298, 298),
-                   rectXYWH(901, 1801, 298, 298), rectXYWH(900, 2100, 355, 355)})
-        EXPECT_TRUE(allInk(s, p)) << p.left << "," << p.top;
+    EXPECT_TRUE(allInk(s, rectXYWH(900, 2100, 355, 355)));
+}
+
+TEST(DataCommonSheet, PortraitsHoldTheFigureAloneAndKeepTheirTopAndBottomRowsClear) {
+    // Portraits are keyed on index 0 over the screens' texts: the training set-up puts its
+    // title 14 rows above a portrait's figure and its fighter lists in the cell's last 32 rows.
+    const Surface8& s = commonSheet();
+    const std::pair<int, int> corners[] = {{1, 2101}, {301, 2401}, {301, 2101}, {1, 1801}, {301, 1801},
+                                           {1, 2401}, {601, 2401}, {601, 2101}, {901, 1801}};
+    for (const auto& [x, y] : corners) {
+        EXPECT_EQ(inkIn(s, rectXYWH(x, y, 298, 14)), 0) << x << "," << y;
+        EXPECT_EQ(inkIn(s, rectXYWH(x, y + 266, 298, 32)), 0) << x << "," << y;
+        const Rect middle = rectXYWH(x, y + 14, 298, 252);
+        const int area = middle.width() * middle.height();
+        EXPECT_GT(inkIn(s, middle), area / 5) << x << "," << y;      // a figure stands there
+        EXPECT_LT(inkIn(s, middle), area * 3 / 5) << x << "," << y;  // and the screen shows around it
+    }
 }
 
 TEST(DataCommonSheet, UsesOnlyColoursThatKeepTheirBrightness) {

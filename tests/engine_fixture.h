@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Palettes.h"
 #include "platform/Bitmap.h"
 #include "platform/HeadlessPlatform.h"

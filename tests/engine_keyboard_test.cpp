@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/GenericObject.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Palettes.h"
 #include "platform/HeadlessPlatform.h"
 

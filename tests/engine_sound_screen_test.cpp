@@ -3,7 +3,7 @@
 #include "temp_folder.h"
 #include "battle/Character.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Pictures.h"
 #include "engine/Screen.h"
 #include "engine/Shutter.h"

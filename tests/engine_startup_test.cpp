@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "engine/Game.h"
-#include "engine/Startup.h"
+#include "game/Game.h"
+#include "game/Startup.h"
 #include "engine_fixture.h"
 #include "platform/Keys.h"
 

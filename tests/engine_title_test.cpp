@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Pictures.h"
 #include "engine/System.h"
 #include "engine_fixture.h"

@@ -62,6 +62,9 @@ TEST_F(FileStoreTest, AppendCreateAndReadWithSkip) {
     EXPECT_EQ(store.readFrom("SCORE", 4), "ef");
     EXPECT_EQ(store.readFrom("SCORE", 6), "");
     EXPECT_EQ(store.readFrom("SCORE", 100), "");
+    EXPECT_EQ(store.readFrom("SCORE", 1, 3), "bcd");
+    EXPECT_EQ(store.readFrom("SCORE", 4, 5), "ef");
+    EXPECT_EQ(store.readFrom("SCORE", 2, 0), "");
     store.create("SCORE");
     EXPECT_TRUE(store.exists("SCORE"));
     EXPECT_EQ(store.read("SCORE"), "");

@@ -9,7 +9,7 @@
 
 #include "battle/Character.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "movesets/Gouda.h"
 #include "movesets/GoudaPatterns.h"
 #include "platform/HeadlessPlatform.h"

@@ -6,7 +6,7 @@
 
 #include "battle/FlyArts.h"
 #include "gouda_fixture.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek::gouda_test {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "battle/Character.h"
 #include "battle/Roster.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "movesets/Honekawa.h"
 #include "platform/HeadlessPlatform.h"
 

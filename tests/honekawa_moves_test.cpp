@@ -13,8 +13,8 @@
 #include "battle/Mechanics.h"
 #include "battle/Roster.h"
 #include "battle/Servants.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "game/Game.h"
+#include "battle/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
 
 using namespace morvek;

@@ -10,7 +10,7 @@
 #include "moveset_fixture.h"
 
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "movesets/Honekawa.h"
 #include "movesets/HonekawaPatterns.h"
 #include "platform/HeadlessPlatform.h"

@@ -21,9 +21,9 @@ class SpyInterrupter : public Interrupter {
 public:
     std::vector<int> attackKeys, moveKeys;
     int spacorns = 0;
-    void AttackSelect(Game&, Character&, int16_t key) override { attackKeys.push_back(key); }
-    void MoveSelect(Game&, Character&, int16_t key) override { moveKeys.push_back(key); }
-    void CPUSpacorn(Game&, Character&, Character&) override { ++spacorns; }
+    void AttackSelect(BattleContext&, Character&, int16_t key) override { attackKeys.push_back(key); }
+    void MoveSelect(BattleContext&, Character&, int16_t key) override { moveKeys.push_back(key); }
+    void CPUSpacorn(BattleContext&, Character&, Character&) override { ++spacorns; }
 };
 
 class InterrupterCpu : public InterrupterTest {

@@ -8,7 +8,7 @@
 #include "battle/Character.h"
 #include "battle/Ladder.h"
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace morvek {

@@ -7,11 +7,11 @@
 
 #include <vector>
 
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 #include "battle/Character.h"
 #include "battle/RoundJudge.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "platform/HeadlessPlatform.h"

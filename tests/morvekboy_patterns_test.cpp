@@ -7,7 +7,7 @@
 #include "moveset_fixture.h"
 
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyPatterns.h"
 #include "platform/HeadlessPlatform.h"

@@ -21,10 +21,10 @@
 #include "battle/FlyArts.h"
 #include "battle/Mechanics.h"
 #include "battle/Roster.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "game/Game.h"
+#include "battle/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek::moveset_test {
 
@@ -175,14 +175,14 @@ public:
     std::vector<int> attackKeys, moveKeys;
     std::vector<int> followWords;  ///< inputKeyNum at each TPCFollow
     int follows = 0, seconds = 0, spacorns = 0;
-    void AttackSelect(Game&, Character&, int16_t key) override { attackKeys.push_back(key); }
-    void MoveSelect(Game&, Character&, int16_t key) override { moveKeys.push_back(key); }
-    void TPCFollow(Game&, Character& c) override {
+    void AttackSelect(BattleContext&, Character&, int16_t key) override { attackKeys.push_back(key); }
+    void MoveSelect(BattleContext&, Character&, int16_t key) override { moveKeys.push_back(key); }
+    void TPCFollow(BattleContext&, Character& c) override {
         ++follows;
         followWords.push_back(c.inputKeyNum);
     }
-    void TPCSecond(Game&, Character&) override { ++seconds; }
-    void CPUSpacorn(Game&, Character&, Character&) override { ++spacorns; }
+    void TPCSecond(BattleContext&, Character&) override { ++seconds; }
+    void CPUSpacorn(BattleContext&, Character&, Character&) override { ++spacorns; }
     bool nothingCalled() const {
         return attackKeys.empty() && moveKeys.empty() && follows == 0 && seconds == 0 &&
                spacorns == 0;

@@ -12,11 +12,11 @@
 #include "battle/Dispatch.h"
 #include "battle/Mechanics.h"
 #include "battle/Roster.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "game/Game.h"
+#include "battle/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/Keys.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 using namespace morvek;
 

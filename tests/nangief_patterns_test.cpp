@@ -8,7 +8,7 @@
 #include "moveset_fixture.h"
 
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "movesets/Nangief.h"
 #include "movesets/NangiefPatterns.h"
 #include "platform/HeadlessPlatform.h"

@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 #include "battle/Ladder.h"
-#include "engine/Startup.h"
+#include "game/Startup.h"
 #include "screens/Options.h"
 #include "screens/Title.h"
 #include "screens_fixture.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <new>
 
 #include "platform/Platform.h"
 
@@ -67,4 +68,17 @@ TEST(PlatformCommon, MusicVolumeFollowsTheDecibelCurveAndClamps) {
     EXPECT_EQ(musicVolumeToMixer(INT32_MAX), 128);
     EXPECT_EQ(musicVolumeToMixer(-10000), 0);
     EXPECT_EQ(musicVolumeToMixer(INT32_MIN), 0);
+}
+
+TEST(PlatformCommon, EveryFailureEndsInOneLineAndStatusOneNeverAnAbort) {
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(exitStatusOf("morvek", [] { throw std::bad_alloc(); }), 1);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "morvek: std::bad_alloc\n");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(exitStatusOf("morvek", [] { throw PlatformError("cannot read file SCORE"); }), 1);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "morvek: cannot read file SCORE\n");
+    // The player quitting is no failure.
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(exitStatusOf("morvek", [] { throw GameExitRequest(); }), 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }

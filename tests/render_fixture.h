@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
 
 namespace morvek::testing {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "battle/Projectiles.h"
 #include "engine/System.h"
 #include "render/Finish.h"
 #include "render/Overlay.h"
@@ -136,14 +137,27 @@ TEST_F(RenderOverlay, ScoreClockAndNamesInArcade) {
     EXPECT_EQ(text("12345")->x, 175);
     EXPECT_EQ(text("12345")->y, 5);
     EXPECT_EQ(text("12345")->colour, (Rgb{0, 128, 255}));
-    ASSERT_TRUE(text("2 m6 s"));
-    EXPECT_EQ(text("2 m6 s")->x, 540);
+    ASSERT_TRUE(text("2 m5 s"));
+    EXPECT_EQ(text("2 m5 s")->x, 540);
     EXPECT_EQ(text("MORVEKBOY")->x, 35);
     EXPECT_TRUE(text("MORVEKBOY")->italic);
     EXPECT_EQ(text("GOUDA")->x, 560);
     engine().gameScore = 7;
     overlay();
     EXPECT_EQ(text("7")->x, 227);
+}
+
+TEST_F(RenderOverlay, GameClockTakesMinutesAndSecondsFromTheSameWholeSeconds) {
+    const std::pair<float, const char*> cases[] = {
+        {59.6f, "0 m59 s"}, {60.0f, "1 m0 s"}, {119.7f, "1 m59 s"}, {0.4f, "0 m0 s"}};
+    for (const auto& [seconds, shown] : cases) {
+        stage().totalGameTime = seconds;
+        overlay();
+        const auto t = text(shown);
+        ASSERT_TRUE(t) << seconds;
+        EXPECT_EQ(t->x, 540);
+        EXPECT_EQ(t->y, 440);
+    }
 }
 
 TEST_F(RenderOverlay, TimeOverOnlyWhileTheFreezeRuns) {

@@ -168,35 +168,53 @@ TEST_F(RoundJudgeTest, TimeOverAwardsMoreVitality) {
     EXPECT_EQ(p1.winCount, 1);
     EXPECT_EQ(p1.returningHowtoWin(1), winMarkTimeOver);
     EXPECT_EQ(p1.SJSpoint, -10);
-    // The vitality is recorded only when winPlayer names player 1, and a time over sets
-    // no winPlayer.
-    EXPECT_EQ(stage.vitalityOfRound(1), 0);
+    // A round won on time keeps player 1's vitality like a KO does.
+    EXPECT_EQ(stage.vitalityOfRound(1), 180);
 }
 
-TEST_F(RoundJudgeTest, TimeOverRecordsByTheWinnerAnEarlierKOLeft) {
-    // Player 1 wins on time; winPlayer still says 2 from an earlier round: nothing kept.
+TEST_F(RoundJudgeTest, TimeOverRecordsByTheAwardNotByTheWinnerAnEarlierKOLeft) {
+    // Player 1 wins on time while winPlayer still says 2 from an earlier round: kept.
     pastIntro();
     stage.winPlayer = 2;
     stage.roundTimer = 1;
-    p1.viTality = 180;
+    p1.viTality = 180.5;
     p2.viTality = 120;
     battleJudge(game);
     battleJudge(game);
     EXPECT_EQ(p1.winCount, 1);
-    EXPECT_EQ(stage.vitalityOfRound(1), 0);
+    EXPECT_EQ(stage.vitalityOfRound(1), 180);  // rounded, halves to even
 
-    // Player 2 wins on time with winPlayer left at 1: player 1's vitality of that round
-    // is written at its unchanged win count.
+    // Player 2 wins on time with winPlayer left at 1: player 1's record stays as it was.
     while (stage.roundFinish) battleJudge(game);
     pastIntro();
     stage.winPlayer = 1;
     stage.roundTimer = 1;
-    p1.viTality = 90.5;
+    p1.viTality = 90;
     p2.viTality = 120;
     battleJudge(game);
     battleJudge(game);
     EXPECT_EQ(p2.winCount, 1);
-    EXPECT_EQ(stage.vitalityOfRound(1), 90);  // rounded, halves to even
+    EXPECT_EQ(stage.vitalityOfRound(1), 180);
+}
+
+TEST_F(RoundJudgeTest, RoundLostOnTimeKeepsThePerfectOfAnEarlierKO) {
+    // Round 1: a perfect KO by player 1.
+    pastIntro();
+    p2.viTality = 0;
+    battleJudge(game);
+    EXPECT_FALSE(judgeUntilChange(kRoundChangeTime));
+    // Round 2: player 2 wins on time with player 1 at 100.
+    pastIntro();
+    stage.roundTimer = 1;
+    p1.viTality = 100;
+    p2.viTality = 200;
+    battleJudge(game);
+    EXPECT_FALSE(judgeUntilChange(kRoundChangeTime));
+    ASSERT_EQ(p1.winCount, 1);
+    ASSERT_EQ(p2.winCount, 1);
+    EXPECT_EQ(stage.vitalityOfRound(1), 254);
+    EXPECT_EQ(stage.numofPerfect(p1), 1);
+    EXPECT_EQ(stage.vitalityBonus(p1), 10000);
 }
 
 TEST_F(RoundJudgeTest, WinnerPoseDrawsBothRollsWhateverTheFighter) {

@@ -3,7 +3,7 @@
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "screens/CharaSelect.h"
 #include "screens/Ending.h"
 #include "screens/Quotes.h"

@@ -1,6 +1,6 @@
-// The play time as the score screen shows it: whole minutes cut off, but the seconds taken
-// to the nearest whole second (halves to even) before the minute is taken off them. The
-// record keeps the cut-off count, so the screen and the file may differ by a second.
+// The play time as the score screen shows it: minutes and seconds both from the whole
+// seconds the ranking record keeps (the fraction cut off), so the screen, the record and
+// the ranking never disagree by a second.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "screens/Ranking.h"
 #include "screens/ScoreResult.h"
 #include "screens/Title.h"
@@ -49,21 +49,20 @@ struct ScoreScreenClock : testing::ScreensFixture {
     }
 };
 
-TEST_F(ScoreScreenClock, SecondsAreRoundedOnScreenAndCutOffInTheRecord) {
+TEST_F(ScoreScreenClock, SecondsAreCutOffOnScreenAsInTheRecord) {
     auto [shown, recorded] = shownAndRecorded(754.8f);
-    EXPECT_EQ(shown, "12  m  35  s  ");
+    EXPECT_EQ(shown, "12  m  34  s  ");
     EXPECT_EQ(recorded, 754);
 
-    // Rounding carries into the next minute only in the seconds: the minutes are cut off.
+    // Just short of a minute: still the minute before, with its last second.
     std::tie(shown, recorded) = shownAndRecorded(119.7f);
-    EXPECT_EQ(shown, "1  m  0  s  ");
+    EXPECT_EQ(shown, "1  m  59  s  ");
     EXPECT_EQ(recorded, 119);
 
-    // Halves go to the even neighbour.
     std::tie(shown, recorded) = shownAndRecorded(124.5f);
     EXPECT_EQ(shown, "2  m  4  s  ");
     std::tie(shown, recorded) = shownAndRecorded(125.5f);
-    EXPECT_EQ(shown, "2  m  6  s  ");
+    EXPECT_EQ(shown, "2  m  5  s  ");
     EXPECT_EQ(recorded, 125);
 }
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 #include "battle/RoundJudge.h"
 #include "engine/DataTables.h"
 #include "engine/Pictures.h"

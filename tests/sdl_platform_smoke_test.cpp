@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -218,6 +219,26 @@ std::string tinyMidi() {
     return s + track;
 }
 
+TEST(SdlVideoDriver, TheOffscreenAndDummyDriversAreTakenOnlyWhenNamed) {
+    // SDL's fallbacks when it reaches no display: refused, with the cause named.
+    for (const char* requested : {static_cast<const char*>(nullptr), "", "x11", "wayland,x11"}) {
+        for (const char* fallback : {"offscreen", "dummy"}) {
+            const std::string why = videoDriverRefusal(fallback, requested);
+            EXPECT_NE(why.find("no display"), std::string::npos) << fallback << " " << why;
+            EXPECT_EQ(why.find('\n'), std::string::npos) << why;
+        }
+    }
+    // Real displays, and the fallbacks when asked for by name (any case, any place).
+    EXPECT_EQ(videoDriverRefusal("x11", nullptr), "");
+    EXPECT_EQ(videoDriverRefusal("wayland", "wayland"), "");
+    EXPECT_EQ(videoDriverRefusal("kmsdrm", nullptr), "");
+    EXPECT_EQ(videoDriverRefusal("dummy", "dummy"), "");
+    EXPECT_EQ(videoDriverRefusal("dummy", "DUMMY"), "");
+    EXPECT_EQ(videoDriverRefusal("offscreen", "wayland,offscreen"), "");
+    EXPECT_NE(videoDriverRefusal("offscreen", "dummy"), "");
+    EXPECT_NE(videoDriverRefusal("dummy", "dummy2"), "");
+}
+
 class SdlPlatformSmoke : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -303,6 +324,35 @@ TEST_F(SdlPlatformSmoke, OpensLoadsDrawsPresentsPlaysAndReads) {
     const std::string folder = platform.programFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
+}
+
+TEST_F(SdlPlatformSmoke, WithNoDisplayTheGameStopsAtOnceNamingTheCause) {
+    // As a new user over ssh: no display variables, no SDL_VIDEODRIVER.
+    struct Saved {
+        const char* name;
+        std::optional<std::string> value;
+    };
+    std::vector<Saved> saved;
+    for (const char* name : {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) {
+        const char* v = std::getenv(name);
+        saved.push_back({name, v ? std::optional<std::string>(v) : std::nullopt});
+        unsetenv(name);
+    }
+    // Nor a desktop session's default Wayland socket.
+    setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
+    std::string why;
+    try {
+        SdlPlatform platform(true);
+    } catch (const PlatformError& e) {
+        why = e.what();
+    }
+    for (const Saved& s : saved) {
+        if (s.value)
+            setenv(s.name, s.value->c_str(), 1);
+        else
+            unsetenv(s.name);
+    }
+    EXPECT_NE(why.find("no display"), std::string::npos) << "'" << why << "'";
 }
 
 // CPU time of the calling thread only (the audio thread of the dummy driver runs apart).

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 using namespace morvek;
 

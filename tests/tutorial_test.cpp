@@ -18,6 +18,7 @@
 #include "engine/Shutter.h"
 #include "loop_fixture.h"
 #include "platform/Keys.h"
+#include "screens/Ending.h"
 #include "screens/Ranking.h"
 #include "screens/Tutorial.h"
 
@@ -252,6 +253,29 @@ TEST_F(TutorialTest, KnockOutIsHandledOnceAndADoubleKOIsALoss) {
     EXPECT_EQ(stage.tutorialCounter, -40);
 }
 
+TEST_F(TutorialTest, VitalityPushedBelowZeroIsAKnockOutToo) {
+    at(-21);
+    p2.viTality = -3;  // the tutor's guard gave way to an EX art's chip
+    control();
+    EXPECT_TRUE(stage.tutorialFinish);
+    EXPECT_EQ(stage.tutorialCounter, -30);
+
+    stage.tutorialFinish = false;
+    stage.tutorialCounter = -21;
+    p2.viTality = 40;
+    p1.viTality = -0.5;
+    control();
+    EXPECT_EQ(stage.tutorialCounter, -40);
+
+    // Both below zero: still the player's loss.
+    stage.tutorialFinish = false;
+    stage.tutorialCounter = -21;
+    p1.viTality = -2;
+    p2.viTality = -1;
+    control();
+    EXPECT_EQ(stage.tutorialCounter, -40);
+}
+
 // ---- talk and watch steps -------------------------------------------------------------
 
 TEST_F(TutorialTest, TalkStepShowsItsLinesAndAdvancesOncePerEnterPress) {
@@ -303,6 +327,24 @@ TEST_F(TutorialTest, LessonTitleCardsAndTheApologyUseTheirOwnPlaces) {
     EXPECT_TRUE(drawnAt("と、いきたいところなのだが、", x + 50, y + 50));
     EXPECT_TRUE(drawnAt("製作者多忙の為、現バージョンでは", x + 50, y + 70));
     EXPECT_TRUE(drawnAt("ここまでしかチュートリアルしてやれんのだ。", x + 50, y + 100));
+}
+
+TEST_F(TutorialTest, TheWelcomeAndTheEndingNameTheGameAlike) {
+    at(3);
+    script();
+    std::string welcome;
+    for (const TextEvent& ev : platform.textLog())
+        if (ev.x == x0() + 50 && ev.y == y0() + 50) welcome = ev.text;
+    EndingScreen ending;
+    endingBegin(game, ending);
+    platform.clearLogs();
+    endingPass(game, ending);
+    std::string question;
+    for (const TextEvent& ev : platform.textLog())
+        if (ev.x == 120 && ev.y == 200) question = ev.text;
+    // The title screen's subtitle, the same on both.
+    EXPECT_EQ(welcome, "MORVEK ～FOR TYPING FIGHTERS～の");
+    EXPECT_EQ(question, "「MORVEK ～FOR TYPING FIGHTERS～」はいかがでしたか？");
 }
 
 TEST_F(TutorialTest, BalloonFollowsTheTutorInsideItsBand) {

@@ -5,12 +5,27 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "data/dataset.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: make_data OUTDIR\n"
+    "Writes every picture, sound and tune of the game into OUTDIR/grafics, wavbox,\n"
+    "voicedata and musicbox.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_data <outdir>\n");
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    // An option is never taken for the output folder.
+    if (argc != 2 || (argv[1][0] == '-' && argv[1][1] != '\0')) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
     try {

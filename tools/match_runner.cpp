@@ -29,8 +29,8 @@ using namespace morvek::match;
 
 namespace {
 
-void usage() {
-    std::fprintf(stderr,
+void usage(std::FILE* to) {
+    std::fprintf(to,
                  "usage: match_runner [--seed N] [--matches N] [--p1 STEM] [--p2 STEM] "
                  "[--level N] [--accuracy A] [--delay FRAMES] [--guard P] [--round-time T] "
                  "[--max-frames N] [--keys FILE] [--data DIR] [--boss-stage] [--twice] "
@@ -72,14 +72,18 @@ int main(int argc, char** argv) {
             } else if (a == "--boss-stage") setup.bossStage = true;
             else if (a == "--twice") twice = true;
             else if (a == "--speed") speed = true;
-            else {
-                usage();
+            else if (a == "--help") {
+                usage(stdout);
+                return 0;
+            } else {
+                std::fprintf(stderr, "match_runner: unknown option %s\n", a.c_str());
+                usage(stderr);
                 return 2;
             }
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "match_runner: %s\n", e.what());
-        usage();
+        usage(stderr);
         return 2;
     }
 

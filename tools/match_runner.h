@@ -21,12 +21,12 @@
 #include <utility>
 #include <vector>
 
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 #include "battle/Character.h"
 #include "battle/RoundJudge.h"
 #include "battle/Targets.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Pictures.h"

@@ -72,7 +72,19 @@ int run() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const char* usage =
+        "usage: platform_demo\n"
+        "Shows a test picture through the SDL platform for two seconds (Escape ends it\n"
+        "sooner); MORVEK_WINDOWED=1 gives a 640x480 window.\n";
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::cout << usage;
+        return 0;
+    }
+    if (argc > 1) {
+        std::cerr << usage;
+        return 2;
+    }
     try {
         return run();
     } catch (const PlatformError& e) {

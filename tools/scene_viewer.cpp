@@ -18,11 +18,11 @@
 #include "battle/Character.h"
 #include "battle/Dispatch.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "game/Game.h"
 #include "engine/Palettes.h"
 #include "engine/Shutter.h"
 #include "engine/System.h"
-#include "movesets/MoveSet.h"
+#include "battle/MoveSet.h"
 #include "platform/Bitmap.h"
 #include "platform/HeadlessPlatform.h"
 #include "render/Camera.h"
@@ -476,9 +476,30 @@ void sceneBalloonAndEmblems(Viewer& v) {
     v.save("16_balloon_and_grades");
 }
 
+constexpr const char* kUsage =
+    "usage: scene_viewer [OUTDIR [DATADIR]]\n"
+    "Draws match scenes as PNG files into OUTDIR (default scene_png), with the pictures\n"
+    "of DATADIR/grafics (default: this program's folder; stand-ins for missing ones).\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // An option is never taken for a folder name: a mistyped one would fill a folder.
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (a.size() > 1 && a[0] == '-') {
+            std::fprintf(stderr, "scene_viewer: unknown option %s\n%s", a.c_str(), kUsage);
+            return 2;
+        }
+    }
+    if (argc > 3) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
     const fs::path out = argc > 1 ? fs::path(argv[1]) : fs::path("scene_png");
     const fs::path data = argc > 2 ? fs::path(argv[2])
                                    : fs::weakly_canonical(fs::absolute(fs::path(argv[0]))).parent_path();

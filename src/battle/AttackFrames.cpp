@@ -6,12 +6,12 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 
 namespace morvek {
 
-void setAttackFrame(Game& game, Character& chara, int16_t ATFtype, double ATFHitSound,
+void setAttackFrame(BattleContext& game, Character& chara, int16_t ATFtype, double ATFHitSound,
                     double boxX, double boxY, double boxW, int16_t boxH, int16_t ATEanimPat,
                     int16_t ATFvectorX, int16_t ATFvectorY, int16_t controlX, int16_t controlY,
                     int16_t ATEzoomX, int16_t ATEzoomY, int16_t setLenge, int16_t gardableType) {
@@ -55,7 +55,7 @@ void setAttackPower(Character& chara, int16_t attackPow1st, int16_t attackPow2nd
     chara.spacornHit = spacornHit;
 }
 
-void attackHitApply(Game& game, Character& attacker, Character& defender) {
+void attackHitApply(BattleContext& game, Character& attacker, Character& defender) {
     hitTakenStart(game, defender, attacker.spacornHit);
     attackKnockBack(game, defender, attacker);
     soundPlay(game, attacker.ATFHitSound);
@@ -65,7 +65,7 @@ void attackHitApply(Game& game, Character& attacker, Character& defender) {
     hitTakenEnd(defender);
 }
 
-void attackKnockBack(Game& game, Character& defender, Character& attacker) {
+void attackKnockBack(EngineContext& game, Character& defender, Character& attacker) {
     const bool inAir = defender.floatorStand;
     switch (attacker.ATFtype) {
         case 1: lightHitPose(game, defender); break;
@@ -116,7 +116,7 @@ void attackKnockBack(Game& game, Character& defender, Character& attacker) {
     }
 }
 
-void attackVectorSet(Game& game, Character& defender, Character& attacker, int16_t kind) {
+void attackVectorSet(EngineContext& game, Character& defender, Character& attacker, int16_t kind) {
     animChange(game, 310, defender);
     if (defender.NUMBER == 7) return;
     defender.slideVector = attacker.ATFvectorX * attacker.dirStand;
@@ -128,7 +128,7 @@ void attackVectorSet(Game& game, Character& defender, Character& attacker, int16
     }
 }
 
-void juggle(Game& game, Character& victim, int16_t vectorX, int16_t vectorY, int16_t dir) {
+void juggle(EngineContext& game, Character& victim, int16_t vectorX, int16_t vectorY, int16_t dir) {
     animChange(game, 310, victim);
     if (victim.NUMBER == 7) return;
     victim.posY = cint16(victim.posY - 10);
@@ -138,19 +138,19 @@ void juggle(Game& game, Character& victim, int16_t vectorX, int16_t vectorY, int
     victim.slideVector += vectorX * dir;
 }
 
-void attackVectorAdd(Game& game, Character& defender, Character& attacker) {
+void attackVectorAdd(EngineContext& game, Character& defender, Character& attacker) {
     juggle(game, defender, attacker.ATFvectorX, attacker.ATFvectorY, attacker.dirStand);
 }
 
-void hitAnimByPosture(Game& game, Character& defender) {
+void hitAnimByPosture(EngineContext& game, Character& defender) {
     animChange(game, defender.sTate == stCrouchGuard ? 350 : 340, defender);
 }
 
-void lightHitPose(Game& game, Character& defender) {
+void lightHitPose(EngineContext& game, Character& defender) {
     animChange(game, defender.sTate == stCrouchGuard ? 350 : 300, defender);
 }
 
-void attackGarded(Game& game, Character& defender, Character& attacker) {
+void attackGarded(BattleContext& game, Character& defender, Character& attacker) {
     soundPlay(game, 18);
     defender.nockLenge = cint16(attacker.setLenge / 3.0 * 2);
     defender.enableAction = false;

@@ -11,8 +11,8 @@
 #include "battle/Ladder.h"
 #include "battle/Servants.h"
 #include "battle/StateOfStage.h"
-#include "movesets/Registry.h"
-#include "screens/Tutorial.h"
+#include "battle/MoveSetRegistry.h"
+#include "battle/TutorialState.h"
 
 namespace morvek {
 

@@ -1,11 +1,10 @@
 #include "battle/Character.h"
 
 #include "battle/Servants.h"
-#include "render/Effects.h"
-#include "render/Overlay.h"
 #include "battle/Projectiles.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "battle/BattleContext.h"
+#include "engine/Sound.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
@@ -29,7 +28,7 @@ void Character::InitSplite() {
     for (auto& sp : SP) sp = Splite{};
 }
 
-void Character::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
+void Character::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa) {
     const int16_t number = chara.NUMBER;
     if (number == 3) return;  // HONEKAWA throws nothing
     if (MoveSet* set = game.battle.moveSets.find(number)) {
@@ -37,13 +36,13 @@ void Character::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyA
     }
 }
 
-void Character::FAMorfizm(Game& game, Character& chara, flyArts& fa) {
+void Character::FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) {
     const int16_t number = chara.NUMBER;
     if (number == 3) return;
     if (MoveSet* set = game.battle.moveSets.find(number)) set->FAMorfizm(game, chara, fa);
 }
 
-void Character::HitCheckFlyArts(Game& game, Character& enemy) {
+void Character::HitCheckFlyArts(BattleContext& game, Character& enemy) {
     for (auto& fa : FA) {
         if (fa.Running && fa.Force) {
             flyArtsHitJudge(game, *this, enemy, fa);
@@ -52,7 +51,7 @@ void Character::HitCheckFlyArts(Game& game, Character& enemy) {
     }
 }
 
-void Character::flyArtsCrossing(Game& game, flyArts& fa) {
+void Character::flyArtsCrossing(BattleContext& game, flyArts& fa) {
     const Rect theirs = flyArtsBox(game, fa);
     for (auto& mine : FA) {
         if (!(mine.Force && mine.Running)) continue;
@@ -63,7 +62,7 @@ void Character::flyArtsCrossing(Game& game, flyArts& fa) {
     }
 }
 
-void Character::drawFlyArts(Game& game, const Surface8& sheet) {
+void Character::drawFlyArts(BattleContext& game, const Surface8& sheet) {
     for (auto& fa : FA) {
         if (!fa.Running) continue;
         drawFlyArtsSprite(game, fa, *this, sheet);
@@ -85,7 +84,7 @@ flyArts& Character::returningOneFlyArts() {
     return FA[static_cast<size_t>(FANumber)];
 }
 
-void Character::DrawAttackEffect(Game& game) {
+void Character::DrawAttackEffect(BattleContext& game) {
     for (auto& sp : SP) {
         if (sp.animPat > 0) drawSplite(game, sp);
     }
@@ -130,6 +129,13 @@ void Character::CharaNameSetFromNumber(int16_t n) {
                                              "honekawa"};
     charaname = (n >= 0 && n <= 9) ? kStems[n] : "";
     ReverseCharaFlag = (n == 9);
+}
+
+void charaSoundPlay(EngineContext& game, int16_t index, Character& chara) {
+    if (!chara.wavSndFlag) {
+        soundPlay(game, index);
+        chara.wavSndFlag = true;
+    }
 }
 
 }  // namespace morvek

@@ -14,11 +14,12 @@
 
 #include "battle/FlyArts.h"
 #include "battle/Splite.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 
 /// Fighter states (`sTate`) that rules outside the move sets test.
 enum FighterState : int16_t {
@@ -196,19 +197,19 @@ public:
     void InitSplite();
     /// A projectile's frame, from chara's move set (slot 7). Nothing for fighter 3 or an
     /// unknown number.
-    void FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa);
+    void FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa);
     /// A projectile's behaviour for this frame, from chara's move set (slot 9).
-    void FAMorfizm(Game& game, Character& chara, flyArts& fa);
+    void FAMorfizm(BattleContext& game, Character& chara, flyArts& fa);
     /// Every live projectile of this fighter against enemy: the hit judge, then the clash.
-    void HitCheckFlyArts(Game& game, Character& enemy);
+    void HitCheckFlyArts(BattleContext& game, Character& enemy);
     /// The clash of the opponent's projectile fa with this fighter's own.
-    void flyArtsCrossing(Game& game, flyArts& fa);
+    void flyArtsCrossing(BattleContext& game, flyArts& fa);
     /// Draws the running projectiles from sheet and, unless frozen, runs and ages them.
-    void drawFlyArts(Game& game, const Surface8& sheet);
+    void drawFlyArts(BattleContext& game, const Surface8& sheet);
     /// The next projectile of the ring, busy or not.
     flyArts& returningOneFlyArts();
     /// Draws and advances the live effect sprites (and the servants' while they exist).
-    void DrawAttackEffect(Game& game);
+    void DrawAttackEffect(BattleContext& game);
     /// The next effect sprite of the ring, busy or not.
     Splite& returningOneSplite();
     /// Per-stage reset of the gauges and counts of this fighter.
@@ -234,5 +235,10 @@ private:
     std::array<Splite, kSplitePool> SP{};
     std::array<uint8_t, 4> winMark{};
 };
+
+struct BattleContext;
+/// Plays `index` once per animation pattern: only while the fighter's wavSndFlag is
+/// clear, then sets it (animChange clears it again).
+void charaSoundPlay(EngineContext& game, int16_t index, Character& chara);
 
 }  // namespace morvek

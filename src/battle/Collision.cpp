@@ -6,7 +6,7 @@
 #include "battle/Character.h"
 #include "battle/Damage.h"
 #include "battle/Projectiles.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 
 namespace morvek {
 
@@ -16,7 +16,7 @@ bool onGround(const Character& c) { return c.posY == kGroundLine - c.bottom; }
 
 }  // namespace
 
-Rect bodyBox(const Game& game, const Character& chara) {
+Rect bodyBox(const BattleContext& game, const Character& chara) {
     const double sx = game.battle.scrollX;
     const double left = chara.dirStand == 1
                             ? chara.posX + sx + chara.hitFieldLeft
@@ -41,7 +41,7 @@ int16_t rectCross(const Rect& a, const Rect& b, int16_t typeA, int16_t typeB) {
     return 1;
 }
 
-void collisionPhase(Game& game, Character& p1, Character& p2) {
+void collisionPhase(BattleContext& game, Character& p1, Character& p2) {
     bodyPush(game, p1, p2);
     bodyPush(game, p2, p1);
     attackCheckBoth(game, p1, p2);
@@ -49,7 +49,7 @@ void collisionPhase(Game& game, Character& p1, Character& p2) {
     p2.HitCheckFlyArts(game, p1);
 }
 
-void bodyPush(Game& game, Character& a, Character& b) {
+void bodyPush(BattleContext& game, Character& a, Character& b) {
     const Rect boxA = bodyBox(game, a);
     const Rect boxB = bodyBox(game, b);
     const int16_t cross = rectCross(boxA, boxB, a.sTate, b.sTate);
@@ -66,18 +66,18 @@ void bodyPush(Game& game, Character& a, Character& b) {
     b.posX -= b.LeftOrRight * amount;
 }
 
-void attackCheckBoth(Game& game, Character& a, Character& b) {
+void attackCheckBoth(BattleContext& game, Character& a, Character& b) {
     const bool ra = attackHitJudge(game, a, b);
     const bool rb = attackHitJudge(game, b, a);
     if (ra) attackResult(game, a, b);
     if (rb) attackResult(game, b, a);
 }
 
-void attackCheckOne(Game& game, Character& a, Character& b) {
+void attackCheckOne(BattleContext& game, Character& a, Character& b) {
     if (attackHitJudge(game, a, b)) attackResult(game, a, b);
 }
 
-bool cpuGuardRoll(Game& game, Character& defender, int16_t gardableType) {
+bool cpuGuardRoll(EngineContext& game, Character& defender, int16_t gardableType) {
     if (defender.PrimalPlayer || defender.TPC || !defender.enableAction) return false;
     const double r = Int(game.random.next() * 20 + 1);
     if (defender.cpuLevel >= r + 15) {
@@ -95,7 +95,7 @@ bool cpuGuardRoll(Game& game, Character& defender, int16_t gardableType) {
     return false;
 }
 
-bool attackHitJudge(Game& game, Character& attacker, Character& defender) {
+bool attackHitJudge(BattleContext& game, Character& attacker, Character& defender) {
     if (attacker.ATFflag != 1) return false;
     const Rect attackBox{attacker.ATFleft, attacker.ATFtop, attacker.ATFright, attacker.ATFbottom};
     const Rect body = bodyBox(game, defender);
@@ -106,7 +106,7 @@ bool attackHitJudge(Game& game, Character& attacker, Character& defender) {
     return cross == 1 || cross == 3;
 }
 
-void attackResult(Game& game, Character& attacker, Character& defender) {
+void attackResult(BattleContext& game, Character& attacker, Character& defender) {
     attacker.ATFflag = -1;
     attacker.FAwasHit = false;
     const int16_t g = gardJudge(attacker.gardableType, defender, attacker.floatorStand);

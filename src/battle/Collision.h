@@ -9,11 +9,12 @@
 
 #include <cstdint>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// Outcome of gardJudge.
@@ -25,23 +26,23 @@ enum GuardResult : int16_t {
 };
 
 /// Once per frame with (player1, player2): pushes, melee, then each side's projectiles.
-void collisionPhase(Game& game, Character& p1, Character& p2);
+void collisionPhase(BattleContext& game, Character& p1, Character& p2);
 
 /// Pushes a and b apart when their bodies overlap: by half the overlap on the ground
 /// (or when a is in state 15 / -15), by 1 pixel otherwise. States 30 / -30 never push.
-void bodyPush(Game& game, Character& a, Character& b);
+void bodyPush(BattleContext& game, Character& a, Character& b);
 
 /// Both fighters' attacks judged before either is applied.
-void attackCheckBoth(Game& game, Character& a, Character& b);
+void attackCheckBoth(BattleContext& game, Character& a, Character& b);
 /// a's attack only (a servant's attack on the opponent).
-void attackCheckOne(Game& game, Character& a, Character& b);
+void attackCheckOne(BattleContext& game, Character& a, Character& b);
 
 /// True when attacker's open attack box meets defender's body in a hittable state. May put
 /// a computer defender into a guard state first (the guard roll draws the random source).
-bool attackHitJudge(Game& game, Character& attacker, Character& defender);
+bool attackHitJudge(BattleContext& game, Character& attacker, Character& defender);
 
 /// Resolves one melee contact: hit, guard, special guard or nothing.
-void attackResult(Game& game, Character& attacker, Character& defender);
+void attackResult(BattleContext& game, Character& attacker, Character& defender);
 
 /// The guard result for an attack of gardableType on defender.
 int16_t gardJudge(int16_t gardableType, const Character& defender, bool attackerAirborne);
@@ -51,10 +52,10 @@ int16_t rectCross(const Rect& a, const Rect& b, int16_t typeA, int16_t typeB);
 
 /// A fighter's body box (hurt box and push box) in screen coordinates; the insets are
 /// mirrored when it faces left.
-Rect bodyBox(const Game& game, const Character& chara);
+Rect bodyBox(const BattleContext& game, const Character& chara);
 
 /// The computer's guard roll against an open attack of the given guard type. Shared by the
 /// melee and projectile judges; returns true when the ordinary guard branch was taken.
-bool cpuGuardRoll(Game& game, Character& defender, int16_t gardableType);
+bool cpuGuardRoll(EngineContext& game, Character& defender, int16_t gardableType);
 
 }  // namespace morvek

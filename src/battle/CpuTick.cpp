@@ -7,12 +7,12 @@
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "battle/BattleContext.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
-void cpuThinkTick(Game& game, Character& cpu, Character& opponent) {
+void cpuThinkTick(BattleContext& game, Character& cpu, Character& opponent) {
     BattleState& battle = game.battle;
     bool act = false;
     if (battle.cpuTick10 == 0 || battle.cpuTick10 == 5) {
@@ -57,7 +57,7 @@ void cpuThinkTick(Game& game, Character& cpu, Character& opponent) {
     if (battle.cpuTick30 >= 30) battle.cpuTick30 = 0;
 }
 
-int16_t dice(Game& game, int16_t n) { return cint16(Int(n * game.random.next() + 1)); }
+int16_t dice(EngineContext& game, int16_t n) { return cint16(Int(n * game.random.next() + 1)); }
 
 int16_t distanceX(const Character& a, const Character& b) {
     return cint16(std::fabs((a.posX + a.Width / 2.0) - (b.posX + b.Width / 2.0)));
@@ -67,7 +67,7 @@ int16_t distanceY(const Character& a, const Character& b) {
     return cint16(std::fabs((a.posY + a.Height / 2.0) - (b.posY + b.Height / 2.0)));
 }
 
-uint8_t cpuTPCChoice(Game& game, const Character&, const Character&, int16_t distX,
+uint8_t cpuTPCChoice(EngineContext& game, const Character&, const Character&, int16_t distX,
                      int16_t distY) {
     if (dice(game, 8) >= 6) return 3;
     if (distX >= 100 || distY >= 200) return 2;

@@ -7,17 +7,18 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// Once per battle frame, before the keyboard is handled: decides whether the computer acts
 /// in this frame (by cpuLevel and the run-long counters cpuTick10/cpuTick30), hands over to
 /// its move set's decision (slot 11) or typing-combo step (slot 12), and gets a lying
 /// computer up. Advances both counters on every call.
-void cpuThinkTick(Game& game, Character& cpu, Character& opponent);
+void cpuThinkTick(BattleContext& game, Character& cpu, Character& opponent);
 
 /// A whole number from 1 to n with equal chances: Int(n * r + 1).
-int16_t dice(Game& game, int16_t n);
+int16_t dice(EngineContext& game, int16_t n);
 
 /// Horizontal distance of the two fighters' centres, rounded half to even.
 int16_t distanceX(const Character& a, const Character& b);
@@ -27,7 +28,7 @@ int16_t distanceY(const Character& a, const Character& b);
 /// The typing-combo choice 0-3 shared by the computer's combo steps: 3 with three chances
 /// in eight; else 2 when far (distX >= 100 or distY >= 200); else 1 or 0 by a second roll.
 /// The fighters themselves are not consulted.
-uint8_t cpuTPCChoice(Game& game, const Character& cpu, const Character& opponent, int16_t distX,
+uint8_t cpuTPCChoice(EngineContext& game, const Character& cpu, const Character& opponent, int16_t distX,
                      int16_t distY);
 
 }  // namespace morvek

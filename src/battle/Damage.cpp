@@ -6,10 +6,10 @@
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
-#include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
+#include "battle/Targets.h"
 
 namespace morvek {
 
@@ -57,7 +57,7 @@ void finishHit(Character& defender, double dmg, bool cleanHit, bool ex) {
     defender.KBTimer = 30;
 }
 
-void hitTakenStart(Game& game, Character& defender, bool spacornHit) {
+void hitTakenStart(BattleContext& game, Character& defender, bool spacornHit) {
     if (defender.PrimalPlayer) targetingOnOff(game, defender, targetCancel, 0);
     defender.comboCount = cint16(defender.comboCount + 1);
     defender.comboTimer = 0;
@@ -76,7 +76,7 @@ void hitTakenEnd(Character& defender) {
     }
 }
 
-void damageJudge(Game& game, Character& attacker, Character& defender, bool cleanHit) {
+void damageJudge(BattleContext& game, Character& attacker, Character& defender, bool cleanHit) {
     if (game.battle.damageLock) return;
     const double dmg = comboDamage(defender, comboPlaceOfHit(defender), attacker.attackPow1st,
                                    attacker.attackPow2nd, attacker.attackPow3rd);
@@ -95,7 +95,7 @@ void damageJudge(Game& game, Character& attacker, Character& defender, bool clea
     finishHit(defender, dmg, cleanHit, attacker.normalorEX);
 }
 
-void hitScoreAdd(Game& game, const Character& attacker) {
+void hitScoreAdd(EngineContext& game, const Character& attacker) {
     int16_t v = cint16(attacker.attackPow1st + 2 * attacker.attackPow2nd +
                        3 * attacker.attackPow3rd + attacker.stunPoint + attacker.spacornPoint);
     if (attacker.normalorEX) v = cint16(v * 3 / 2.0);
@@ -108,7 +108,7 @@ void hitScoreAdd(Game& game, const Character& attacker) {
     game.engine.gameScore += points;
 }
 
-void neutralReturnCheck(Game& game, Character& chara) {
+void neutralReturnCheck(BattleContext& game, Character& chara) {
     if (chara.viTality == 0) {
         chara.stunGauge = chara.stunPointMax;
         chara.stunSwitch = 0;
@@ -151,7 +151,7 @@ void neutralReturnCheck(Game& game, Character& chara) {
     }
 }
 
-void comboBonusCalc(Game& game, Character& victim, bool finish) {
+void comboBonusCalc(BattleContext& game, Character& victim, bool finish) {
     if (game.engine.playMode != 0 || victim.PrimalPlayer || victim.comboCount < 2) return;
     ComboBonusState& cb = game.battle.comboBonus;
     const int32_t h = victim.comboCount;
@@ -179,7 +179,7 @@ void comboBonusCalc(Game& game, Character& victim, bool finish) {
     game.engine.gameScore += b;
 }
 
-void drawComboBonus(Game& game) {
+void drawComboBonus(BattleContext& game) {
     ComboBonusState& cb = game.battle.comboBonus;
     if (cb.comboBonusTimer == 0) return;
     cb.comboBonusTimer = cint16(cb.comboBonusTimer + 1);

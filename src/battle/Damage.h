@@ -7,7 +7,8 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// The last combo bonus, shown for 60 frames.
@@ -41,21 +42,21 @@ void finishHit(Character& defender, double dmg, bool cleanHit, bool ex);
 /// What a clean hit does to the defender before its knock-back: the human's targeting is
 /// cancelled, the hit counts in the combo, no action or guard until it recovers, and a
 /// super-art hit is marked.
-void hitTakenStart(Game& game, Character& defender, bool spacornHit);
+void hitTakenStart(BattleContext& game, Character& defender, bool spacornHit);
 /// ... and after its effect: the hit state, the typing combo broken, and a dizzy fighter
 /// woken with a full stun gauge.
 void hitTakenEnd(Character& defender);
 
 /// cleanHit true after a clean hit, false after a guarded one.
-void damageJudge(Game& game, Character& attacker, Character& defender, bool cleanHit);
+void damageJudge(BattleContext& game, Character& attacker, Character& defender, bool cleanHit);
 /// Score for the human's clean hit with the attacker's current attack.
-void hitScoreAdd(Game& game, const Character& attacker);
+void hitScoreAdd(EngineContext& game, const Character& attacker);
 /// The fighter is back in a neutral pose: dizzy start, dizzy end, or combo end; KO pose
 /// when no vitality is left.
-void neutralReturnCheck(Game& game, Character& chara);
+void neutralReturnCheck(BattleContext& game, Character& chara);
 /// The combo bonus of the victim's combo (arcade only, computer victims, 2 hits or more).
-void comboBonusCalc(Game& game, Character& victim, bool finish);
+void comboBonusCalc(BattleContext& game, Character& victim, bool finish);
 /// Shows the last bonus while its timer runs.
-void drawComboBonus(Game& game);
+void drawComboBonus(BattleContext& game);
 
 }  // namespace morvek

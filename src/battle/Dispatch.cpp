@@ -3,8 +3,8 @@
 #include "battle/Targets.h"
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "battle/BattleContext.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
@@ -15,18 +15,18 @@ bool splitsActionScript(int16_t number) { return number == 1 || number == 3; }
 
 }  // namespace
 
-MoveSet* moveSetOf(Game& game, const Character& chara) {
+MoveSet* moveSetOf(BattleContext& game, const Character& chara) {
     return game.battle.moveSets.find(chara.NUMBER);
 }
 
-void animPatternDispatch(Game& game, Rect& srcRect, Character& chara) {
+void animPatternDispatch(BattleContext& game, Rect& srcRect, Character& chara) {
     if (MoveSet* set = moveSetOf(game, chara)) {
         set->AnimPattern(game, chara, srcRect);
         set->HitFieldSet(game, chara);
     }
 }
 
-void animActionDispatch(Game& game, Character& chara, Character& opponent) {
+void animActionDispatch(BattleContext& game, Character& chara, Character& opponent) {
     const int16_t number = chara.NUMBER;
     MoveSet* set = game.battle.moveSets.find(number);
     if (!set) return;
@@ -34,32 +34,32 @@ void animActionDispatch(Game& game, Character& chara, Character& opponent) {
     if (splitsActionScript(number)) set->AnimAttack(game, chara);
 }
 
-void servantAnimAttackDispatch(Game& game, Character& chara) {
+void servantAnimAttackDispatch(BattleContext& game, Character& chara) {
     const int16_t number = chara.NUMBER;
     if (!splitsActionScript(number)) return;
     if (MoveSet* set = game.battle.moveSets.find(number)) set->AnimAttack(game, chara);
 }
 
-void attackSelectDispatch(Game& game, Character& chara, int16_t targetKey) {
+void attackSelectDispatch(BattleContext& game, Character& chara, int16_t targetKey) {
     chara.enableAction = false;
     if (MoveSet* set = moveSetOf(game, chara)) set->AttackSelect(game, chara, targetKey);
 }
 
-void moveSelectDispatch(Game& game, Character& chara, int16_t targetKey) {
+void moveSelectDispatch(BattleContext& game, Character& chara, int16_t targetKey) {
     if (MoveSet* set = moveSetOf(game, chara)) set->MoveSelect(game, chara, targetKey);
 }
 
-void TPCFollowDispatch(Game& game, Character& chara) {
+void TPCFollowDispatch(BattleContext& game, Character& chara) {
     // During a running spacorn the word just typed gets a fresh letter first.
     if (chara.spacornTimer != 0) randomTargetSet(game, chara.inputKeyNum);
     if (MoveSet* set = moveSetOf(game, chara)) set->TPCFollow(game, chara);
 }
 
-void TPCSecondDispatch(Game& game, Character& chara) {
+void TPCSecondDispatch(BattleContext& game, Character& chara) {
     if (MoveSet* set = moveSetOf(game, chara)) set->TPCSecond(game, chara);
 }
 
-void gardAndTurnKey(Game& game, Character& chara, int16_t key) {
+void gardAndTurnKey(BattleContext& game, Character& chara, int16_t key) {
     // Guard.
     const int16_t s = chara.sTate;
     if ((s == stStand || s == stStandGuard || s == stCrouchGuard || s == stRecover ||

@@ -7,30 +7,30 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 struct Rect;
 class MoveSet;
 
 /// The module of chara's NUMBER, or nullptr outside 0-8.
-MoveSet* moveSetOf(Game& game, const Character& chara);
+MoveSet* moveSetOf(BattleContext& game, const Character& chara);
 
 /// Slot 1 then slot 10: the pattern's fields, the sprite cell and the body box.
-void animPatternDispatch(Game& game, Rect& srcRect, Character& chara);
+void animPatternDispatch(BattleContext& game, Rect& srcRect, Character& chara);
 /// Slot 2; for fighters 1 and 3, slot 2a then slot 2b.
-void animActionDispatch(Game& game, Character& chara, Character& opponent);
+void animActionDispatch(BattleContext& game, Character& chara, Character& opponent);
 /// Slot 2b alone for fighters 1 and 3 (their servants' attack frames); others nothing.
-void servantAnimAttackDispatch(Game& game, Character& chara);
+void servantAnimAttackDispatch(BattleContext& game, Character& chara);
 /// enableAction = false, then slot 3.
-void attackSelectDispatch(Game& game, Character& chara, int16_t targetKey);
+void attackSelectDispatch(BattleContext& game, Character& chara, int16_t targetKey);
 /// Slot 4.
-void moveSelectDispatch(Game& game, Character& chara, int16_t targetKey);
+void moveSelectDispatch(BattleContext& game, Character& chara, int16_t targetKey);
 /// During a running spacorn a new letter for the word just typed, then slot 5.
-void TPCFollowDispatch(Game& game, Character& chara);
+void TPCFollowDispatch(BattleContext& game, Character& chara);
 /// Slot 6.
-void TPCSecondDispatch(Game& game, Character& chara);
+void TPCSecondDispatch(BattleContext& game, Character& chara);
 
 /// A guard key of the current side (23, 33, 28, 38): guard, hold the guard, or get up.
-void gardAndTurnKey(Game& game, Character& chara, int16_t key);
+void gardAndTurnKey(BattleContext& game, Character& chara, int16_t key);
 
 }  // namespace morvek

@@ -2,13 +2,13 @@
 
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Sound.h"
 
 namespace morvek {
 
-void exArtsSelect(Game& game, Character& chara, int16_t exPattern, int16_t normalPattern) {
+void exArtsSelect(EngineContext& game, Character& chara, int16_t exPattern, int16_t normalPattern) {
     const bool shift = shiftKeyDown(game);
     // The cost is charged only when Left Shift asks for the EX art.
     if (shift && exArtsPay(chara)) {
@@ -18,7 +18,7 @@ void exArtsSelect(Game& game, Character& chara, int16_t exPattern, int16_t norma
     }
 }
 
-void cpuExArtsSelect(Game& game, Character& chara, int16_t exPattern, int16_t normalPattern) {
+void cpuExArtsSelect(EngineContext& game, Character& chara, int16_t exPattern, int16_t normalPattern) {
     // dice(5): the payment is tried only when it shows 1.
     if (Int(5 * game.random.next() + 1) == 1 && exArtsPay(chara)) {
         animChange(game, exPattern, chara);
@@ -44,7 +44,7 @@ bool exArtsPay(Character& chara) {
     return false;
 }
 
-void exArtsEffect(Game& game, Character& chara, Character& other) {
+void exArtsEffect(EngineContext& game, Character& chara, Character& other) {
     if (chara.wavSndFlag) return;
     attackEffectSet(chara, 65, cint16(chara.Width / 3.0), cint16(-chara.Height / 4.0),
                     chara.Width, chara.Height);

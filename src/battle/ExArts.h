@@ -8,18 +8,18 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 class Character;
 
 /// The player's attack select: exPattern when Left Shift is held and the cost is paid,
 /// else normalPattern.
-void exArtsSelect(Game& game, Character& chara, int16_t exPattern, int16_t normalPattern);
+void exArtsSelect(EngineContext& game, Character& chara, int16_t exPattern, int16_t normalPattern);
 /// The computer's: exPattern with one chance in five when the cost is paid.
-void cpuExArtsSelect(Game& game, Character& chara, int16_t exPattern, int16_t normalPattern);
+void cpuExArtsSelect(EngineContext& game, Character& chara, int16_t exPattern, int16_t normalPattern);
 /// Pays the EX cost from the bar, or by breaking a stock. False when it cannot be paid.
 bool exArtsPay(Character& chara);
 /// The EX flash and sound, once per animation pattern.
-void exArtsEffect(Game& game, Character& chara, Character& other);
+void exArtsEffect(EngineContext& game, Character& chara, Character& other);
 
 /// Stores the five effect values of chara's next effect sprite.
 void attackEffectSet(Character& chara, int16_t ATEanimPat, int16_t controlX, int16_t controlY,

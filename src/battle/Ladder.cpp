@@ -3,7 +3,7 @@
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 
 namespace morvek {
@@ -11,11 +11,11 @@ namespace morvek {
 namespace {
 
 /// A random super art, 0-2.
-int16_t randomSpacornType(Game& game) { return cint16(Int(3 * game.random.next())); }
+int16_t randomSpacornType(EngineContext& game) { return cint16(Int(3 * game.random.next())); }
 
 }  // namespace
 
-void nextOpponentSet(Game& game, Character& opponent, StateOfStage& stage, bool newGame) {
+void nextOpponentSet(BattleContext& game, Character& opponent, StateOfStage& stage, bool newGame) {
     auto& fought = game.battle.ladder.foughtFlag;
     if (newGame) {
         for (size_t i = 0; i < kRegularRoster.size(); ++i) fought[i] = kFalse;
@@ -77,7 +77,7 @@ void nextOpponentSet(Game& game, Character& opponent, StateOfStage& stage, bool 
     if (count == 1) stage.checkCounter = 1;
 }
 
-void stageMusicPlay(Game& game, int16_t n, StateOfStage& stage) {
+void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage) {
     struct StageTune {
         int16_t tune;
         int32_t volume;

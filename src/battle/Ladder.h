@@ -11,7 +11,8 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -27,10 +28,10 @@ struct LadderState {
 
 /// Chooses player 2 for the next stage and raises its level; newGame starts the ladder
 /// over at stage 1 with cpuLevel = baseLevel + 1.
-void nextOpponentSet(Game& game, Character& opponent, StateOfStage& stage, bool newGame);
+void nextOpponentSet(BattleContext& game, Character& opponent, StateOfStage& stage, bool newGame);
 
 /// Starts the stage tune of fighter number n (player 2's NUMBER). When G O D has just been
 /// chosen (checkCounter 3), its boss theme 13 takes over and checkCounter becomes 5.
-void stageMusicPlay(Game& game, int16_t n, StateOfStage& stage);
+void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage);
 
 }  // namespace morvek

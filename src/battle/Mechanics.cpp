@@ -2,7 +2,7 @@
 
 #include "battle/Spacorn.h"
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 
 namespace morvek {
@@ -25,7 +25,7 @@ double rightBound(const Character& c) { return 1280 - c.Width / 2.0; }
 double leftBound(const Character& c) { return -(c.Width / 4.0); }
 
 /// Facing of one side when the opponent is on the side `toward` (+1 right, -1 left).
-void faceSide(Game& game, Character& p1, Character& p2, int16_t toward) {
+void faceSide(EngineContext& game, Character& p1, Character& p2, int16_t toward) {
     p1.LeftOrRight = toward;
     p2.LeftOrRight = static_cast<int16_t>(-toward);
     if (p1.sTate == stStand) {
@@ -41,7 +41,7 @@ void faceSide(Game& game, Character& p1, Character& p2, int16_t toward) {
 
 }  // namespace
 
-void animChange(Game&, int16_t pattern, Character& chara) {
+void animChange(EngineContext&, int16_t pattern, Character& chara) {
     chara.animPat = pattern;
     chara.animTimer = 0;
     chara.wavSndFlag = false;
@@ -49,7 +49,7 @@ void animChange(Game&, int16_t pattern, Character& chara) {
     chara.attackWasHit = 0;
 }
 
-void animTimerCount(Game& game, Character& chara) {
+void animTimerCount(EngineContext& game, Character& chara) {
     chara.animTimer = cint16(chara.animTimer + 1);
     if (chara.animTimer > chara.fixTime) {
         const int32_t next = int32_t{chara.animPat} + chara.nextAnim;
@@ -70,7 +70,7 @@ void animTimerCount(Game& game, Character& chara) {
     }
 }
 
-void faceAndStunRecover(Game& game, Character& p1, Character& p2) {
+void faceAndStunRecover(BattleContext& game, Character& p1, Character& p2) {
     const double c1 = p1.posX + p1.Width / 2.0;
     const double c2 = p2.posX + p2.Width / 2.0;
     faceSide(game, p1, p2, c1 > c2 ? -1 : 1);
@@ -85,11 +85,11 @@ void faceAndStunRecover(Game& game, Character& p1, Character& p2) {
     if (p2.attackWasHit != 0) b.stunRecover1 = 0;
 }
 
-void faceOpponent(Game&, Character& me, const Character& other) {
+void faceOpponent(EngineContext&, Character& me, const Character& other) {
     me.dirStand = (me.posX + me.Width / 2.0 > other.posX + other.Width / 2.0) ? -1 : 1;
 }
 
-void physicsStep(Game& game, Character& me, Character& other) {
+void physicsStep(EngineContext& game, Character& me, Character& other) {
     // Rise and slide: the slide only acts in frames with a vertical speed.
     if (me.upVector != 0) {
         me.posY = cint16(me.posY - me.upVector);
@@ -129,7 +129,7 @@ void physicsStep(Game& game, Character& me, Character& other) {
     if (me.posX > rightBound(me)) me.posX = rightBound(me);
 }
 
-void landing(Game& game, Character& chara) {
+void landing(EngineContext& game, Character& chara) {
     chara.posY = cint16(groundLine(chara));
     chara.fallVector = 0;
     chara.upVector = 0;

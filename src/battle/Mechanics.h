@@ -6,20 +6,21 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 
 /// Starts a pattern: clears its timer, sound flag, attack flag and hit result.
-void animChange(Game& game, int16_t pattern, Character& chara);
+void animChange(EngineContext& game, int16_t pattern, Character& chara);
 /// One animation tick of a fighter, with its guard stun.
-void animTimerCount(Game& game, Character& chara);
+void animTimerCount(EngineContext& game, Character& chara);
 /// Facing of both fighters and their stun recovery (called with player1, player2).
-void faceAndStunRecover(Game& game, Character& p1, Character& p2);
+void faceAndStunRecover(BattleContext& game, Character& p1, Character& p2);
 /// Turns me towards other, whatever my state.
-void faceOpponent(Game& game, Character& me, const Character& other);
+void faceOpponent(EngineContext& game, Character& me, const Character& other);
 /// One physics frame of me: rise, slide, gravity, landing, knock-back, stage bounds.
-void physicsStep(Game& game, Character& me, Character& other);
+void physicsStep(EngineContext& game, Character& me, Character& other);
 /// Puts a fighter on the ground.
-void landing(Game& game, Character& chara);
+void landing(EngineContext& game, Character& chara);
 
 }  // namespace morvek

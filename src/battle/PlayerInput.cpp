@@ -6,7 +6,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 
 namespace morvek {
@@ -35,7 +35,7 @@ bool& wordShown(Character& c, int n) {
 
 /// The letter typed while the frame is open: the red word, the blue word, an extra word
 /// of a combo, or a miss.
-void judgeTypedLetter(Game& game, int16_t letter, int16_t& flashCounter) {
+void judgeTypedLetter(BattleContext& game, int16_t letter, int16_t& flashCounter) {
     BattleState& b = game.battle;
     Character& p1 = b.player1;
     const int16_t openingKey = b.inputState[3];
@@ -96,7 +96,7 @@ bool isGuardKeyOfSide(int16_t key, int16_t leftOrRight) {
     return isGuardKeyOfFacing(key, leftOrRight);
 }
 
-void PressKeyJudge(Game& game, int16_t& flashCounter) {
+void PressKeyJudge(BattleContext& game, int16_t& flashCounter) {
     BattleState& b = game.battle;
     Character& p1 = b.player1;
     Character& p2 = b.player2;

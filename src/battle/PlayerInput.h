@@ -8,7 +8,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 
 /// Flash frames after a correctly typed word and after an input miss.
 inline constexpr int16_t kWordFlashFrames = 3;
@@ -26,6 +26,6 @@ bool isGuardKeyOfSide(int16_t key, int16_t leftOrRight);
 
 /// Reads the frame's key and acts on it for player 1. `flashCounter` is the battle loop's
 /// input-miss flash counter (inputState element 1): a typed word sets it to 3, a miss to 20.
-void PressKeyJudge(Game& game, int16_t& flashCounter);
+void PressKeyJudge(BattleContext& game, int16_t& flashCounter);
 
 }  // namespace morvek

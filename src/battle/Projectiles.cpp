@@ -4,20 +4,20 @@
 
 #include "battle/AttackFrames.h"
 #include "battle/Character.h"
-#include "battle/Collision.h"
 #include "battle/Damage.h"
+#include "battle/Collision.h"
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 
 namespace morvek {
 
 // ---- launch and animation ------------------------------------------------------------
 
-void flyArtsStart(Game& game, flyArts& fa, Character& owner) {
+void flyArtsStart(EngineContext& game, flyArts& fa, Character& owner) {
     fa.PrimalPlayer = owner.PrimalPlayer;
     fa.animCounter = 0;
     fa.Running = true;
@@ -67,7 +67,7 @@ void flyArtsPowerSet(flyArts& fa, int16_t attackPow1st, int16_t attackPow2nd,
     fa.spacornORnot = spacornORnot;
 }
 
-void flyArtsAnimStep(Game& game, Rect& srcRect, flyArts& fa, Character& /*chara*/,
+void flyArtsAnimStep(BattleContext& game, Rect& srcRect, flyArts& fa, Character& /*chara*/,
                      int16_t cellX, int16_t cellY, int16_t holdFrames, int16_t step) {
     srcRect = Rect{cellX, cellY, cellX + fa.Width, cellY + fa.Height};
     if (!game.battle.freezeFlag) fa.animCounter = cint16(fa.animCounter + 1);
@@ -79,7 +79,7 @@ void flyArtsAnimStep(Game& game, Rect& srcRect, flyArts& fa, Character& /*chara*
 
 // ---- damage and score ------------------------------------------------------------------
 
-void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit) {
+void flyArtsDamage(BattleContext& game, flyArts& fa, Character& defender, bool cleanHit) {
     if (game.battle.damageLock) return;
     // Unlike a melee hit, the stun is judged at the place the hit came in at.
     const int32_t c = comboPlaceOfHit(defender);
@@ -92,7 +92,7 @@ void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit) 
     finishHit(defender, dmg, cleanHit, fa.normalorEX);
 }
 
-void flyArtsScore(Game& game, const flyArts& fa) {
+void flyArtsScore(EngineContext& game, const flyArts& fa) {
     const int16_t s = cint16(fa.attackPow1st + fa.attackPow2nd + fa.attackPow3rd + fa.stunPoint +
                              fa.spacornPoint);
     int32_t points = 500;
@@ -105,14 +105,14 @@ void flyArtsScore(Game& game, const flyArts& fa) {
 
 // ---- contact ---------------------------------------------------------------------------
 
-Rect flyArtsBox(const Game& game, const flyArts& fa) {
+Rect flyArtsBox(const BattleContext& game, const flyArts& fa) {
     const int32_t sx = game.battle.scrollX;
     const int32_t sy = game.battle.scrollY;
     return Rect{fa.ATFleft + fa.AttackLeft + sx, fa.ATFtop + fa.AttackTop + sy,
                 fa.ATFright - fa.AttackRight + sx, fa.ATFbottom - fa.AttackBottom + sy};
 }
 
-void flyArtsHitJudge(Game& game, Character& owner, Character& target, flyArts& fa) {
+void flyArtsHitJudge(BattleContext& game, Character& owner, Character& target, flyArts& fa) {
     const Rect body = bodyBox(game, target);
     const Rect box = flyArtsBox(game, fa);
     // The computer rolls on every frame a projectile is offered, overlap or not. Only the
@@ -145,7 +145,7 @@ void flyArtsHitJudge(Game& game, Character& owner, Character& target, flyArts& f
     else if (fa.eraseType == 2) fa.Force = false;
 }
 
-void flyArtsHitApply(Game& game, flyArts& fa, Character& target) {
+void flyArtsHitApply(BattleContext& game, flyArts& fa, Character& target) {
     hitTakenStart(game, target, fa.spacornORnot);
     flyArtsKnockBack(game, target, fa);
     soundPlay(game, fa.ATFHitSound);
@@ -154,7 +154,7 @@ void flyArtsHitApply(Game& game, flyArts& fa, Character& target) {
     hitTakenEnd(target);
 }
 
-void flyArtsKnockBack(Game& game, Character& target, flyArts& fa) {
+void flyArtsKnockBack(EngineContext& game, Character& target, flyArts& fa) {
     const int16_t before = target.sTate;
     const int16_t posture = target.sTate == stCrouchGuard ? 350 : 340;
     switch (fa.ATFtype) {
@@ -186,11 +186,11 @@ void flyArtsKnockBack(Game& game, Character& target, flyArts& fa) {
     if (before == stFloorHit && target.viTality > 0) animChange(game, 370, target);
 }
 
-void flyArtsVectorAdd(Game& game, Character& target, flyArts& fa) {
+void flyArtsVectorAdd(EngineContext& game, Character& target, flyArts& fa) {
     juggle(game, target, fa.ATFvectorX, fa.ATFvectorY, fa.dirStand);
 }
 
-void flyArtsVectorSet(Game& game, Character& target, flyArts& fa) {
+void flyArtsVectorSet(EngineContext& game, Character& target, flyArts& fa) {
     animChange(game, 310, target);
     if (target.NUMBER == 7) return;
     target.posY = cint16(target.posY - 10);
@@ -199,7 +199,7 @@ void flyArtsVectorSet(Game& game, Character& target, flyArts& fa) {
     target.slideVector = fa.ATFvectorX * fa.dirStand;
 }
 
-void flyArtsHitEffect(Game& game, Character& target, flyArts& fa) {
+void flyArtsHitEffect(EngineContext& game, Character& target, flyArts& fa) {
     Splite& sp = target.returningOneSplite();
     sp.animPat = fa.ATEanimPat;
     const double side = fa.dirStand == 1 ? -fa.controlX : fa.controlX;
@@ -215,7 +215,7 @@ void flyArtsHitEffect(Game& game, Character& target, flyArts& fa) {
     sp.dirStand = fa.dirStand;
 }
 
-void flyArtsGarded(Game& game, Character& target, flyArts& fa) {
+void flyArtsGarded(EngineContext& game, Character& target, flyArts& fa) {
     soundPlay(game, 18);
     target.nockLenge = cint16(fa.setLenge / 3.0 * 2);
     target.gardFixTime = 10;
@@ -227,7 +227,7 @@ void flyArtsGarded(Game& game, Character& target, flyArts& fa) {
     if (target.sTate == stCrouchGuard) animChange(game, 45, target);
 }
 
-void blockingReaction(Game& game, Character& defender, Character& attacker) {
+void blockingReaction(EngineContext& game, Character& defender, Character& attacker) {
     animChange(game, 390, defender);
     soundPlay(game, 26);
     defender.sTate = stSpecialGuard;
@@ -241,6 +241,17 @@ void blockingReaction(Game& game, Character& defender, Character& attacker) {
         defender.fallVector = 0;
         defender.slideVector = defender.slideVector / 2;
     }
+}
+
+void drawFlyArtsSprite(BattleContext& game, flyArts& fa, Character& owner, const Surface8& sheet) {
+    Rect src{};
+    owner.FlyArtsAnimPat(game, owner, src, fa);
+    // A frame the move set does not know leaves the cell empty: nothing is drawn.
+    if (src.empty()) return;
+    const int32_t sx = game.battle.scrollX, sy = game.battle.scrollY;
+    const Rect dst{fa.ATFleft + sx, fa.ATFtop + sy, fa.ATFright + sx, fa.ATFbottom + sy};
+    blit(game.engine.backBuffer, dst, sheet, src,
+         BlitKeyed | (fa.dirStand == -1 ? BlitMirror : BlitCopy));
 }
 
 }  // namespace morvek

@@ -8,11 +8,12 @@
 
 #include <cstdint>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 struct flyArts;
 
@@ -20,7 +21,7 @@ struct flyArts;
 
 /// First call of every launch: the projectile runs, facing and flag copied from the owner.
 /// Force, RunTimer and the powers are left to the two set-up calls.
-void flyArtsStart(Game& game, flyArts& fa, Character& owner);
+void flyArtsStart(EngineContext& game, flyArts& fa, Character& owner);
 
 /// Shape, timing, reaction, effect and box insets; every value stored rounded to 16 bits.
 void flyArtsFrameSet(flyArts& fa, double Width, double Height, double animPat, double RunTimer,
@@ -37,34 +38,37 @@ void flyArtsPowerSet(flyArts& fa, int16_t attackPow1st, int16_t attackPow2nd,
 /// One drawn frame of a projectile's animation: writes the sheet cell, counts the frames
 /// shown (not while the action is frozen) and steps animPat by -step after holdFrames + 1.
 /// `chara` is part of the move sets' calling convention and is not read.
-void flyArtsAnimStep(Game& game, Rect& srcRect, flyArts& fa, Character& chara, int16_t cellX,
+void flyArtsAnimStep(BattleContext& game, Rect& srcRect, flyArts& fa, Character& chara, int16_t cellX,
                      int16_t cellY, int16_t holdFrames, int16_t step);
 
 // ---- damage and score ----------------------------------------------------------------
 
 /// Damage of a projectile contact, with the combo scaling of melee hits but no gauge gain.
-void flyArtsDamage(Game& game, flyArts& fa, Character& defender, bool cleanHit);
+void flyArtsDamage(BattleContext& game, flyArts& fa, Character& defender, bool cleanHit);
 /// Points for a projectile hit on the computer.
-void flyArtsScore(Game& game, const flyArts& fa);
+void flyArtsScore(EngineContext& game, const flyArts& fa);
 
 // ---- contact ---------------------------------------------------------------------
 
 /// The whole contact of one forceful projectile of `owner` with `target` in this frame:
 /// the computer's guard roll, the overlap test, the outcome and the projectile's erasure.
-void flyArtsHitJudge(Game& game, Character& owner, Character& target, flyArts& fa);
+void flyArtsHitJudge(BattleContext& game, Character& owner, Character& target, flyArts& fa);
 
-void flyArtsHitApply(Game& game, flyArts& fa, Character& target);
-void flyArtsKnockBack(Game& game, Character& target, flyArts& fa);
-void flyArtsVectorAdd(Game& game, Character& target, flyArts& fa);
-void flyArtsVectorSet(Game& game, Character& target, flyArts& fa);
-void flyArtsHitEffect(Game& game, Character& target, flyArts& fa);
-void flyArtsGarded(Game& game, Character& target, flyArts& fa);
+void flyArtsHitApply(BattleContext& game, flyArts& fa, Character& target);
+void flyArtsKnockBack(EngineContext& game, Character& target, flyArts& fa);
+void flyArtsVectorAdd(EngineContext& game, Character& target, flyArts& fa);
+void flyArtsVectorSet(EngineContext& game, Character& target, flyArts& fa);
+void flyArtsHitEffect(EngineContext& game, Character& target, flyArts& fa);
+void flyArtsGarded(EngineContext& game, Character& target, flyArts& fa);
 
 /// The special guard (guard outcome 2), for melee attacks and projectiles alike.
-void blockingReaction(Game& game, Character& defender, Character& attacker);
+void blockingReaction(EngineContext& game, Character& defender, Character& attacker);
 
 /// The screen-coordinate attack box of a projectile (its frame less the insets, plus the
 /// camera offset; never mirrored). Also used by the clash test.
-Rect flyArtsBox(const Game& game, const flyArts& fa);
+Rect flyArtsBox(const BattleContext& game, const flyArts& fa);
+
+/// Draws one running projectile of owner from sheet (asking owner's move set its frame).
+void drawFlyArtsSprite(BattleContext& game, flyArts& fa, Character& owner, const Surface8& sheet);
 
 }  // namespace morvek

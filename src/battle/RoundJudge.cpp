@@ -1,6 +1,5 @@
 #include "battle/RoundJudge.h"
 
-#include "battle/BattleLoop.h"
 #include "battle/Character.h"
 #include "battle/Damage.h"
 #include "battle/Mechanics.h"
@@ -8,14 +7,13 @@
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
 #include "engine/Shutter.h"
 #include "engine/Sound.h"
-#include "movesets/God.h"
-#include "movesets/Interrupter.h"
-#include "screens/Tutorial.h"
+#include "battle/MatchHooks.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
@@ -26,12 +24,14 @@ constexpr int16_t kPlayer2StartX = 500;
 constexpr int16_t kStartScrollX = -140;
 constexpr int16_t kStartScrollY = -1480;
 constexpr int16_t kTimerStep = 2;
+constexpr int16_t kInterrupterNumber = 5;
+constexpr int16_t kGodNumber = 7;
 constexpr int16_t kFinishHoldMs = 2000;
 constexpr int16_t kKOSlowMs = 100;
 
 bool standsOnGround(const Character& c) { return !c.floatorStand && c.sTate == stStand; }
 
-void winnerPose(Game& game, Character& c) {
+void winnerPose(EngineContext& game, Character& c) {
     if (!standsOnGround(c)) return;
     int16_t pattern = kWinPose;
     // Both rolls are drawn whatever the fighter: the conditions are evaluated in full.
@@ -42,12 +42,12 @@ void winnerPose(Game& game, Character& c) {
     animChange(game, pattern, c);
 }
 
-void loserPose(Game& game, Character& c) {
+void loserPose(EngineContext& game, Character& c) {
     if (!standsOnGround(c)) return;
     animChange(game, kLosePose, c);
 }
 
-void endPoses(Game& game) {
+void endPoses(BattleContext& game) {
     Character& p1 = game.battle.player1;
     Character& p2 = game.battle.player2;
     if (p1.viTality > p2.viTality) {
@@ -62,15 +62,22 @@ void endPoses(Game& game) {
 
 /// The intro of a ladder boss's first round holds wholeTimer at 0 until it sets
 /// VSactionFlag.
-void bossStageIntro(Game& game) {
+void bossStageIntro(BattleContext& game) {
     StateOfStage& s = game.battle.stageState;
     if (s.VSactionFlag || s.roundCount != 0) return;
-    if (s.checkCounter == ladderstage::Interrupter) interrupterStageIntro(game, s);
-    if (s.checkCounter == ladderstage::God) godStageIntro(game, s, game.battle.player1, game.battle.player2);
+    BattleState& b = game.battle;
+    if (s.checkCounter == ladderstage::Interrupter) {
+        if (MoveSet* boss = b.moveSets.find(kInterrupterNumber)) {
+            boss->StageIntro(game, s, b.player1, b.player2);
+        }
+    }
+    if (s.checkCounter == ladderstage::God) {
+        if (MoveSet* boss = b.moveSets.find(kGodNumber)) boss->StageIntro(game, s, b.player1, b.player2);
+    }
 }
 
 /// The steps of a decided round, by changeTimer; true when the match is over.
-bool decidedRoundStep(Game& game) {
+bool decidedRoundStep(BattleContext& game) {
     BattleState& b = game.battle;
     StateOfStage& s = b.stageState;
     Character& p1 = b.player1;
@@ -81,10 +88,11 @@ bool decidedRoundStep(Game& game) {
     s.changeTimer = cint16(s.changeTimer + 1);
     const int16_t t = s.changeTimer;
     if (t == kAwardTime) {
+        // Player 1's vitality is kept for each round awarded to him, by KO or on time;
+        // winPlayer cannot tell, since a time over leaves it as an earlier round set it.
+        const int16_t winsBefore = p1.winCount;
         roundKOJudge(game, p1, p2);
-        // Only a KO names a winner: after a time over winPlayer still holds what an
-        // earlier round left there.
-        if (s.winPlayer == 1) s.roundRecording(p1);
+        if (p1.winCount > winsBefore) s.roundRecording(p1);
     }
     if (t >= kPoseFrom && t <= kPoseTo) endPoses(game);
     if (t >= kFadeFrom && t <= kFadeTo) paletteDarkenStep(game);
@@ -105,7 +113,7 @@ bool decidedRoundStep(Game& game) {
 
 }  // namespace
 
-void charaRoundInit(Game& game, Character& chara) {
+void charaRoundInit(EngineContext& game, Character& chara) {
     charaBaseSet(chara, chara.charaname);
     chara.InitFlyArts();
     chara.InitSplite();
@@ -124,7 +132,7 @@ void charaRoundInit(Game& game, Character& chara) {
     animChange(game, 0, chara);
 }
 
-void battleRoundInit(Game& game) {
+void battleRoundInit(BattleContext& game) {
     BattleState& b = game.battle;
     b.damageLock = false;
     b.stageState.roundTimer = b.stageState.MaxRoundTime;
@@ -136,12 +144,10 @@ void battleRoundInit(Game& game) {
     b.player2.posX = kPlayer2StartX;
     b.scrollX = kStartScrollX;
     b.scrollY = kStartScrollY;
-    if (game.engine.playMode == -1) {
-        tutorialInit(game, b.player1, b.player2, b.stageState);
-    }
+    if (game.engine.playMode == -1 && game.hooks) game.hooks->tutorialRoundInit(game);
 }
 
-void roundFinishStart(Game& game, StateOfStage& stage, Character& winner, Character& loser) {
+void roundFinishStart(EngineContext& game, StateOfStage& stage, Character& winner, Character& loser) {
     stage.roundFinish = true;
     if (winner.spacornHit) {
         soundPlay(game, kSpacornKOSound);
@@ -157,7 +163,7 @@ void roundFinishStart(Game& game, StateOfStage& stage, Character& winner, Charac
     stage.FinishArts = winner.FAwasHit ? winner.artsFAName : winner.artsName;
 }
 
-void roundWinAward(Game& game, Character& winner, Character& loser) {
+void roundWinAward(EngineContext& game, Character& winner, Character& loser) {
     winner.winCount = cint16(winner.winCount + 1);
     if (loser.viTality != 0) {
         winner.winMarkSet(winMarkTimeOver);
@@ -175,12 +181,12 @@ void roundWinAward(Game& game, Character& winner, Character& loser) {
     }
 }
 
-void roundKOJudge(Game& game, Character& p1, Character& p2) {
+void roundKOJudge(EngineContext& game, Character& p1, Character& p2) {
     if (p1.viTality > p2.viTality) roundWinAward(game, p1, p2);
     if (p2.viTality > p1.viTality) roundWinAward(game, p2, p1);
 }
 
-bool battleJudge(Game& game) {
+bool battleJudge(BattleContext& game) {
     BattleState& b = game.battle;
     StateOfStage& s = b.stageState;
     Character& p1 = b.player1;
@@ -215,7 +221,7 @@ bool battleJudge(Game& game) {
     }
     if (p2.viTality <= 0) {
         p2.viTality = 0;
-        godDefeatCheck(game, s, p1, p2);
+        if (MoveSet* god = game.battle.moveSets.find(kGodNumber)) god->DefeatCheck(game, s, p1, p2);
         if (!s.roundFinish) {
             roundFinishStart(game, s, p1, p2);
             if (s.checkCounter == ladderstage::God && p1.winCount > s.maxRoundCount) {

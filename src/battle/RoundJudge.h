@@ -7,7 +7,11 @@
 
 namespace morvek {
 
-struct Game;
+/// The palette index the match's last frame (and the round change) is cleared to.
+inline constexpr uint32_t kMatchEndColour = 67;
+
+struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -42,17 +46,17 @@ inline constexpr int16_t kWinPose3 = 490;
 inline constexpr int16_t kLosePose = 950;
 
 /// The start of every round: both fighters, their places and the camera.
-void battleRoundInit(Game& game);
+void battleRoundInit(BattleContext& game);
 /// One fighter's round start: roster row, fresh pools, no combo, on the ground, full
 /// vitality, standing.
-void charaRoundInit(Game& game, Character& chara);
+void charaRoundInit(EngineContext& game, Character& chara);
 /// One frame of the judge; true when the match is over.
-bool battleJudge(Game& game);
+bool battleJudge(BattleContext& game);
 /// The round is decided: KO sound, finish hold, slow motion, the loser left dizzy-free.
-void roundFinishStart(Game& game, StateOfStage& stage, Character& winner, Character& loser);
+void roundFinishStart(EngineContext& game, StateOfStage& stage, Character& winner, Character& loser);
 /// Awards the round to the fighter with more vitality; nobody on equal vitality.
-void roundKOJudge(Game& game, Character& p1, Character& p2);
+void roundKOJudge(EngineContext& game, Character& p1, Character& p2);
 /// One more win for winner, with the mark of how it was won.
-void roundWinAward(Game& game, Character& winner, Character& loser);
+void roundWinAward(EngineContext& game, Character& winner, Character& loser);
 
 }  // namespace morvek

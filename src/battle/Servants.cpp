@@ -4,8 +4,8 @@
 #include "battle/Dispatch.h"
 #include "battle/Roster.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
-#include "render/Surface8.h"
+#include "battle/BattleContext.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
@@ -17,18 +17,18 @@ int servantCount(const Character& master) {
     return n < 0 ? 0 : (n > kServantSlots ? kServantSlots : n);
 }
 
-const Surface8& sideSheet(Game& game, const Character& master) {
+const Surface8& sideSheet(EngineContext& game, const Character& master) {
     return master.PrimalPlayer ? game.engine.charaSurface1 : game.engine.charaSurface2;
 }
 
 }  // namespace
 
-ServantSide& servantSideOf(Game& game, const Character& master) {
+ServantSide& servantSideOf(BattleContext& game, const Character& master) {
     return master.PrimalPlayer ? game.battle.servants.player1Side
                                : game.battle.servants.player2Side;
 }
 
-void servantCreate(Game& game, Character& master) {
+void servantCreate(BattleContext& game, Character& master) {
     ServantSide& side = servantSideOf(game, master);
     const int n = servantCount(master);
     for (int k = 0; k < n; ++k) servantClone(side.servantSlots[static_cast<size_t>(k)], master);
@@ -62,7 +62,7 @@ void servantTrailRecord(ServantTrailEntry& entry, const Character& master) {
     entry.dirStand = master.dirStand;
 }
 
-void servantDrawAll(Game& game, Character& master) {
+void servantDrawAll(BattleContext& game, Character& master) {
     ServantSide& side = servantSideOf(game, master);
     const Surface8& sheet = sideSheet(game, master);
     for (int k = servantCount(master) - 1; k >= 0; --k) {
@@ -70,7 +70,7 @@ void servantDrawAll(Game& game, Character& master) {
     }
 }
 
-void servantDraw(Game& game, Character& servant, const Surface8& sheet) {
+void servantDraw(BattleContext& game, Character& servant, const Surface8& sheet) {
     Rect src{};
     animPatternDispatch(game, src, servant);
     // GINZAMURAI's single servant moves in step with its master, so it stands back a little
@@ -84,7 +84,7 @@ void servantDraw(Game& game, Character& servant, const Surface8& sheet) {
     servant.drawFlyArts(game, sheet);
 }
 
-void servantTrailStep(Game& game, Character& master) {
+void servantTrailStep(BattleContext& game, Character& master) {
     // Everything the master lands during the spell counts as a super-art hit.
     master.spacornHit = true;
     ServantSide& side = servantSideOf(game, master);
@@ -121,7 +121,7 @@ void servantFollow(Character& servant, const ServantTrailEntry& entry) {
     servant.posY = entry.posY;
 }
 
-void servantAttackAll(Game& game, Character& master, Character& opponent) {
+void servantAttackAll(BattleContext& game, Character& master, Character& opponent) {
     ServantSide& side = servantSideOf(game, master);
     const int n = servantCount(master);
     for (int k = 0; k < n; ++k) {
@@ -129,7 +129,7 @@ void servantAttackAll(Game& game, Character& master, Character& opponent) {
     }
 }
 
-void servantAttack(Game& game, Character& servant, Character& opponent) {
+void servantAttack(BattleContext& game, Character& servant, Character& opponent) {
     servantAnimAttackDispatch(game, servant);
     // A servant's blow lands as one: the damage judge divides it by the combo count whole.
     servant.attackPow1st = cint16(servant.attackPow1st + servant.attackPow2nd + servant.attackPow3rd);
@@ -138,7 +138,7 @@ void servantAttack(Game& game, Character& servant, Character& opponent) {
     attackCheckOne(game, servant, opponent);
 }
 
-void servantAttackEffectDraw(Game& game, Character& master) {
+void servantAttackEffectDraw(BattleContext& game, Character& master) {
     ServantSide& side = servantSideOf(game, master);
     for (int k = servantCount(master) - 1; k >= 0; --k) {
         if (auto& slot = side.servantSlots[static_cast<size_t>(k)]) slot->DrawAttackEffect(game);

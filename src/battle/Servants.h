@@ -14,7 +14,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Surface8;
 
 constexpr int kServantSlots = 3;
@@ -46,16 +46,16 @@ struct ServantState {
 };
 
 /// The side block of master (by PrimalPlayer).
-ServantSide& servantSideOf(Game& game, const Character& master);
+ServantSide& servantSideOf(BattleContext& game, const Character& master);
 
 /// Creates the master's NumOfServant servants (at most three) and starts the spell.
-void servantCreate(Game& game, Character& master);
+void servantCreate(BattleContext& game, Character& master);
 /// A new servant of master's fighter in slot; restarts the master's spell timer.
 void servantClone(std::optional<Character>& slot, Character& master);
 /// Every entry = master's current state.
 void servantTrailFill(ServantTrail& trail, const Character& master);
 /// Draws one servant and its projectiles from sheet.
-void servantDraw(Game& game, Character& servant, const Surface8& sheet);
+void servantDraw(BattleContext& game, Character& servant, const Surface8& sheet);
 /// Stores master's state in one entry.
 void servantTrailRecord(ServantTrailEntry& entry, const Character& master);
 /// Moves the trail index on and puts each servant into its entry.
@@ -63,15 +63,15 @@ void servantFollowAll(ServantSide& side, const Character& master);
 /// Puts a servant into the entry's state; a new pattern may open a new attack frame.
 void servantFollow(Character& servant, const ServantTrailEntry& entry);
 /// One servant's attack frame against the opponent, its powers folded into one.
-void servantAttack(Game& game, Character& servant, Character& opponent);
+void servantAttack(BattleContext& game, Character& servant, Character& opponent);
 
 /// Draws the effect sprites of master's servants.
-void servantAttackEffectDraw(Game& game, Character& master);
+void servantAttackEffectDraw(BattleContext& game, Character& master);
 /// Draws the side's servants.
-void servantDrawAll(Game& game, Character& master);
+void servantDrawAll(BattleContext& game, Character& master);
 /// Records the master in the trail and moves the servants.
-void servantTrailStep(Game& game, Character& master);
+void servantTrailStep(BattleContext& game, Character& master);
 /// Runs each servant's attack frame against the opponent.
-void servantAttackAll(Game& game, Character& master, Character& opponent);
+void servantAttackAll(BattleContext& game, Character& master, Character& opponent);
 
 }  // namespace morvek

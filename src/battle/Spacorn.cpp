@@ -4,13 +4,13 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "battle/Targets.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Palettes.h"
 #include "engine/Sound.h"
 
 namespace morvek {
 
-void TPCStart(Game& game, Character& chara) {
+void TPCStart(BattleContext& game, Character& chara) {
     if (chara.wavSndFlag) return;
     chara.TPC = true;
     chara.tarGeting = true;
@@ -22,7 +22,7 @@ void TPCStart(Game& game, Character& chara) {
     chara.wavSndFlag = true;
 }
 
-void TPCEnd(Game& game, Character& chara) {
+void TPCEnd(EngineContext& game, Character& chara) {
     if (chara.PrimalPlayer) paletteSetEntries(game, game.engine.workPalette);
     chara.TPC = false;
     chara.tarGeting = false;
@@ -31,7 +31,7 @@ void TPCEnd(Game& game, Character& chara) {
     hideExtraWords(chara);
 }
 
-void spacornStart(Game& game, Character& chara, Character& opponent, int16_t pattern) {
+void spacornStart(BattleContext& game, Character& chara, Character& opponent, int16_t pattern) {
     // A fighter without this art has pattern 0: nothing starts and nothing is paid.
     if (pattern == 0) return;
     soundPlay(game, 22);
@@ -60,7 +60,7 @@ void payExtraStock(Character& chara) {
     chara.spacornGauge -= chara.spacornGaugeMax;
 }
 
-void spacornCtrlKeyStart(Game& game, Character& chara, Character& opponent) {
+void spacornCtrlKeyStart(BattleContext& game, Character& chara, Character& opponent) {
     if (chara.spacornNumber2 == 0) return;
     switch (chara.NUMBER) {
         case 2:
@@ -81,7 +81,7 @@ void spacornCtrlKeyStart(Game& game, Character& chara, Character& opponent) {
     }
 }
 
-void spacornF12KeyStart(Game& game, Character& chara, Character& opponent) {
+void spacornF12KeyStart(BattleContext& game, Character& chara, Character& opponent) {
     if (chara.spacornType == 1 && chara.NUMBER == 4) spacornStart(game, chara, opponent, 765);
     if (chara.spacornCount >= 2 && chara.NUMBER == 5) {
         payExtraStock(chara);
@@ -89,7 +89,7 @@ void spacornF12KeyStart(Game& game, Character& chara, Character& opponent) {
     }
 }
 
-void cpuSpacornStart(Game& game, Character& chara, Character& opponent, int16_t kind) {
+void cpuSpacornStart(BattleContext& game, Character& chara, Character& opponent, int16_t kind) {
     int16_t pattern = 0;
     if (kind == 0) pattern = chara.spacornNumber;
     else if (kind == 1) pattern = chara.spacornNumber2;
@@ -101,7 +101,7 @@ void cpuSpacornStart(Game& game, Character& chara, Character& opponent, int16_t 
     }
 }
 
-void spacornGaugeAdd(Game& game, Character& chara, double& amount) {
+void spacornGaugeAdd(EngineContext& game, Character& chara, double& amount) {
     if (amount < 0) amount = 0;
     chara.spacornGauge += amount;
     if (chara.spacornGauge >= chara.spacornGaugeMax) {
@@ -117,7 +117,7 @@ void spacornGaugeAdd(Game& game, Character& chara, double& amount) {
     }
 }
 
-void spacornTimerTick(Game& game, Character& chara) {
+void spacornTimerTick(BattleContext& game, Character& chara) {
     const int32_t cx = cint16(chara.posX + game.battle.scrollX + chara.Width / 2.0 +
                               chara.dirStand * 10);
     const int32_t cy = cint16(chara.posY + game.battle.scrollY + chara.Height / 2.0);

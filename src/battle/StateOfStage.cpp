@@ -1,9 +1,7 @@
 #include "battle/StateOfStage.h"
 
-#include "render/Finish.h"
-#include "screens/CharaSelect.h"
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
 
@@ -21,6 +19,11 @@ bool validWinCount(int16_t w) { return w >= 0 && w <= 3; }
 
 }  // namespace
 
+PlayTime playTimeOf(double totalSeconds) {
+    const int64_t whole = totalSeconds > 0 ? static_cast<int64_t>(totalSeconds) : 0;
+    return PlayTime{whole / 60, whole % 60};
+}
+
 uint8_t judgeBaseLevel(int32_t p) {
     if (p < 0) return 24;
     uint8_t level = 1;
@@ -36,15 +39,15 @@ void StateOfStage::initOpenGameTime() {
     checkTime = 0;
 }
 
-void StateOfStage::setCheckTime(Game& game) {
+void StateOfStage::setCheckTime(EngineContext& game) {
     checkTime = static_cast<float>(game.platform.seconds() - totalGameTime);
 }
 
-void StateOfStage::getTotalSpentTime(Game& game) {
+void StateOfStage::getTotalSpentTime(EngineContext& game) {
     totalGameTime = static_cast<float>(game.platform.seconds() - checkTime);
 }
 
-void StateOfStage::openingInit(Game& game) {
+void StateOfStage::openingInit(EngineContext& game) {
     checkCounter = 0;
     stageNumber = 0;
     initOpenGameTime();
@@ -58,6 +61,7 @@ void StateOfStage::stageInit() {
     roundFinish = false;
     changeTimer = 0;
     stageStartTime = totalGameTime;
+    roundVitality.fill(0);  // a new stage grades only its own rounds
 }
 
 void StateOfStage::roundInit() {
@@ -92,14 +96,14 @@ uint8_t StateOfStage::numofPerfect(const Character& player) const {
     return n;
 }
 
-void StateOfStage::timeOver(Game& game) {
+void StateOfStage::timeOver(EngineContext& game) {
     roundTimer = 0;
     roundFinish = true;
     ABSStop = 2000;
     soundPlay(game, kTimeOverSound);
 }
 
-int32_t StateOfStage::judgePointCalc(const Game& game, const Character& player,
+int32_t StateOfStage::judgePointCalc(const EngineContext& game, const Character& player,
                                      const Character& opponent) const {
     const int16_t w = player.winCount;
     int32_t v = 0;
@@ -113,7 +117,7 @@ int32_t StateOfStage::judgePointCalc(const Game& game, const Character& player,
     return int32_t{sum} * (gameSpeedMode + 5) * (opponent.cpuLevel + 5);
 }
 
-uint8_t StateOfStage::SimpleJudgeSystem(Game& game, const Character& player,
+uint8_t StateOfStage::SimpleJudgeSystem(EngineContext& game, const Character& player,
                                         const Character& opponent) {
     const int32_t p = cint32(judgePointCalc(game, player, opponent) / 1000.0);
     int32_t level = judgeBaseLevel(p);
@@ -137,19 +141,6 @@ uint8_t StateOfStage::SimpleJudgeSystem(Game& game, const Character& player,
     return result;
 }
 
-void StateOfStage::drawingVSresult(Game& game, int16_t x, int16_t& y) {
-    y = cint16(y + 100);
-    for (int i = 0; i < stageNumber && i < 10; ++i) {
-        const int32_t rowY = y + 30 * i;
-        textFontSet(game, 10, Rgb{0, 125, 255});
-        drawText(game, x, rowY, "VS");
-        textFontSet(game, 10, Rgb{0, 0, 0});
-        drawText(game, x + 40, rowY, charaDispNameFromNumber(stageEnemyNumber[static_cast<size_t>(i + 1)]));
-        drawGradeEmblem(game, stageJudgeLevel[static_cast<size_t>(i + 1)], 40, 30, cint16(x + 180),
-                        cint16(y - 5 + 30 * i), 1);
-    }
-}
-
 void StateOfStage::speedSelect(int16_t mode) {
     switch (mode) {
         case 0: gameSpeed = 30; gameSpeedMode = 0; break;
@@ -159,7 +150,7 @@ void StateOfStage::speedSelect(int16_t mode) {
     }
 }
 
-uint8_t StateOfStage::totalJudgeRank(const Game& game) const {
+uint8_t StateOfStage::totalJudgeRank(const EngineContext& game) const {
     int32_t s = 0;
     for (int i = 1; i <= stageNumber && i <= 10; ++i) s += stageJudgeLevel[static_cast<size_t>(i)];
     int32_t g = cint16(s / 7.0);
@@ -179,7 +170,7 @@ uint8_t StateOfStage::totalJudgeRank(const Game& game) const {
     return static_cast<uint8_t>(g > 255 ? 255 : g);
 }
 
-bool StateOfStage::IsTimerINFINITY(const Game& game, int16_t n) const {
+bool StateOfStage::IsTimerINFINITY(const EngineContext& game, int16_t n) const {
     return n == 7 || MaxRoundTime == 0 || game.engine.playMode != 0;
 }
 

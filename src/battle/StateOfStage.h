@@ -17,7 +17,7 @@ inline constexpr int16_t God = 5;
 inline constexpr int16_t GodDefeated = 6;
 }  // namespace ladderstage
 
-struct Game;
+struct EngineContext;
 class Character;
 
 class StateOfStage {
@@ -58,11 +58,11 @@ public:
     // ---- the 17 procedures ---------------------------------------------------------
     void initOpenGameTime();
     /// Resumes the game clock.
-    void setCheckTime(Game& game);
+    void setCheckTime(EngineContext& game);
     /// Brings the game clock up to date.
-    void getTotalSpentTime(Game& game);
+    void getTotalSpentTime(EngineContext& game);
     /// A new game.
-    void openingInit(Game& game);
+    void openingInit(EngineContext& game);
     void stageInit();
     void roundInit();
     /// Keeps player's vitality at the end of the round it just won.
@@ -71,15 +71,13 @@ public:
     /// Seconds spent in the stage, saturated to 16 bits.
     int16_t stageTime() const;
     uint8_t numofPerfect(const Character& player) const;
-    void timeOver(Game& game);
+    void timeOver(EngineContext& game);
     /// The judge level of the stage just won; also recorded for the VS list.
-    uint8_t SimpleJudgeSystem(Game& game, const Character& player, const Character& opponent);
-    /// The list of fought stages with their grades; y is moved down 100 for the caller.
-    void drawingVSresult(Game& game, int16_t x, int16_t& y);
+    uint8_t SimpleJudgeSystem(EngineContext& game, const Character& player, const Character& opponent);
     void speedSelect(int16_t mode);
     /// The final grade of the game.
-    uint8_t totalJudgeRank(const Game& game) const;
-    bool IsTimerINFINITY(const Game& game, int16_t n) const;
+    uint8_t totalJudgeRank(const EngineContext& game) const;
+    bool IsTimerINFINITY(const EngineContext& game, int16_t n) const;
 
     // ---- read access for the screens and tests -------------------------------------
     int16_t enemyNumberOfStage(int i) const { return stageEnemyNumber[static_cast<size_t>(i)]; }
@@ -87,13 +85,21 @@ public:
     int16_t vitalityOfRound(int i) const { return roundVitality[static_cast<size_t>(i)]; }
 
 private:
-    int32_t judgePointCalc(const Game& game, const Character& player,
+    int32_t judgePointCalc(const EngineContext& game, const Character& player,
                            const Character& opponent) const;
 
     std::array<int16_t, 11> stageEnemyNumber{};
     std::array<uint8_t, 11> stageJudgeLevel{};
     std::array<int16_t, 4> roundVitality{};
 };
+
+/// A play time as every screen shows it: minutes and seconds both taken from the whole
+/// seconds the ranking record keeps (the fraction cut off, never negative).
+struct PlayTime {
+    int64_t minutes;
+    int64_t seconds;
+};
+PlayTime playTimeOf(double totalSeconds);
 
 /// The judge level for points p / 1000 already rounded (the table of levels 1-24).
 uint8_t judgeBaseLevel(int32_t p);

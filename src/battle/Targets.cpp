@@ -4,7 +4,7 @@
 
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Palettes.h"
 #include "engine/Sound.h"
 
@@ -27,7 +27,7 @@ int16_t keyNumToLetterNum(int16_t key) {
     return kKeyLetters[static_cast<size_t>(key - 1)];
 }
 
-void randomTargetSet(Game& game, int16_t slot) {
+void randomTargetSet(BattleContext& game, int16_t slot) {
     auto& letters = game.battle.targetLetters;
     // Eight distinct letters need at least eight to choose from.
     const int16_t count = game.engine.keyCount < 8 ? 40 : game.engine.keyCount;
@@ -54,7 +54,7 @@ void hideExtraWords(Character& chara) {
     chara.word8thDisp = false;
 }
 
-void targetingOnOff(Game& game, Character& chara, int16_t mode, int16_t key) {
+void targetingOnOff(BattleContext& game, Character& chara, int16_t mode, int16_t key) {
     if (mode == targetOpen) {
         chara.tarGeting = true;
         if (chara.sTate == stStand) animChange(game, 50, chara);

@@ -8,7 +8,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 
 /// Targeting modes of targetingOnOff.
@@ -24,13 +24,13 @@ int16_t keyNumToLetterNum(int16_t key);
 
 /// 0 draws all eight target letters; 1-8 redraws that slot only. Each letter differs from
 /// the seven others and lies within the key count in force.
-void randomTargetSet(Game& game, int16_t slot);
+void randomTargetSet(BattleContext& game, int16_t slot);
 
 /// Words 3-8 of a typing combo are no longer shown.
 void hideExtraWords(Character& chara);
 
 /// Opens (mode 0) or closes (1 cancel, 2 input miss, 3 correct word) the typing frame, then
 /// places it for a grid key.
-void targetingOnOff(Game& game, Character& chara, int16_t mode, int16_t key);
+void targetingOnOff(BattleContext& game, Character& chara, int16_t mode, int16_t key);
 
 }  // namespace morvek

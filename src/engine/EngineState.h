@@ -9,8 +9,8 @@
 #include "engine/Basic.h"
 #include "platform/Keys.h"
 #include "platform/Platform.h"
-#include "render/RenderState.h"
-#include "render/Surface8.h"
+#include "engine/RenderState.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 

@@ -1,6 +1,6 @@
 #include "engine/Keyboard.h"
 
-#include "engine/Game.h"
+#include "engine/EngineContext.h"
 #include "engine/Screen.h"
 #include "platform/Keys.h"
 
@@ -14,7 +14,7 @@ bool sideEffectDown(const KeyboardState& s, uint8_t scanCode) {
 
 }  // namespace
 
-int16_t inkeyRead(Game& game) {
+int16_t inkeyRead(EngineContext& game) {
     EngineState& e = game.engine;
     game.platform.readKeyboard(e.keyState);
 
@@ -39,7 +39,7 @@ int16_t inkeyRead(Game& game) {
     return code;
 }
 
-int16_t inkeyEdge(Game& game) {
+int16_t inkeyEdge(EngineContext& game) {
     EngineState& e = game.engine;
     int16_t result = 0;
     const int16_t k1 = inkeyRead(game);
@@ -52,12 +52,12 @@ int16_t inkeyEdge(Game& game) {
     return result;
 }
 
-bool shiftKeyDown(Game& game) {
+bool shiftKeyDown(EngineContext& game) {
     EngineState& e = game.engine;
     game.platform.readKeyboard(e.keyState);
     return sideEffectDown(e.keyState, key::LeftShift);
 }
 
-void sleepMs(Game& game, uint32_t ms) { game.platform.sleepMs(ms); }
+void sleepMs(EngineContext& game, uint32_t ms) { game.platform.sleepMs(ms); }
 
 }  // namespace morvek

@@ -8,7 +8,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 
 /// Key codes the game works with (1-40 are the letter grid by position).
 namespace keycode {
@@ -51,16 +51,16 @@ inline constexpr std::array<KeyCodeEntry, 49> kKeyCodeTable = [] {
 
 /// Reads the keyboard: F1 handler, Escape ends the game, debug palette keys; then the
 /// code of the keys down (0 when none of the table's keys is down).
-int16_t inkeyRead(Game& game);
+int16_t inkeyRead(EngineContext& game);
 
 /// One code per press: the code of a fresh read on the first call after a key went down,
 /// else 0. Re-arms only after a read that finds no key down. Reads two or three times.
-int16_t inkeyEdge(Game& game);
+int16_t inkeyEdge(EngineContext& game);
 
 /// True while Left Shift is down (a plain read, without inkeyRead's side effects).
-bool shiftKeyDown(Game& game);
+bool shiftKeyDown(EngineContext& game);
 
 /// The game's only blocking pause (hit stop, slow motion).
-void sleepMs(Game& game, uint32_t ms);
+void sleepMs(EngineContext& game, uint32_t ms);
 
 }  // namespace morvek

@@ -1,7 +1,7 @@
 #include "engine/Palettes.h"
 
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "engine/EngineContext.h"
 
 namespace morvek {
 
@@ -31,11 +31,11 @@ void fixedColorSet2nd(Palette& palette) {
     writeTable(palette, kFixedColourTable2nd.data(), kFixedColourTable2nd.size(), 1);
 }
 
-void paletteSetEntries(Game& game, const Palette& palette) {
+void paletteSetEntries(EngineContext& game, const Palette& palette) {
     game.platform.setPaletteEntries(0, 255, palette);
 }
 
-void paletteDarkenStep(Game& game) {
+void paletteDarkenStep(EngineContext& game) {
     for (Rgb& c : game.engine.workPalette) {
         if (c.r > 2) c.r -= 3;
         if (c.g > 2) c.g -= 3;
@@ -44,7 +44,7 @@ void paletteDarkenStep(Game& game) {
     paletteSetEntries(game, game.engine.workPalette);
 }
 
-bool paletteApproach(Game& game, Palette& palette, int16_t steps) {
+bool paletteApproach(EngineContext& game, Palette& palette, int16_t steps) {
     const Palette& base = game.engine.basePalette;
     bool changed = false;
     auto approach = [&changed](uint8_t& c, uint8_t target) {
@@ -66,7 +66,7 @@ bool paletteApproach(Game& game, Palette& palette, int16_t steps) {
     return changed;
 }
 
-bool paletteToLevel(Game& game, Palette& palette, int16_t level, bool instant, int16_t steps) {
+bool paletteToLevel(EngineContext& game, Palette& palette, int16_t level, bool instant, int16_t steps) {
     bool changed = false;
     if (instant) {
         const uint8_t v = static_cast<uint8_t>(level);

@@ -9,7 +9,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 
 /// One row of a fixed colour table. Rows marked `scaled` are divided by the table's
 /// divisor (all three channels; the fixed zero channels stay zero).
@@ -56,19 +56,19 @@ void fixedColorSet2nd(Palette& palette);
 
 /// Hands `palette` to the display: entries 0-254 (the count is 255, so entry 255 keeps
 /// the value it was created with).
-void paletteSetEntries(Game& game, const Palette& palette);
+void paletteSetEntries(EngineContext& game, const Palette& palette);
 
 /// One step of the K.O. fade: every channel of workPalette above 2 drops by 3; applied.
-void paletteDarkenStep(Game& game);
+void paletteDarkenStep(EngineContext& game);
 
 /// steps + 1 passes moving every channel of `palette` one unit toward basePalette; then
 /// applies workPalette (whichever palette was stepped). False only when `palette`
 /// already equalled basePalette.
-bool paletteApproach(Game& game, Palette& palette, int16_t steps);
+bool paletteApproach(EngineContext& game, Palette& palette, int16_t steps);
 
 /// Fade toward the grey (level, level, level): steps + 1 passes of one unit, or at once
 /// when `instant` (then the result is false). Applies workPalette; false when nothing
 /// was left to change.
-bool paletteToLevel(Game& game, Palette& palette, int16_t level, bool instant, int16_t steps);
+bool paletteToLevel(EngineContext& game, Palette& palette, int16_t level, bool instant, int16_t steps);
 
 }  // namespace morvek

@@ -1,14 +1,13 @@
 #include "engine/Pictures.h"
 
-#include "battle/Character.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "engine/EngineContext.h"
 #include "platform/Bitmap.h"
 #include "platform/Files.h"
 
 namespace morvek {
 
-std::string programFilePath(Game& game, std::string_view name) {
+std::string programFilePath(EngineContext& game, std::string_view name) {
     // Names may be written with the game's own '\\' separators; files use '/'.
     std::string relative(name);
     for (char& c : relative)
@@ -18,18 +17,18 @@ std::string programFilePath(Game& game, std::string_view name) {
     return path;
 }
 
-Surface8 loadPicture(Game& game, std::string_view name) {
+Surface8 loadPicture(EngineContext& game, std::string_view name) {
     return loadBitmap(programFilePath(game, name)).pixels;
 }
 
-void backGroundLoad(Game& game) {
+void backGroundLoad(EngineContext& game) {
     const int r = static_cast<int>(Int(game.random.next() * 10 + 1));
     game.engine.backGroundSurface =
         loadPicture(game, kBackgroundFiles[static_cast<size_t>(backgroundFileIndex(r))]);
 }
 
-void charaGraphicLoad(Game& game, Surface8& surface, const Character& chara) {
-    surface = loadPicture(game, chara.picTure + std::string(kSheetExtension));
+void charaGraphicLoad(EngineContext& game, Surface8& surface, const std::string& picTure) {
+    surface = loadPicture(game, picTure + std::string(kSheetExtension));
 }
 
 }  // namespace morvek

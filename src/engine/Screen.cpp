@@ -1,9 +1,10 @@
 #include "engine/Screen.h"
 
-#include "engine/Game.h"
+#include "engine/EngineContext.h"
 #include "engine/Palettes.h"
 #include "engine/Sound.h"
-#include "screens/Title.h"
+#include "engine/Keyboard.h"
+#include "engine/System.h"
 
 namespace morvek {
 
@@ -11,20 +12,20 @@ namespace {
 constexpr Rect kVisible{0, 0, kScreenWidth, kScreenHeight};
 }  // namespace
 
-void screenFlip(Game& game) { game.platform.present(game.engine.backBuffer); }
+void screenFlip(EngineContext& game) { game.platform.present(game.engine.backBuffer); }
 
-void screenClear(Game& game, uint32_t colour) { game.engine.backBuffer.fillRect(kVisible, colour); }
+void screenClear(EngineContext& game, uint32_t colour) { game.engine.backBuffer.fillRect(kVisible, colour); }
 
-void fillRect(Game& game, int16_t left, int16_t top, int16_t right, int16_t bottom,
+void fillRect(EngineContext& game, int16_t left, int16_t top, int16_t right, int16_t bottom,
               uint32_t colour) {
     game.engine.backBuffer.fillRect(Rect{left, top, right, bottom}, colour);
 }
 
-void fullScreenBlt(Game& game, const Surface8& surface) {
+void fullScreenBlt(EngineContext& game, const Surface8& surface) {
     blit(game.engine.backBuffer, kVisible, surface, kVisible, BlitCopy);
 }
 
-void drawPromptIcon(Game& game, int16_t x, int16_t y) {
+void drawPromptIcon(EngineContext& game, int16_t x, int16_t y) {
     int16_t& counter = game.engine.promptCounter;
     counter = static_cast<int16_t>(counter + 1);
     if (counter > 40) counter = 0;
@@ -34,7 +35,7 @@ void drawPromptIcon(Game& game, int16_t x, int16_t y) {
     blitSurface(game, sx, sy, w, h, game.engine.attackEffectSurface, x, y);
 }
 
-void f1KeyEscape(Game& game) {
+void f1KeyEscape(EngineContext& game) {
     EngineState& e = game.engine;
     if (e.playMode >= 4) return;
     if (e.playMode == 1) {
@@ -52,6 +53,23 @@ void f1KeyEscape(Game& game) {
     screenFlip(game);
 }
 
-void gameExit(Game& game) { throw GameExitRequest{}; }
+void gameExit(EngineContext& game) { throw GameExitRequest{}; }
+
+void blitSurface(EngineContext& game, int16_t srcX, int16_t srcY, int16_t width, int16_t height,
+                 const Surface8& surface, int16_t dstX, int16_t dstY) {
+    blitAt(game.engine.backBuffer, dstX, dstY, surface, rectXYWH(srcX, srcY, width, height),
+           BlitKeyed);
+}
+
+void waitEnterKey(EngineContext& game) {
+    bool last = false;
+    while (!last) {
+        if (inkeyEdge(game) == keycode::Enter) last = true;
+        drawPromptIcon(game, 540, 400);
+        screenFlip(game);
+        waitMs(game, 1);
+        inkeyRead(game);
+    }
+}
 
 }  // namespace morvek

@@ -1,11 +1,11 @@
 #include "engine/Shutter.h"
 
-#include "engine/Game.h"
+#include "engine/EngineContext.h"
 #include "engine/Sound.h"
 
 namespace morvek {
 
-int16_t shutterTransition(Game& game, int16_t phase) {
+int16_t shutterTransition(EngineContext& game, int16_t phase) {
     EngineState& e = game.engine;
     if (phase != 0) e.shutterPhase = phase;
     int16_t& pos = e.shutterPosition;

@@ -5,7 +5,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 
 /// How far the panels move per call, and where they cover the screen.
 inline constexpr int16_t kShutterStep = 20;
@@ -14,6 +14,6 @@ inline constexpr int16_t kShutterClosed = 320;
 /// A non-zero phase replaces the stored one (1 close, 2 open, 3 open at once); then one
 /// step and, while not open, the panels are drawn on backBuffer. Returns 0 when open, 3
 /// when closed, else the stored phase.
-int16_t shutterTransition(Game& game, int16_t phase);
+int16_t shutterTransition(EngineContext& game, int16_t phase);
 
 }  // namespace morvek

@@ -1,8 +1,7 @@
 #include "engine/Sound.h"
 
-#include "battle/Character.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "engine/EngineContext.h"
 #include "platform/Files.h"
 
 namespace morvek {
@@ -13,7 +12,7 @@ bool soundIndexValid(int16_t index) { return soundIndexInUse(index); }
 
 }  // namespace
 
-void soundLoadAll(Game& game) {
+void soundLoadAll(EngineContext& game) {
     const std::string& app = game.engine.appPath;
     for (int i = kFirstEffect; i <= kLastEffect; ++i)
         game.platform.loadSound(i, app + std::string(soundFolder(i)) + std::string(soundFileName(i)));
@@ -21,47 +20,40 @@ void soundLoadAll(Game& game) {
         game.platform.loadSound(i, app + std::string(soundFolder(i)) + std::string(soundFileName(i)));
 }
 
-void soundPlay(Game& game, int16_t index) {
+void soundPlay(EngineContext& game, int16_t index) {
     if (!soundIndexValid(index)) return;
     game.platform.playSound(index, false);
 }
 
-void soundPlayLoop(Game& game, int16_t index) {
+void soundPlayLoop(EngineContext& game, int16_t index) {
     if (!soundIndexValid(index)) return;
     game.platform.playSound(index, true);
 }
 
-void soundStop(Game& game, int16_t index) {
+void soundStop(EngineContext& game, int16_t index) {
     if (!soundIndexValid(index)) return;
     game.platform.stopSound(index);
 }
 
-void charaSoundPlay(Game& game, int16_t index, Character& chara) {
-    if (!chara.wavSndFlag) {
-        soundPlay(game, index);
-        chara.wavSndFlag = true;
-    }
-}
-
-std::string musicFilePath(Game& game, const std::string& name) {
+std::string musicFilePath(EngineContext& game, const std::string& name) {
     const std::string relative = std::string(kMusicFolder) + name;
     if (auto found = resolvePathCaseInsensitive(relative)) return *found;
     const std::string& app = game.engine.appPath;
     return (app.empty() ? game.platform.programFolder() : app) + relative;
 }
 
-void musicSegmentLoad(Game& game, int16_t index, const std::string& name) {
+void musicSegmentLoad(EngineContext& game, int16_t index, const std::string& name) {
     // Standard MIDI files are told apart by their extension, in any case; every tune of
     // the table is one, and the platform reads nothing else.
     game.platform.loadMusic(index, musicFilePath(game, name));
 }
 
-void musicListLoad(Game& game) {
+void musicListLoad(EngineContext& game) {
     for (int i = 0; i < kTuneCount; ++i)
         musicSegmentLoad(game, static_cast<int16_t>(i), std::string(kTuneFiles[i]));
 }
 
-void musicPlay(Game& game, int16_t index, int32_t volume) {
+void musicPlay(EngineContext& game, int16_t index, int32_t volume) {
     if (index >= kTuneCount) return;
     CurrentMusic& m = game.engine.currentMusic;
     if (index >= 0) m.index = index;
@@ -71,8 +63,8 @@ void musicPlay(Game& game, int16_t index, int32_t volume) {
     game.platform.playMusic(m.index, kMusicRepeatCount + 1);
 }
 
-void musicStopAll(Game& game) { game.platform.stopMusic(); }
+void musicStopAll(EngineContext& game) { game.platform.stopMusic(); }
 
-void musicVolumeSet(Game& game, int32_t volume) { game.platform.setMusicVolume(volume); }
+void musicVolumeSet(EngineContext& game, int32_t volume) { game.platform.setMusicVolume(volume); }
 
 }  // namespace morvek

@@ -6,39 +6,35 @@
 
 namespace morvek {
 
-struct Game;
-class Character;
+struct EngineContext;
 
 /// A tune repeats this many times after its first play before it stops.
 inline constexpr int kMusicRepeatCount = 100;
 
 /// Loads every sound of the table: effects 0-59, then voices 100-156, from appPath.
-void soundLoadAll(Game& game);
+void soundLoadAll(EngineContext& game);
 /// Rewinds sound `index` and plays it once (a sound still playing restarts). Indexes
 /// without a sound are ignored.
-void soundPlay(Game& game, int16_t index);
+void soundPlay(EngineContext& game, int16_t index);
 /// Rewinds sound `index` and plays it looping until soundStop.
-void soundPlayLoop(Game& game, int16_t index);
+void soundPlayLoop(EngineContext& game, int16_t index);
 /// Stops sound `index` where it is.
-void soundStop(Game& game, int16_t index);
-/// Plays `index` once per animation pattern: only while the fighter's wavSndFlag is
-/// clear, then sets it (animChange clears it again).
-void charaSoundPlay(Game& game, int16_t index, Character& chara);
+void soundStop(EngineContext& game, int16_t index);
 
 /// Where the tune file `name` is read from: musicbox/ under the current folder, or under
 /// the program folder when the game was started from elsewhere.
-std::string musicFilePath(Game& game, const std::string& name);
+std::string musicFilePath(EngineContext& game, const std::string& name);
 /// Loads tune `index` from musicbox/.
-void musicSegmentLoad(Game& game, int16_t index, const std::string& name);
+void musicSegmentLoad(EngineContext& game, int16_t index, const std::string& name);
 /// Loads the 18 tunes in table order.
-void musicListLoad(Game& game);
+void musicListLoad(EngineContext& game);
 /// A non-negative index or volume replaces the stored one; then every tune stops, the
 /// stored volume is set and the stored tune plays from its start. An index past the
 /// table is ignored.
-void musicPlay(Game& game, int16_t index, int32_t volume);
+void musicPlay(EngineContext& game, int16_t index, int32_t volume);
 /// Stops every tune.
-void musicStopAll(Game& game);
+void musicStopAll(EngineContext& game);
 /// Sets the music master volume without touching the stored tune and volume.
-void musicVolumeSet(Game& game, int32_t volume);
+void musicVolumeSet(EngineContext& game, int32_t volume);
 
 }  // namespace morvek

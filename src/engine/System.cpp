@@ -1,6 +1,6 @@
 #include "engine/System.h"
 
-#include "engine/Game.h"
+#include "engine/EngineContext.h"
 
 namespace morvek {
 
@@ -9,23 +9,23 @@ namespace {
 constexpr int16_t kDefaultFontSize = 12;
 }  // namespace
 
-void frameStart(Game& game) { game.engine.frameStartTime = game.platform.ticksMs(); }
+void frameStart(EngineContext& game) { game.engine.frameStartTime = game.platform.ticksMs(); }
 
-void frameWait(Game& game, uint32_t ms) {
+void frameWait(EngineContext& game, uint32_t ms) {
     game.platform.waitUntil(game.engine.frameStartTime + ms);
 }
 
-void waitMs(Game& game, uint32_t ms) {
+void waitMs(EngineContext& game, uint32_t ms) {
     const uint64_t t0 = game.platform.ticksMs();
     game.platform.waitUntil(t0 + ms);
 }
 
-void winVersionGet(Game& game) {
+void winVersionGet(EngineContext& game) {
     game.engine.winMajorVersion = kReportedMajorVersion;
     game.engine.isNT5 = game.engine.winMajorVersion >= 5.0 ? 1 : 0;
 }
 
-void textFontSet(Game& game, int16_t size, Rgb colour) {
+void textFontSet(EngineContext& game, int16_t size, Rgb colour) {
     EngineState& e = game.engine;
     e.textFontCreated = true;
     e.textFontName = std::string(kTextFontName);
@@ -33,7 +33,7 @@ void textFontSet(Game& game, int16_t size, Rgb colour) {
     e.textColour = colour;
 }
 
-void textFontItalicSet(Game& game, bool italic) {
+void textFontItalicSet(EngineContext& game, bool italic) {
     EngineState& e = game.engine;
     if (!e.textFontCreated) {
         e.textFontCreated = true;
@@ -42,7 +42,7 @@ void textFontItalicSet(Game& game, bool italic) {
     e.textFontItalic = italic;
 }
 
-void drawText(Game& game, int32_t x, int32_t y, std::string_view text) {
+void drawText(EngineContext& game, int32_t x, int32_t y, std::string_view text) {
     EngineState& e = game.engine;
     // The surface holds the font object itself, so its current style shows at every draw.
     const int size = e.textFontCreated ? e.textFontSize : kDefaultFontSize;

@@ -9,7 +9,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 
 /// The name the game asks its text font by; the platform has exactly one Gothic face.
 inline constexpr std::string_view kTextFontName = "MSゴシック";
@@ -17,22 +17,22 @@ inline constexpr std::string_view kTextFontName = "MSゴシック";
 inline constexpr double kReportedMajorVersion = 6.0;
 
 /// Notes the start of a frame.
-void frameStart(Game& game);
+void frameStart(EngineContext& game);
 /// Returns once ms have passed since frameStart (at once when they already have).
-void frameWait(Game& game, uint32_t ms);
+void frameWait(EngineContext& game, uint32_t ms);
 /// Waits ms milliseconds from now.
-void waitMs(Game& game, uint32_t ms);
+void waitMs(EngineContext& game, uint32_t ms);
 
 /// Sets winMajorVersion and isNT5 (1 from major version 5 on).
-void winVersionGet(Game& game);
+void winVersionGet(EngineContext& game);
 
 /// The text font at size + isNT5 and the text colour, for every later text.
-void textFontSet(Game& game, int16_t size, Rgb colour);
+void textFontSet(EngineContext& game, int16_t size, Rgb colour);
 /// Italic on or off. The style is read at each draw, so this shows even without a
 /// following textFontSet.
-void textFontItalicSet(Game& game, bool italic);
+void textFontItalicSet(EngineContext& game, bool italic);
 /// Text with its top-left at (x, y) on backBuffer, in the current font and colour.
-void drawText(Game& game, int32_t x, int32_t y, std::string_view text);
+void drawText(EngineContext& game, int32_t x, int32_t y, std::string_view text);
 
 /// A colour given as the game's 32-bit colour value (red in the low byte).
 constexpr Rgb RGB(uint8_t r, uint8_t g, uint8_t b) { return Rgb{r, g, b}; }

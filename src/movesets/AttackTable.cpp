@@ -22,7 +22,7 @@ const AttackRow& requireAttackRow(const AttackRow* row, std::string_view fighter
     return *row;
 }
 
-void openAttackFrame(Game& game, Character& chara, const AttackRow& r) {
+void openAttackFrame(BattleContext& game, Character& chara, const AttackRow& r) {
     setAttackFrame(game, chara, r.type, r.hitSound, r.boxX, r.boxY, r.boxW, r.boxH, r.effect,
                    r.vectorX, r.vectorY, r.controlX, r.controlY, r.zoomX, r.zoomY, r.lenge,
                    r.gardable);
@@ -32,7 +32,7 @@ void setAttackPower(Character& chara, const AttackRow& r) {
     setAttackPower(chara, r.pow1, r.pow2, r.pow3, r.ex, r.stun, r.spacorn, r.spHit);
 }
 
-void openAttack(Game& game, Character& chara, const AttackRow& row) {
+void openAttack(BattleContext& game, Character& chara, const AttackRow& row) {
     openAttackFrame(game, chara, row);
     setAttackPower(chara, row);
 }

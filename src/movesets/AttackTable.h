@@ -27,7 +27,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 
 /// One attack: the arguments of setAttackFrame, then those of setAttackPower, in order.
@@ -95,9 +95,9 @@ private:
 };
 
 /// Opens (or refreshes) the attack frame and its power, frame first.
-void openAttack(Game& game, Character& chara, const AttackRow& row);
+void openAttack(BattleContext& game, Character& chara, const AttackRow& row);
 /// Only the frame: the power set by an earlier pattern of the move stays in force.
-void openAttackFrame(Game& game, Character& chara, const AttackRow& row);
+void openAttackFrame(BattleContext& game, Character& chara, const AttackRow& row);
 /// Only the power.
 void setAttackPower(Character& chara, const AttackRow& row);
 

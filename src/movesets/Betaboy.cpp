@@ -3,6 +3,7 @@
 
 #include "movesets/Betaboy.h"
 
+#include "battle/BattleContext.h"
 #include "battle/Character.h"
 #include "battle/Damage.h"
 #include "battle/Mechanics.h"
@@ -19,12 +20,12 @@ constexpr int32_t kCellSize = 200;  // the sheet has MORVEKBOY's layout
 
 /// On the ground the "F" key starts the uppercut, or the rising art while the uppercut
 /// runs; this is also the computer's choice where MORVEKBOY picks its spin art.
-void uppercutOrRisingArt(Game& game, Character& chara) {
+void uppercutOrRisingArt(BattleContext& game, Character& chara) {
     const bool uppercutRunning = chara.animPat >= 520 && chara.animPat <= 525;
     animChange(game, uppercutRunning ? 230 : 520, chara);
 }
 
-void stunShot(Game& game, Character& chara) { animChange(game, 580, chara); }
+void stunShot(BattleContext& game, Character& chara) { animChange(game, 580, chara); }
 
 constexpr morvekboy_cpu::ThinkRules kBetaboyThink{stunShot, uppercutOrRisingArt};
 
@@ -34,11 +35,11 @@ constexpr morvekboy_cpu::PickedOpener kBetaboyPicked{210, kCentreLineWords, true
 
 }  // namespace
 
-void Betaboy::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void Betaboy::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     srcRect = anim::evaluatePattern(betaboy_patterns::kTable, chara, kCellSize);
 }
 
-void Betaboy::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
+void Betaboy::AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     KeyPlace at{};
     if (keyPlace(chara, targetKey, at) && at.row == 2) {
         if (at.column == 4) {
@@ -54,7 +55,7 @@ void Betaboy::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
     morvekboy_moves::attackSelect(game, chara, targetKey);
 }
 
-void Betaboy::TPCFollow(Game& game, Character& chara) {
+void Betaboy::TPCFollow(BattleContext& game, Character& chara) {
     chara.enableAction = false;
     switch (chara.TPCNumber) {
         case 210:
@@ -78,11 +79,11 @@ void Betaboy::TPCFollow(Game& game, Character& chara) {
 
 const morvekboy_moves::ShotTuning& Betaboy::shots() const { return betaboy_moves::kShots; }
 
-void Betaboy::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Betaboy::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::think(game, *this, kBetaboyThink, cpuDist, cpu, opponent);
 }
 
-void Betaboy::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Betaboy::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::comboStep(game, *this, kBetaboyPicked, cpuDist, cpu, opponent);
 }
 

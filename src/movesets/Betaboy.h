@@ -15,12 +15,12 @@ namespace morvek {
 
 class Betaboy : public Morvekboy {
 public:
-    void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;          // 1
-    void AnimAction(Game& game, Character& chara, Character& opponent) override;     // 2
-    void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;     // 3
-    void TPCFollow(Game& game, Character& chara) override;                           // 5
-    void CPUThink(Game& game, Character& cpu, Character& opponent) override;         // 11
-    void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
+    void AnimPattern(BattleContext& game, Character& chara, Rect& srcRect) override;          // 1
+    void AnimAction(BattleContext& game, Character& chara, Character& opponent) override;     // 2
+    void AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) override;     // 3
+    void TPCFollow(BattleContext& game, Character& chara) override;                           // 5
+    void CPUThink(BattleContext& game, Character& cpu, Character& opponent) override;         // 11
+    void CPUTPC(BattleContext& game, Character& cpu, Character& opponent) override;           // 12
 
 protected:
     const morvekboy_moves::ShotTuning& shots() const override;  // the projectiles (7-9)

@@ -10,7 +10,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Betaboy.h"
 #include "movesets/MorvekboyMoves.h"
@@ -53,10 +53,10 @@ constexpr AttackTable kOwnAttacks{"BETABOY", kOwnAttackRows};
 /// The drop of 降龍拳 begins once the rise has carried the fighter above this height.
 constexpr int16_t kRiseTop = -1000;
 
-void comboCheck(Game& game, Character& chara) { closeCombo(game, chara); }
+void comboCheck(BattleContext& game, Character& chara) { closeCombo(game, chara); }
 
 /// The fighter's own entry for the current pattern; false hands the pattern to MORVEKBOY's.
-bool ownEntry(Game& game, Character& c) {
+bool ownEntry(BattleContext& game, Character& c) {
     const int16_t pattern = c.animPat;
     auto attack = [&] {
         openAttack(game, c, requireAttackRow(betaboy_moves::attackRow(pattern), "BETABOY", pattern));
@@ -288,7 +288,7 @@ const AttackRow* attackRow(int16_t pattern) {
 
 }  // namespace betaboy_moves
 
-void Betaboy::AnimAction(Game& game, Character& chara, Character& opponent) {
+void Betaboy::AnimAction(BattleContext& game, Character& chara, Character& opponent) {
     if (!chara.PrimalPlayer) spacornGaugeAdd(game, chara, 1.0);
     if (!ownEntry(game, chara)) morvekboy_moves::actionEntry(*this, game, chara, opponent);
     SpacornMode(game, chara);

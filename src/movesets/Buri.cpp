@@ -20,13 +20,13 @@ Rect cellOf(const anim::Entry* e) {
 
 }  // namespace
 
-void Buri::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void Buri::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     const anim::Entry* e = buri_patterns::kTable.find(chara.animPat);
     anim::evaluatePattern(buri_patterns::kTable, chara, 1);
     srcRect = cellOf(e);
 }
 
-void Buri::HitFieldSet(Game&, Character& chara) {
+void Buri::HitFieldSet(BattleContext&, Character& chara) {
     const anim::BodyInsets& b = buri_patterns::kBodyBox;
     chara.hitFieldLeft = b.left;
     chara.hitFieldTop = b.top;

@@ -7,7 +7,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Buri.h"
 #include "movesets/MoveSetSupport.h"
@@ -30,7 +30,7 @@ void countDown(Character& chara) { chara.counTer = cint16(chara.counTer - 1); }
 
 }  // namespace
 
-void Buri::AnimAction(Game& game, Character& chara, Character&) {
+void Buri::AnimAction(BattleContext& game, Character& chara, Character&) {
     spacornGaugeAdd(game, chara, 1.0);
 
     const int16_t p = chara.animPat;

@@ -6,13 +6,13 @@
 #include "battle/CpuTick.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Buri.h"
 #include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
-void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Buri::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int16_t r = roll(game.random, 20, 1);
     measureDistances(cpu, opponent, distX, distY);
     if (!facesOpponent(cpu)) return;
@@ -25,13 +25,13 @@ void Buri::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Buri::CPUTPC(Game& game, Character& cpu, Character&) {
+void Buri::CPUTPC(BattleContext& game, Character& cpu, Character&) {
     TPCFollow(game, cpu);
     cpu.TPC = false;
     cpu.enableAction = false;
 }
 
-void Buri::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Buri::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     switch (cpu.spacornType) {
         case 0:
         case 1: cpuSpacornStart(game, cpu, opponent, 0); break;

@@ -8,7 +8,7 @@
 #include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Buri.h"
 #include "movesets/ShotTable.h"
 
@@ -37,7 +37,7 @@ constexpr int kAimPitch = 64;
 
 }  // namespace
 
-void Buri::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
+void Buri::FlyArtsLaunch(BattleContext& game, Character& chara, int16_t kind) {
     if (kind < 1 || kind > 3) return;
     flyArts& fa = chara.returningOneFlyArts();
     flyArtsStart(game, fa, chara);
@@ -64,7 +64,7 @@ void Buri::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     setLaunchBox(fa, reach, 0);
 }
 
-void Buri::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
+void Buri::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa) {
     const int16_t p = fa.animPat;
     if (p >= 5 && p <= 24) {  // the bomb's burst: five columns, four rows
         const int16_t i = static_cast<int16_t>(p - 5);
@@ -84,7 +84,7 @@ void Buri::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& 
     }
 }
 
-void Buri::FAMorfizm(Game&, Character&, flyArts&) {
+void Buri::FAMorfizm(BattleContext&, Character&, flyArts&) {
     // BURI's projectiles stay where they were launched.
 }
 

@@ -8,7 +8,7 @@
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Buri.h"
 #include "movesets/MoveSetSupport.h"
@@ -37,7 +37,7 @@ int16_t loopsFrom(int column, int guard) { return static_cast<int16_t>(std::abs(
 
 }  // namespace
 
-void Buri::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
+void Buri::AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     animChange(game, 200, chara);
     if (!onGrid(targetKey)) return;
     const GridKey k = gridKey(targetKey);
@@ -45,7 +45,7 @@ void Buri::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
     chara.counTer = static_cast<int16_t>(chara.dirStand == 1 ? k.column - 3 : 6 - k.column);
 }
 
-void Buri::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
+void Buri::MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     if (!onGrid(targetKey)) return;
     const GridKey k = gridKey(targetKey);
     const int g = guardColumn(chara);
@@ -85,11 +85,11 @@ void Buri::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
     }
 }
 
-void Buri::TPCFollow(Game& game, Character& chara) {
+void Buri::TPCFollow(BattleContext& game, Character& chara) {
     // The only chain: a word typed while the super art's first stage runs fires the beam.
     if (chara.TPCNumber == 210) animChange(game, 220, chara);
 }
 
-void Buri::TPCSecond(Game&, Character&) {}
+void Buri::TPCSecond(BattleContext&, Character&) {}
 
 }  // namespace morvek

@@ -7,11 +7,11 @@
 
 namespace morvek {
 
-void Ginzamurai::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void Ginzamurai::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     srcRect = anim::evaluatePattern(ginzamurai_patterns::kTable, chara, ginzamurai_patterns::kCellSize);
 }
 
-void Ginzamurai::HitFieldSet(Game&, Character& chara) {
+void Ginzamurai::HitFieldSet(BattleContext&, Character& chara) {
     anim::applyBodyBox(chara, ginzamurai_patterns::kBodyBoxes);
 }
 

@@ -14,7 +14,7 @@
 #include "battle/Servants.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Ginzamurai.h"
 #include "movesets/GinzamuraiMoves.h"
@@ -70,7 +70,7 @@ const AttackRow* swordFrame(int16_t pattern) {
 
 using namespace ginzamurai_moves;
 
-void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
+void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& opponent) {
     const int16_t pattern = c.animPat;
     auto launch = [&](int16_t kind) { FlyArtsLaunch(game, c, kind); };
 
@@ -270,7 +270,7 @@ void Ginzamurai::AnimAction(Game& game, Character& c, Character& opponent) {
     }
 }
 
-void Ginzamurai::AnimAttack(Game& game, Character& c) {
+void Ginzamurai::AnimAttack(BattleContext& game, Character& c) {
     const int16_t pattern = c.animPat;
     if (pattern != kClonePattern) {
         if (const AttackRow* f = swordFrame(pattern)) openAttack(game, c, *f);

@@ -8,13 +8,13 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Ginzamurai.h"
 #include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
-void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Ginzamurai::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
     measureDistances(cpu, opponent, distX, distY);
 
@@ -116,13 +116,13 @@ void Ginzamurai::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Ginzamurai::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Ginzamurai::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     // Every combo but the air recovery goes on into its art; from the air 弧月斬, a hop
     // out of the hit, or nothing.
     cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
-void Ginzamurai::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Ginzamurai::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     measureDistances(cpu, opponent, distX, distY);
     switch (cpu.spacornType) {
         case 0:  // 雷鳴剣 reaches only close by

@@ -7,7 +7,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 
 namespace ginzamurai_moves {

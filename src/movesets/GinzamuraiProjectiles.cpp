@@ -12,7 +12,7 @@
 #include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Ginzamurai.h"
 #include "movesets/ShotTable.h"
 
@@ -96,7 +96,7 @@ void moveAlong(flyArts& fa, int16_t speed) {
 
 }  // namespace
 
-void Ginzamurai::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
+void Ginzamurai::FlyArtsLaunch(BattleContext& game, Character& c, int16_t kind) {
     // Not a kind of his: the ring keeps its slot.
     if (kind < 1 || static_cast<size_t>(kind) >= kShapes.size()) return;
     flyArts& fa = c.returningOneFlyArts();
@@ -124,7 +124,7 @@ void Ginzamurai::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     setLaunchBox(fa, s.extraW, s.extraH);
 }
 
-void Ginzamurai::FlyArtsAnimPat(Game& game, Character& c, Rect& srcRect, flyArts& fa) {
+void Ginzamurai::FlyArtsAnimPat(BattleContext& game, Character& c, Rect& srcRect, flyArts& fa) {
     for (const Frame& f : kFrames) {
         if (f.animPat != fa.animPat) continue;
         if (f.width != 0) {
@@ -142,7 +142,7 @@ void Ginzamurai::FlyArtsAnimPat(Game& game, Character& c, Rect& srcRect, flyArts
     }
 }
 
-void Ginzamurai::FAMorfizm(Game&, Character&, flyArts& fa) {
+void Ginzamurai::FAMorfizm(BattleContext&, Character&, flyArts& fa) {
     switch (fa.FAType) {
         case 1: case 12:
             moveAlong(fa, 50);

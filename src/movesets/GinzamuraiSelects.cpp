@@ -9,7 +9,7 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Ginzamurai.h"
 #include "movesets/MoveSetSupport.h"
@@ -27,7 +27,7 @@ constexpr std::array<int16_t, 11> kLowHopLeft = {0, -5, -4, 0, 4, 5, 6, 7, 8, 9,
 
 }  // namespace
 
-void Ginzamurai::AttackSelect(Game& game, Character& c, int16_t key) {
+void Ginzamurai::AttackSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t row = at.row;
@@ -94,7 +94,7 @@ void Ginzamurai::AttackSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Ginzamurai::MoveSelect(Game& game, Character& c, int16_t key) {
+void Ginzamurai::MoveSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t row = at.row;
@@ -138,7 +138,7 @@ void Ginzamurai::MoveSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Ginzamurai::TPCFollow(Game& game, Character& c) {
+void Ginzamurai::TPCFollow(BattleContext& game, Character& c) {
     c.enableAction = false;
     switch (c.TPCNumber) {
         case 210: animChange(game, 242, c); break;  // 首狩り into 兜割
@@ -156,7 +156,7 @@ void Ginzamurai::TPCFollow(Game& game, Character& c) {
     }
 }
 
-void Ginzamurai::TPCSecond(Game& game, Character& c) {
+void Ginzamurai::TPCSecond(BattleContext& game, Character& c) {
     secondWordHop(game, c, 119, true);  // back out of the exchange, or up out of an air hit
 }
 

@@ -31,7 +31,7 @@ constexpr int32_t kDashCellPitch = 50;
 
 }  // namespace
 
-void God::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void God::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     using namespace god_patterns;
     const anim::Entry* e = kTable.find(chara.animPat);
     // The shared evaluation writes the fields; the cell is computed here, as the sheet
@@ -46,7 +46,7 @@ void God::AnimPattern(Game&, Character& chara, Rect& srcRect) {
     srcRect = Rect{left, top, left + kFrameWidth, top + kFrameHeight};
 }
 
-void God::HitFieldSet(Game&, Character& chara) {
+void God::HitFieldSet(BattleContext&, Character& chara) {
     chara.hitFieldLeft = god_patterns::kBodyBox.left;
     chara.hitFieldTop = god_patterns::kBodyBox.top;
     chara.hitFieldRight = god_patterns::kBodyBox.right;

@@ -7,28 +7,36 @@
 
 #include <cstdint>
 
-#include "movesets/MoveSet.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
+
+struct EngineContext;
 
 class StateOfStage;
 
 class God : public MoveSet {
 public:
-    void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;          // 1
-    void AnimAction(Game& game, Character& chara, Character& opponent) override;     // 2
-    void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;     // 3
-    void MoveSelect(Game& game, Character& chara, int16_t targetKey) override;       // 4
-    void TPCFollow(Game& game, Character& chara) override;                           // 5
-    void TPCSecond(Game& game, Character& chara) override;                           // 6: none
-    void FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect,
+    void AnimPattern(BattleContext& game, Character& chara, Rect& srcRect) override;          // 1
+    void AnimAction(BattleContext& game, Character& chara, Character& opponent) override;     // 2
+    void AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) override;     // 3
+    void MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) override;       // 4
+    void TPCFollow(BattleContext& game, Character& chara) override;                           // 5
+    void TPCSecond(BattleContext& game, Character& chara) override;                           // 6: none
+    void FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect,
                         flyArts& fa) override;                                       // 7
-    void FlyArtsLaunch(Game& game, Character& chara, int16_t kind) override;         // 8
-    void FAMorfizm(Game& game, Character& chara, flyArts& fa) override;              // 9
-    void HitFieldSet(Game& game, Character& chara) override;                         // 10
-    void CPUThink(Game& game, Character& cpu, Character& opponent) override;         // 11
-    void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
-    void CPUSpacorn(Game& game, Character& cpu, Character& opponent) override;       // 13
+    void FlyArtsLaunch(BattleContext& game, Character& chara, int16_t kind) override;         // 8
+    void FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) override;              // 9
+    void HitFieldSet(BattleContext& game, Character& chara) override;                         // 10
+    void StageIntro(BattleContext& game, StateOfStage& stage, Character& player1,
+                    Character& player2) override;                                    // intro
+    void DefeatCheck(BattleContext& game, StateOfStage& stage, Character& player1,
+                     Character& player2) override;
+    void SpeechDraw(BattleContext& game, StateOfStage& stage, Character& player1,
+                    Character& player2) override;
+    void CPUThink(BattleContext& game, Character& cpu, Character& opponent) override;         // 11
+    void CPUTPC(BattleContext& game, Character& cpu, Character& opponent) override;           // 12
+    void CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) override;       // 13
 
     /// The distances the computer last measured: slot 11 stores both, slot 13 reads distX
     /// as it is. Kept for the whole run.
@@ -43,13 +51,13 @@ public:
 /// speaks four times (each line after a fresh Enter) and the round starts. Keeps the
 /// round's start count at 0 and sets VSactionFlag at its end. Called by the round judge
 /// every frame of the scene.
-/// G O D's speech over the match (against fighter 7 only).
-void godSpeechDraw(Game& game, StateOfStage& stage, Character& p1, Character& p2);
+void godStageIntro(BattleContext& game, StateOfStage& stage, Character& player1, Character& player2);
 
-void godStageIntro(Game& game, StateOfStage& stage, Character& player1, Character& player2);
+/// G O D's speech over the match (against fighter 7 only).
+void godSpeechDraw(BattleContext& game, StateOfStage& stage, Character& p1, Character& p2);
 
 /// On the frames player 2 has no vitality: once G O D has lost the match and lies at its
 /// KO pattern, it starts the final defeat. player1 is not read.
-void godDefeatCheck(Game& game, StateOfStage& stage, Character& player1, Character& player2);
+void godDefeatCheck(EngineContext& game, StateOfStage& stage, Character& player1, Character& player2);
 
 }  // namespace morvek

@@ -8,7 +8,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/God.h"
@@ -63,12 +63,12 @@ constexpr AttackTable kAttacks{"G O D", kAttackRows};
 /// The fist's third power part in the air; on the ground it is the row's (three times more).
 constexpr int16_t kAirFistPow3 = 100;
 
-void fingertipAttack(Game& game, Character& c) { openAttack(game, c, kAttacks.at(501)); }
+void fingertipAttack(BattleContext& game, Character& c) { openAttack(game, c, kAttacks.at(501)); }
 
-void flickAttack(Game& game, Character& c) { openAttack(game, c, kAttacks.at(511)); }
+void flickAttack(BattleContext& game, Character& c) { openAttack(game, c, kAttacks.at(511)); }
 
 /// The fist: unguardable, and three times as strong on the ground as in the air.
-void fistAttack(Game& game, Character& c) {
+void fistAttack(BattleContext& game, Character& c) {
     AttackRow fist = kAttacks.at(522);
     if (c.floatorStand) fist.pow3 = kAirFistPow3;
     openAttack(game, c, fist);
@@ -76,7 +76,7 @@ void fistAttack(Game& game, Character& c) {
 
 }  // namespace
 
-void God::AnimAction(Game& game, Character& c, Character&) {
+void God::AnimAction(BattleContext& game, Character& c, Character&) {
     spacornGaugeAdd(game, c, double{kGaugePerFrame});
 
     const int16_t p = c.animPat;

@@ -6,7 +6,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/God.h"
 #include "movesets/MoveSetSupport.h"
 
@@ -61,7 +61,7 @@ constexpr int16_t kChoiceCombo = 610;
 
 }  // namespace
 
-void God::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void God::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int16_t r = roll(game.random, 20, 1);
     measureDistances(cpu, opponent, distX, distY);
     if (!facesOpponent(cpu)) return;
@@ -85,7 +85,7 @@ void God::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void God::CPUTPC(Game& game, Character& cpu, Character&) {
+void God::CPUTPC(BattleContext& game, Character& cpu, Character&) {
     if (cpu.TPCNumber == kChoiceCombo) {
         constexpr int16_t kWords[3] = {1, 3, 4};
         cpu.inputKeyNum = pickWord(game.random, kWords);
@@ -97,7 +97,7 @@ void God::CPUTPC(Game& game, Character& cpu, Character&) {
     cpu.enableAction = false;
 }
 
-void God::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void God::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     if (cpu.spacornType == 0 || cpu.spacornType == 1) {
         cpuSpacornStart(game, cpu, opponent, 0);
     } else if (cpu.spacornType == 2 && distX < kCloseForType2) {

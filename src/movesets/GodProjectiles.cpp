@@ -12,7 +12,7 @@
 #include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/God.h"
 #include "movesets/ShotTable.h"
 
@@ -115,7 +115,7 @@ constexpr int16_t kBombGone = 24;
 
 }  // namespace
 
-void God::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
+void God::FlyArtsLaunch(BattleContext& game, Character& c, int16_t kind) {
     const Kind* k = findKind(kind);
     if (k == nullptr) return;  // the action script launches only the kinds above
     flyArts& fa = c.returningOneFlyArts();
@@ -149,7 +149,7 @@ void God::FlyArtsLaunch(Game& game, Character& c, int16_t kind) {
     setLaunchBox(fa, k->extraWidth, k->extraHeight);
 }
 
-void God::FlyArtsAnimPat(Game& game, Character& c, Rect& srcRect, flyArts& fa) {
+void God::FlyArtsAnimPat(BattleContext& game, Character& c, Rect& srcRect, flyArts& fa) {
     const int16_t p = fa.animPat;
     for (const Cell& cell : kCells) {
         if (p < cell.first || p > cell.last) continue;
@@ -163,7 +163,7 @@ void God::FlyArtsAnimPat(Game& game, Character& c, Rect& srcRect, flyArts& fa) {
     }
 }
 
-void God::FAMorfizm(Game&, Character&, flyArts&) {
+void God::FAMorfizm(BattleContext&, Character&, flyArts&) {
     // G O D's projectiles stay where they were laid, box and all.
 }
 

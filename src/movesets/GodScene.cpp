@@ -8,15 +8,14 @@
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "battle/StateOfStage.h"
+#include "engine/Screen.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
 #include "movesets/God.h"
 #include "movesets/GodPatterns.h"
-#include "screens/Title.h"
-#include "screens/VsScreen.h"
 
 namespace morvek {
 
@@ -59,13 +58,13 @@ constexpr int16_t kBalloonAtY = 160;
 constexpr int16_t kLastLineX = 280;
 constexpr int16_t kLastLineY = 220;
 
-God& godModule(Game& game) { return *static_cast<God*>(game.battle.moveSets.find(kGodNumber)); }
+God& godModule(BattleContext& game) { return *static_cast<God*>(game.battle.moveSets.find(kGodNumber)); }
 
-bool enterPressed(Game& game) { return inkeyEdge(game) == kEnterKey; }
+bool enterPressed(EngineContext& game) { return inkeyEdge(game) == kEnterKey; }
 
 }  // namespace
 
-void godStageIntro(Game& game, StateOfStage& stage, Character& player1, Character& player2) {
+void godStageIntro(BattleContext& game, StateOfStage& stage, Character& player1, Character& player2) {
     using namespace god_patterns;
     int16_t& step = godModule(game).godStageStep;
     stage.wholeTimer = 0;  // the round's start calls wait while the scene runs
@@ -112,13 +111,13 @@ void godStageIntro(Game& game, StateOfStage& stage, Character& player1, Characte
     }
 }
 
-void godDefeatCheck(Game& game, StateOfStage& stage, Character&, Character& player2) {
+void godDefeatCheck(EngineContext& game, StateOfStage& stage, Character&, Character& player2) {
     if (player2.NUMBER == kGodNumber && stage.checkCounter == ladderstage::GodDefeated &&
         player2.animPat == god_patterns::kLyingKO)
         animChange(game, god_patterns::kFinalDefeat, player2);
 }
 
-void godSpeechDraw(Game& game, StateOfStage& stage, Character&, Character& player2) {
+void godSpeechDraw(BattleContext& game, StateOfStage& stage, Character&, Character& player2) {
     using namespace god_patterns;
     const BattleState& b = game.battle;
     const int16_t x = cint16(player2.posX + b.scrollX + player2.Width / 2.0 + kSpeechOffset * player2.dirStand);
@@ -139,6 +138,18 @@ void godSpeechDraw(Game& game, StateOfStage& stage, Character&, Character& playe
         drawText(game, kLastLineX, kLastLineY, kLastLine);
         waitEnterKey(game);  // the game stands still until Enter
     }
+}
+
+void God::StageIntro(BattleContext& game, StateOfStage& stage, Character& player1, Character& player2) {
+    godStageIntro(game, stage, player1, player2);
+}
+
+void God::DefeatCheck(BattleContext& game, StateOfStage& stage, Character& player1, Character& player2) {
+    godDefeatCheck(game, stage, player1, player2);
+}
+
+void God::SpeechDraw(BattleContext& game, StateOfStage& stage, Character& player1, Character& player2) {
+    godSpeechDraw(game, stage, player1, player2);
 }
 
 }  // namespace morvek

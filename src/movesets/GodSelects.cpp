@@ -5,7 +5,7 @@
 #include "battle/Character.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/God.h"
 #include "movesets/MoveSetSupport.h"
 
@@ -33,34 +33,34 @@ constexpr int16_t kWalk = 100;
 constexpr int16_t kJudgementFirst = 210;
 constexpr int16_t kJudgementSecond = 220;
 
-void jump(Game& game, Character& c, double lift, int16_t speed) {
+void jump(EngineContext& game, Character& c, double lift, int16_t speed) {
     animChange(game, kJump, c);
     c.posY = cint16(c.posY - 10);
     c.upVector = lift;
     c.counTer = speed;
 }
 
-void walk(Game& game, Character& c, int16_t backwards) {
+void walk(EngineContext& game, Character& c, int16_t backwards) {
     animChange(game, kWalk, c);
     c.counTer = backwards;
     c.slideVector = 0;
 }
 
-void longStep(Game& game, Character& c, int16_t repeats) {
+void longStep(EngineContext& game, Character& c, int16_t repeats) {
     c.counTer = repeats;
     animChange(game, kLongStep, c);
 }
 
 }  // namespace
 
-void God::AttackSelect(Game& game, Character& c, int16_t targetKey) {
+void God::AttackSelect(BattleContext& game, Character& c, int16_t targetKey) {
     animChange(game, 0, c);
     const auto& keys = c.dirStand == 1 ? kAttacksRight : kAttacksLeft;
     for (const KeyPattern& k : keys)
         if (k.key == targetKey) animChange(game, k.pattern, c);
 }
 
-void God::MoveSelect(Game& game, Character& c, int16_t targetKey) {
+void God::MoveSelect(BattleContext& game, Character& c, int16_t targetKey) {
     if (targetKey < 1 || targetKey > 40) return;
     const bool right = c.dirStand == 1;
     const int row = (targetKey - 1) / 10;  // 0 number row, 1 Q, 2 A, 3 Z
@@ -85,10 +85,10 @@ void God::MoveSelect(Game& game, Character& c, int16_t targetKey) {
     }
 }
 
-void God::TPCFollow(Game& game, Character& c) {
+void God::TPCFollow(BattleContext& game, Character& c) {
     if (c.TPCNumber == kJudgementFirst) animChange(game, kJudgementSecond, c);
 }
 
-void God::TPCSecond(Game&, Character&) {}
+void God::TPCSecond(BattleContext&, Character&) {}
 
 }  // namespace morvek

@@ -27,11 +27,11 @@ namespace {
 constexpr int32_t kCellSize = 200;  // the sheet is 12 x 13 cells of 200 pixels
 }  // namespace
 
-void Gouda::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void Gouda::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     srcRect = anim::evaluatePattern(gouda_patterns::kTable, chara, kCellSize);
 }
 
-void Gouda::HitFieldSet(Game&, Character& chara) {
+void Gouda::HitFieldSet(BattleContext&, Character& chara) {
     anim::applyBodyBox(chara, gouda_patterns::kBodyBoxes);
 }
 

@@ -12,12 +12,12 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/Gouda.h"
-#include "movesets/MoveSetSupport.h"
 #include "movesets/GoudaPatterns.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -90,7 +90,7 @@ const AttackRow& strikeOf(int16_t pattern) { return kStrikes.at(pattern); }
 
 /// Opens (or refreshes) an attack frame with its power, frame first. The effect's control
 /// and zoom values may be given in place of the row's.
-void strike(Game& game, Character& chara, const AttackRow& s, int16_t vectorY, int16_t controlX,
+void strike(BattleContext& game, Character& chara, const AttackRow& s, int16_t vectorY, int16_t controlX,
             int16_t controlY, int16_t zoomX, int16_t zoomY) {
     AttackRow r = s;
     r.vectorY = vectorY;
@@ -101,13 +101,13 @@ void strike(Game& game, Character& chara, const AttackRow& s, int16_t vectorY, i
     openAttack(game, chara, r);
 }
 
-void strike(Game& game, Character& chara, int16_t pattern) {
+void strike(BattleContext& game, Character& chara, int16_t pattern) {
     openAttack(game, chara, strikeOf(pattern));
 }
 
 /// The blows of 瞬刻殺 throw their sparks at random: four draws, control x and y, then zoom
 /// x and y, on every frame. 924 scatters them around the victim, 925 below and ahead.
-void randomBlow(Game& game, Character& chara, int16_t pattern) {
+void randomBlow(BattleContext& game, Character& chara, int16_t pattern) {
     const double r1 = game.random.next();
     const double r2 = game.random.next();
     const double r3 = game.random.next();
@@ -120,7 +120,7 @@ void randomBlow(Game& game, Character& chara, int16_t pattern) {
 }
 
 /// 天魔空刃脚: falls faster every frame, and the blow grows with the fall (at most 80).
-void dive(Game& game, Character& chara) {
+void dive(BattleContext& game, Character& chara) {
     chara.upVector = 0.01;
     chara.fallVector = chara.fallVector + 0.3;
     diveBlow(game, chara, 30, 20, -5, 0);
@@ -147,13 +147,13 @@ void holdAgainst(Character& chara, const Character& opponent) {
 }
 
 /// The rises end in the descent pose once the fighter starts falling.
-void descendWhenFalling(Game& game, Character& chara) {
+void descendWhenFalling(EngineContext& game, Character& chara) {
     if (chara.fallVector > chara.upVector) animChange(game, 265, chara);
 }
 
 }  // namespace
 
-void Gouda::AnimAction(Game& game, Character& c, Character& opponent) {
+void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
     auto launch = [&](int16_t kind) { FlyArtsLaunch(game, c, kind); };
 
     switch (c.animPat) {

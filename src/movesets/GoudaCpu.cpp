@@ -9,7 +9,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Gouda.h"
 #include "movesets/MoveSetSupport.h"
 
@@ -17,17 +17,17 @@ namespace morvek {
 
 namespace {
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// 豪衝打 in the air, 鎖打ち on the ground.
-void chainStrike(Game& game, Character& cpu) { start(game, cpu, cpu.floatorStand ? 790 : 240); }
+void chainStrike(EngineContext& game, Character& cpu) { start(game, cpu, cpu.floatorStand ? 790 : 240); }
 
 /// EXタックル when the dice and the gauge allow, else Gタックル.
-void tackle(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); }
+void tackle(EngineContext& game, Character& cpu) { cpuExArtsSelect(game, cpu, 550, 210); }
 
 }  // namespace
 
-void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Gouda::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
     measureDistances(cpu, opponent, distX, distY);
 
@@ -120,13 +120,13 @@ void Gouda::CPUThink(Game& game, Character& cpu, Character& opponent) {
     else if (r == 19) superArt();
 }
 
-void Gouda::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Gouda::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     // Unlike the decision's distances these are measured afresh for the combo choice.
     measureDistances(cpu, opponent, distX, distY);
     cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
-void Gouda::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Gouda::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     measureDistances(cpu, opponent, distX, distY);
     int16_t kind = 0;
     bool fire = false;

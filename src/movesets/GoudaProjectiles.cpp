@@ -10,7 +10,7 @@
 #include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Gouda.h"
 #include "movesets/ShotTable.h"
 
@@ -88,13 +88,13 @@ void fadeWhenSpent(flyArts& fa) {
     fa.FAType = 0;
 }
 
-int16_t tremble(Game& game, int16_t edge) {
+int16_t tremble(EngineContext& game, int16_t edge) {
     return cint16(edge + Int(game.random.next() * 50) - 25);
 }
 
 }  // namespace
 
-void Gouda::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
+void Gouda::FlyArtsLaunch(BattleContext& game, Character& chara, int16_t kind) {
     flyArts& fa = chara.returningOneFlyArts();
     flyArtsStart(game, fa, chara);
     fa.FAType = kind;
@@ -139,7 +139,7 @@ void Gouda::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     setLaunchBox(fa, wx, hx);
 }
 
-void Gouda::FAMorfizm(Game& game, Character& chara, flyArts& fa) {
+void Gouda::FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) {
     switch (fa.FAType) {
         case 1:
             moveAcross(fa, 10);
@@ -172,7 +172,7 @@ void Gouda::FAMorfizm(Game& game, Character& chara, flyArts& fa) {
     }
 }
 
-void Gouda::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
+void Gouda::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa) {
     for (const Frame& f : kFrames) {
         if (f.animPat != fa.animPat) continue;
         flyArtsAnimStep(game, srcRect, fa, chara, f.cellX, f.cellY, f.hold, f.step);

@@ -6,7 +6,7 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Gouda.h"
 #include "movesets/MoveSetSupport.h"
 
@@ -26,7 +26,7 @@ constexpr int16_t kStepCount[11] = {0, 5, 4, 5, 4, 5, 6, 7, 8, 9, 10};
 
 }  // namespace
 
-void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
+void Gouda::AttackSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t row = at.row;
@@ -88,7 +88,7 @@ void Gouda::AttackSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Gouda::MoveSelect(Game& game, Character& c, int16_t key) {
+void Gouda::MoveSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t row = at.row;
@@ -126,7 +126,7 @@ void Gouda::MoveSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Gouda::TPCFollow(Game& game, Character& c) {
+void Gouda::TPCFollow(BattleContext& game, Character& c) {
     c.enableAction = false;
     auto next = [&](int16_t pattern) { animChange(game, pattern, c); };
     switch (c.TPCNumber) {
@@ -152,7 +152,7 @@ void Gouda::TPCFollow(Game& game, Character& c) {
     }
 }
 
-void Gouda::TPCSecond(Game& game, Character& c) {
+void Gouda::TPCSecond(BattleContext& game, Character& c) {
     secondWordHop(game, c, kNoVoice, true);  // a short hop back, or up out of an air hit
 }
 

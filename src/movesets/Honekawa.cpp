@@ -32,11 +32,11 @@ namespace {
 constexpr int32_t kCellSize = 200;  // the sheet is 13 x 12 cells of 200 pixels
 }  // namespace
 
-void Honekawa::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void Honekawa::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     srcRect = anim::evaluatePattern(honekawa_patterns::kTable, chara, kCellSize);
 }
 
-void Honekawa::HitFieldSet(Game&, Character& chara) {
+void Honekawa::HitFieldSet(BattleContext&, Character& chara) {
     // A class without insets of its own keeps the previous pass's box.
     anim::applyBodyBox(chara, honekawa_patterns::kBodyBoxes);
 }

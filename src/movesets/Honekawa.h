@@ -6,23 +6,23 @@
 
 #include <cstdint>
 
-#include "movesets/MoveSet.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
 class Honekawa : public MoveSet {
 public:
-    void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;       // 1
-    void AnimAction(Game& game, Character& chara, Character& opponent) override;  // 2a
-    void AnimAttack(Game& game, Character& chara) override;                       // 2b
-    void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;  // 3
-    void MoveSelect(Game& game, Character& chara, int16_t targetKey) override;    // 4
-    void TPCFollow(Game& game, Character& chara) override;                        // 5
-    void TPCSecond(Game& game, Character& chara) override;                        // 6
-    void HitFieldSet(Game& game, Character& chara) override;                      // 10
-    void CPUThink(Game& game, Character& cpu, Character& opponent) override;      // 11
-    void CPUTPC(Game& game, Character& cpu, Character& opponent) override;        // 12
-    void CPUSpacorn(Game& game, Character& cpu, Character& opponent) override;    // 13
+    void AnimPattern(BattleContext& game, Character& chara, Rect& srcRect) override;       // 1
+    void AnimAction(BattleContext& game, Character& chara, Character& opponent) override;  // 2a
+    void AnimAttack(BattleContext& game, Character& chara) override;                       // 2b
+    void AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) override;  // 3
+    void MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) override;    // 4
+    void TPCFollow(BattleContext& game, Character& chara) override;                        // 5
+    void TPCSecond(BattleContext& game, Character& chara) override;                        // 6
+    void HitFieldSet(BattleContext& game, Character& chara) override;                      // 10
+    void CPUThink(BattleContext& game, Character& cpu, Character& opponent) override;      // 11
+    void CPUTPC(BattleContext& game, Character& cpu, Character& opponent) override;        // 12
+    void CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) override;    // 13
 
     /// The distances the computer procedures last measured (CPUTPC reuses them).
     int16_t distX = 0;

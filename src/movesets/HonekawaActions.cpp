@@ -14,7 +14,7 @@
 #include "battle/Servants.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/Honekawa.h"
@@ -114,7 +114,7 @@ constexpr RowTwist kTwists[] = {
 constexpr int16_t kLungeBeforeBox = 20;
 
 /// Opens the row of `pattern` with the knock-back and power its twist (if any) asks for.
-void openRow(Game& game, Character& c, int16_t pattern, const AttackRow& row) {
+void openRow(BattleContext& game, Character& c, int16_t pattern, const AttackRow& row) {
     const auto* twist = std::find_if(std::begin(kTwists), std::end(kTwists),
                                      [&](const RowTwist& t) { return t.pattern == pattern; });
     if (twist == std::end(kTwists)) {
@@ -133,7 +133,7 @@ void openRow(Game& game, Character& c, int16_t pattern, const AttackRow& row) {
 
 }  // namespace
 
-void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
+void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent) {
     switch (c.animPat) {
         case 0: case 30: case 40: case 80: case 160: case 332:
             neutralReturnCheck(game, c);
@@ -430,7 +430,7 @@ void Honekawa::AnimAction(Game& game, Character& c, Character& opponent) {
     }
 }
 
-void Honekawa::AnimAttack(Game& game, Character& c) {
+void Honekawa::AnimAttack(BattleContext& game, Character& c) {
     const int16_t pattern = c.animPat;
     if (pattern == 281) {
         diveBlow(game, c, 0, 50, 0, 0);  // 雷撃蹴: its fall is the action part's

@@ -6,7 +6,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Honekawa.h"
 #include "movesets/MoveSetSupport.h"
 
@@ -14,23 +14,23 @@ namespace morvek {
 
 namespace {
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// 鉄山靠 with the middle lunge.
-void shoulder(Game& game, Character& cpu) {
+void shoulder(EngineContext& game, Character& cpu) {
     animChange(game, 650, cpu);
     cpu.counTer = 5;
 }
 
 /// 雷撃蹴 with a random slide of 1-7 toward the facing.
-void randomDive(Game& game, Character& cpu) {
+void randomDive(EngineContext& game, Character& cpu) {
     animChange(game, 280, cpu);
     cpu.slideVector = roll(game.random, 7, 1) * cpu.dirStand;
 }
 
 }  // namespace
 
-void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Honekawa::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int d = roll(game.random, 20, 1);
     measureDistances(cpu, opponent, distX, distY);
 
@@ -152,13 +152,13 @@ void Honekawa::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Honekawa::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Honekawa::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     // Always the combo's next move; falling after an air hit, a kick or a hop out of it,
     // or just the fall.
     cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
-void Honekawa::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Honekawa::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     measureDistances(cpu, opponent, distX, distY);
     switch (cpu.spacornType) {
         case 0:  // 雷震魔破拳

@@ -6,7 +6,7 @@
 #include "battle/Damage.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Honekawa.h"
 #include "movesets/MoveSetSupport.h"
@@ -19,21 +19,21 @@ namespace {
 int16_t jumpSlide(int16_t column) { return static_cast<int16_t>(column - 3); }
 
 /// Starts a jumping pattern; it rises only while an air jump is left, but slides anyway.
-void jumpSetUp(Game& game, Character& c, int16_t pattern, int16_t speed, int16_t slide) {
+void jumpSetUp(EngineContext& game, Character& c, int16_t pattern, int16_t speed, int16_t slide) {
     animChange(game, pattern, c);
     takeJump(c, speed);
     c.slideVector = c.dirStand * slide;
 }
 
 /// 雷撃蹴 in the air: the dive slides `slide` toward the facing.
-void dive(Game& game, Character& c, int16_t slide) {
+void dive(BattleContext& game, Character& c, int16_t slide) {
     animChange(game, 280, c);
     c.slideVector = c.dirStand * slide;
 }
 
 }  // namespace
 
-void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
+void Honekawa::AttackSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
@@ -90,7 +90,7 @@ void Honekawa::AttackSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Honekawa::MoveSelect(Game& game, Character& c, int16_t key) {
+void Honekawa::MoveSelect(BattleContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
@@ -129,7 +129,7 @@ void Honekawa::MoveSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void Honekawa::TPCFollow(Game& game, Character& c) {
+void Honekawa::TPCFollow(BattleContext& game, Character& c) {
     switch (c.TPCNumber) {
         case 240: animChange(game, 540, c); break;  // 崩拳
         case 540: animChange(game, 550, c); break;  // 虎撲子
@@ -149,7 +149,7 @@ void Honekawa::TPCFollow(Game& game, Character& c) {
     }
 }
 
-void Honekawa::TPCSecond(Game& game, Character& c) {
+void Honekawa::TPCSecond(BattleContext& game, Character& c) {
     secondWordHop(game, c, 100, false);  // the back step, or a recovery hop out of an air hit
 }
 

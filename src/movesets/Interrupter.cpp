@@ -5,7 +5,7 @@
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/InterrupterPatterns.h"
 
@@ -26,20 +26,24 @@ int16_t ruleCountDownLoopWhilePositive(Character& chara, int16_t, int16_t loopTo
 }
 }  // namespace interrupter_patterns
 
-void Interrupter::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void Interrupter::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     srcRect = anim::evaluatePattern(interrupter_patterns::kTable, chara, kCellSize);
 }
 
-void Interrupter::HitFieldSet(Game&, Character& chara) {
+void Interrupter::HitFieldSet(BattleContext&, Character& chara) {
     anim::applyBodyBox(chara, interrupter_patterns::kBodyBoxes);
 }
 
-void interrupterStageIntro(Game& game, StateOfStage& stage) {
+void interrupterStageIntro(BattleContext& game, StateOfStage& stage) {
     auto* self = static_cast<Interrupter*>(game.battle.moveSets.find(5));
     stage.wholeTimer = 0;  // the round start waits while the intro runs
     self->interrupterIntroCount = cint16(self->interrupterIntroCount + 1);
     if (self->interrupterIntroCount == kIntroVoiceFrame) soundPlay(game, kIntroVoice);
     if (self->interrupterIntroCount > kIntroLength) stage.VSactionFlag = true;
+}
+
+void Interrupter::StageIntro(BattleContext& game, StateOfStage& stage, Character&, Character&) {
+    interrupterStageIntro(game, stage);
 }
 
 }  // namespace morvek

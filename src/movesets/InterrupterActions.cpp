@@ -14,7 +14,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
 #include "movesets/Interrupter.h"
@@ -98,17 +98,17 @@ constexpr int16_t kGoumaFreezeMs = 500;
 /// Only called for patterns of the table.
 const AttackRow& blowOf(int16_t pattern) { return kBlows.at(pattern); }
 
-void open(Game& game, Character& chara, const AttackRow& b, int16_t vectorY) {
+void open(BattleContext& game, Character& chara, const AttackRow& b, int16_t vectorY) {
     AttackRow r = b;
     r.vectorY = vectorY;
     openAttack(game, chara, r);
 }
-void strike(Game& game, Character& chara, int16_t pattern) {
+void strike(BattleContext& game, Character& chara, int16_t pattern) {
     openAttack(game, chara, blowOf(pattern));
 }
 
 /// Opens the combo named `number` once the blow has landed.
-void comboOnHit(Game& game, Character& chara, int16_t number) {
+void comboOnHit(BattleContext& game, Character& chara, int16_t number) {
     openComboOnHit(game, chara, number);
     lockUnlessTargeting(chara);
 }
@@ -116,7 +116,7 @@ void faceOpponentByField(Character& chara) { chara.dirStand = chara.LeftOrRight 
 double centre(const Character& c) { return c.posX + c.Width / 2.0; }
 
 /// "穿槍脚": the dive's reaction and power follow the fall speed.
-void diveAttack(Game& game, Character& chara) {
+void diveAttack(BattleContext& game, Character& chara) {
     sound(game, chara, kHa);
     const int16_t f = cint16(chara.fallVector);
     const int16_t d = cint16(chara.upVector - chara.fallVector);
@@ -129,14 +129,14 @@ void diveAttack(Game& game, Character& chara) {
 }
 
 /// Knocked down: he vanishes 100 pixels away from the opponent instead.
-void teleportAway(Game& game, Character& chara) {
+void teleportAway(BattleContext& game, Character& chara) {
     if (chara.wavSndFlag || !(chara.viTality > 0)) return;
     chara.posX = chara.posX - chara.LeftOrRight * 100;
     sound(game, chara, kTrans);
 }
 
 /// "練気障壁": hangs in the air inside the barrier, which pushes toward the opponent's feet.
-void barrier(Game& game, Interrupter& self, Character& chara, const Character& opponent) {
+void barrier(BattleContext& game, Interrupter& self, Character& chara, const Character& opponent) {
     const int16_t v = chara.posY + chara.bottom < opponent.posY + opponent.bottom ? -15 : 15;
     open(game, chara, kBarrier, v);
     if (!chara.wavSndFlag) self.FlyArtsLaunch(game, chara, 11);
@@ -147,7 +147,7 @@ void barrier(Game& game, Interrupter& self, Character& chara, const Character& o
 }
 
 /// A cannonade shot: its pair fires once; the art ends when the typing time is up.
-void cannonade(Game& game, Interrupter& self, Character& chara, int16_t flash, int16_t shell) {
+void cannonade(BattleContext& game, Interrupter& self, Character& chara, int16_t flash, int16_t shell) {
     if (!chara.wavSndFlag) {
         self.FlyArtsLaunch(game, chara, flash);
         self.FlyArtsLaunch(game, chara, shell);
@@ -157,7 +157,7 @@ void cannonade(Game& game, Interrupter& self, Character& chara, int16_t flash, i
 }
 
 /// "メテオストライク" 631: the catch; a caught opponent is taken into the lift.
-void meteorCatch(Game& game, Character& chara, const Character& opponent) {
+void meteorCatch(BattleContext& game, Character& chara, const Character& opponent) {
     strike(game, chara, 631);
     if (chara.attackWasHit > 0 && opponent.sTate == kCaught) {
         animChange(game, 640, chara);
@@ -167,7 +167,7 @@ void meteorCatch(Game& game, Character& chara, const Character& opponent) {
 }
 
 /// 641: both are put high above the stage, feet level, the opponent held.
-void meteorLift(Game& game, Character& chara, Character& opponent) {
+void meteorLift(BattleContext& game, Character& chara, Character& opponent) {
     if (opponent.sTate != kCaught) {
         animChange(game, 0, chara);  // it got away
         return;
@@ -181,7 +181,7 @@ void meteorLift(Game& game, Character& chara, Character& opponent) {
 
 /// 642: both fall; near the ground they bounce, the second time with the blow's sound,
 /// and the art ends.
-void meteorSlam(Game& game, Character& chara, Character& opponent) {
+void meteorSlam(BattleContext& game, Character& chara, Character& opponent) {
     chara.fallVector = chara.fallVector + 0.21;
     opponent.fallVector = opponent.fallVector + 0.21;
     if (chara.posY > kBounceLine - chara.bottom && !chara.wavSndFlag) {
@@ -197,7 +197,7 @@ void meteorSlam(Game& game, Character& chara, Character& opponent) {
 }
 
 /// "スパイラルナイトメア" 750: the opening blow; on a hit he appears above the opponent.
-void spiralOpening(Game& game, Character& chara, Character& opponent) {
+void spiralOpening(BattleContext& game, Character& chara, Character& opponent) {
     sound(game, chara, kSwing);
     strike(game, chara, 750);
     if (chara.attackWasHit != 1) return;
@@ -211,7 +211,7 @@ void spiralOpening(Game& game, Character& chara, Character& opponent) {
 }
 
 /// 780: the combo of the spiral; he strikes from whichever side of the opponent he is on.
-void spiralStance(Game& game, Character& chara, const Character& opponent) {
+void spiralStance(EngineContext& game, Character& chara, const Character& opponent) {
     chara.MultiTPC = true;
     chara.word3rdDisp = true;
     chara.word3rdPosX = cint16(chara.dirStand * 30);
@@ -241,7 +241,7 @@ void spiralStance(Game& game, Character& chara, const Character& opponent) {
 
 /// "業魔封神拳" 871: the catch, on the ground only. An opponent it will finish is frozen
 /// in place before the blow; a stronger one takes the repeating swing.
-void goumaCatch(Game& game, Character& chara, const Character& opponent) {
+void goumaCatch(BattleContext& game, Character& chara, const Character& opponent) {
     if (!opponent.floatorStand) strike(game, chara, 871);
     if (chara.attackWasHit != 1 || opponent.sTate != kCaught) return;
     const int threshold = std::max(256 - 35 * opponent.difensiBle, 135);
@@ -257,7 +257,7 @@ void goumaCatch(Game& game, Character& chara, const Character& opponent) {
 
 }  // namespace
 
-void Interrupter::AnimAction(Game& game, Character& chara, Character& opponent) {
+void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& opponent) {
     // The boss's gauge fills by itself when the computer plays him.
     if (!chara.PrimalPlayer) spacornGaugeAdd(game, chara, 1.0);
 

@@ -9,7 +9,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Interrupter.h"
 #include "movesets/MoveSetSupport.h"
 
@@ -17,22 +17,22 @@ namespace morvek {
 
 namespace {
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 /// "練気閃" with a random drift speed 0-3.
-void missile(Game& game, Character& cpu) {
+void missile(EngineContext& game, Character& cpu) {
     animChange(game, 670, cpu);
     cpu.counTer = roll(game.random, 4, 0);
 }
 /// "閃断" landing a random 1-3 columns out.
-void cut(Game& game, Character& cpu) {
+void cut(EngineContext& game, Character& cpu) {
     animChange(game, 700, cpu);
     cpu.counTer = roll(game.random, 3, 1);
 }
 
 }  // namespace
 
-void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Interrupter::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
     measureDistances(cpu, opponent, distX, distY);
 
@@ -107,7 +107,7 @@ void Interrupter::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Interrupter::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Interrupter::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     const int16_t combo = cpu.TPCNumber;
     if (combo == 610) {
         // The cannonade: a random shot of the three, and the combo stays open for more.
@@ -120,7 +120,7 @@ void Interrupter::CPUTPC(Game& game, Character& cpu, Character& opponent) {
     cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
-void Interrupter::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Interrupter::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     distX = distanceX(cpu, opponent);
     if (!cpu.floatorStand && cpu.spacornCount > 1 && distX < 150) {
         // Two stocks at close quarters: the catching super art, paying a stock of its own.

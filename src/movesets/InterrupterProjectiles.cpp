@@ -15,7 +15,7 @@
 #include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Interrupter.h"
 #include "movesets/ShotTable.h"
@@ -134,7 +134,7 @@ void explodeOnGround(flyArts& fa, Resize& r) {
 
 }  // namespace
 
-void Interrupter::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
+void Interrupter::FlyArtsLaunch(BattleContext& game, Character& chara, int16_t kind) {
     const Shape* s = shapeOf(kind);
     if (s == nullptr) return;  // not a kind of his: the ring keeps its slot
     flyArts& fa = chara.returningOneFlyArts();
@@ -203,7 +203,7 @@ void Interrupter::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     setLaunchBox(fa, s->grow, s->grow);
 }
 
-void Interrupter::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
+void Interrupter::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa) {
     for (const Cell& cell : kCells) {
         if (cell.animPat != fa.animPat) continue;
         flyArtsAnimStep(game, srcRect, fa, chara, cell.x, cell.y, cell.hold, cell.step);
@@ -218,7 +218,7 @@ void Interrupter::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, fl
     }
 }
 
-void Interrupter::FAMorfizm(Game& game, Character& chara, flyArts& fa) {
+void Interrupter::FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) {
     Resize r;
     bool burst = false;  // a missile reached the ground in this call
 

@@ -7,7 +7,7 @@
 #include "battle/Damage.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Interrupter.h"
 #include "movesets/MoveSetSupport.h"
@@ -47,15 +47,15 @@ int moveOffset(const Character& c, int column) {
     return column == 1 ? -kFarMove : kColumn * (column - kGuardColumnLeft);
 }
 
-void start(Game& game, Character& c, int16_t pattern) { animChange(game, pattern, c); }
+void start(EngineContext& game, Character& c, int16_t pattern) { animChange(game, pattern, c); }
 
-void teleport(Game& game, Character& c, int column, int lift, int16_t pattern) {
+void teleport(EngineContext& game, Character& c, int column, int lift, int16_t pattern) {
     c.posY = cint16(c.posY - lift);
     c.posX = c.posX + attackOffset(c, column);
     start(game, c, pattern);
 }
 
-void blink(Game& game, Character& c) {
+void blink(EngineContext& game, Character& c) {
     charaSoundPlay(game, kTrans, c);
     start(game, c, 140);
     c.posY = cint16(c.posY - 50);
@@ -70,7 +70,7 @@ void spendAirJump(Character& c, double upVector) {
 
 }  // namespace
 
-void Interrupter::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
+void Interrupter::AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     if (targetKey < 1 || targetKey > 40) return;
     const int column = columnOf(targetKey);
     const int c = mirrored(chara, column);
@@ -122,7 +122,7 @@ void Interrupter::AttackSelect(Game& game, Character& chara, int16_t targetKey) 
     }
 }
 
-void Interrupter::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
+void Interrupter::MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     if (targetKey < 1 || targetKey > 40) return;
     const int column = columnOf(targetKey);
 
@@ -167,7 +167,7 @@ void Interrupter::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
     chara.posX = chara.posX + moveOffset(chara, column);
 }
 
-void Interrupter::TPCFollow(Game& game, Character& chara) {
+void Interrupter::TPCFollow(BattleContext& game, Character& chara) {
     switch (chara.TPCNumber) {
         case 240: start(game, chara, 520); break;
         case 310:
@@ -214,7 +214,7 @@ void Interrupter::TPCFollow(Game& game, Character& chara) {
     }
 }
 
-void Interrupter::TPCSecond(Game& game, Character& chara) {
+void Interrupter::TPCSecond(BattleContext& game, Character& chara) {
     secondWordHop(game, chara, kHa, false);  // the air recovery's back step drops him gently
 }
 

@@ -11,15 +11,15 @@ namespace {
 constexpr int32_t kCellSize = 200;  // the sheet is 12 x 12 cells of 200 pixels
 }  // namespace
 
-void Morvekboy::AnimPattern(Game&, Character& chara, Rect& srcRect) {
+void Morvekboy::AnimPattern(BattleContext&, Character& chara, Rect& srcRect) {
     srcRect = anim::evaluatePattern(morvekboy_patterns::kTable, chara, kCellSize);
 }
 
-void Morvekboy::HitFieldSet(Game&, Character& chara) {
+void Morvekboy::HitFieldSet(BattleContext&, Character& chara) {
     anim::applyBodyBox(chara, morvekboy_patterns::kBodyBoxes);
 }
 
-void Morvekboy::SpacornMode(Game&, Character& chara) {
+void Morvekboy::SpacornMode(BattleContext&, Character& chara) {
     if (chara.SPspacornTimer <= 0) {
         chara.sPeed = 3;
         chara.sPeedEffect = 0;

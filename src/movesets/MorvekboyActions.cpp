@@ -13,7 +13,7 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
@@ -80,13 +80,13 @@ void backward(Character& chara, int16_t a, int16_t b) {
     chara.posX = chara.posX - chara.dirStand * step;
 }
 
-void diveKick(Game& game, Character& chara) {
+void diveKick(BattleContext& game, Character& chara) {
     chara.upVector = 0.01;
     chara.fallVector = chara.fallVector + 0.2;
     diveBlow(game, chara, 0, 50, -5, -30);
 }
 
-void airHitReaction(Game& game, Character& chara) {
+void airHitReaction(BattleContext& game, Character& chara) {
     if (chara.upVector < chara.fallVector) animChange(game, 320, chara);
     // Neither just damaged nor stunned: a typed word lets the fighter recover in the air.
     if (chara.KBTimer == 0 && chara.stunSwitch == 0 && chara.viTality > 0) {
@@ -94,7 +94,7 @@ void airHitReaction(Game& game, Character& chara) {
     }
 }
 
-void superArtWordSet(Game& game, Character& chara, int16_t timer) {
+void superArtWordSet(BattleContext& game, Character& chara, int16_t timer) {
     TPCStart(game, chara);
     chara.spacornTimer = timer;
     chara.MultiTPC = true;
@@ -115,7 +115,7 @@ void superArtWordSet(Game& game, Character& chara, int16_t timer) {
     chara.TPCNumber = 820;
 }
 
-bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
+bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& opponent) {
     const int16_t pattern = c.animPat;
     auto attack = [&] { openAttack(game, c, requireAttackRow(attackRow(pattern), "MORVEKBOY", pattern)); };
     auto launch = [&](int16_t kind) { self.FlyArtsLaunch(game, c, kind); };
@@ -501,7 +501,7 @@ bool actionEntry(MoveSet& self, Game& game, Character& c, Character& opponent) {
 
 }  // namespace morvekboy_moves
 
-void Morvekboy::AnimAction(Game& game, Character& chara, Character& opponent) {
+void Morvekboy::AnimAction(BattleContext& game, Character& chara, Character& opponent) {
     morvekboy_moves::actionEntry(*this, game, chara, opponent);
     SpacornMode(game, chara);
 }

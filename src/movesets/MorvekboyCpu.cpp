@@ -9,9 +9,9 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Morvekboy.h"
-#include "movesets/MoveSet.h"
+#include "battle/MoveSet.h"
 #include "movesets/MoveSetSupport.h"
 
 namespace morvek {
@@ -19,16 +19,16 @@ namespace morvekboy_cpu {
 
 namespace {
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
-void morvekboyExArt(Game& game, Character& cpu) { cpuExArtsSelect(game, cpu, 570, 580); }
+void morvekboyExArt(BattleContext& game, Character& cpu) { cpuExArtsSelect(game, cpu, 570, 580); }
 
-void morvekboySpinArt(Game& game, Character& cpu) {
+void morvekboySpinArt(BattleContext& game, Character& cpu) {
     animChange(game, cpu.floatorStand ? 790 : 240, cpu);
 }
 
 /// Close in: the opponent is less than 100 away.
-void closeRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+void closeRange(BattleContext& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
                 Character& opponent) {
     switch (r) {
         case 1: groundOrDive(game, cpu, 270, 1); break;
@@ -62,7 +62,7 @@ void closeRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Chara
 }
 
 /// 100 to 249 away.
-void middleRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+void middleRange(BattleContext& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
                  Character& opponent) {
     if (r <= 3) CpuHand{game, self, cpu}.move(1, 40);
     else if (r <= 7) CpuHand{game, self, cpu}.attack(1, 20);
@@ -77,7 +77,7 @@ void middleRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Char
 }
 
 /// 250 to 399 away.
-void farRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+void farRange(BattleContext& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
               Character& opponent) {
     if (r <= 2) rules.exArt(game, cpu);
     else if (r == 3) startCounted(game, cpu, 650, 12);
@@ -90,7 +90,7 @@ void farRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Charact
 }
 
 /// 400 or more away.
-void veryFarRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
+void veryFarRange(BattleContext& game, MoveSet& self, const ThinkRules& rules, int r, Character& cpu,
                   Character& opponent) {
     if (r <= 3) rules.exArt(game, cpu);
     else if (r <= 6) startCounted(game, cpu, 90, 10);
@@ -104,7 +104,7 @@ void veryFarRange(Game& game, MoveSet& self, const ThinkRules& rules, int r, Cha
 
 const ThinkRules kMorvekboyThink{morvekboyExArt, morvekboySpinArt};
 
-void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
+void think(BattleContext& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
            Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
     measureDistances(cpu, opponent, dist.distX, dist.distY);
@@ -137,7 +137,7 @@ void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dis
     else veryFarRange(game, self, rules, r, cpu, opponent);
 }
 
-void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistances& dist,
+void comboStep(BattleContext& game, MoveSet& self, const PickedOpener& picked, CpuDistances& dist,
                Character& cpu, Character& opponent) {
     measureDistances(cpu, opponent, dist.distX, dist.distY);
 
@@ -159,7 +159,7 @@ void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistanc
     cpuComboAnswer(game, self, cpu, opponent, dist.distX, dist.distY);
 }
 
-void spacornDecision(Game& game, CpuDistances& dist, Character& cpu, Character& opponent) {
+void spacornDecision(BattleContext& game, CpuDistances& dist, Character& cpu, Character& opponent) {
     measureDistances(cpu, opponent, dist.distX, dist.distY);
     bool fire = false;
     switch (cpu.spacornType) {
@@ -179,15 +179,15 @@ constexpr int16_t kMorvekboyPickedWords[] = {1, 3};
 constexpr morvekboy_cpu::PickedOpener kMorvekboyPicked{240, kMorvekboyPickedWords, false};
 }  // namespace
 
-void Morvekboy::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Morvekboy::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::think(game, *this, morvekboy_cpu::kMorvekboyThink, cpuDist, cpu, opponent);
 }
 
-void Morvekboy::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Morvekboy::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::comboStep(game, *this, kMorvekboyPicked, cpuDist, cpu, opponent);
 }
 
-void Morvekboy::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Morvekboy::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     morvekboy_cpu::spacornDecision(game, cpuDist, cpu, opponent);
 }
 

@@ -10,7 +10,7 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 class MoveSet;
 
@@ -25,16 +25,16 @@ struct CpuDistances {
 /// The entries of the decision table in which the two fighters differ.
 struct ThinkRules {
     /// The "EX" entries (MORVEKBOY: the EX choice between 570 and 580).
-    void (*exArt)(Game& game, Character& cpu);
+    void (*exArt)(BattleContext& game, Character& cpu);
     /// The "ground 240 / air 790" entries.
-    void (*spinArt)(Game& game, Character& cpu);
+    void (*spinArt)(BattleContext& game, Character& cpu);
 };
 
 /// MORVEKBOY's rules.
 extern const ThinkRules kMorvekboyThink;
 
 /// The decision outside a typing combo: one roll of 1-20 against the distance bands.
-void think(Game& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
+void think(BattleContext& game, MoveSet& self, const ThinkRules& rules, CpuDistances& dist,
            Character& cpu, Character& opponent);
 
 /// The combo opener whose follow-up word the computer picks itself.
@@ -46,11 +46,11 @@ struct PickedOpener {
 
 /// The combo step: 310 by cpuTPCChoice, 820 a new follow-up each time (the combo stays
 /// open), `picked` by its own word list, any other opener one follow-up and the end.
-void comboStep(Game& game, MoveSet& self, const PickedOpener& picked, CpuDistances& dist,
+void comboStep(BattleContext& game, MoveSet& self, const PickedOpener& picked, CpuDistances& dist,
                Character& cpu, Character& opponent);
 
 /// The super-art decision by spacornType and the distances.
-void spacornDecision(Game& game, CpuDistances& dist, Character& cpu, Character& opponent);
+void spacornDecision(BattleContext& game, CpuDistances& dist, Character& cpu, Character& opponent);
 
 }  // namespace morvekboy_cpu
 }  // namespace morvek

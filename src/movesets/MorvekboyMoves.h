@@ -14,7 +14,8 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 class MoveSet;
 struct flyArts;
@@ -34,23 +35,23 @@ void backward(Character& chara, int16_t a, int16_t b);
 
 /// The dive kick: falls faster every frame; the attack and its first power part grow with
 /// the fall speed (at most 80).
-void diveKick(Game& game, Character& chara);
+void diveKick(BattleContext& game, Character& chara);
 /// Launched by a hit: switches to the fall when going down and offers a recovery combo.
-void airHitReaction(Game& game, Character& chara);
+void airHitReaction(BattleContext& game, Character& chara);
 /// The super art's follow-up: a typing phase of `timer` frames with all eight words shown.
-void superArtWordSet(Game& game, Character& chara, int16_t timer);
+void superArtWordSet(BattleContext& game, Character& chara, int16_t timer);
 
 /// MORVEKBOY's entry for the current pattern; projectiles are launched through
 /// `self.FlyArtsLaunch`. Returns false when the pattern has no entry.
-bool actionEntry(MoveSet& self, Game& game, Character& chara, Character& opponent);
+bool actionEntry(MoveSet& self, BattleContext& game, Character& chara, Character& opponent);
 
 // ---- selects and typing-combo steps ----------------------------------------------------
 
-void attackSelect(Game& game, Character& chara, int16_t key);
-void moveSelect(Game& game, Character& chara, int16_t key);
+void attackSelect(EngineContext& game, Character& chara, int16_t key);
+void moveSelect(EngineContext& game, Character& chara, int16_t key);
 /// The step of TPCNumber and inputKeyNum after enableAction is cleared.
-void tpcFollow(Game& game, Character& chara);
-void tpcSecond(Game& game, Character& chara);
+void tpcFollow(BattleContext& game, Character& chara);
+void tpcSecond(BattleContext& game, Character& chara);
 
 // ---- projectiles -----------------------------------------------------------------------
 
@@ -63,9 +64,9 @@ struct ShotTuning {
 };
 inline constexpr ShotTuning kMorvekboyShots{40, 10, 2, true};
 
-void launch(Game& game, Character& owner, int16_t kind, const ShotTuning& tuning);
+void launch(EngineContext& game, Character& owner, int16_t kind, const ShotTuning& tuning);
 void shotBehaviour(Character& owner, flyArts& fa, const ShotTuning& tuning);
-void shotFrame(Game& game, Character& owner, Rect& srcRect, flyArts& fa,
+void shotFrame(BattleContext& game, Character& owner, Rect& srcRect, flyArts& fa,
                const ShotTuning& tuning);
 
 }  // namespace morvekboy_moves

@@ -9,11 +9,11 @@
 #include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
-#include "movesets/MoveSetSupport.h"
 #include "movesets/ShotTable.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 namespace morvekboy_moves {
@@ -78,7 +78,7 @@ void moveBox(flyArts& fa, int16_t speed) {
 
 }  // namespace
 
-void launch(Game& game, Character& owner, int16_t kind, const ShotTuning& tuning) {
+void launch(EngineContext& game, Character& owner, int16_t kind, const ShotTuning& tuning) {
     flyArts& fa = owner.returningOneFlyArts();
     flyArtsStart(game, fa, owner);
     fa.FAType = kind;
@@ -155,7 +155,7 @@ void shotBehaviour(Character& owner, flyArts& fa, const ShotTuning& tuning) {
     }
 }
 
-void shotFrame(Game& game, Character& owner, Rect& srcRect, flyArts& fa,
+void shotFrame(BattleContext& game, Character& owner, Rect& srcRect, flyArts& fa,
                const ShotTuning& tuning) {
     for (const CellRow& row : kCells) {
         if (row.animPat != fa.animPat) continue;
@@ -170,15 +170,15 @@ void shotFrame(Game& game, Character& owner, Rect& srcRect, flyArts& fa,
 
 const morvekboy_moves::ShotTuning& Morvekboy::shots() const { return morvekboy_moves::kMorvekboyShots; }
 
-void Morvekboy::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
+void Morvekboy::FlyArtsLaunch(BattleContext& game, Character& chara, int16_t kind) {
     morvekboy_moves::launch(game, chara, kind, shots());
 }
 
-void Morvekboy::FAMorfizm(Game&, Character& chara, flyArts& fa) {
+void Morvekboy::FAMorfizm(BattleContext&, Character& chara, flyArts& fa) {
     morvekboy_moves::shotBehaviour(chara, fa, shots());
 }
 
-void Morvekboy::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
+void Morvekboy::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa) {
     morvekboy_moves::shotFrame(game, chara, srcRect, fa, shots());
 }
 

@@ -6,7 +6,7 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/Morvekboy.h"
 #include "movesets/MorvekboyMoves.h"
@@ -25,7 +25,7 @@ constexpr int16_t kLowRunCount[11] = {0, 5, 4, 5, 4, 5, 6, 7, 8, 9, 10};
 
 }  // namespace
 
-void attackSelect(Game& game, Character& c, int16_t key) {
+void attackSelect(EngineContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
@@ -87,7 +87,7 @@ void attackSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void moveSelect(Game& game, Character& c, int16_t key) {
+void moveSelect(EngineContext& game, Character& c, int16_t key) {
     KeyPlace at{};
     if (!keyPlace(c, key, at)) return;
     const int16_t col = at.column;
@@ -132,7 +132,7 @@ void moveSelect(Game& game, Character& c, int16_t key) {
     }
 }
 
-void tpcFollow(Game& game, Character& c) {
+void tpcFollow(BattleContext& game, Character& c) {
     auto next = [&](int16_t pattern) { animChange(game, pattern, c); };
     switch (c.TPCNumber) {
         case 210: next(780); break;
@@ -165,26 +165,26 @@ void tpcFollow(Game& game, Character& c) {
     }
 }
 
-void tpcSecond(Game& game, Character& c) {
+void tpcSecond(BattleContext& game, Character& c) {
     secondWordHop(game, c, 125, true);  // a short hop back, or up out of an air hit
 }
 
 }  // namespace morvekboy_moves
 
-void Morvekboy::AttackSelect(Game& game, Character& chara, int16_t targetKey) {
+void Morvekboy::AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     morvekboy_moves::attackSelect(game, chara, targetKey);
 }
 
-void Morvekboy::MoveSelect(Game& game, Character& chara, int16_t targetKey) {
+void Morvekboy::MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) {
     morvekboy_moves::moveSelect(game, chara, targetKey);
 }
 
-void Morvekboy::TPCFollow(Game& game, Character& chara) {
+void Morvekboy::TPCFollow(BattleContext& game, Character& chara) {
     chara.enableAction = false;
     morvekboy_moves::tpcFollow(game, chara);
 }
 
-void Morvekboy::TPCSecond(Game& game, Character& chara) {
+void Morvekboy::TPCSecond(BattleContext& game, Character& chara) {
     morvekboy_moves::tpcSecond(game, chara);
 }
 

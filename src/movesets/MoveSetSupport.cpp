@@ -10,9 +10,9 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
-#include "movesets/MoveSet.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
@@ -24,7 +24,7 @@ bool keyPlace(const Character& chara, int16_t key, KeyPlace& place) {
     return true;
 }
 
-bool lowKicks(Game& game, Character& chara, int16_t column, int16_t sweepSlide, int16_t kickSlide) {
+bool lowKicks(EngineContext& game, Character& chara, int16_t column, int16_t sweepSlide, int16_t kickSlide) {
     switch (column) {
         case 1:
             turnAround(chara);
@@ -41,7 +41,7 @@ bool lowKicks(Game& game, Character& chara, int16_t column, int16_t sweepSlide, 
     }
 }
 
-void jumpByColumn(Game& game, Character& chara, const KeyPlace& at, double high, double low) {
+void jumpByColumn(EngineContext& game, Character& chara, const KeyPlace& at, double high, double low) {
     animChange(game, 130, chara);
     // Without a jump left only the pose and the drift change.
     takeJump(chara, at.row == numberRow ? high : low);
@@ -61,7 +61,7 @@ void takeJump(Character& chara, double up) {
     chara.upVector = up;
 }
 
-void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide) {
+void groundOrDive(EngineContext& game, Character& chara, int16_t ground, int16_t diveSlide) {
     if (chara.floatorStand) {
         animChange(game, 280, chara);
         slide(chara, diveSlide);
@@ -70,11 +70,11 @@ void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlid
     }
 }
 
-void fallPastTheTop(Game& game, Character& chara) {
+void fallPastTheTop(EngineContext& game, Character& chara) {
     if (chara.upVector < chara.fallVector) animChange(game, 135, chara);
 }
 
-void diveBlow(Game& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
+void diveBlow(BattleContext& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
               int16_t controlX) {
     const double fall = chara.fallVector;
     const bool hard = !(fall < 25);
@@ -85,7 +85,7 @@ void diveBlow(Game& game, Character& chara, int16_t boxX, int16_t boxW, int16_t 
     setAttackPower(chara, fallAttackPowCap(power), 2, 0, false, 10, 15, false);
 }
 
-void secondWordHop(Game& game, Character& chara, int16_t voice, bool hopsBack) {
+void secondWordHop(BattleContext& game, Character& chara, int16_t voice, bool hopsBack) {
     animChange(game, 70, chara);
     if (chara.TPCNumber != 310) {
         if (hopsBack) slide(chara, -10);
@@ -97,21 +97,21 @@ void secondWordHop(Game& game, Character& chara, int16_t voice, bool hopsBack) {
     neutralReturnCheck(game, chara);
 }
 
-void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter) {
+void startCounted(EngineContext& game, Character& chara, int16_t pattern, int16_t counter) {
     animChange(game, pattern, chara);
     chara.counTer = counter;
 }
 
 bool firstFrame(const Character& chara) { return !chara.wavSndFlag; }
 
-void sound(Game& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
+void sound(EngineContext& game, Character& chara, int16_t index) { charaSoundPlay(game, index, chara); }
 
-void launchOnce(Game& game, MoveSet& self, Character& chara, int16_t kind, int16_t index) {
+void launchOnce(BattleContext& game, MoveSet& self, Character& chara, int16_t kind, int16_t index) {
     if (firstFrame(chara)) self.FlyArtsLaunch(game, chara, kind);
     sound(game, chara, index);
 }
 
-void gettingUp(Game& game, Character& chara) {
+void gettingUp(BattleContext& game, Character& chara) {
     if (firstFrame(chara)) {
         neutralReturnCheck(game, chara);
         chara.wavSndFlag = true;
@@ -120,16 +120,16 @@ void gettingUp(Game& game, Character& chara) {
     chara.enableAction = false;
 }
 
-void openCombo(Game& game, Character& chara, int16_t number) {
+void openCombo(BattleContext& game, Character& chara, int16_t number) {
     TPCStart(game, chara);
     chara.TPCNumber = number;
 }
 
-void openComboOnHit(Game& game, Character& chara, int16_t number) {
+void openComboOnHit(BattleContext& game, Character& chara, int16_t number) {
     if (chara.attackWasHit > 0) openCombo(game, chara, number);
 }
 
-void closeCombo(Game& game, Character& chara) {
+void closeCombo(EngineContext& game, Character& chara) {
     if (chara.TPC) TPCEnd(game, chara);
 }
 
@@ -141,7 +141,7 @@ void lockUnlessTargeting(Character& chara) {
     if (!chara.tarGeting) chara.enableAction = false;
 }
 
-void airRecovery(Game& game, Character& chara) {
+void airRecovery(BattleContext& game, Character& chara) {
     if (!(chara.upVector < chara.fallVector)) return;
     animChange(game, 320, chara);
     if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0) openCombo(game, chara, 310);
@@ -179,13 +179,13 @@ void CpuHand::jumpIfLeft(int first, int last) const {
     if (cpu.airialJumpCount > 0) move(first, last);
 }
 
-void cpuFollowAndEnd(Game& game, MoveSet& self, Character& cpu) {
+void cpuFollowAndEnd(BattleContext& game, MoveSet& self, Character& cpu) {
     self.TPCFollow(game, cpu);
     cpu.TPC = false;
     cpu.enableAction = false;
 }
 
-void cpuComboAnswer(Game& game, MoveSet& self, Character& cpu, const Character& opponent,
+void cpuComboAnswer(BattleContext& game, MoveSet& self, Character& cpu, const Character& opponent,
                     int16_t distX, int16_t distY) {
     if (cpu.TPCNumber != 310) {
         cpuFollowAndEnd(game, self, cpu);

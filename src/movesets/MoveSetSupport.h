@@ -10,7 +10,8 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 class MoveSet;
 class Random;
@@ -35,10 +36,10 @@ bool keyPlace(const Character& chara, int16_t key, KeyPlace& place);
 /// The bottom row's low kicks, columns 1-5: the sweep (250) on the outer keys, the short
 /// kick (270) on the inner ones, the back ones turning round first; in the air each is the
 /// dive with its slide. Returns false for the columns it leaves to the fighter (6-10).
-bool lowKicks(Game& game, Character& chara, int16_t column, int16_t sweepSlide, int16_t kickSlide);
+bool lowKicks(EngineContext& game, Character& chara, int16_t column, int16_t sweepSlide, int16_t kickSlide);
 /// The jump keys (number and top rows): the jump pose, one of the fighter's jumps rising at
 /// `high` or `low` by row, a drift by column, and straight up from the guard column.
-void jumpByColumn(Game& game, Character& chara, const KeyPlace& at, double high, double low);
+void jumpByColumn(EngineContext& game, Character& chara, const KeyPlace& at, double high, double low);
 
 // ---- steps of a pattern -----------------------------------------------------------------
 
@@ -51,21 +52,21 @@ void turnAround(Character& chara);
 /// Takes one of the fighter's jumps, if one is left: the rise starts at `up`.
 void takeJump(Character& chara, double up);
 /// In the air the dive (280) sliding `diveSlide` towards the facing, else `ground`.
-void groundOrDive(Game& game, Character& chara, int16_t ground, int16_t diveSlide);
+void groundOrDive(EngineContext& game, Character& chara, int16_t ground, int16_t diveSlide);
 /// A jump (131) turns into its fall (135) once the top of the flight is passed.
-void fallPastTheTop(Game& game, Character& chara);
+void fallPastTheTop(EngineContext& game, Character& chara);
 /// The dive kicks' blow at the fall speed: past 25 it strikes harder (another hit sound
 /// and effect), the effect grows with the speed, and the power is speed squared over 20, at
 /// most 80. The box, knock-back and effect place are the fighter's.
-void diveBlow(Game& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
+void diveBlow(BattleContext& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
               int16_t controlX);
 /// The second word's hop (70): out of an air hit (combo 310) straight up with the
 /// fighter's `voice` (kNoVoice: silent) and back to neutral; otherwise 10 a frame
 /// backwards when the fighter `hopsBack`.
 inline constexpr int16_t kNoVoice = -1;
-void secondWordHop(Game& game, Character& chara, int16_t voice, bool hopsBack);
+void secondWordHop(BattleContext& game, Character& chara, int16_t voice, bool hopsBack);
 /// Starts `pattern` with its counTer.
-void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter);
+void startCounted(EngineContext& game, Character& chara, int16_t pattern, int16_t counter);
 
 // ---- once per pattern -------------------------------------------------------------------
 
@@ -73,27 +74,27 @@ void startCounted(Game& game, Character& chara, int16_t pattern, int16_t counter
 /// wavSndFlag, which every pattern change clears.
 bool firstFrame(const Character& chara);
 /// The fighter's sound, at most once per pattern.
-void sound(Game& game, Character& chara, int16_t index);
+void sound(EngineContext& game, Character& chara, int16_t index);
 /// On the first frame the projectile of `kind`, then the pattern's sound.
-void launchOnce(Game& game, MoveSet& self, Character& chara, int16_t kind, int16_t index);
+void launchOnce(BattleContext& game, MoveSet& self, Character& chara, int16_t kind, int16_t index);
 /// Getting up: the neutral bookkeeping once, and on every frame neither guard nor action.
-void gettingUp(Game& game, Character& chara);
+void gettingUp(BattleContext& game, Character& chara);
 
 // ---- typing combos ----------------------------------------------------------------------
 
 /// Opens the pattern's typing combo (once) and names its step.
-void openCombo(Game& game, Character& chara, int16_t number);
+void openCombo(BattleContext& game, Character& chara, int16_t number);
 /// The same once the attack has touched (hit or guarded).
-void openComboOnHit(Game& game, Character& chara, int16_t number);
+void openComboOnHit(BattleContext& game, Character& chara, int16_t number);
 /// Closes the typing combo if one is open.
-void closeCombo(Game& game, Character& chara);
+void closeCombo(EngineContext& game, Character& chara);
 /// A hit or guarded attack lets the next move be typed before the pattern ends.
 void freeOnHit(Character& chara);
 /// Without the typing frame the fighter may not act.
 void lockUnlessTargeting(Character& chara);
 /// Knocked into the air (310-312): on the frame the top of the flight is passed the fall
 /// starts, and a fighter neither just struck, stunned nor beaten may type its way out.
-void airRecovery(Game& game, Character& chara);
+void airRecovery(BattleContext& game, Character& chara);
 
 // ---- the computer -------------------------------------------------------------------------
 
@@ -105,7 +106,7 @@ bool facesOpponent(const Character& cpu);
 /// The computer's hand in one decision: it presses no keys, but hands the selects keys of
 /// its own drawing.
 struct CpuHand {
-    Game& game;
+    BattleContext& game;
     MoveSet& self;
     Character& cpu;
     /// A key drawn from first-last for the attack (movement) select.
@@ -123,9 +124,9 @@ int16_t pickWord(Random& random, std::span<const int16_t> words);
 /// The computer's typing-combo step of most fighters: in the air recovery (310) the shared
 /// choice answers with the follow-up, the second word or nothing; every other combo takes
 /// its follow-up at once. The combo ends either way.
-void cpuComboAnswer(Game& game, MoveSet& self, Character& cpu, const Character& opponent,
+void cpuComboAnswer(BattleContext& game, MoveSet& self, Character& cpu, const Character& opponent,
                     int16_t distX, int16_t distY);
 /// A combo's follow-up at once, and the combo ends.
-void cpuFollowAndEnd(Game& game, MoveSet& self, Character& cpu);
+void cpuFollowAndEnd(BattleContext& game, MoveSet& self, Character& cpu);
 
 }  // namespace morvek

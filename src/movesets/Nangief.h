@@ -5,26 +5,26 @@
 
 #include <cstdint>
 
-#include "movesets/MoveSet.h"
+#include "battle/MoveSet.h"
 
 namespace morvek {
 
 class Nangief : public MoveSet {
 public:
-    void AnimPattern(Game& game, Character& chara, Rect& srcRect) override;          // 1
-    void AnimAction(Game& game, Character& chara, Character& opponent) override;     // 2
-    void AttackSelect(Game& game, Character& chara, int16_t targetKey) override;     // 3
-    void MoveSelect(Game& game, Character& chara, int16_t targetKey) override;       // 4
-    void TPCFollow(Game& game, Character& chara) override;                           // 5
-    void TPCSecond(Game& game, Character& chara) override;                           // 6
-    void FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect,
+    void AnimPattern(BattleContext& game, Character& chara, Rect& srcRect) override;          // 1
+    void AnimAction(BattleContext& game, Character& chara, Character& opponent) override;     // 2
+    void AttackSelect(BattleContext& game, Character& chara, int16_t targetKey) override;     // 3
+    void MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) override;       // 4
+    void TPCFollow(BattleContext& game, Character& chara) override;                           // 5
+    void TPCSecond(BattleContext& game, Character& chara) override;                           // 6
+    void FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect,
                         flyArts& fa) override;                                       // 7
-    void FlyArtsLaunch(Game& game, Character& chara, int16_t kind) override;         // 8
-    void FAMorfizm(Game& game, Character& chara, flyArts& fa) override;              // 9
-    void HitFieldSet(Game& game, Character& chara) override;                         // 10
-    void CPUThink(Game& game, Character& cpu, Character& opponent) override;         // 11
-    void CPUTPC(Game& game, Character& cpu, Character& opponent) override;           // 12
-    void CPUSpacorn(Game& game, Character& cpu, Character& opponent) override;       // 13
+    void FlyArtsLaunch(BattleContext& game, Character& chara, int16_t kind) override;         // 8
+    void FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) override;              // 9
+    void HitFieldSet(BattleContext& game, Character& chara) override;                         // 10
+    void CPUThink(BattleContext& game, Character& cpu, Character& opponent) override;         // 11
+    void CPUTPC(BattleContext& game, Character& cpu, Character& opponent) override;           // 12
+    void CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) override;       // 13
 
     /// The distances the computer procedures last measured (slots 11 and 13 store them,
     /// slot 12 reads them as they are). Kept for the whole run.

@@ -14,12 +14,12 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "movesets/AttackTable.h"
-#include "movesets/MoveSetSupport.h"
 #include "movesets/Nangief.h"
 #include "movesets/NangiefPatterns.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -95,13 +95,13 @@ constexpr int16_t kVoice = 128;      // the grappler's voice
 /// Only called for patterns of the table.
 const AttackRow& strikeOf(int16_t pattern) { return kStrikes.at(pattern); }
 
-void open(Game& game, Character& chara, const AttackRow& s, int16_t boxX, int16_t boxY) {
+void open(BattleContext& game, Character& chara, const AttackRow& s, int16_t boxX, int16_t boxY) {
     AttackRow r = s;
     r.boxX = boxX;
     r.boxY = boxY;
     openAttack(game, chara, r);
 }
-void open(Game& game, Character& chara, const AttackRow& s) { openAttack(game, chara, s); }
+void open(BattleContext& game, Character& chara, const AttackRow& s) { openAttack(game, chara, s); }
 
 bool onGround(const Character& chara) { return chara.posY == kGroundLine - chara.bottom; }
 
@@ -134,7 +134,7 @@ struct Spin {
     double weight;       ///< added to the fighter's fallVector every frame
     bool pinOpponent;    ///< the opponent may not act while it is spun
 };
-void spin(Game& game, Character& chara, Character& opponent, int16_t first, const Spin& how,
+void spin(BattleContext& game, Character& chara, Character& opponent, int16_t first, const Spin& how,
           bool swingSound) {
     chara.fallVector = chara.fallVector + how.weight;
     opponent.fallVector = chara.fallVector;
@@ -148,7 +148,7 @@ void spin(Game& game, Character& chara, Character& opponent, int16_t first, cons
 }
 
 /// The catches test the contact, then give up to the falling pose once past the top.
-void jumpingCatch(Game& game, Character& chara, Character& opponent, int16_t pattern,
+void jumpingCatch(BattleContext& game, Character& chara, Character& opponent, int16_t pattern,
                   int16_t caught, bool climbs) {
     if (opponent.floatorStand) open(game, chara, strikeOf(pattern));
     if (chara.attackWasHit == 1) animChange(game, caught, chara);
@@ -158,7 +158,7 @@ void jumpingCatch(Game& game, Character& chara, Character& opponent, int16_t pat
 
 /// The super arts' opening: projectiles once, typing closed or opened, then the charge
 /// sound (silent after the first frame).
-void superArtLaunch(Game& game, MoveSet& self, Character& chara, int16_t kind1, int16_t kind2,
+void superArtLaunch(BattleContext& game, MoveSet& self, Character& chara, int16_t kind1, int16_t kind2,
                     bool typing) {
     if (!chara.wavSndFlag) {
         self.FlyArtsLaunch(game, chara, kind1);
@@ -171,7 +171,7 @@ void superArtLaunch(Game& game, MoveSet& self, Character& chara, int16_t kind1, 
 
 }  // namespace
 
-void Nangief::AnimAction(Game& game, Character& c, Character& o) {
+void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
     const int16_t pattern = c.animPat;
     auto strike = [&] { open(game, c, strikeOf(pattern)); };
 

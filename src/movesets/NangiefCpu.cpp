@@ -8,19 +8,19 @@
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
-#include "movesets/MoveSetSupport.h"
+#include "battle/BattleContext.h"
 #include "movesets/Nangief.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
 namespace {
 
-void start(Game& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
+void start(EngineContext& game, Character& cpu, int16_t pattern) { animChange(game, pattern, cpu); }
 
 }  // namespace
 
-void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
+void Nangief::CPUThink(BattleContext& game, Character& cpu, Character& opponent) {
     const int r = roll(game.random, 20, 1);
     measureDistances(cpu, opponent, distX, distY);
 
@@ -101,13 +101,13 @@ void Nangief::CPUThink(Game& game, Character& cpu, Character& opponent) {
     }
 }
 
-void Nangief::CPUTPC(Game& game, Character& cpu, Character& opponent) {
+void Nangief::CPUTPC(BattleContext& game, Character& cpu, Character& opponent) {
     // The air recovery: body press, hop, or nothing; every other combo its follow-up at
     // the first chance.
     cpuComboAnswer(game, *this, cpu, opponent, distX, distY);
 }
 
-void Nangief::CPUSpacorn(Game& game, Character& cpu, Character& opponent) {
+void Nangief::CPUSpacorn(BattleContext& game, Character& cpu, Character& opponent) {
     measureDistances(cpu, opponent, distX, distY);
     int16_t kind = 0;
     bool fire = false;

@@ -10,7 +10,7 @@
 #include "battle/FlyArts.h"
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "movesets/Nangief.h"
 #include "movesets/ShotTable.h"
 
@@ -43,7 +43,7 @@ constexpr CellRow kCells[] = {
 
 }  // namespace
 
-void Nangief::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
+void Nangief::FlyArtsLaunch(BattleContext& game, Character& chara, int16_t kind) {
     flyArts& fa = chara.returningOneFlyArts();
     flyArtsStart(game, fa, chara);
     fa.FAType = kind;
@@ -83,7 +83,7 @@ void Nangief::FlyArtsLaunch(Game& game, Character& chara, int16_t kind) {
     setLaunchBox(fa, k.grow, k.grow);
 }
 
-void Nangief::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArts& fa) {
+void Nangief::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa) {
     for (const CellRow& r : kCells) {
         if (r.animPat != fa.animPat) continue;
         flyArtsAnimStep(game, srcRect, fa, chara, r.cellX, r.cellY, r.hold, r.step);
@@ -91,7 +91,7 @@ void Nangief::FlyArtsAnimPat(Game& game, Character& chara, Rect& srcRect, flyArt
     }
 }
 
-void Nangief::FAMorfizm(Game&, Character&, flyArts&) {
+void Nangief::FAMorfizm(BattleContext&, Character&, flyArts&) {
     // The waves stay where and as large as they were launched.
 }
 

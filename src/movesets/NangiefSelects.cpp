@@ -6,10 +6,10 @@
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Sound.h"
-#include "movesets/MoveSetSupport.h"
 #include "movesets/Nangief.h"
+#include "movesets/MoveSetSupport.h"
 
 namespace morvek {
 
@@ -26,24 +26,24 @@ int16_t asFacingRight(const Character& chara, int16_t key) {
 }
 
 /// Starts a jump pattern; the launch speed only while an air jump is left.
-void jump(Game& game, Character& chara, int16_t pattern, int16_t speed) {
+void jump(EngineContext& game, Character& chara, int16_t pattern, int16_t speed) {
     animChange(game, pattern, chara);
     takeJump(chara, speed);
 }
 
 /// The body press from the air (or from anywhere on the far bottom-row keys).
-void bodyPress(Game& game, Character& chara, int16_t k) {
+void bodyPress(EngineContext& game, Character& chara, int16_t k) {
     animChange(game, 220, chara);
     chara.upVector = 3;
     slide(chara, k);
 }
 
-void groundOrPress(Game& game, Character& chara, int16_t ground, int16_t pressSlide) {
+void groundOrPress(EngineContext& game, Character& chara, int16_t ground, int16_t pressSlide) {
     if (!chara.floatorStand) animChange(game, ground, chara);
     else bodyPress(game, chara, pressSlide);
 }
 
-void headbutt(Game& game, Character& chara, double up) {
+void headbutt(EngineContext& game, Character& chara, double up) {
     animChange(game, 530, chara);
     chara.posY = cint16(chara.posY - 10);
     chara.upVector = up;
@@ -55,7 +55,7 @@ constexpr int16_t kLeftBottomHop[10] = {10, 9, 8, 7, 6, 5, 4, 0, -4, -5};
 
 }  // namespace
 
-void Nangief::AttackSelect(Game& game, Character& c, int16_t targetKey) {
+void Nangief::AttackSelect(BattleContext& game, Character& c, int16_t targetKey) {
     const int16_t key = asFacingRight(c, targetKey);
     if (key == 0) return;
 
@@ -99,7 +99,7 @@ void Nangief::AttackSelect(Game& game, Character& c, int16_t targetKey) {
     }
 }
 
-void Nangief::MoveSelect(Game& game, Character& c, int16_t targetKey) {
+void Nangief::MoveSelect(BattleContext& game, Character& c, int16_t targetKey) {
     if (targetKey < 1 || targetKey > 40) return;
     if (targetKey <= 10) jump(game, c, 130, 14);
     else if (targetKey <= 20) jump(game, c, 130, 8);
@@ -160,7 +160,7 @@ void Nangief::MoveSelect(Game& game, Character& c, int16_t targetKey) {
     }
 }
 
-void Nangief::TPCFollow(Game& game, Character& c) {
+void Nangief::TPCFollow(BattleContext& game, Character& c) {
     c.enableAction = false;
     switch (c.TPCNumber) {
         case 240: animChange(game, 740, c); break;  // セクハラスクリュー
@@ -176,7 +176,7 @@ void Nangief::TPCFollow(Game& game, Character& c) {
     }
 }
 
-void Nangief::TPCSecond(Game& game, Character& c) {
+void Nangief::TPCSecond(BattleContext& game, Character& c) {
     secondWordHop(game, c, 128, true);  // a hop back, or out of an air hit with a shout
 }
 

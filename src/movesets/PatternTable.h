@@ -25,7 +25,7 @@
 #include <initializer_list>
 #include <span>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 

@@ -27,11 +27,4 @@ std::unique_ptr<MoveSet> makeMoveSet(int16_t number) {
     }
 }
 
-MoveSet* MoveSetRegistry::find(int16_t number) {
-    if (number < 0 || number >= kFighterCount) return nullptr;
-    auto& slot = sets_[static_cast<size_t>(number)];
-    if (!slot) slot = makeMoveSet(number);
-    return slot.get();
-}
-
 }  // namespace morvek

@@ -7,9 +7,10 @@
 // their own colours (the loading picture) and for the tools.
 
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
@@ -25,8 +26,20 @@ Bitmap loadBitmap(const std::string& path);
 /// Writes an 8-bit uncompressed BMP with `colours` as its colour table. Throws on failure.
 void writeBitmap(const std::string& path, const Surface8& pixels, const Palette& colours);
 
-/// Writes the visible 640x480 (or the whole surface if smaller) as a true-colour PNG
-/// through `colours`: a screenshot for a person. Throws on failure.
+/// Writes the visible 640x480 (or the whole surface if smaller) as a PNG through
+/// `colours`: a screenshot for a person. Throws on failure.
 void writePng(const std::string& path, const Surface8& pixels, const Palette& colours);
+
+/// A picture as colours, row by row: what a PNG shows.
+struct RgbPicture {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<Rgb> pixels;
+
+    Rgb at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+/// Reads a PNG (a screenshot) back as colours. Throws PlatformError naming the file.
+RgbPicture loadPng(const std::string& path);
 
 }  // namespace morvek

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -128,10 +129,21 @@ std::string FileStore::read(const std::string& name) const {
     return contents;
 }
 
-std::string FileStore::readFrom(const std::string& name, size_t skip) const {
-    std::string contents = read(name);
-    if (skip >= contents.size()) return {};
-    return contents.substr(skip);
+std::string FileStore::readFrom(const std::string& name, size_t skip, size_t count) const {
+    const std::string path = pathOf(name);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw PlatformError("cannot read file " + path);
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(path, ec);
+    if (ec) throw PlatformError("cannot read file " + path + ": " + ec.message());
+    if (skip >= size) return {};
+    const size_t wanted = static_cast<size_t>(std::min<uintmax_t>(size - skip, count));
+    std::string contents(wanted, '\0');
+    in.seekg(static_cast<std::streamoff>(skip));
+    in.read(contents.data(), static_cast<std::streamsize>(wanted));
+    if (in.bad()) throw PlatformError("cannot read file " + path);
+    contents.resize(static_cast<size_t>(in.gcount()));  // the file may have shrunk meanwhile
+    return contents;
 }
 
 void FileStore::write(const std::string& name, const std::string& contents) const {

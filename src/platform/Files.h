@@ -21,8 +21,10 @@ public:
     bool exists(const std::string& name) const;
     /// Whole contents; throws PlatformError naming the file when it cannot be read.
     std::string read(const std::string& name) const;
-    /// Contents after skipping `skip` bytes (empty when the file is shorter).
-    std::string readFrom(const std::string& name, size_t skip) const;
+    /// At most `count` bytes after skipping `skip` (fewer, or none, when the file is
+    /// shorter). Reads only those bytes, so a huge file costs no more than a small one.
+    std::string readFrom(const std::string& name, size_t skip,
+                         size_t count = std::string::npos) const;
     /// Replaces the file atomically: written to a temporary file, flushed, then renamed
     /// over the old one, so a crash never leaves a half-written file.
     void write(const std::string& name, const std::string& contents) const;

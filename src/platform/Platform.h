@@ -17,12 +17,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "platform/Keys.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
@@ -44,6 +45,12 @@ public:
 /// The player asked to quit. Thrown by the game's exit path and caught only by main,
 /// which shuts the platform down and exits with status 0.
 class GameExitRequest {};
+
+/// Runs a program's whole body and gives its exit status: 0 when it returns or ends with
+/// GameExitRequest; 1 after the one line "<name>: <what>" on stderr when any
+/// std::exception ends it (a PlatformError, no memory, a library failure), so that no
+/// failure ends in an abort.
+int exitStatusOf(std::string_view name, const std::function<void()>& body);
 
 /// The visible part of the drawing surface.
 constexpr int32_t kScreenWidth = 640;

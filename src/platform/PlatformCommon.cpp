@@ -1,12 +1,27 @@
 // Platform helpers shared by both platforms: the colours shown before the game has a
-// palette, nearest-colour lookup for text, and the music volume curve.
+// palette, nearest-colour lookup for text, the music volume curve, and how a program's
+// failure becomes its exit status.
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <exception>
 
 #include "platform/Platform.h"
 
 namespace morvek {
+
+int exitStatusOf(std::string_view name, const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const GameExitRequest&) {
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(name.size()), name.data(), e.what());
+        return 1;
+    }
+    return 0;
+}
 
 Palette defaultSystemPalette() {
     // The twenty static colours a 256-colour desktop reserves: ten at each end, the rest

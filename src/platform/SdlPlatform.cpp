@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +29,14 @@ int64_t steadyNowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 bool windowedByEnvironment() {
@@ -155,6 +164,18 @@ struct SdlPlatform::Handles {
     Mix_Music* music = nullptr;
 };
 
+std::string videoDriverRefusal(std::string_view picked, const char* requested) {
+    if (!equalIgnoringCase(picked, "offscreen") && !equalIgnoringCase(picked, "dummy")) return {};
+    std::string_view list = requested != nullptr ? requested : "";
+    while (!list.empty()) {
+        const size_t comma = list.find(',');
+        if (equalIgnoringCase(list.substr(0, comma), picked)) return {};
+        list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
+    }
+    return "no display: SDL found none through DISPLAY or WAYLAND_DISPLAY and fell back to "
+           "its \"" + std::string(picked) + "\" video driver";
+}
+
 SdlPlatform::SdlPlatform(bool windowed)
     : sdl_(std::make_unique<Handles>()),
       palette_(defaultSystemPalette()),
@@ -165,6 +186,10 @@ SdlPlatform::SdlPlatform(bool windowed)
             sdlFailure("SDL_Init");
         }
         sdl_->sdlStarted = true;
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const std::string refusal =
+            videoDriverRefusal(driver != nullptr ? driver : "", std::getenv("SDL_VIDEODRIVER"));
+        if (!refusal.empty()) throw PlatformError(refusal);
 
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
         SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");

@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -34,6 +35,13 @@ class TextRenderer;
 
 /// The PC scan code (Keys.h) for an SDL scan code, or 0 for a key the game never reads.
 uint8_t scanCodeFromSdl(int sdlScancode);
+
+/// Why the game will not run on the video driver SDL picked, or "" when it may. With no
+/// display to reach (no DISPLAY or WAYLAND_DISPLAY, as over ssh) SDL falls back to its
+/// offscreen driver, and the game would run unseen until killed; the offscreen and dummy
+/// drivers are taken only when `requested` (SDL_VIDEODRIVER, a comma-separated list, or
+/// null) names them, as the tests do.
+std::string videoDriverRefusal(std::string_view picked, const char* requested);
 
 /// One opaque ARGB8888 value per palette entry.
 using ArgbTable = std::array<uint32_t, 256>;

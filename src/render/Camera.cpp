@@ -3,7 +3,7 @@
 #include "battle/Servants.h"
 #include "battle/Character.h"
 #include "battle/Dispatch.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "render/Hud.h"
 
 namespace morvek {
@@ -16,7 +16,7 @@ constexpr double kShadowGround = 1870;
 
 }  // namespace
 
-void cameraAndBackground(Game& game, const Character& p1, const Character& p2) {
+void cameraAndBackground(BattleContext& game, const Character& p1, const Character& p2) {
     int16_t& sx = game.battle.scrollX;
     int16_t& sy = game.battle.scrollY;
     // Every test reads the scroll as the previous steps left it.
@@ -58,7 +58,7 @@ void cameraAndBackground(Game& game, const Character& p1, const Character& p2) {
          e.backGroundSurface.bounds(), BlitCopy);
 }
 
-Rect charaShadowRect(const Game& game, const Character& chara) {
+Rect charaShadowRect(const BattleContext& game, const Character& chara) {
     const double sx = game.battle.scrollX, sy = game.battle.scrollY;
     const double w = chara.Width;
     const double h = 200 - chara.posY / 8.0;
@@ -69,12 +69,12 @@ Rect charaShadowRect(const Game& game, const Character& chara) {
     return Rect{left, top, right, bottom};
 }
 
-void drawCharaShadow(Game& game, const Character& chara, const Surface8& sheet) {
+void drawCharaShadow(BattleContext& game, const Character& chara, const Surface8& sheet) {
     // High above the ground the rectangle inverts; blit draws nothing for it.
     blit(game.engine.backBuffer, charaShadowRect(game, chara), sheet, kShadowCell, BlitKeyed);
 }
 
-void drawCharaSprite(Game& game, Character& chara, Character& /*other*/, const Surface8& sheet) {
+void drawCharaSprite(BattleContext& game, Character& chara, Character& /*other*/, const Surface8& sheet) {
     Rect src{};
     animPatternDispatch(game, src, chara);
     const int32_t left = cint32(chara.posX + game.battle.scrollX);
@@ -84,7 +84,7 @@ void drawCharaSprite(Game& game, Character& chara, Character& /*other*/, const S
          BlitKeyed | (chara.dirStand == -1 ? BlitMirror : BlitCopy));
 }
 
-void servantFrame(Game& game, Character& master, Character& opponent) {
+void servantFrame(BattleContext& game, Character& master, Character& opponent) {
     if (!(master.SPspacornTimer > 0 && (master.NUMBER == 1 || master.NUMBER == 3))) return;
     servantDrawAll(game, master);
     if (game.battle.freezeFlag) return;
@@ -92,7 +92,7 @@ void servantFrame(Game& game, Character& master, Character& opponent) {
     servantAttackAll(game, master, opponent);
 }
 
-void drawFighters(Game& game, Character& p1, Character& p2) {
+void drawFighters(BattleContext& game, Character& p1, Character& p2) {
     EngineState& e = game.engine;
     servantFrame(game, p1, p2);
     servantFrame(game, p2, p1);

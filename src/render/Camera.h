@@ -2,11 +2,11 @@
 // The camera, the stage background, the fighters' shadows and sprites, and the order in
 // which everything belonging to the fighters is drawn.
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 
 /// Screen margins the camera keeps player 1 inside (tested strictly).
@@ -19,22 +19,22 @@ inline constexpr int16_t kScrollXMin = -700;
 inline constexpr int16_t kScrollYMin = -1480;
 
 /// Moves the camera after p1 (and p2 as far as p1 allows) and lays the stage background.
-void cameraAndBackground(Game& game, const Character& p1, const Character& p2);
+void cameraAndBackground(BattleContext& game, const Character& p1, const Character& p2);
 
 /// The shadow rectangle of a fighter on screen; empty (drawn as nothing) when the fighter
 /// is so high that the shadow has no width or no height left.
-Rect charaShadowRect(const Game& game, const Character& chara);
+Rect charaShadowRect(const BattleContext& game, const Character& chara);
 /// Draws one fighter's shadow from `sheet` (the common sheet).
-void drawCharaShadow(Game& game, const Character& chara, const Surface8& sheet);
+void drawCharaShadow(BattleContext& game, const Character& chara, const Surface8& sheet);
 
 /// Runs chara's pattern table and body box, then draws its current cell (mirrored when it
 /// faces left). `other` is not used.
-void drawCharaSprite(Game& game, Character& chara, Character& other, const Surface8& sheet);
+void drawCharaSprite(BattleContext& game, Character& chara, Character& other, const Surface8& sheet);
 
 /// Servants, both fighters by |sTate|, projectiles, dizzy stars, effects, zoom view.
-void drawFighters(Game& game, Character& p1, Character& p2);
+void drawFighters(BattleContext& game, Character& p1, Character& p2);
 
 /// A fighter's servants, only while its clone mode runs (fighters 1 and 3).
-void servantFrame(Game& game, Character& master, Character& opponent);
+void servantFrame(BattleContext& game, Character& master, Character& opponent);
 
 }  // namespace morvek

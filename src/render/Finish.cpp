@@ -5,7 +5,7 @@
 
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Screen.h"
 #include "engine/System.h"
 #include "render/Camera.h"
@@ -17,13 +17,13 @@ namespace {
 
 
 /// A 40x30 cell of the common sheet drawn w x h at (x, y).
-void cell(Game& game, int16_t sx, int32_t sy, int16_t w, int16_t h, int32_t x, int32_t y) {
+void cell(EngineContext& game, int16_t sx, int32_t sy, int16_t w, int16_t h, int32_t x, int32_t y) {
     blitSheet(game, sx, sy, 40, 30, x, y, w, h);
 }
 
 }  // namespace
 
-void drawKOGraphic(Game& game, uint8_t k) {
+void drawKOGraphic(EngineContext& game, uint8_t k) {
     const int32_t n = cint32(k / 3.0);
     screenClear(game, 0);
     const Rect src = rectXYWH(1701 + 126 * (n % 5), 1951 + 126 * (n / 5), 124, 124);
@@ -32,20 +32,20 @@ void drawKOGraphic(Game& game, uint8_t k) {
          src, BlitKeyed);
 }
 
-void drawFinishArtsName(Game& game, const StateOfStage& stage) {
+void drawFinishArtsName(EngineContext& game, const StateOfStage& stage) {
     if (stage.winPlayer != 3)
         drawText(game, 280 - 20 * Len(stage.FinishArts), 280, stage.FinishArts + " ");
     else
         drawText(game, 100, 280, "DOUBLE K.O");
 }
 
-void drawFinishArtsLabel(Game& game, const StateOfStage& stage) {
+void drawFinishArtsLabel(EngineContext& game, const StateOfStage& stage) {
     if (stage.winPlayer == 3) return;
     textFontSet(game, 15, RGB(255, 0, 0));
     drawText(game, 150, stage.KOslow != 0 ? 255 : 155, "FINISH ARTS");
 }
 
-void drawFinishSequence(Game& game, StateOfStage& stage, Character& p1, Character& p2) {
+void drawFinishSequence(BattleContext& game, StateOfStage& stage, Character& p1, Character& p2) {
     int32_t k = 0;  // a byte: never passes 255 below
     int32_t size = 30;
     int32_t extra = 0;
@@ -102,7 +102,7 @@ void drawFinishSequence(Game& game, StateOfStage& stage, Character& p1, Characte
     drawFinishArtsLabel(game, stage);
 }
 
-void drawWinMark(Game& game, uint8_t kind, int16_t x) {
+void drawWinMark(EngineContext& game, uint8_t kind, int16_t x) {
     struct Mark {
         int16_t sx, sy, w, h;
     };
@@ -116,7 +116,7 @@ void drawWinMark(Game& game, uint8_t kind, int16_t x) {
     blitSheet(game, m.sx, m.sy, m.w, m.h, x, 70, 30, 30);
 }
 
-void drawWinLamps(Game& game, const Character& p1, const Character& p2,
+void drawWinLamps(EngineContext& game, const Character& p1, const Character& p2,
                   const StateOfStage& stage) {
     const bool five = stage.maxRoundCount == 1;
     for (int32_t x : {260, 230}) cell(game, 400, 420, 20, 10, x, 80);
@@ -131,7 +131,7 @@ void drawWinLamps(Game& game, const Character& p1, const Character& p2,
         drawWinMark(game, p2.returningHowtoWin(static_cast<uint8_t>(i)), kX2[i - 1]);
 }
 
-void drawGradeEmblem(Game& game, uint8_t grade, int16_t w, int16_t h, int16_t x, int16_t y,
+void drawGradeEmblem(EngineContext& game, uint8_t grade, int16_t w, int16_t h, int16_t x, int16_t y,
                      uint8_t mode) {
     int plus = 0;
     auto at = [&](int16_t sx, int32_t sy, int32_t off) { cell(game, sx, sy, w, h, x + off, y); };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Screen.h"
 #include "render/Overlay.h"
 
@@ -17,11 +17,11 @@ namespace {
 int16_t px(double v) { return cint16(v); }
 
 /// Digit d of the strip shared by the combo counter and the spacorn stock.
-void blitDigit(Game& game, int32_t d, double x, double y, double w, int16_t h) {
+void blitDigit(EngineContext& game, int32_t d, double x, double y, double w, int16_t h) {
     blitSheet(game, cint16(40.0 * d), 420, 40, 30, x, y, w, h);
 }
 
-void drawVitality(Game& game, const Character& p1, const Character& p2) {
+void drawVitality(EngineContext& game, const Character& p1, const Character& p2) {
     const double v1 = p1.viTality, v2 = p2.viTality;
     if (v1 == kFullVitality) fillRect(game, 31, 27, 287, 59, 44);
     if (v2 == kFullVitality) fillRect(game, 351, 27, 607, 59, 44);
@@ -33,7 +33,7 @@ void drawVitality(Game& game, const Character& p1, const Character& p2) {
     fillRect(game, px(352 + v2), 28, px(352 + v2 + p2.OneHitDamage), 58, 176);
 }
 
-void drawStun(Game& game, const Character& p1, const Character& p2) {
+void drawStun(EngineContext& game, const Character& p1, const Character& p2) {
     fillRect(game, px(286 - p1.stunPointMax), 63, 287, 66, 0);
     fillRect(game, 351, 63, px(351 + p2.stunPointMax), 66, 0);
     // A gauge above its maximum inverts the rectangle, which fills nothing.
@@ -46,7 +46,7 @@ void drawStun(Game& game, const Character& p1, const Character& p2) {
 
 /// One spacorn gauge: player 1's from the left edge, player 2's mirrored about the
 /// right edge by its coordinates (no mirrored blit).
-void drawSpacorn(Game& game, Character& c, bool left) {
+void drawSpacorn(EngineContext& game, Character& c, bool left) {
     const int32_t max = c.spacornGaugeMax;
     const double frameX = left ? 20 : 605 - max;
     auto frame = [&] { blitSheet(game, 0, 0, 140, 20, frameX, 420, max + 15, 20); };
@@ -69,7 +69,7 @@ void drawSpacorn(Game& game, Character& c, bool left) {
     }
 }
 
-void drawOneCombo(Game& game, Character& attacker, Character& victim, bool fromLeft) {
+void drawOneCombo(EngineContext& game, Character& attacker, Character& victim, bool fromLeft) {
     if (!(victim.comboCount > 1)) return;
     if (attacker.MaxComboCount < victim.comboCount) attacker.MaxComboCount = victim.comboCount;
     if (victim.comboTimer < 241) victim.comboTimer = cint16(victim.comboTimer + 20);
@@ -86,7 +86,7 @@ void drawOneCombo(Game& game, Character& attacker, Character& victim, bool fromL
 
 }  // namespace
 
-void drawGauges(Game& game, Character& p1, Character& p2) {
+void drawGauges(EngineContext& game, Character& p1, Character& p2) {
     int16_t& blink = game.engine.render.hudBlink;
     blink = cint16(blink + 1);
     if (blink == 4) blink = 0;
@@ -97,17 +97,17 @@ void drawGauges(Game& game, Character& p1, Character& p2) {
     drawSpacorn(game, p2, false);
 }
 
-void drawComboCounter(Game& game, Character& p1, Character& p2) {
+void drawComboCounter(EngineContext& game, Character& p1, Character& p2) {
     drawOneCombo(game, p1, p2, true);
     drawOneCombo(game, p2, p1, false);
 }
 
-void drawStunMarks(Game& game, const Character& p1, const Character& p2) {
+void drawStunMarks(BattleContext& game, const Character& p1, const Character& p2) {
     if (p1.stunSwitch == 2) drawStunStar(game, p1);
     if (p2.stunSwitch == 2) drawStunStar(game, p2);
 }
 
-void drawStunStar(Game& game, const Character& chara) {
+void drawStunStar(BattleContext& game, const Character& chara) {
     RenderState& r = game.engine.render;
     static constexpr int32_t kStarX[3] = {1561, 1599, 1637};
     const int32_t sx = kStarX[std::clamp<int>(r.starFrame, 0, 2)];
@@ -124,7 +124,7 @@ void drawStunStar(Game& game, const Character& chara) {
          src, BlitKeyed);
 }
 
-Rect zoomCrop(const Game& game, const Character& chara, int16_t level) {
+Rect zoomCrop(const BattleContext& game, const Character& chara, int16_t level) {
     int32_t x = cint32(chara.posX + game.battle.scrollX);
     if (chara.dirStand == -1) x -= 100;
     x = std::clamp(x, 0, 320);
@@ -141,7 +141,7 @@ Rect zoomCrop(const Game& game, const Character& chara, int16_t level) {
     return crop;
 }
 
-void drawZoomView(Game& game, const Character& chara) {
+void drawZoomView(BattleContext& game, const Character& chara) {
     int16_t& level = game.engine.render.zoomLevel;
     if (!game.battle.freezeFlag) {
         if (level < chara.zoomCount) level = cint16(level + 1);

@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "movesets/God.h"
-#include "screens/Training.h"
+#include "battle/MatchHooks.h"
+#include "battle/MoveSet.h"
 #include "battle/Character.h"
+#include "battle/StateOfStage.h"
 #include "battle/Damage.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Screen.h"
 #include "engine/System.h"
 #include "render/Finish.h"
@@ -21,13 +22,13 @@ constexpr int32_t kBigDigitRow = 450;
 
 Rect digitCell(int32_t d, int32_t row) { return rectXYWH(40 * d, row, 40, 30); }
 
-void blitDigit(Game& game, int32_t d, int32_t row, const Rect& dst) {
+void blitDigit(EngineContext& game, int32_t d, int32_t row, const Rect& dst) {
     blit(game.engine.backBuffer, dst, game.engine.attackEffectSurface, digitCell(d, row),
          BlitKeyed);
 }
 
 /// The round banner: 10 < wholeTimer < 50.
-void drawRoundBanner(Game& game, const StateOfStage& stage) {
+void drawRoundBanner(EngineContext& game, const StateOfStage& stage) {
     if (!(stage.wholeTimer > 10 && stage.wholeTimer < 50)) return;
     blitSheet(game, 730, 450, 252, 88, 80, 160, 352, 48);
     const int32_t n = stage.roundCount + 1;
@@ -35,7 +36,7 @@ void drawRoundBanner(Game& game, const StateOfStage& stage) {
 }
 
 /// The fight banner: 50 < wholeTimer < 100, centred on (320, 160).
-void drawFightBanner(Game& game, const StateOfStage& stage) {
+void drawFightBanner(EngineContext& game, const StateOfStage& stage) {
     const int32_t w = stage.wholeTimer;
     if (!(w > 50 && w < 100)) return;
     int16_t sx = 1;
@@ -51,7 +52,7 @@ void drawFightBanner(Game& game, const StateOfStage& stage) {
     }
 }
 
-void drawNames(Game& game, const Character& p1, const Character& p2) {
+void drawNames(EngineContext& game, const Character& p1, const Character& p2) {
     textFontItalicSet(game, true);
     textFontSet(game, 12, RGB(0, 200, 250));
     drawText(game, 35, 60, p1.charaDispname);
@@ -59,21 +60,21 @@ void drawNames(Game& game, const Character& p1, const Character& p2) {
     textFontItalicSet(game, false);
 }
 
-void drawArcadeInfo(Game& game, StateOfStage& stage, Character& p1, Character& p2) {
+void drawArcadeInfo(BattleContext& game, StateOfStage& stage, Character& p1, Character& p2) {
     drawWinLamps(game, p1, p2, stage);
     const std::string score = std::to_string(game.engine.gameScore);
     textFontSet(game, 15, RGB(0, 128, 255));
     drawText(game, 240 - 13 * Len(score), 5, score);
-    // Minutes and seconds of the game clock, written without a space after " m".
-    const double t = stage.totalGameTime;
-    const std::string clock = std::to_string(static_cast<int64_t>(Fix(t / 60))) + " m" +
-                              std::to_string(cint32(t) % 60) + " s";
+    // The game clock, written without a space after " m".
+    const PlayTime t = playTimeOf(stage.totalGameTime);
+    const std::string clock =
+        std::to_string(t.minutes) + " m" + std::to_string(t.seconds) + " s";
     textFontSet(game, 15, RGB(255, 0, 0));
     drawText(game, 540, 440, clock);
     drawComboBonus(game);
 }
 
-void drawTrainingInfo(Game& game, const Character& p1, const Character& p2) {
+void drawTrainingInfo(EngineContext& game, const Character& p1, const Character& p2) {
     RenderState& r = game.engine.render;
     if (p2.comboCount > 0) {
         r.trainingCombo[0] = p2.comboCount;
@@ -97,7 +98,7 @@ void drawTrainingInfo(Game& game, const Character& p1, const Character& p2) {
 
 }  // namespace
 
-void blitSheet(Game& game, int16_t sx, double sy, double sw, double sh, double dx, double dy,
+void blitSheet(EngineContext& game, int16_t sx, double sy, double sw, double sh, double dx, double dy,
                double dw, int16_t dh, bool mirror) {
     const int32_t top = cint32(sy);
     const Rect src{sx, top, sx + cint32(sw), top + cint32(sh)};
@@ -108,18 +109,7 @@ void blitSheet(Game& game, int16_t sx, double sy, double sw, double sh, double d
          BlitKeyed | (mirror ? BlitMirror : BlitCopy));
 }
 
-void drawFlyArtsSprite(Game& game, flyArts& fa, Character& owner, const Surface8& sheet) {
-    Rect src{};
-    owner.FlyArtsAnimPat(game, owner, src, fa);
-    // A frame the move set does not know leaves the cell empty: nothing is drawn.
-    if (src.empty()) return;
-    const int32_t sx = game.battle.scrollX, sy = game.battle.scrollY;
-    const Rect dst{fa.ATFleft + sx, fa.ATFtop + sy, fa.ATFright + sx, fa.ATFbottom + sy};
-    blit(game.engine.backBuffer, dst, sheet, src,
-         BlitKeyed | (fa.dirStand == -1 ? BlitMirror : BlitCopy));
-}
-
-void drawRoundTimer(Game& game, const StateOfStage& stage) {
+void drawRoundTimer(EngineContext& game, const StateOfStage& stage) {
     // Int is floor and Mod keeps the dividend's sign: below zero every digit is negative.
     const int32_t r = stage.roundTimer;
     const int32_t d1 = static_cast<int32_t>(Int(r / 1000.0));
@@ -135,14 +125,14 @@ void drawRoundTimer(Game& game, const StateOfStage& stage) {
     }
 }
 
-void blinkFontSet(Game& game, int16_t size, Rgb colour) {
+void blinkFontSet(EngineContext& game, int16_t size, Rgb colour) {
     uint8_t& phase = game.engine.render.blinkPhase;
     if (phase > 3) phase = 0;
     phase = static_cast<uint8_t>(phase + 1);
     textFontSet(game, size, phase == 1 ? RGB(255, 255, 255) : colour);
 }
 
-void drawStageOverlay(Game& game, StateOfStage& stage, Character& p1, Character& p2) {
+void drawStageOverlay(BattleContext& game, StateOfStage& stage, Character& p1, Character& p2) {
     drawRoundBanner(game, stage);
     drawFightBanner(game, stage);
     if (stage.enterKey) {
@@ -158,13 +148,15 @@ void drawStageOverlay(Game& game, StateOfStage& stage, Character& p1, Character&
     const int16_t mode = game.engine.playMode;
     if (mode == 0) drawArcadeInfo(game, stage, p1, p2);
     if (mode == 1) drawTrainingInfo(game, p1, p2);
-    if (p2.NUMBER == 7) godSpeechDraw(game, stage, p1, p2);
+    if (p2.NUMBER == 7) {
+        if (MoveSet* god = game.battle.moveSets.find(7)) god->SpeechDraw(game, stage, p1, p2);
+    }
     if (stage.IsTimerINFINITY(game, p2.NUMBER)) {
         blitSheet(game, 400, 450, 40, 30, 292, 10, 60, 50);
     } else {
         drawRoundTimer(game, stage);
     }
-    if (game.engine.playMode == 5) trainingPauseMenu(game);
+    if (game.engine.playMode == 5 && game.hooks) game.hooks->trainingPauseMenu(game);
     if (stage.roundFinish && !bothAlive) drawFinishSequence(game, stage, p1, p2);
 }
 

@@ -8,7 +8,8 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
 struct flyArts;
@@ -17,19 +18,17 @@ class Surface8;
 /// Copies (sx, sy)-(sx + sw, sy + sh) of the common sheet to (dx, dy)-(dx + dw, dy + dh)
 /// of backBuffer, stretched, index 0 transparent, mirrored left-right when asked. The
 /// coordinates are rounded half to even, as the sheet's callers pass fractions.
-void blitSheet(Game& game, int16_t sx, double sy, double sw, double sh, double dx, double dy,
+void blitSheet(EngineContext& game, int16_t sx, double sy, double sw, double sh, double dx, double dy,
                double dw, int16_t dh, bool mirror = false);
 
-/// Draws one running projectile of owner from sheet (asking owner's move set its frame).
-void drawFlyArtsSprite(Game& game, flyArts& fa, Character& owner, const Surface8& sheet);
 
 /// Big and small digits of the round timer, or nothing of them.
-void drawRoundTimer(Game& game, const StateOfStage& stage);
+void drawRoundTimer(EngineContext& game, const StateOfStage& stage);
 
 /// Sets the text font to `size`, white on every fourth call and `colour` otherwise.
-void blinkFontSet(Game& game, int16_t size, Rgb colour);
+void blinkFontSet(EngineContext& game, int16_t size, Rgb colour);
 
 /// The overlay of one battle frame, after the typing frame and before the shutter.
-void drawStageOverlay(Game& game, StateOfStage& stage, Character& p1, Character& p2);
+void drawStageOverlay(BattleContext& game, StateOfStage& stage, Character& p1, Character& p2);
 
 }  // namespace morvek

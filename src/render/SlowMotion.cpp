@@ -4,7 +4,7 @@
 
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Screen.h"
 #include "engine/System.h"
@@ -12,7 +12,7 @@
 
 namespace morvek {
 
-void drawSpeechBalloon(Game& game, const Character& speaker, const StateOfStage& /*stage*/,
+void drawSpeechBalloon(BattleContext& game, const Character& speaker, const StateOfStage& /*stage*/,
                        bool showPrompt, std::string_view text) {
     const int32_t sx = cint32(speaker.posX + game.battle.scrollX);
     const int32_t y = speaker.posY + game.battle.scrollY - 120;
@@ -35,7 +35,7 @@ void drawSpeechBalloon(Game& game, const Character& speaker, const StateOfStage&
     if (showPrompt) drawPromptIcon(game, cint16(x + 320), cint16(y + 105));
 }
 
-void slowAndStops(Game& game, Character& p1, Character& p2, StateOfStage& stage) {
+void slowAndStops(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     if (stage.KOslow > 0) {
         sleepMs(game, static_cast<uint32_t>(stage.KOslow));
         stage.KOslow = cint16(stage.KOslow - 10);

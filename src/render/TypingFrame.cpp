@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "battle/Character.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 
 namespace morvek {
 
@@ -41,7 +41,7 @@ Rect letterCell(int16_t letterNum, bool blue) {
     return rectXYWH(40 * column, (blue ? 500 : 300) + 30 * row, 40, 30);
 }
 
-void drawTypingFrame(Game& game, Character& chara, const Surface8& sheet, int16_t flash,
+void drawTypingFrame(BattleContext& game, Character& chara, const Surface8& sheet, int16_t flash,
                      int16_t slot) {
     EngineState& e = game.engine;
     const auto& letters = game.battle.targetLetters;

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 
 /// Sheet cell of letter `letterNum` (1..40): the red glyphs from y 300, the blue from 500.
@@ -16,7 +16,7 @@ Rect letterCell(int16_t letterNum, bool blue);
 
 /// flash 0: the normal drawing (slot 0). flash -1: the enlarged flash of word `slot`
 /// (1..8) or, with a negative slot, of the wrongly typed letter -slot under the miss frame.
-void drawTypingFrame(Game& game, Character& chara, const Surface8& sheet, int16_t flash,
+void drawTypingFrame(BattleContext& game, Character& chara, const Surface8& sheet, int16_t flash,
                      int16_t slot);
 
 }  // namespace morvek

@@ -5,7 +5,7 @@
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Pictures.h"
@@ -47,14 +47,14 @@ void slidePanels(CharaSelectScreen& s) {
 }
 
 /// A panel with its text in black at (x + 21, y + 42).
-void drawPanel(Game& game, const CharaSelectScreen& s, size_t i, std::string_view text) {
+void drawPanel(EngineContext& game, const CharaSelectScreen& s, size_t i, std::string_view text) {
     blitSurface(game, 460, 1070, 420, 120, game.engine.attackEffectSurface, s.panelX[i], s.panelY[i]);
     textFontSet(game, 16, kBlack);
     drawText(game, s.panelX[i] + 21, s.panelY[i] + 42, text);
 }
 
 /// The chosen panel once more on top, its text in red `dy` below the panel's top.
-void drawChosenPanel(Game& game, const CharaSelectScreen& s, size_t i, std::string_view text,
+void drawChosenPanel(EngineContext& game, const CharaSelectScreen& s, size_t i, std::string_view text,
                      int16_t dy) {
     blitSurface(game, 460, 1070, 420, 120, game.engine.attackEffectSurface, s.panelX[i], s.panelY[i]);
     textFontSet(game, 16, kRed);
@@ -62,14 +62,14 @@ void drawChosenPanel(Game& game, const CharaSelectScreen& s, size_t i, std::stri
     textFontSet(game, 16, kBlack);
 }
 
-void drawNote(Game& game, std::string_view note) {
+void drawNote(EngineContext& game, std::string_view note) {
     textFontSet(game, 8, kBlack);
     drawText(game, 40, 180, note);
     textFontSet(game, 16, kBlack);
 }
 
 /// Up and Down over 0..last with the choice sound; Space and Enter go to the given phases.
-void choiceKeys(Game& game, CharaSelectScreen& s, int16_t last, int16_t onSpace,
+void choiceKeys(EngineContext& game, CharaSelectScreen& s, int16_t last, int16_t onSpace,
                 int16_t onEnter) {
     const int16_t k = inkeyEdge(game);
     if (k == keycode::Space) {
@@ -88,14 +88,14 @@ void choiceKeys(Game& game, CharaSelectScreen& s, int16_t last, int16_t onSpace,
 }
 
 /// The one-frame steps that store a choice: panels back, the store sound.
-void stored(Game& game, CharaSelectScreen& s, int16_t next) {
+void stored(EngineContext& game, CharaSelectScreen& s, int16_t next) {
     resetPanels(s);
     soundPlay(game, kStoreSound);
     s.choice = 0;
     s.phase = next;
 }
 
-void fighterStep(Game& game, CharaSelectScreen& s, const StateOfStage& stage) {
+void fighterStep(EngineContext& game, CharaSelectScreen& s, const StateOfStage& stage) {
     const int16_t before = s.fighter;
     const int16_t k = inkeyEdge(game);
     if (k == keycode::Enter) {
@@ -121,7 +121,7 @@ void fighterStep(Game& game, CharaSelectScreen& s, const StateOfStage& stage) {
     }
 }
 
-void superArtStep(Game& game, CharaSelectScreen& s, const Character& player) {
+void superArtStep(EngineContext& game, CharaSelectScreen& s, const Character& player) {
     choiceKeys(game, s, 2, selectphase::Fighter, selectphase::StoreSuperArt);
     slidePanels(s);
     drawPanel(game, s, 0, spacornNameFromNumber(player, 0));
@@ -131,7 +131,7 @@ void superArtStep(Game& game, CharaSelectScreen& s, const Character& player) {
     drawChosenPanel(game, s, i, spacornNameFromNumber(player, s.choice), 40);
 }
 
-void speedStep(Game& game, CharaSelectScreen& s) {
+void speedStep(EngineContext& game, CharaSelectScreen& s) {
     static constexpr std::string_view kChosen[3] = {"EASY SLOW", "NOMAL SPEED", "FAST HARD"};
     choiceKeys(game, s, 2, selectphase::SuperArt, selectphase::StoreSpeed);
     slidePanels(s);
@@ -142,7 +142,7 @@ void speedStep(Game& game, CharaSelectScreen& s) {
 }
 
 /// The two-choice steps: choice 0 shows `first` in red, choice 1 `second` and the note.
-void twoChoiceStep(Game& game, CharaSelectScreen& s, int16_t onSpace, int16_t onEnter,
+void twoChoiceStep(EngineContext& game, CharaSelectScreen& s, int16_t onSpace, int16_t onEnter,
                    std::string_view first, std::string_view second, std::string_view note) {
     choiceKeys(game, s, 1, onSpace, onEnter);
     slidePanels(s);
@@ -156,7 +156,7 @@ void twoChoiceStep(Game& game, CharaSelectScreen& s, int16_t onSpace, int16_t on
     }
 }
 
-void phaseStep(Game& game, CharaSelectScreen& s, Character& player, StateOfStage& stage) {
+void phaseStep(EngineContext& game, CharaSelectScreen& s, Character& player, StateOfStage& stage) {
     using namespace selectphase;
     switch (s.phase) {
     case FadeIn:
@@ -228,7 +228,7 @@ int16_t selectVoiceOf(int16_t value) {
     }
 }
 
-void charaSelectBegin(Game& game, CharaSelectScreen& s) {
+void charaSelectBegin(EngineContext& game, CharaSelectScreen& s) {
     s = CharaSelectScreen{};
     game.engine.returnToTitle = kFalse;
     game.engine.backGroundSurface = loadPicture(game, kSelectPicture);
@@ -239,7 +239,7 @@ void charaSelectBegin(Game& game, CharaSelectScreen& s) {
     paletteToLevel(game, game.engine.workPalette, 255, true, 0);
 }
 
-void charaSelectPass(Game& game, CharaSelectScreen& s, Character& player, StateOfStage& stage) {
+void charaSelectPass(EngineContext& game, CharaSelectScreen& s, Character& player, StateOfStage& stage) {
     if (s.leave) {
         player.CharaNameSetFromNumber(player.NUMBER);
         musicStopAll(game);
@@ -260,7 +260,7 @@ void charaSelectPass(Game& game, CharaSelectScreen& s, Character& player, StateO
     if (game.engine.returnToTitle != kFalse) s.leave = true;
 }
 
-void charaSelectMain(Game& game, Character& player, StateOfStage& stage) {
+void charaSelectMain(EngineContext& game, Character& player, StateOfStage& stage) {
     CharaSelectScreen s;
     charaSelectBegin(game, s);
     while (!s.finished) charaSelectPass(game, s, player, stage);
@@ -320,13 +320,13 @@ std::string charaDispNameFromNumber(int16_t n) {
     return (n >= 0 && n <= 8) ? kNames[n] : "";
 }
 
-void drawCharaPortrait(Game& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh) {
+void drawCharaPortrait(EngineContext& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh) {
     if (n < 0 || n > 9) return;
     const ScreenPoint c = kPortraitCells[n];
     blitSheet(game, c.x, c.y, 298, 298, dx, dy, dw, dh);
 }
 
-void drawCharaFaceIcon(Game& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh) {
+void drawCharaFaceIcon(EngineContext& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh) {
     if (n < 0 || n > 9) return;
     const ScreenPoint c = kFaceCells[n];
     blitSheet(game, c.x, c.y, 119, 119, dx, dy, dw, dh);

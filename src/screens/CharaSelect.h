@@ -10,7 +10,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -59,12 +59,12 @@ struct CharaSelectScreen {
     genericObject obj;          ///< frameCount animates the cursor
 };
 
-void charaSelectBegin(Game& game, CharaSelectScreen& s);
+void charaSelectBegin(EngineContext& game, CharaSelectScreen& s);
 /// One turn of the loop; the turn after the wizard completes sets the name and returns.
-void charaSelectPass(Game& game, CharaSelectScreen& s, Character& player, StateOfStage& stage);
+void charaSelectPass(EngineContext& game, CharaSelectScreen& s, Character& player, StateOfStage& stage);
 /// Runs the wizard: player's NUMBER, charaname, spacornType, the stage's speed, keyCount
 /// and TPC SLOW.
-void charaSelectMain(Game& game, Character& player, StateOfStage& stage);
+void charaSelectMain(EngineContext& game, Character& player, StateOfStage& stage);
 
 /// Name of super art `index` (0-2) of chara's fighter; "" outside the roster.
 /// The display name of a fighter number for the result lists ("" outside 0-8).
@@ -72,8 +72,8 @@ std::string charaDispNameFromNumber(int16_t n);
 
 std::string spacornNameFromNumber(const Character& chara, int16_t index);
 /// Portrait (298x298 on the common sheet) of fighter n, stretched to (dx, dy, dw, dh).
-void drawCharaPortrait(Game& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh);
+void drawCharaPortrait(EngineContext& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh);
 /// Face icon (119x119 on the common sheet) of fighter n, stretched to (dx, dy, dw, dh).
-void drawCharaFaceIcon(Game& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh);
+void drawCharaFaceIcon(EngineContext& game, int16_t n, int16_t dx, int16_t dy, int16_t dw, int16_t dh);
 
 }  // namespace morvek

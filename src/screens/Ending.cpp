@@ -1,11 +1,14 @@
 #include "screens/Ending.h"
 
-#include "engine/Game.h"
+#include <string>
+
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
+#include "screens/Title.h"
 
 namespace morvek {
 
@@ -15,20 +18,20 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr int16_t kEndingTune = 14;
 constexpr int32_t kLineX = 120;
 
-void closingLines(Game& game) {
+void closingLines(EngineContext& game) {
     textFontSet(game, 10, kWhite);
     drawText(game, kLineX, 160, "簡単なバージョンアップぐらいは続けていこうと");
     drawText(game, kLineX, 200, "考えておりますので、これからも");
     drawText(game, kLineX, 240, "MORVEKをよろしくお願い致します。");
 }
 
-void drawPage(Game& game, EndingScreen& s) {
+void drawPage(EngineContext& game, EndingScreen& s) {
     switch (s.page) {
     case 0:
         textFontSet(game, 16, kWhite);
         drawText(game, kLineX, 100, "ゲームクリアおめでとうございます。");
         textFontSet(game, 10, kWhite);
-        drawText(game, kLineX, 200, "「MORVEK ～FOR TYPING FIGHTERS～」はいかがでしたか？");
+        drawText(game, kLineX, 200, "「" + std::string(kFullTitle) + "」はいかがでしたか？");
         drawText(game, kLineX, 240, "楽しんで頂けたでしょうか？");
         break;
     case 1:
@@ -64,7 +67,7 @@ void drawPage(Game& game, EndingScreen& s) {
 
 }  // namespace
 
-void endingBegin(Game& game, EndingScreen& s) {
+void endingBegin(EngineContext& game, EndingScreen& s) {
     s = EndingScreen{};
     musicPlay(game, kEndingTune, 0);
     screenClear(game, 0);
@@ -75,7 +78,7 @@ void endingBegin(Game& game, EndingScreen& s) {
     waitMs(game, 1);
 }
 
-void endingPass(Game& game, EndingScreen& s) {
+void endingPass(EngineContext& game, EndingScreen& s) {
     screenClear(game, 0);
     drawPromptIcon(game, 540, 400);
     drawPage(game, s);
@@ -86,7 +89,7 @@ void endingPass(Game& game, EndingScreen& s) {
     inkeyRead(game);
 }
 
-void endingEnd(Game& game, EndingScreen& s) {
+void endingEnd(EngineContext& game, EndingScreen& s) {
     musicStopAll(game);
     screenClear(game, 0);
     screenFlip(game);
@@ -94,7 +97,7 @@ void endingEnd(Game& game, EndingScreen& s) {
     waitMs(game, 1);
 }
 
-void endingScreen(Game& game) {
+void endingScreen(EngineContext& game) {
     EndingScreen s;
     endingBegin(game, s);
     while (!s.done) endingPass(game, s);

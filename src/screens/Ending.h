@@ -6,7 +6,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 
 /// The page after which the ending is over.
 inline constexpr int16_t kEndingLastPage = 7;
@@ -17,10 +17,10 @@ struct EndingScreen {
     bool done = false;
 };
 
-void endingBegin(Game& game, EndingScreen& s);
-void endingPass(Game& game, EndingScreen& s);
-void endingEnd(Game& game, EndingScreen& s);
+void endingBegin(EngineContext& game, EndingScreen& s);
+void endingPass(EngineContext& game, EndingScreen& s);
+void endingEnd(EngineContext& game, EndingScreen& s);
 /// Blocks until the seventh Enter press.
-void endingScreen(Game& game);
+void endingScreen(EngineContext& game);
 
 }  // namespace morvek

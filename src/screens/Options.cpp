@@ -3,7 +3,7 @@
 #include <string>
 
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -35,12 +35,12 @@ constexpr std::array<ValueText, 3> kRoundTimeTexts{{{"60", 360}, {"99", 420}, {"
 
 Rgb redWhen(bool on) { return on ? kRed : kBlack; }
 
-void text(Game& game, Rgb colour, int32_t x, int32_t y, std::string_view s) {
+void text(EngineContext& game, Rgb colour, int32_t x, int32_t y, std::string_view s) {
     textFontSet(game, kItemSize, colour);
     drawText(game, x, y, s);
 }
 
-void drawItems(Game& game, const OptionScreen& s, StateOfStage& stage) {
+void drawItems(EngineContext& game, const OptionScreen& s, StateOfStage& stage) {
     const int16_t difficulty = game.engine.gameSettings[0];
     const auto on = [&](int16_t item) { return s.cursor == item; };
 
@@ -77,7 +77,7 @@ void drawItems(Game& game, const OptionScreen& s, StateOfStage& stage) {
 }
 
 /// Steps `value` by `delta` within [low, high]; plays `sound` only when it moved.
-void stepWithin(Game& game, int16_t& value, int delta, int16_t low, int16_t high,
+void stepWithin(EngineContext& game, int16_t& value, int delta, int16_t low, int16_t high,
                 int16_t sound) {
     const int next = value + delta;
     if (next < low || next > high) return;
@@ -85,7 +85,7 @@ void stepWithin(Game& game, int16_t& value, int delta, int16_t low, int16_t high
     soundPlay(game, sound);
 }
 
-void handleKey(Game& game, OptionScreen& s, StateOfStage& stage, int16_t key) {
+void handleKey(EngineContext& game, OptionScreen& s, StateOfStage& stage, int16_t key) {
     int16_t& difficulty = game.engine.gameSettings[0];
     switch (key) {
     case keycode::Up:
@@ -137,13 +137,13 @@ void handleKey(Game& game, OptionScreen& s, StateOfStage& stage, int16_t key) {
 
 }  // namespace
 
-void drawMenuText(Game& game, Rgb colour, int32_t x, int32_t y, std::string_view s) {
+void drawMenuText(EngineContext& game, Rgb colour, int32_t x, int32_t y, std::string_view s) {
     textFontSet(game, 10, colour);
     drawText(game, x, y, s);
     textFontSet(game, 10, kBlack);
 }
 
-void optionScreenBegin(Game& game, OptionScreen& s, const StateOfStage& stage) {
+void optionScreenBegin(EngineContext& game, OptionScreen& s, const StateOfStage& stage) {
     s = OptionScreen{};
     s.roundTimeChoice = roundTimeChoiceOf(stage.MaxRoundTime);
     // The tune that was playing goes on, quietly.
@@ -158,7 +158,7 @@ void optionScreenBegin(Game& game, OptionScreen& s, const StateOfStage& stage) {
     screenClear(game, 0);
 }
 
-void optionScreenPass(Game& game, OptionScreen& s, StateOfStage& stage) {
+void optionScreenPass(EngineContext& game, OptionScreen& s, StateOfStage& stage) {
     screenFlip(game);
     inkeyRead(game);
     if (s.leave) {
@@ -188,7 +188,7 @@ void optionScreenPass(Game& game, OptionScreen& s, StateOfStage& stage) {
     stage.MaxRoundTime = kRoundTimes[static_cast<size_t>(s.roundTimeChoice)];
 }
 
-void optionScreen(Game& game, StateOfStage& stage) {
+void optionScreen(EngineContext& game, StateOfStage& stage) {
     OptionScreen s;
     optionScreenBegin(game, s, stage);
     while (!s.finished) optionScreenPass(game, s, stage);

@@ -11,7 +11,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 class StateOfStage;
 
 /// The options' items, by cursor.
@@ -63,14 +63,14 @@ struct OptionScreen {
 };
 
 /// Set-up: the round-time choice, music volume 50, black screen, fixed colours, font.
-void optionScreenBegin(Game& game, OptionScreen& s, const StateOfStage& stage);
+void optionScreenBegin(EngineContext& game, OptionScreen& s, const StateOfStage& stage);
 /// One turn: present; then either leave (music stopped, black screen) or draw the menu,
 /// handle one key and write the round time back.
-void optionScreenPass(Game& game, OptionScreen& s, StateOfStage& stage);
+void optionScreenPass(EngineContext& game, OptionScreen& s, StateOfStage& stage);
 /// Runs the options screen until EXIT.
-void optionScreen(Game& game, StateOfStage& stage);
+void optionScreen(EngineContext& game, StateOfStage& stage);
 
 /// Text at (x, y) in font size 10 and `colour`; the font is left at size 10, black.
-void drawMenuText(Game& game, Rgb colour, int32_t x, int32_t y, std::string_view text);
+void drawMenuText(EngineContext& game, Rgb colour, int32_t x, int32_t y, std::string_view text);
 
 }  // namespace morvek

@@ -1,7 +1,7 @@
 #include "screens/Quotes.h"
 
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/System.h"
 #include "render/Overlay.h"
 
@@ -74,7 +74,7 @@ constexpr QuoteRow kQuotes[] = {
     {8, 6, 8, "・・・・・", ""},
 };
 
-void drawBalloon(Game& game) { blitSheet(game, 464, 1083, 368, 82, 90, 320, 400, 120); }
+void drawBalloon(EngineContext& game) { blitSheet(game, 464, 1083, 368, 82, 90, 320, 400, 120); }
 
 }  // namespace
 
@@ -115,7 +115,7 @@ int16_t quoteFontSize(std::string_view line) {
     return 9;
 }
 
-void winQuoteSelect(Game& game, int16_t winner, int16_t number, std::string_view finishArts) {
+void winQuoteSelect(EngineContext& game, int16_t winner, int16_t number, std::string_view finishArts) {
     const QuoteLines q = winQuoteLines(winner, number, finishArts);
     drawBalloon(game);
     textFontSet(game, quoteFontSize(q.line1), kBlack);
@@ -124,7 +124,7 @@ void winQuoteSelect(Game& game, int16_t winner, int16_t number, std::string_view
     drawText(game, 100, 390, q.line2);
 }
 
-void godFalseFormSpeech(Game& game, int16_t page) {
+void godFalseFormSpeech(EngineContext& game, int16_t page) {
     const QuoteLines q = godSpeechLines(page);
     drawBalloon(game);
     textFontSet(game, 13, kBlack);

@@ -8,7 +8,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 
 struct QuoteLines {
     std::string line1;
@@ -25,8 +25,8 @@ QuoteLines godSpeechLines(int16_t page);
 int16_t quoteFontSize(std::string_view line);
 
 /// The balloon and the winner's quote.
-void winQuoteSelect(Game& game, int16_t winner, int16_t number, std::string_view finishArts);
+void winQuoteSelect(EngineContext& game, int16_t winner, int16_t number, std::string_view finishArts);
 /// The balloon and a page of the final boss's speech.
-void godFalseFormSpeech(Game& game, int16_t page);
+void godFalseFormSpeech(EngineContext& game, int16_t page);
 
 }  // namespace morvek

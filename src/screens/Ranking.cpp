@@ -1,13 +1,14 @@
 #include "screens/Ranking.h"
 
 #include <cmath>
+#include <cstdio>
 #include <exception>
 
 #include "render/Finish.h"
 #include "battle/ExArts.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -68,17 +69,32 @@ std::string imageOf(const std::array<std::string, kRecordCount>& records) {
     return image;
 }
 
-std::string readImage(Game& game) {
+/// The bytes the format has (records and marker); whatever follows them is never read,
+/// so a file with a huge tail costs no more than a good one.
+std::string readImage(EngineContext& game) {
     const FileStore store = scoreStore();
     if (!store.exists(kFileName)) return {};
-    return store.read(kFileName);
+    return store.readFrom(kFileName, 0, kScoreFileLength);
 }
 
 /// The file's contents when they pass the validator; a damaged file ends the game.
-std::string checkedImage(Game& game) {
+std::string checkedImage(EngineContext& game) {
     std::string image = readImage(game);
     if (!scoreImageValid(image)) scoreFileBroken(game);
     return image;
+}
+
+/// What a writer builds on: the file (created when missing) when it is good. A damaged
+/// one is not worth ending a run over while a result or an unlock is being recorded: the
+/// writer starts again from the default records, and the damaged file's marker is not
+/// trusted, so only what is being written now is unlocked.
+std::string writerImage(EngineContext& game) {
+    scoreFileCheck(game);
+    std::string image = readImage(game);
+    if (scoreImageValid(image)) return image;
+    std::fprintf(stderr, "morvek: the score file SCORE was damaged and is replaced by the "
+                         "default ranking\n");
+    return imageOf(defaultScoreRecords());
 }
 
 /// The marker of a file image: its five characters from 175 on, only when all are there.
@@ -210,55 +226,49 @@ std::array<std::string, kRecordCount> rankingWithRecord(
     return out;  // the record left in `carried` drops out of the five
 }
 
-PlayTime playTimeOf(double totalSeconds) {
-    const int64_t whole = totalSeconds > 0 ? static_cast<int64_t>(totalSeconds) : 0;
-    return PlayTime{whole / 60, whole % 60};
-}
-
 // ---- the file ----------------------------------------------------------------------
 
 FileStore scoreStore() { return FileStore(""); }
 
-void scoreFileCheck(Game& game) {
+void scoreFileCheck(EngineContext& game) {
     const FileStore store = scoreStore();
     if (store.exists(kFileName)) return;
     store.write(kFileName, imageOf(defaultScoreRecords()));
 }
 
-std::string scoreRecordRead(Game& game, uint8_t index) {
-    const std::string image = readImage(game);
-    const size_t from = size_t{index} * kRecordLength;
-    if (image.size() < from + kRecordLength) return {};
-    return image.substr(from, kRecordLength);
+std::string scoreRecordRead(EngineContext& game, uint8_t index) {
+    const FileStore store = scoreStore();
+    if (!store.exists(kFileName)) return {};
+    std::string record = store.readFrom(kFileName, size_t{index} * kRecordLength, kRecordLength);
+    if (record.size() < static_cast<size_t>(kRecordLength)) return {};
+    return record;
 }
 
-void scoreFileDelete(Game& game) { scoreStore().remove(kFileName); }
+void scoreFileDelete(EngineContext& game) { scoreStore().remove(kFileName); }
 
-void scoreFileBroken(Game& game) {
+void scoreFileBroken(EngineContext& game) {
     scoreFileDelete(game);
     throw ScoreFileDamaged();
 }
 
-std::array<std::string, kRecordCount> scoreRecordsChecked(Game& game) {
+std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game) {
     return recordsOf(checkedImage(game));
 }
 
-void scoreRecordInsert(Game& game, const StateOfStage& stage, const std::string& record) {
-    scoreFileCheck(game);
-    const std::string image = checkedImage(game);
+void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record) {
+    const std::string image = writerImage(game);
     std::array<std::string, kRecordCount> records = recordsOf(image);
     if (decodeScoreRecord(record)) records = rankingWithRecord(records, record);
     scoreStore().write(kFileName, imageOf(records) + std::string(unionMarker(stage, image)));
 }
 
-void secretMarkerWrite(Game& game, const StateOfStage& stage) {
-    scoreFileCheck(game);
-    const std::string image = checkedImage(game);
+void secretMarkerWrite(EngineContext& game, const StateOfStage& stage) {
+    const std::string image = writerImage(game);
     scoreStore().write(kFileName,
                        image.substr(0, kMarkerOffset) + std::string(unionMarker(stage, image)));
 }
 
-std::string secretMarkerRead(Game& game) {
+std::string secretMarkerRead(EngineContext& game) {
     try {
         const std::string image = readImage(game);
         if (!scoreImageValid(image)) return {};
@@ -268,13 +278,13 @@ std::string secretMarkerRead(Game& game) {
     }
 }
 
-bool secretBetaBoyCheck(Game& game) { return markerUnlocksBetaBoy(secretMarkerRead(game)); }
+bool secretBetaBoyCheck(EngineContext& game) { return markerUnlocksBetaBoy(secretMarkerRead(game)); }
 
-bool secretHonekawaCheck(Game& game) { return markerUnlocksHonekawa(secretMarkerRead(game)); }
+bool secretHonekawaCheck(EngineContext& game) { return markerUnlocksHonekawa(secretMarkerRead(game)); }
 
 // ---- the ranking screen ------------------------------------------------------------
 
-void drawRankingRecord(Game& game, int16_t y, std::string_view label, std::string_view record) {
+void drawRankingRecord(EngineContext& game, int16_t y, std::string_view label, std::string_view record) {
     constexpr Rgb kLabelBlue{0, 125, 255};
     constexpr Rgb kValueRed{255, 0, 0};
     if (!recordShapeOk(record)) scoreFileBroken(game);
@@ -301,9 +311,10 @@ void drawRankingRecord(Game& game, int16_t y, std::string_view label, std::strin
     const int64_t seconds = field(record, 15, 6) - kTimeOffset;
     if (seconds < 0) scoreFileBroken(game);
     textFontSet(game, 14, kValueRed);
-    drawText(game, 200, y + 50, std::to_string(seconds / 60));
+    const PlayTime played = playTimeOf(static_cast<double>(seconds));
+    drawText(game, 200, y + 50, std::to_string(played.minutes));
     drawText(game, 230, y + 50, " m  ");
-    drawText(game, 270, y + 50, std::to_string(seconds % 60));
+    drawText(game, 270, y + 50, std::to_string(played.seconds));
     drawText(game, 290, y + 50, " s  ");
     // 7-8: the fixed digits and the grade
     if (at(record, 21) != '0' || at(record, 22) != '0') scoreFileBroken(game);
@@ -331,7 +342,7 @@ void drawRankingRecord(Game& game, int16_t y, std::string_view label, std::strin
     setting(60, "TPCSLOW", onOffText(tpc == '3' ? kTrue : kFalse));
 }
 
-void scoreRankingBegin(Game& game, RankingScreen& s) {
+void scoreRankingBegin(EngineContext& game, RankingScreen& s) {
     s = RankingScreen{};
     musicStopAll(game);
     soundPlayLoop(game, kScoreJingle);
@@ -340,7 +351,7 @@ void scoreRankingBegin(Game& game, RankingScreen& s) {
     s.records = scoreRecordsChecked(game);
 }
 
-void scoreRankingPass(Game& game, RankingScreen& s) {
+void scoreRankingPass(EngineContext& game, RankingScreen& s) {
     static constexpr std::string_view kLabels[kRecordCount] = {"1st", "2nd", "3rd", "4th", "5th"};
     static constexpr int16_t kBandY[kRecordCount] = {40, 128, 216, 304, 392};
     screenClear(game, 84);
@@ -359,13 +370,13 @@ void scoreRankingPass(Game& game, RankingScreen& s) {
     inkeyRead(game);
 }
 
-void scoreRankingEnd(Game& game, RankingScreen& s) {
+void scoreRankingEnd(EngineContext& game, RankingScreen& s) {
     soundStop(game, kScoreJingle);
     screenClear(game, 0);
     screenFlip(game);
 }
 
-void scoreRankingDisp(Game& game) {
+void scoreRankingDisp(EngineContext& game) {
     RankingScreen s;
     scoreRankingBegin(game, s);
     while (!s.leave) scoreRankingPass(game, s);

@@ -7,8 +7,10 @@
 // the whole image in memory and replaces the file atomically: a crash, kill or full disk
 // leaves the old file or the new one, never a short one.
 //
-// One validator serves every reader. A file that fails it is deleted and the game ends
-// (ScoreFileDamaged), before anything is written.
+// One validator serves every reader, and only the 180 bytes of the format are ever read.
+// The ranking screen deletes a file that fails it and ends the game (ScoreFileDamaged); a
+// writer replaces it with the default records plus what it writes, says so in one line
+// on stderr, and play goes on.
 
 #include <array>
 #include <cstdint>
@@ -22,7 +24,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 class StateOfStage;
 
 inline constexpr std::string_view kScoreFileName = "SCORE";
@@ -91,28 +93,30 @@ std::array<std::string, kRecordCount> rankingWithRecord(
 /// The SCORE file's store: the current folder.
 FileStore scoreStore();
 /// Creates SCORE with the five default records when it does not exist.
-void scoreFileCheck(Game& game);
+void scoreFileCheck(EngineContext& game);
 /// Record `index` (0-4) of the file as it is; empty when the file is shorter.
-std::string scoreRecordRead(Game& game, uint8_t index);
+std::string scoreRecordRead(EngineContext& game, uint8_t index);
 /// Deletes SCORE; a missing file is no error.
-void scoreFileDelete(Game& game);
+void scoreFileDelete(EngineContext& game);
 /// Deletes SCORE and ends the game with ScoreFileDamaged.
-[[noreturn]] void scoreFileBroken(Game& game);
+[[noreturn]] void scoreFileBroken(EngineContext& game);
 /// The five records of a good file; a damaged one is deleted and ends the game.
-std::array<std::string, kRecordCount> scoreRecordsChecked(Game& game);
+std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game);
 /// Puts `record` into the ranking and writes the marker of the unlocks in one rewrite.
 /// A record that is not a good 35-digit record is not entered (the marker still is).
-void scoreRecordInsert(Game& game, const StateOfStage& stage, const std::string& record);
+/// A damaged file is replaced: the default records with `record` entered.
+void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record);
 /// Rewrites the file with the marker: the unlocks of `stage` and those already marked.
-void secretMarkerWrite(Game& game, const StateOfStage& stage);
+/// A damaged file is replaced: the default records and the unlocks of `stage`.
+void secretMarkerWrite(EngineContext& game, const StateOfStage& stage);
 /// The marker of a good file, or "" (every error ignored).
-std::string secretMarkerRead(Game& game);
-bool secretBetaBoyCheck(Game& game);
-bool secretHonekawaCheck(Game& game);
+std::string secretMarkerRead(EngineContext& game);
+bool secretBetaBoyCheck(EngineContext& game);
+bool secretHonekawaCheck(EngineContext& game);
 
 // ---- the ranking screen --------------------------------------------------------------
 /// Checks one record and draws it in the band y..y+80; a failed check ends the game.
-void drawRankingRecord(Game& game, int16_t y, std::string_view label, std::string_view record);
+void drawRankingRecord(EngineContext& game, int16_t y, std::string_view label, std::string_view record);
 
 /// One visit of the ranking screen, steppable pass by pass.
 struct RankingScreen {
@@ -120,17 +124,10 @@ struct RankingScreen {
     std::array<std::string, kRecordCount> records;
     bool leave = false;
 };
-void scoreRankingBegin(Game& game, RankingScreen& s);
-void scoreRankingPass(Game& game, RankingScreen& s);
-void scoreRankingEnd(Game& game, RankingScreen& s);
+void scoreRankingBegin(EngineContext& game, RankingScreen& s);
+void scoreRankingPass(EngineContext& game, RankingScreen& s);
+void scoreRankingEnd(EngineContext& game, RankingScreen& s);
 /// The SCORE RANKING screen until Enter.
-void scoreRankingDisp(Game& game);
-
-/// Minutes and seconds of a play time, both from one whole count of seconds.
-struct PlayTime {
-    int64_t minutes;
-    int64_t seconds;
-};
-PlayTime playTimeOf(double totalSeconds);
+void scoreRankingDisp(EngineContext& game);
 
 }  // namespace morvek

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "render/Finish.h"
-#include "battle/BattleLoop.h"
+#include "battle/RoundJudge.h"
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -32,19 +32,19 @@ constexpr int16_t kLoseTune = 5;
 /// The last page of the false form's speech.
 constexpr int16_t kLastSpeechPage = 23;
 
-void label(Game& game, int32_t y, std::string_view text) {
+void label(EngineContext& game, int32_t y, std::string_view text) {
     textFontSet(game, 10, kLabel);
     drawText(game, 480, y, text);
 }
 
 /// A bonus value right-aligned on x 630.
-void rightValue(Game& game, int32_t y, int64_t value) {
+void rightValue(EngineContext& game, int32_t y, int64_t value) {
     const std::string digits = std::to_string(value);
     textFontSet(game, 15, kValue);
     drawText(game, 630 - 13 * (static_cast<int32_t>(digits.size()) + 1), y, digits);
 }
 
-void drawWinPage(Game& game, const ResultScreen& s, const Character& player1,
+void drawWinPage(EngineContext& game, const ResultScreen& s, const Character& player1,
                  const Character& player2) {
     const int32_t f = s.obj.frameCount;
     textFontSet(game, 80, Rgb{255, 255, 0});
@@ -80,7 +80,7 @@ void drawWinPage(Game& game, const ResultScreen& s, const Character& player1,
     }
 }
 
-void continueMenu(Game& game, ResultScreen& s) {
+void continueMenu(EngineContext& game, ResultScreen& s) {
     const int16_t k = inkeyEdge(game);
     if (k == keycode::Up && s.cursor > 0) {
         --s.cursor;
@@ -107,7 +107,7 @@ void continueMenu(Game& game, ResultScreen& s) {
     }
 }
 
-void phaseStep(Game& game, ResultScreen& s, const StateOfStage& stage) {
+void phaseStep(EngineContext& game, ResultScreen& s, const StateOfStage& stage) {
     using namespace resultphase;
     int16_t& phase = s.obj.GUIcount;
     switch (phase) {
@@ -177,7 +177,7 @@ WinBonuses winBonusesOf(const Character& player1, const Character& player2,
     return b;
 }
 
-bool winnerDispBegin(Game& game, ResultScreen& s, Character& player1, Character& player2,
+bool winnerDispBegin(EngineContext& game, ResultScreen& s, Character& player1, Character& player2,
                      StateOfStage& stage) {
     s = ResultScreen{};
     s.quote = static_cast<int16_t>(Int(game.random.next() * 8 + 1));
@@ -213,7 +213,7 @@ bool winnerDispBegin(Game& game, ResultScreen& s, Character& player1, Character&
     return true;
 }
 
-void winnerDispPass(Game& game, ResultScreen& s, const Character& player1,
+void winnerDispPass(EngineContext& game, ResultScreen& s, const Character& player1,
                     const Character& player2, const StateOfStage& stage) {
     screenClear(game, kWhiteIndex);
     if (s.won) {
@@ -228,7 +228,7 @@ void winnerDispPass(Game& game, ResultScreen& s, const Character& player1,
     inkeyRead(game);
 }
 
-int16_t winnerDispEnd(Game& game, ResultScreen& s, StateOfStage& stage) {
+int16_t winnerDispEnd(EngineContext& game, ResultScreen& s, StateOfStage& stage) {
     if (s.won && !s.leaveAsLoss) {
         musicStopAll(game);
         return nextstep::NextOpponent;
@@ -245,7 +245,7 @@ int16_t winnerDispEnd(Game& game, ResultScreen& s, StateOfStage& stage) {
     return result;
 }
 
-int16_t winnerDispMain(Game& game, Character& player1, Character& player2, StateOfStage& stage) {
+int16_t winnerDispMain(EngineContext& game, Character& player1, Character& player2, StateOfStage& stage) {
     ResultScreen s;
     if (winnerDispBegin(game, s, player1, player2, stage)) {
         while (s.obj.loopFlag == kFalse) winnerDispPass(game, s, player1, player2, stage);

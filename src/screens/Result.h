@@ -12,7 +12,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -65,13 +65,13 @@ struct ResultScreen {
 };
 
 /// Entry: judge, bonuses, music, unlocks. False when the ending ran and no page follows.
-bool winnerDispBegin(Game& game, ResultScreen& s, Character& player1, Character& player2,
+bool winnerDispBegin(EngineContext& game, ResultScreen& s, Character& player1, Character& player2,
                      StateOfStage& stage);
-void winnerDispPass(Game& game, ResultScreen& s, const Character& player1,
+void winnerDispPass(EngineContext& game, ResultScreen& s, const Character& player1,
                     const Character& player2, const StateOfStage& stage);
 /// Exit: the next-step code.
-int16_t winnerDispEnd(Game& game, ResultScreen& s, StateOfStage& stage);
+int16_t winnerDispEnd(EngineContext& game, ResultScreen& s, StateOfStage& stage);
 /// The whole screen; returns 0 same stage, 1 character select, 2 next opponent, 3 score.
-int16_t winnerDispMain(Game& game, Character& player1, Character& player2, StateOfStage& stage);
+int16_t winnerDispMain(EngineContext& game, Character& player1, Character& player2, StateOfStage& stage);
 
 }  // namespace morvek

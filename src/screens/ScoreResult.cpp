@@ -7,7 +7,7 @@
 #include "battle/ExArts.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -36,7 +36,7 @@ int32_t gradeBonusScore(int32_t score, uint8_t grade) {
     return cint32(s);
 }
 
-std::string scoreRecordOfGame(Game& game, const Character& player, const StateOfStage& stage,
+std::string scoreRecordOfGame(EngineContext& game, const Character& player, const StateOfStage& stage,
                               uint8_t grade) {
     ScoreRecord r;
     r.fighter = player.NUMBER;
@@ -54,7 +54,20 @@ std::string scoreRecordOfGame(Game& game, const Character& player, const StateOf
     return encodeScoreRecord(r, trailing);
 }
 
-bool scoreResultBegin(Game& game, ScoreResultScreen& s, const Character& player,
+void drawingVSresult(EngineContext& game, const StateOfStage& stage, int16_t x, int16_t& y) {
+    y = cint16(y + 100);
+    for (int i = 0; i < stage.stageNumber && i < 10; ++i) {
+        const int32_t rowY = y + 30 * i;
+        textFontSet(game, 10, Rgb{0, 125, 255});
+        drawText(game, x, rowY, "VS");
+        textFontSet(game, 10, Rgb{0, 0, 0});
+        drawText(game, x + 40, rowY, charaDispNameFromNumber(stage.enemyNumberOfStage(i + 1)));
+        drawGradeEmblem(game, stage.judgeLevelOfStage(i + 1), 40, 30, cint16(x + 180),
+                        cint16(y - 5 + 30 * i), 1);
+    }
+}
+
+bool scoreResultBegin(EngineContext& game, ScoreResultScreen& s, const Character& player,
                       const Character& opponent, StateOfStage& stage) {
     s = ScoreResultScreen{};
     if (game.engine.titleChoice != titlemenu::GameStart) return false;
@@ -68,7 +81,7 @@ bool scoreResultBegin(Game& game, ScoreResultScreen& s, const Character& player,
     return true;
 }
 
-void scoreResultPass(Game& game, ScoreResultScreen& s, const Character& player,
+void scoreResultPass(EngineContext& game, ScoreResultScreen& s, const Character& player,
                      StateOfStage& stage) {
     constexpr Rgb kLabelBlue{0, 125, 255};
     constexpr Rgb kValueRed{255, 0, 0};
@@ -97,15 +110,12 @@ void scoreResultPass(Game& game, ScoreResultScreen& s, const Character& player,
 
     textFontSet(game, 10, kValueRed);
     drawText(game, 80, 120, "TIME");
-    // Whole minutes cut off, but the seconds rounded before the minute is taken off them
-    // (the record keeps the cut-off count).
-    const double played = stage.totalGameTime;
+    const PlayTime played = playTimeOf(stage.totalGameTime);
     drawText(game, 160, 120,
-             std::to_string(static_cast<int64_t>(Int(played / 60))) + "  m  " +
-                 std::to_string(Mod(played, 60)) + "  s  ");
+             std::to_string(played.minutes) + "  m  " + std::to_string(played.seconds) + "  s  ");
 
     int16_t listY = 20;
-    stage.drawingVSresult(game, 360, listY);
+    drawingVSresult(game, stage, 360, listY);
 
     textFontSet(game, 10, Rgb{255, 255, 0});
     drawText(game, 360, 400, "TOTAL GRADE");
@@ -122,7 +132,7 @@ void scoreResultPass(Game& game, ScoreResultScreen& s, const Character& player,
     inkeyRead(game);
 }
 
-void scoreResultEnd(Game& game, ScoreResultScreen& s, const StateOfStage& stage) {
+void scoreResultEnd(EngineContext& game, ScoreResultScreen& s, const StateOfStage& stage) {
     soundStop(game, kScoreJingle);
     screenClear(game, 0);
     screenFlip(game);
@@ -132,7 +142,7 @@ void scoreResultEnd(Game& game, ScoreResultScreen& s, const StateOfStage& stage)
     scoreRankingDisp(game);
 }
 
-void scoreResult(Game& game, Character& player, Character& opponent, StateOfStage& stage) {
+void scoreResult(EngineContext& game, Character& player, Character& opponent, StateOfStage& stage) {
     ScoreResultScreen s;
     if (scoreResultBegin(game, s, player, opponent, stage)) {
         while (!s.leave) scoreResultPass(game, s, player, stage);

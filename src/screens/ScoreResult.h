@@ -9,7 +9,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -17,7 +17,7 @@ class StateOfStage;
 int32_t gradeBonusScore(int32_t score, uint8_t grade);
 
 /// The 35-digit record of the game just played (seven random trailing digits).
-std::string scoreRecordOfGame(Game& game, const Character& player, const StateOfStage& stage,
+std::string scoreRecordOfGame(EngineContext& game, const Character& player, const StateOfStage& stage,
                               uint8_t grade);
 
 /// One visit of the score screen, steppable pass by pass.
@@ -28,13 +28,16 @@ struct ScoreResultScreen {
     bool leave = false;
 };
 
+/// The list of fought stages with their grades; y is moved down 100 for the caller.
+void drawingVSresult(EngineContext& game, const StateOfStage& stage, int16_t x, int16_t& y);
+
 /// Set-up: false (and nothing done) unless the game began with GAME START.
-bool scoreResultBegin(Game& game, ScoreResultScreen& s, const Character& player,
+bool scoreResultBegin(EngineContext& game, ScoreResultScreen& s, const Character& player,
                       const Character& opponent, StateOfStage& stage);
-void scoreResultPass(Game& game, ScoreResultScreen& s, const Character& player,
+void scoreResultPass(EngineContext& game, ScoreResultScreen& s, const Character& player,
                      StateOfStage& stage);
 /// After Enter: records the result with the unlock marker and shows the ranking.
-void scoreResultEnd(Game& game, ScoreResultScreen& s, const StateOfStage& stage);
-void scoreResult(Game& game, Character& player, Character& opponent, StateOfStage& stage);
+void scoreResultEnd(EngineContext& game, ScoreResultScreen& s, const StateOfStage& stage);
+void scoreResult(EngineContext& game, Character& player, Character& opponent, StateOfStage& stage);
 
 }  // namespace morvek

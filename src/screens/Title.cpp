@@ -1,7 +1,7 @@
 #include "screens/Title.h"
 
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Pictures.h"
@@ -19,25 +19,19 @@ constexpr int16_t kTitleVolume = 500;
 /// The fixed colour that is white in every palette state the title leaves behind.
 constexpr uint32_t kWhiteIndex = 188;
 
-void drawTitleLines(Game& game) {
+void drawTitleLines(EngineContext& game) {
     drawText(game, 210, 200, kTitleLine);
     drawText(game, 200, 240, kCreditLine);
 }
 
-void applyFixedColours(Game& game) {
+void applyFixedColours(EngineContext& game) {
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
 }
 
 }  // namespace
 
-void blitSurface(Game& game, int16_t srcX, int16_t srcY, int16_t width, int16_t height,
-                 const Surface8& surface, int16_t dstX, int16_t dstY) {
-    blitAt(game.engine.backBuffer, dstX, dstY, surface, rectXYWH(srcX, srcY, width, height),
-           BlitKeyed);
-}
-
-void openingTitleBegin(Game& game, TitleScreen& t) {
+void openingTitleBegin(EngineContext& game, TitleScreen& t) {
     t = TitleScreen{};
     if (shutterTransition(game, 0) != 0) shutterTransition(game, 3);
     game.engine.backGroundSurface = loadPicture(game, kTitlePicture);
@@ -49,7 +43,7 @@ void openingTitleBegin(Game& game, TitleScreen& t) {
     screenFlip(game);
 }
 
-void openingTitlePass(Game& game, TitleScreen& t) {
+void openingTitlePass(EngineContext& game, TitleScreen& t) {
     EngineState& e = game.engine;
     Palette& work = e.workPalette;
     int16_t& state = t.obj.GUIcount;
@@ -140,7 +134,7 @@ void openingTitlePass(Game& game, TitleScreen& t) {
     waitMs(game, 10);
 }
 
-int16_t openingTitleEnd(Game& game, TitleScreen& t) {
+int16_t openingTitleEnd(EngineContext& game, TitleScreen& t) {
     game.engine.titleChoice = t.cursor;
     applyFixedColours(game);
     screenClear(game, kWhiteIndex);
@@ -149,7 +143,7 @@ int16_t openingTitleEnd(Game& game, TitleScreen& t) {
     return t.cursor;
 }
 
-int16_t openingTitle(Game& game) {
+int16_t openingTitle(EngineContext& game) {
     TitleScreen t;
     openingTitleBegin(game, t);
     while (!t.leaveTitle) openingTitlePass(game, t);

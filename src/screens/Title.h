@@ -1,16 +1,16 @@
 #pragma once
-// The title screen and main menu, and the plain keyed copy the screens draw pieces with.
+// The title screen and main menu.
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "engine/GenericObject.h"
-#include "render/Surface8.h"
+#include "engine/Screen.h"
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 
 /// Main-menu positions (the value openingTitle returns).
 namespace titlemenu {
@@ -38,6 +38,10 @@ inline constexpr int16_t kTitleMenuY = 400;
 /// The title's two lines, faded in and out before the picture.
 inline constexpr std::string_view kTitleLine = "FOR TYPING FIGHTERS";
 inline constexpr std::string_view kCreditLine = "PRESENTED BY THE MORVEK TEAM";
+/// The game's full title with its subtitle, in the one wording every screen uses.
+inline constexpr std::string_view kFullTitle = "MORVEK ～FOR TYPING FIGHTERS～";
+static_assert(kFullTitle.find(kTitleLine) != std::string_view::npos,
+              "the full title carries the title screen's subtitle");
 
 /// The marker cell of the common sheet for the menu's animation counter (0-9).
 constexpr int16_t titleMarkerCellX(int16_t frameCount) {
@@ -55,19 +59,15 @@ struct TitleScreen {
 };
 
 /// Set-up: opens the shutter, loads the title picture, font, black palette, presents.
-void openingTitleBegin(Game& game, TitleScreen& t);
+void openingTitleBegin(EngineContext& game, TitleScreen& t);
 /// One pass of the loop: keys, the state blocks, present, 10 ms wait.
-void openingTitlePass(Game& game, TitleScreen& t);
+void openingTitlePass(EngineContext& game, TitleScreen& t);
 /// After the loop: titleChoice, fixed colours, white screen; returns the choice.
-int16_t openingTitleEnd(Game& game, TitleScreen& t);
+int16_t openingTitleEnd(EngineContext& game, TitleScreen& t);
 
 /// The title screen: returns -1 TUTORIAL, 0 GAME START, 1 TRAINING, 2 OPTION or
 /// 3 SCORE RANKING, also kept in titleChoice.
-int16_t openingTitle(Game& game);
+int16_t openingTitle(EngineContext& game);
 
-/// Unscaled copy of (srcX, srcY, width, height) of `surface` to (dstX, dstY) on
-/// backBuffer; index 0 of the source is transparent.
-void blitSurface(Game& game, int16_t srcX, int16_t srcY, int16_t width, int16_t height,
-                 const Surface8& surface, int16_t dstX, int16_t dstY);
 
 }  // namespace morvek

@@ -6,7 +6,7 @@
 #include "battle/Character.h"
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -58,12 +58,12 @@ constexpr PanelPlace kSpeedHome{200, 300};
 constexpr PanelPlace kKeyModeHome{200, 340};
 constexpr PanelPlace kTpcHome{200, 380};
 
-int16_t& setting(Game& game, size_t element) { return game.engine.gameSettings[element]; }
+int16_t& setting(EngineContext& game, size_t element) { return game.engine.gameSettings[element]; }
 
 // ---- drawing ------------------------------------------------------------------------
 
 /// A fighter list at x; the hidden variant's "2" stands at twoX.
-void drawFighterList(Game& game, int16_t x, int16_t twoX, int16_t value,
+void drawFighterList(EngineContext& game, int16_t x, int16_t twoX, int16_t value,
                      const StateOfStage& stage) {
     textFontSet(game, 10, kBlack);
     for (size_t i = 0; i < kFighterNames.size(); ++i)
@@ -79,12 +79,12 @@ void drawFighterList(Game& game, int16_t x, int16_t twoX, int16_t value,
         drawMenuText(game, kRed, twoX, 360, "2");
 }
 
-void drawPanel(Game& game, PanelPlace p, std::string_view text, int16_t height = 40) {
+void drawPanel(EngineContext& game, PanelPlace p, std::string_view text, int16_t height = 40) {
     blitSheet(game, 460, 1070, 420, 120, p.x, p.y, 240, height);
     drawText(game, p.x + 10, p.y + 10, text);
 }
 
-void drawChosenPanel(Game& game, PanelPlace p, std::string_view text) {
+void drawChosenPanel(EngineContext& game, PanelPlace p, std::string_view text) {
     blitSheet(game, 460, 1070, 420, 120, p.x, p.y, 240, 40);
     drawMenuText(game, kRed, p.x + 10, p.y + 10, text);
 }
@@ -112,7 +112,7 @@ void settle(PanelPlace& p, PanelPlace home) {
 /// `order`) with the chosen one on top in red; after it, only the chosen one, on its way
 /// home.
 template <size_t N, typename TextOf>
-void panelSet(Game& game, const TrainingSelectScreen& s, int16_t step,
+void panelSet(EngineContext& game, const TrainingSelectScreen& s, int16_t step,
               std::array<PanelPlace, N>& places, const std::array<int16_t, N>& restX,
               const std::array<size_t, N>& order, PanelPlace home, TextOf textOf) {
     const auto chosen = static_cast<size_t>(
@@ -128,7 +128,7 @@ void panelSet(Game& game, const TrainingSelectScreen& s, int16_t step,
     }
 }
 
-void drawLevelArrows(Game& game, TrainingSelectScreen& s, int16_t level) {
+void drawLevelArrows(EngineContext& game, TrainingSelectScreen& s, int16_t level) {
     const int16_t frame = s.obj.frameCount;
     if (frame <= 8) {
         const auto cellX = static_cast<int16_t>(261 + 30 * (frame / 3));
@@ -144,7 +144,7 @@ void drawLevelArrows(Game& game, TrainingSelectScreen& s, int16_t level) {
     s.obj.timerCounting(10);
 }
 
-void drawCpuLevel(Game& game, TrainingSelectScreen& s) {
+void drawCpuLevel(EngineContext& game, TrainingSelectScreen& s) {
     const int16_t level = setting(game, 8);
     const PanelPlace p = s.cpuLevel;
     textFontSet(game, 10, kBlack);
@@ -158,7 +158,7 @@ void drawCpuLevel(Game& game, TrainingSelectScreen& s) {
     if (s.cpuLevel.x > kLevelRestX) s.cpuLevel.x = static_cast<int16_t>(s.cpuLevel.x - kPanelMove);
 }
 
-void drawSetup(Game& game, TrainingSelectScreen& s, Character& player1, Character& player2,
+void drawSetup(EngineContext& game, TrainingSelectScreen& s, Character& player1, Character& player2,
                const StateOfStage& stage) {
     using namespace trainingstep;
     screenClear(game, kBackgroundIndex);
@@ -247,7 +247,7 @@ int16_t nextChoice(int16_t v, int16_t key, int16_t step) {
     return v;
 }
 
-void handleKey(Game& game, TrainingSelectScreen& s, const StateOfStage& stage, int16_t key) {
+void handleKey(EngineContext& game, TrainingSelectScreen& s, const StateOfStage& stage, int16_t key) {
     using namespace trainingstep;
     if (key == keycode::Enter) {
         if (s.step < Closing) {
@@ -285,7 +285,7 @@ void handleKey(Game& game, TrainingSelectScreen& s, const StateOfStage& stage, i
 }
 
 /// Hands the choices to the fighters and the match state.
-void applyChoices(Game& game, Character& player1, Character& player2, StateOfStage& stage) {
+void applyChoices(EngineContext& game, Character& player1, Character& player2, StateOfStage& stage) {
     player1.CharaNameSetFromNumber(setting(game, 1));
     player1.spacornType = setting(game, 3);
     player2.CharaNameSetFromNumber(setting(game, 2));
@@ -312,7 +312,7 @@ void trainingPanelsReset(TrainingSelectScreen& s, int16_t step) {
     }
 }
 
-void trainingSelectBegin(Game& game, TrainingSelectScreen& s) {
+void trainingSelectBegin(EngineContext& game, TrainingSelectScreen& s) {
     s = TrainingSelectScreen{};
     for (int16_t step = trainingstep::SuperArt1; step < trainingstep::Closing; ++step)
         trainingPanelsReset(s, step);
@@ -322,7 +322,7 @@ void trainingSelectBegin(Game& game, TrainingSelectScreen& s) {
     game.platform.pumpEvents();
 }
 
-void trainingSelectPass(Game& game, TrainingSelectScreen& s, Character& player1,
+void trainingSelectPass(EngineContext& game, TrainingSelectScreen& s, Character& player1,
                         Character& player2, StateOfStage& stage) {
     if (s.leave) {
         applyChoices(game, player1, player2, stage);
@@ -336,13 +336,13 @@ void trainingSelectPass(Game& game, TrainingSelectScreen& s, Character& player1,
     inkeyRead(game);
 }
 
-void trainingSelect(Game& game, Character& player1, Character& player2, StateOfStage& stage) {
+void trainingSelect(EngineContext& game, Character& player1, Character& player2, StateOfStage& stage) {
     TrainingSelectScreen s;
     trainingSelectBegin(game, s);
     while (!s.finished) trainingSelectPass(game, s, player1, player2, stage);
 }
 
-void trainingRecover(Game& game, Character& player1, Character& player2) {
+void trainingRecover(EngineContext& game, Character& player1, Character& player2) {
     for (Character* c : {&player1, &player2}) {
         if (c->comboCount == 0 && c->viTality != 254) {
             c->viTality += 1;
@@ -354,7 +354,7 @@ void trainingRecover(Game& game, Character& player1, Character& player2) {
     }
 }
 
-void trainingPauseMenuPass(Game& game, TrainingPauseMenu& m) {
+void trainingPauseMenuPass(EngineContext& game, TrainingPauseMenu& m) {
     EngineState& e = game.engine;
     switch (inkeyEdge(game)) {
     case keycode::Space:
@@ -393,7 +393,7 @@ void trainingPauseMenuPass(Game& game, TrainingPauseMenu& m) {
     inkeyRead(game);
 }
 
-void trainingPauseMenu(Game& game) {
+void trainingPauseMenu(EngineContext& game) {
     TrainingPauseMenu m;
     while (!m.leave) trainingPauseMenuPass(game, m);
 }

@@ -11,7 +11,7 @@
 
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -68,18 +68,18 @@ struct TrainingSelectScreen {
 void trainingPanelsReset(TrainingSelectScreen& s, int16_t step);
 
 /// Set-up: fixed colours, the tune.
-void trainingSelectBegin(Game& game, TrainingSelectScreen& s);
+void trainingSelectBegin(EngineContext& game, TrainingSelectScreen& s);
 /// One turn: draw, one key, the shutter at the last step, present; the turn after the
 /// shutter has closed hands the choices to the fighters and the match state instead.
-void trainingSelectPass(Game& game, TrainingSelectScreen& s, Character& player1,
+void trainingSelectPass(EngineContext& game, TrainingSelectScreen& s, Character& player1,
                         Character& player2, StateOfStage& stage);
 /// Runs the set-up to its end: both fighters' names and super arts, the speed, keyCount,
 /// TPC SLOW and player 2's computer level, from the choices kept in gameSettings.
-void trainingSelect(Game& game, Character& player1, Character& player2, StateOfStage& stage);
+void trainingSelect(EngineContext& game, Character& player1, Character& player2, StateOfStage& stage);
 
 /// Start of every training frame: vitality refills outside combos and never drops below
 /// 1, and the super gauge grows by one; player 1 first.
-void trainingRecover(Game& game, Character& player1, Character& player2);
+void trainingRecover(EngineContext& game, Character& player1, Character& player2);
 
 /// The pause menu's items, by cursor.
 namespace pauseitem {
@@ -97,8 +97,8 @@ struct TrainingPauseMenu {
 };
 
 /// One turn of the pause menu: one key, the menu over the frozen match, present.
-void trainingPauseMenuPass(Game& game, TrainingPauseMenu& m);
+void trainingPauseMenuPass(EngineContext& game, TrainingPauseMenu& m);
 /// The training pause menu (playMode 5), opened by the match overlay.
-void trainingPauseMenu(Game& game);
+void trainingPauseMenu(EngineContext& game);
 
 }  // namespace morvek

@@ -12,7 +12,7 @@
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -21,6 +21,7 @@
 #include "engine/System.h"
 #include "render/SlowMotion.h"
 #include "screens/Ranking.h"
+#include "screens/Title.h"
 
 namespace morvek {
 
@@ -107,6 +108,15 @@ constexpr TutorSpeech titleCard(std::string_view title, int16_t subX, std::strin
     return TutorSpeech{StepKind::Talk, {}, {{{100, 70, title}, {subX, 100, sub}, {}, {}}}};
 }
 
+/// The welcome names the game by its full title, followed by の.
+constexpr std::string_view kOf = "の";
+constexpr auto kWelcomeChars = [] {
+    std::array<char, kFullTitle.size() + kOf.size()> a{};
+    std::copy(kOf.begin(), kOf.end(), std::copy(kFullTitle.begin(), kFullTitle.end(), a.begin()));
+    return a;
+}();
+constexpr std::string_view kWelcome{kWelcomeChars.data(), kWelcomeChars.size()};
+
 constexpr std::string_view kForward = "前進！";
 constexpr std::string_view kBackward = "         後退！";
 
@@ -114,7 +124,7 @@ constexpr std::array<TutorSpeech, tutorialstep::Last + 1> kSpeech = [] {
     std::array<TutorSpeech, tutorialstep::Last + 1> s{};
     // Lesson 1: guard.
     s[2] = talk("こんにちわぁ！");
-    s[3] = talk("MORVEK ～打鍵格闘伝～の", "世界へようこそ。");
+    s[3] = talk(kWelcome, "世界へようこそ。");
     s[4] = talk("ここでは貴様にMORVEKの", "基本操作について教えてやろう。");
     s[6] = titleCard("～明日のために　その１～", 105, "上段ガード　下段ガード");
     s[7] = talk("相手の攻撃をガードできなければ", "話にならん。", "まずはガードを完璧にしろ。");
@@ -226,7 +236,7 @@ constexpr std::string_view kScornLine = "愚図がッ・・・！";
 // ---- one call's working data ----------------------------------------------------------
 
 struct ScriptFrame {
-    Game& game;
+    BattleContext& game;
     Character& p1;
     Character& p2;
     StateOfStage& stage;
@@ -607,7 +617,7 @@ void fightStep(ScriptFrame& f) {
 
 }  // namespace
 
-void tutorialInit(Game& game, Character& p1, Character& p2, StateOfStage& stage) {
+void tutorialInit(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     p1.charaname = "morvekboy";
     p2.charaname = "honekawa";
     p2.ReverseCharaFlag = true;
@@ -626,7 +636,7 @@ void tutorialInit(Game& game, Character& p1, Character& p2, StateOfStage& stage)
     stage.gameSpeed = kNormalFrameMs;
 }
 
-void tutorialControl(Game& game, Character& p1, Character& p2, StateOfStage& stage) {
+void tutorialControl(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     if (stage.tutorialCounter >= 0) {
         if (p1.posX < kLessonLeftBound) p1.posX = kLessonLeftBound;
         if (p2.viTality < kFullVitality) {
@@ -648,7 +658,8 @@ void tutorialControl(Game& game, Character& p1, Character& p2, StateOfStage& sta
             p1.enableAction = false;
         }
     }
-    if (!stage.tutorialFinish && (p1.viTality == 0 || p2.viTality == 0)) {
+    // A guarded EX art's chip can take vitality below zero: that is a KO too.
+    if (!stage.tutorialFinish && (p1.viTality <= 0 || p2.viTality <= 0)) {
         soundPlay(game, kKOSoundIndex);
         musicStopAll(game);
         stage.ABSStop = kKOFreezeMs;
@@ -661,7 +672,7 @@ void tutorialControl(Game& game, Character& p1, Character& p2, StateOfStage& sta
     }
 }
 
-void tutorialScript(Game& game, Character& p1, Character& p2, StateOfStage& stage) {
+void tutorialScript(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage) {
     TutorialState& t = game.battle.tutorial;
     ScriptFrame f{game, p1, p2, stage, t};
     const BattleState& b = game.battle;

@@ -10,20 +10,14 @@
 
 #include <cstdint>
 
+#include "battle/TutorialState.h"
+
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 class Character;
 class StateOfStage;
-
-/// The tutorial's own counters. They live in the game's battle state for the whole run
-/// and are carried from one tutorial to the next; only the script's steps reset them.
-struct TutorialState {
-    int16_t tutorAttackKind = 0;   ///< the tutor's next drill attack
-    int16_t tutorialTick = 0;      ///< frame counter, wraps after 1000
-    int16_t vitalitySnapshot = 0;  ///< the player's vitality when an attack was set up
-    int16_t guardCount = 0;        ///< drill attacks survived
-};
 
 /// Steps of the tutorial counter the control and the script share.
 namespace tutorialstep {
@@ -39,14 +33,14 @@ constexpr int16_t Last = 114;
 
 /// Called last by the round set-up in tutorial mode: the fighters' stems and the tutor's
 /// drop-in, his computer off, the counters and the 26 ms frame.
-void tutorialInit(Game& game, Character& p1, Character& p2, StateOfStage& stage);
+void tutorialInit(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage);
 
 /// Once a frame in tutorial mode, in place of the round judge: the left bound, the anger
 /// on a hit, the player's freedom by step and the KO.
-void tutorialControl(Game& game, Character& p1, Character& p2, StateOfStage& stage);
+void tutorialControl(EngineContext& game, Character& p1, Character& p2, StateOfStage& stage);
 
 /// Once a frame in tutorial mode while the match is drawn: the tutor's balloon, his moves
 /// and the step changes.
-void tutorialScript(Game& game, Character& p1, Character& p2, StateOfStage& stage);
+void tutorialScript(BattleContext& game, Character& p1, Character& p2, StateOfStage& stage);
 
 }  // namespace morvek

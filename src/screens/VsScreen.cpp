@@ -6,7 +6,7 @@
 #include "battle/ExArts.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -26,13 +26,13 @@ constexpr Rgb kGreen{0, 255, 0};
 constexpr double kEnterAfterS = 2.0;
 constexpr double kLeaveAfterS = 4.0;
 
-void drawSuperArtName(Game& game, const Character& chara, int32_t x) {
+void drawSuperArtName(EngineContext& game, const Character& chara, int32_t x) {
     const std::string name = spacornNameFromNumber(chara, chara.spacornType);
     textFontSet(game, Len(name) > 9 ? 12 : 15, Rgb{0, 0, 0});
     drawText(game, x, 400, name);
 }
 
-void drawTexts(Game& game, const Character& player1, const Character& player2,
+void drawTexts(EngineContext& game, const Character& player1, const Character& player2,
                const StateOfStage& stage) {
     textFontSet(game, 40, Rgb{255, 0, 0});
     drawText(game, 280, 300, "VS");
@@ -46,7 +46,7 @@ void drawTexts(Game& game, const Character& player1, const Character& player2,
 
 }  // namespace
 
-void vsScreenBegin(Game& game, VsScreen& s) {
+void vsScreenBegin(EngineContext& game, VsScreen& s) {
     s = VsScreen{};
     musicStopAll(game);
     // RGB(255, 255, 255) on the 8-bit surface is index 255.
@@ -59,7 +59,7 @@ void vsScreenBegin(Game& game, VsScreen& s) {
     screenFlip(game);
 }
 
-void vsScreenPass(Game& game, VsScreen& s, const Character& player1, const Character& player2,
+void vsScreenPass(EngineContext& game, VsScreen& s, const Character& player1, const Character& player2,
                   const StateOfStage& stage) {
     screenClear(game, kWhiteIndex);
     drawCharaPortrait(game, player1.NUMBER, s.leftX, 40, 298, 298);
@@ -93,22 +93,11 @@ void vsScreenPass(Game& game, VsScreen& s, const Character& player1, const Chara
     inkeyRead(game);
 }
 
-void vsScreen(Game& game, const Character& player1, const Character& player2,
+void vsScreen(EngineContext& game, const Character& player1, const Character& player2,
               const StateOfStage& stage) {
     VsScreen s;
     vsScreenBegin(game, s);
     while (!s.done) vsScreenPass(game, s, player1, player2, stage);
-}
-
-void waitEnterKey(Game& game) {
-    bool last = false;
-    while (!last) {
-        if (inkeyEdge(game) == keycode::Enter) last = true;
-        drawPromptIcon(game, 540, 400);
-        screenFlip(game);
-        waitMs(game, 1);
-        inkeyRead(game);
-    }
 }
 
 }  // namespace morvek

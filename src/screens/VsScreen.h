@@ -3,9 +3,11 @@
 
 #include <cstdint>
 
+#include "engine/Screen.h"
+
 namespace morvek {
 
-struct Game;
+struct EngineContext;
 class Character;
 class StateOfStage;
 
@@ -21,15 +23,13 @@ struct VsScreen {
     bool done = false;
 };
 
-void vsScreenBegin(Game& game, VsScreen& s);
-void vsScreenPass(Game& game, VsScreen& s, const Character& player1, const Character& player2,
+void vsScreenBegin(EngineContext& game, VsScreen& s);
+void vsScreenPass(EngineContext& game, VsScreen& s, const Character& player1, const Character& player2,
                   const StateOfStage& stage);
 /// Shows both fighters, the settings and the super arts; Enter skips after 2 s, and the
 /// screen moves on by itself after 4 s. Leaves the shutter closed.
-void vsScreen(Game& game, const Character& player1, const Character& player2,
+void vsScreen(EngineContext& game, const Character& player1, const Character& player2,
               const StateOfStage& stage);
 
-/// Animates the Enter prompt over whatever is drawn until Enter is pressed.
-void waitEnterKey(Game& game);
 
 }  // namespace morvek

@@ -3,6 +3,8 @@
 // banners, balloons, panels, the shutter, effect sparks, the K.O. picture, portraits
 // and face icons, each at the place the drawing code reads it.
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "effects.h"
@@ -415,25 +417,70 @@ inline void drawEffects(Surface8& s) {
     }
 }
 
-/// Fighter number n's figure for portraits and icons.
+/// The build fighter n is drawn with; BURI (6), the small spirit, has none.
+inline Build bustBuild(int fighter) {
+    if (fighter == 7) return godBuild();
+    static constexpr int artIndex[] = {0, 2, 4, 3, 5, 6, 0, 0, 1};
+    return fighterArts()[artIndex[fighter]].build;
+}
+
+/// Fighter number n's figure for the face icons.
 inline void drawBust(Surface8& s, int fighter, double x, double y, double w, double h, double figureHeight) {
     Surface8 c(static_cast<int>(w), static_cast<int>(h));
     if (fighter == 6) {  // BURI: the small spirit, enlarged
         drawBuri(c, w * 0.1, h * 0.12, 0, 0, w * 0.8 / 47);
     } else {
-        Build b;
-        if (fighter == 7) {
-            b = godBuild();
-        } else {
-            static constexpr int artIndex[] = {0, 2, 4, 3, 5, 6, 0, 0, 1};
-            b = fighterArts()[artIndex[fighter]].build;
-        }
+        Build b = bustBuild(fighter);
         b.height = figureHeight;
         Pose p = makePose(PoseKind::WinB);
         p.headTilt = 0;
         drawFigure(c, b, p, w * 0.5, figureHeight + h * 0.08);
     }
     stamp(s, c, static_cast<int>(x), static_cast<int>(y));
+}
+
+// Portraits are blitted with colour key 0 over screens that write around them (the
+// training set-up's title above, its fighter lists below, the result's WIN / LOSE), so a
+// cell holds the figure alone and keeps its top and bottom rows clear.
+inline constexpr int kPortraitSize = 298;
+inline constexpr int kPortraitClearTop = 14;
+inline constexpr int kPortraitClearBottom = 32;
+
+/// Fighter n's portrait in the 298 x 298 cell at (px, py): a bust from the head down,
+/// centred across the cell and cut square, with an edge, where the clear bottom rows begin.
+inline void drawPortrait(Surface8& s, int fighter, int px, int py) {
+    constexpr int top = kPortraitClearTop + 2;  // a little air above the hair and halo
+    constexpr int rows = kPortraitSize - kPortraitClearBottom - top;
+    Surface8 c(2 * kPortraitSize, 2 * kPortraitSize);  // room to measure the figure first
+    int edge = 0;
+    if (fighter == 6) {  // BURI is small: the whole spirit fits
+        drawBuri(c, kPortraitSize / 2.0, 40, 0, 0, 5.6);
+    } else {
+        Build b = bustBuild(fighter);
+        b.height = fighter == 7 ? 430 : 470;
+        b.sword = false;  // the blade would reach far out of the cell: the bust shows the man
+        Pose p = makePose(PoseKind::WinB);
+        p.headTilt = 0;
+        drawFigure(c, b, p, kPortraitSize, 40 + b.height);
+        edge = static_cast<int>(std::lround(1.6 * b.height / 120));
+    }
+    auto inkRow = [&](int y) { return std::any_of(c.row(y), c.row(y) + c.width(), [](uint8_t v) { return v != 0; }); };
+    int y0 = 0;
+    while (y0 < c.height() && !inkRow(y0)) ++y0;
+    const int y1 = std::min(c.height(), y0 + rows);
+    const bool cut = y1 < c.height() && inkRow(y1);
+    int x0 = c.width(), x1 = -1;
+    for (int y = y0; y < y1; ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (c.at(x, y) != 0) x0 = std::min(x0, x), x1 = std::max(x1, x);
+    if (x1 < 0) return;
+    const int dx = (kPortraitSize - (x1 - x0 + 1)) / 2 - x0, dy = top - y0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            const uint8_t v = c.at(x, y);
+            if (v == 0 || x + dx < 0 || x + dx >= kPortraitSize) continue;
+            s.set(px + x + dx, py + y + dy, cut && y >= y1 - edge ? kBlack : v);
+        }
 }
 
 inline void drawPortraits(Surface8& s) {
@@ -447,19 +494,8 @@ inline void drawPortraits(Surface8& s) {
     };
     for (int n = 0; n < 9; ++n) {
         const Place& pl = places[n];
-        // portrait card: dithered two-colour backdrop with a frame
-        for (int y = 0; y < 298; ++y)
-            for (int x = 0; x < 298; ++x)
-                s.set(pl.px + x, pl.py + y, dither(x, y, pl.bg, pl.bg2, std::clamp(y * 17 / 298, 0, 16)));
-        const double fh = n == 7 ? 560 : 600;
-        drawBust(s, n, pl.px, pl.py, 298, 298, fh);
-        for (int i = 0; i < 4; ++i) {
-            fillBox(s, pl.px, pl.py + i, 298, 1, i < 2 ? kBlack : kWhite);
-            fillBox(s, pl.px, pl.py + 297 - i, 298, 1, i < 2 ? kBlack : kWhite);
-            fillBox(s, pl.px + i, pl.py, 1, 298, i < 2 ? kBlack : kWhite);
-            fillBox(s, pl.px + 297 - i, pl.py, 1, 298, i < 2 ? kBlack : kWhite);
-        }
-        // face icon: head close-up on the same colours; neighbours share the edge line
+        drawPortrait(s, n, pl.px, pl.py);
+        // face icon: head close-up on the fighter's colours; neighbours share the edge line
         for (int y = 0; y < 119; ++y)
             for (int x = 0; x < 119; ++x) s.set(pl.ix + x, pl.iy + y, dither(x, y, pl.bg, pl.bg2, y * 17 / 119));
         drawBust(s, n, pl.ix, pl.iy + (n == 6 ? 0 : 6), 119, 113, n == 6 ? 0 : 340);

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek::data {
 

@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "battle/Character.h"
-#include "engine/Game.h"
-#include "movesets/MoveSet.h"
+#include "game/Game.h"
+#include "battle/MoveSet.h"
 #include "movesets/PatternTable.h"
 #include "movesets/Registry.h"
 #include "platform/HeadlessPlatform.h"
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 namespace morvek::data {
 

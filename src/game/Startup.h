@@ -7,35 +7,36 @@
 
 namespace morvek {
 
-struct Game;
+struct BattleContext;
+struct EngineContext;
 
 /// Defaults given at the end of start-up when the title loop's screens left them unset.
 inline constexpr int16_t kDefaultKeyCount = 40;
 inline constexpr int16_t kDefaultGameSpeed = 26;
 
 /// Where the loading picture is read from: the current folder, else the program folder.
-std::string loadingPicturePath(Game& game);
+std::string loadingPicturePath(EngineContext& game);
 
 /// The non-display devices: every sound (then sound 0 plays), the keyboard, every tune.
-void dxInit(Game& game);
+void dxInit(EngineContext& game);
 
 /// Starts the game and runs it; never returns (the game ends by GameExitRequest).
-[[noreturn]] void Form_Load(Game& game);
+[[noreturn]] void Form_Load(BattleContext& game);
 
 /// The start-up steps up to and including the title loop and the defaults; Form_Load
 /// then enters the outer loop.
-void startUp(Game& game);
+void startUp(BattleContext& game);
 
 /// The title loop: the title screen and the menus it leads to, until a game, a training
 /// or the tutorial is chosen.
-void titleMenuLoop(Game& game);
+void titleMenuLoop(BattleContext& game);
 
 /// What follows a match, by `test`: 1 the character select, 2 the ladder's next opponent,
 /// 3 the score screen and then the title loop, 4 the training set-up; 0 (the same stage
 /// again) and any other value nothing.
-void outerLoopNextStep(Game& game);
+void outerLoopNextStep(BattleContext& game);
 
 /// One turn of the outer loop: the match with its set-up (matchTurn), then the next step.
-void outerLoopTurn(Game& game);
+void outerLoopTurn(BattleContext& game);
 
 }  // namespace morvek

@@ -1,4 +1,4 @@
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 
 #include "battle/Character.h"
 #include "battle/Collision.h"
@@ -11,7 +11,7 @@
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Pictures.h"
 #include "engine/Screen.h"
 #include "engine/Shutter.h"
@@ -43,25 +43,25 @@ constexpr int16_t kReloadPlayer2 = 2;
 
 }  // namespace
 
-int16_t battleFrameMs(const Game& game) {
+int16_t battleFrameMs(const BattleContext& game) {
     const BattleState& b = game.battle;
     int32_t ms = int32_t{b.stageState.gameSpeed} + b.player1.zoomCount;
     if (b.player1.TPC && b.stageState.TPCSlow) ms += kTypingComboSlowMs;
     return cint16(ms);
 }
 
-void fighterAction(Game& game, Character& me, Character& enemy) {
+void fighterAction(BattleContext& game, Character& me, Character& enemy) {
     animTimerCount(game, me);
     animActionDispatch(game, me, enemy);
 }
 
-void fighterActionPhase(Game& game, Character& p1, Character& p2) {
+void fighterActionPhase(BattleContext& game, Character& p1, Character& p2) {
     if (game.battle.freezeFlag) return;
     fighterAction(game, p1, p2);
     fighterAction(game, p2, p1);
 }
 
-bool battleFrame(Game& game) {
+bool battleFrame(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
     Character& p1 = b.player1;
@@ -118,19 +118,19 @@ bool battleFrame(Game& game) {
     return endFlag;
 }
 
-void battleLoop(Game& game) {
+void battleLoop(BattleContext& game) {
     bool endFlag = false;
     while (!endFlag) endFlag = battleFrame(game);
 }
 
-void stageInitAll(Game& game) {
+void stageInitAll(BattleContext& game) {
     BattleState& b = game.battle;
     b.stageState.stageInit();
     b.player1.stageInit();
     b.player2.stageInit();
 }
 
-void matchTurn(Game& game) {
+void matchTurn(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
 
@@ -141,8 +141,8 @@ void matchTurn(Game& game) {
 
     backGroundLoad(game);
     if (e.test != kReloadNone) {
-        if (e.test != kReloadPlayer2) charaGraphicLoad(game, e.charaSurface1, b.player1);
-        if (e.test != kReloadPlayer1) charaGraphicLoad(game, e.charaSurface2, b.player2);
+        if (e.test != kReloadPlayer2) charaGraphicLoad(game, e.charaSurface1, b.player1.picTure);
+        if (e.test != kReloadPlayer1) charaGraphicLoad(game, e.charaSurface2, b.player2.picTure);
     }
     e.attackEffectSurface = loadPicture(game, kCommonSheet);
 

@@ -1,4 +1,4 @@
-#include "render/Surface8.h"
+#include "platform/Surface8.h"
 
 #include <algorithm>
 #include <climits>

@@ -8,37 +8,37 @@
 
 #include <cstdint>
 
+#include "battle/RoundJudge.h"
+
 namespace morvek {
 
-struct Game;
+struct BattleContext;
 class Character;
 
 /// The extra frame time while player 1 types a combo with TPC SLOW on.
 inline constexpr int16_t kTypingComboSlowMs = 7;
-/// The palette index the match's last frame is cleared to.
-inline constexpr uint32_t kMatchEndColour = 67;
 
 /// Runs one match until the round judge ends it or it is aborted (returnToTitle).
-void battleLoop(Game& game);
+void battleLoop(BattleContext& game);
 /// One frame of the match, from noting its start time to the hit-stop sleeps. Returns the
 /// end flag the frame leaves: true when the match is over or aborted; that frame has
 /// already shown the cleared screen.
-bool battleFrame(Game& game);
+bool battleFrame(BattleContext& game);
 /// Frame time of the frame: the game speed plus player 1's slow-motion delay, plus the
 /// typing-combo slowdown (16-bit sum).
-int16_t battleFrameMs(const Game& game);
+int16_t battleFrameMs(const BattleContext& game);
 
 /// Animation timers and action scripts of both fighters, p1 first; nothing while the
 /// finish display holds the action.
-void fighterActionPhase(Game& game, Character& p1, Character& p2);
+void fighterActionPhase(BattleContext& game, Character& p1, Character& p2);
 /// One fighter's animation timer, then its action script.
-void fighterAction(Game& game, Character& me, Character& enemy);
+void fighterAction(BattleContext& game, Character& me, Character& enemy);
 
 /// The match state's and both fighters' per-stage reset.
-void stageInitAll(Game& game);
+void stageInitAll(BattleContext& game);
 /// The match steps of one outer-loop turn: round and stage set-up, background, the sheets
 /// the turn's `test` selects, the common sheet, the match itself, then the next step code
 /// in `test` and both win counts reset.
-void matchTurn(Game& game);
+void matchTurn(BattleContext& game);
 
 }  // namespace morvek

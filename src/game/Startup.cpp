@@ -1,10 +1,10 @@
-#include "engine/Startup.h"
+#include "game/Startup.h"
 
-#include "battle/BattleLoop.h"
+#include "game/BattleLoop.h"
 #include "battle/Ladder.h"
 #include "battle/RoundJudge.h"
 #include "engine/DataTables.h"
-#include "engine/Game.h"
+#include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Pictures.h"
@@ -29,7 +29,7 @@ constexpr std::string_view kNowLoading = "NOW LOADING・・・";
 
 }  // namespace
 
-std::string loadingPicturePath(Game& game) {
+std::string loadingPicturePath(EngineContext& game) {
     // Read before the program folder is known, so from the current folder; a start from
     // another folder still finds it beside the program.
     const std::string relative(kLoadingPicture);
@@ -39,7 +39,7 @@ std::string loadingPicturePath(Game& game) {
     return beside;
 }
 
-void dxInit(Game& game) {
+void dxInit(EngineContext& game) {
     soundLoadAll(game);
     // The first effect sounds once as the devices come up (no rewind: it is fresh).
     game.platform.playSound(0, false);
@@ -47,7 +47,7 @@ void dxInit(Game& game) {
     musicListLoad(game);
 }
 
-void startUp(Game& game) {
+void startUp(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
 
@@ -85,8 +85,8 @@ void startUp(Game& game) {
         textFontSet(game, 10, RGB(255, 0, 255));
         drawText(game, 400, 400, kNowLoading);
         screenFlip(game);
-        charaGraphicLoad(game, e.charaSurface1, b.player1);
-        charaGraphicLoad(game, e.charaSurface2, b.player2);
+        charaGraphicLoad(game, e.charaSurface1, b.player1.picTure);
+        charaGraphicLoad(game, e.charaSurface2, b.player2.picTure);
         screenClear(game, 0);
         screenFlip(game);
     }
@@ -110,7 +110,7 @@ void startUp(Game& game) {
     if (b.stageState.gameSpeed == 0) b.stageState.gameSpeed = kDefaultGameSpeed;
 }
 
-void titleMenuLoop(Game& game) {
+void titleMenuLoop(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
 
@@ -141,7 +141,7 @@ void titleMenuLoop(Game& game) {
     }
 }
 
-void outerLoopNextStep(Game& game) {
+void outerLoopNextStep(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
     switch (e.test) {
@@ -164,12 +164,12 @@ void outerLoopNextStep(Game& game) {
     }
 }
 
-void outerLoopTurn(Game& game) {
+void outerLoopTurn(BattleContext& game) {
     matchTurn(game);
     outerLoopNextStep(game);
 }
 
-void Form_Load(Game& game) {
+void Form_Load(BattleContext& game) {
     startUp(game);
     for (;;) outerLoopTurn(game);
 }
