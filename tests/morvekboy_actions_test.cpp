@@ -528,6 +528,11 @@ TEST_F(MorvekboyMoves, LaunchedFighterOffersARecoveryCombo) {
     EXPECT_EQ(p1.animPat, 311);
     EXPECT_FALSE(p1.TPC);
 
+    p1.KBTimer = 0;  // still rising: the combo waits for the top of the flight
+    act();
+    EXPECT_EQ(p1.animPat, 311);
+    EXPECT_FALSE(p1.TPC);
+
     p1.fallVector = 3;
     p1.KBTimer = 0;
     act();

@@ -86,14 +86,6 @@ void diveKick(BattleContext& game, Character& chara) {
     diveBlow(game, chara, 0, 50, -5, -30);
 }
 
-void airHitReaction(BattleContext& game, Character& chara) {
-    if (chara.upVector < chara.fallVector) animChange(game, 320, chara);
-    // Neither just damaged nor stunned: a typed word lets the fighter recover in the air.
-    if (chara.KBTimer == 0 && chara.stunSwitch == 0 && chara.viTality > 0) {
-        openCombo(game, chara, 310);
-    }
-}
-
 void superArtWordSet(BattleContext& game, Character& chara, int16_t timer) {
     TPCStart(game, chara);
     chara.spacornTimer = timer;
@@ -247,7 +239,7 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
 
         // ---- reactions and getting up
         case 310: case 311: case 312:
-            airHitReaction(game, c);
+            airRecovery(game, c);
             break;
         case 332:
             closeCombo(game, c);

@@ -36,8 +36,6 @@ void backward(Character& chara, int16_t a, int16_t b);
 /// The dive kick: falls faster every frame; the attack and its first power part grow with
 /// the fall speed (at most 80).
 void diveKick(BattleContext& game, Character& chara);
-/// Launched by a hit: switches to the fall when going down and offers a recovery combo.
-void airHitReaction(BattleContext& game, Character& chara);
 /// The super art's follow-up: a typing phase of `timer` frames with all eight words shown.
 void superArtWordSet(BattleContext& game, Character& chara, int16_t timer);
 
