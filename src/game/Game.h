@@ -1,5 +1,5 @@
 #pragma once
-// The game context: everything that was module-level state in the original program,
+// The game context: all of the game's state that would otherwise be module-level globals,
 // owned in one place so a test can build a fresh game on a headless platform.
 //
 // The contexts nest by layer: EngineContext (platform, random source, engine state) <

@@ -78,7 +78,7 @@ public:
     /// Shows (0,0)-(640,480) of `picture` through its own colours, leaving the display
     /// palette alone (the loading picture is shown before the game has a palette).
     virtual void presentWithColours(const Surface8& picture, const Palette& colours) = 0;
-    /// Lets the window process pending events (the original's message pump).
+    /// Lets the window process pending events (the window message pump).
     virtual void pumpEvents() = 0;
 
     // ---- keyboard ------------------------------------------------------------------
