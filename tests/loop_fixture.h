@@ -50,14 +50,7 @@ struct MatchFixture : ::testing::Test {
         platform.setPresentLimit(20000);
         for (int i = 0; i < kSoundSlots; ++i) platform.loadSound(i, "sound.wav");
         for (int i = 0; i < kMusicSlots; ++i) platform.loadMusic(i, "tune.mid");
-        fixedColorSet(e.basePalette, 1);
-        fixedColorSet(e.workPalette, 1);
-        fixedColorSet(e.targetPalette, 2);
-        fixedColorSet(e.blackPalette, 255);
-        fixedColorSet2nd(e.workPalette);
-        fixedColorSet2nd(e.targetPalette);
-        fixedColorSet2nd(e.blackPalette);
-        platform.createPalette(e.workPalette);
+        paletteBuildAll(game);
         e.keyCount = 40;
         e.playMode = 0;
         stage.gameSpeed = 26;

@@ -292,15 +292,7 @@ inline void setUpMatch(Match& match, const MatchSetup& setup, PictureCache* cach
     e.appPath = setup.dataFolder;
     e.keyCount = 40;
     e.playMode = 0;
-    fixedColorSet(e.basePalette, 1);
-    fixedColorSet(e.workPalette, 1);
-    fixedColorSet(e.targetPalette, 2);
-    fixedColorSet(e.blackPalette, 255);
-    fixedColorSet2nd(e.workPalette);
-    fixedColorSet2nd(e.targetPalette);
-    fixedColorSet2nd(e.blackPalette);
-    match.platform.createPalette(e.workPalette);
-    paletteSetEntries(game, e.workPalette);
+    paletteBuildAll(game);
 
     b.stageState.MaxRoundTime = setup.roundTime;
     b.stageState.gameSpeed = 26;

@@ -31,6 +31,19 @@ void fixedColorSet2nd(Palette& palette) {
     writeTable(palette, kFixedColourTable2nd.data(), kFixedColourTable2nd.size(), 1);
 }
 
+void paletteBuildAll(EngineContext& game) {
+    EngineState& e = game.engine;
+    fixedColorSet(e.basePalette, 1);
+    fixedColorSet(e.workPalette, 1);
+    fixedColorSet(e.targetPalette, 2);
+    fixedColorSet(e.blackPalette, 255);
+    fixedColorSet2nd(e.workPalette);
+    fixedColorSet2nd(e.targetPalette);
+    fixedColorSet2nd(e.blackPalette);
+    game.platform.createPalette(e.workPalette);
+    paletteSetEntries(game, e.workPalette);
+}
+
 void paletteSetEntries(EngineContext& game, const Palette& palette) {
     game.platform.setPaletteEntries(0, 255, palette);
 }

@@ -54,6 +54,10 @@ void fixedColorSet(Palette& palette, int16_t d);
 /// Writes the second table into `palette`.
 void fixedColorSet2nd(Palette& palette);
 
+/// Builds the four palettes (working, full-colour reference, darkened for targeting, black)
+/// and creates the display's palette from the working one.
+void paletteBuildAll(EngineContext& game);
+
 /// Hands `palette` to the display: entries 0-254 (the count is 255, so entry 255 keeps
 /// the value it was created with).
 void paletteSetEntries(EngineContext& game, const Palette& palette);

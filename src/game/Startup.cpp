@@ -91,16 +91,7 @@ void startUp(BattleContext& game) {
         screenFlip(game);
     }
 
-    fixedColorSet(e.basePalette, 1);
-    fixedColorSet(e.workPalette, 1);
-    fixedColorSet(e.targetPalette, 2);
-    fixedColorSet(e.blackPalette, 255);
-    fixedColorSet2nd(e.workPalette);
-    fixedColorSet2nd(e.targetPalette);
-    fixedColorSet2nd(e.blackPalette);
-
-    game.platform.createPalette(e.workPalette);
-    paletteSetEntries(game, e.workPalette);
+    paletteBuildAll(game);
 
     e.attackEffectSurface = loadPicture(game, kCommonSheet);
 
