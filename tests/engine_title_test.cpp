@@ -154,6 +154,17 @@ TEST_F(EngineTitle, HeldArrowMovesTheCursorOnce) {
     EXPECT_EQ(count(AudioEvent::PlaySound, 0), 1u);
 }
 
+TEST_F(EngineTitle, EachTapWithinOnePumpMovesTheCursorOnce) {
+    toMenu();
+    for (int tap = 0; tap < 2; ++tap) {  // GAME START to OPTION, short of the end
+        platform.tapKeyWithinPump(key::Down);
+        openingTitlePass(*game, t);  // the Enter test's two reads see Down before the menu
+        openingTitlePass(*game, t);
+    }
+    EXPECT_EQ(t.cursor, titlemenu::Option);
+    EXPECT_EQ(count(AudioEvent::PlaySound, 0), 2u);
+}
+
 TEST_F(EngineTitle, OptionAndScoreRankingReturnWithTheTuneStillPlaying) {
     for (int16_t choice : {titlemenu::Option, titlemenu::ScoreRanking}) {
         platform.clearKeyScript();

@@ -32,6 +32,11 @@ void HeadlessPlatform::holdKeysForTime(std::vector<uint8_t> scanCodes, uint64_t 
 
 void HeadlessPlatform::tapKey(uint8_t scanCode) { taps_.push_back(scanCode); }
 
+void HeadlessPlatform::tapKeyWithinPump(uint8_t scanCode) {
+    latch_.keyDown(scanCode);
+    latch_.keyUp(scanCode);
+}
+
 void HeadlessPlatform::onPresent(std::function<void(uint64_t)> hook) {
     presentHook_ = std::move(hook);
 }
@@ -39,6 +44,7 @@ void HeadlessPlatform::onPresent(std::function<void(uint64_t)> hook) {
 void HeadlessPlatform::clearKeyScript() {
     keySpans_.clear();
     taps_.clear();
+    latch_.releaseAll();
 }
 
 void HeadlessPlatform::clearLogs() {
@@ -75,6 +81,7 @@ void HeadlessPlatform::present(const Surface8& frame) {
 
     ++presents_;
     nowMs_ += presentCostMs_;
+    pumpEvents();
     // The hook sees the new count: a key script for present index presentCount() is the
     // one the next read sees.
     if (presentHook_) presentHook_(presents_);
@@ -86,8 +93,10 @@ void HeadlessPlatform::presentWithColours(const Surface8& picture, const Palette
 
 // ---- keyboard -------------------------------------------------------------------------
 
+void HeadlessPlatform::pumpEvents() { latch_.pumped(); }
+
 void HeadlessPlatform::readKeyboard(KeyboardState& out) {
-    out.fill(0);
+    latch_.read(out);
     ++keyboardReads_;
     for (const KeySpan& span : keySpans_) {
         const uint64_t now = span.byPresent ? presents_ : nowMs_;

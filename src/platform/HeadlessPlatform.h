@@ -4,7 +4,9 @@
 // - Clock: virtual. sleepMs and waitUntil advance it; each present also advances it by
 //   presentCostMs (default 1) so a screen that never waits still moves time forward.
 // - Keyboard: scripted. Key sets are given by present index or by virtual time; a read
-//   sees the union of every script entry in force now, plus taps not yet seen.
+//   sees the union of every script entry in force now, plus one-read keys not yet seen,
+//   plus taps within a pump, which go through the real platform's KeyLatch (a present or
+//   pumpEvents is a pump).
 // - Sound and music: recorded. Every load, play, loop, stop and volume change is logged.
 // - Display: the last presented frame and the palette are kept for the test to read.
 // - Text: drawn for real with the game's font when it is installed, and logged.
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/KeyLatch.h"
 #include "platform/Platform.h"
 
 namespace morvek {
@@ -51,8 +54,11 @@ public:
                              uint64_t toPresent);
     /// Keys held down for virtual time [fromMs, toMs).
     void holdKeysForTime(std::vector<uint8_t> scanCodes, uint64_t fromMs, uint64_t toMs);
-    /// A key that goes down and up before the next read: seen down by exactly one read.
+    /// A key down for exactly one read, the next one, whatever the pumps.
     void tapKey(uint8_t scanCode);
+    /// A key pressed and released before the next pump, as after a stall: down for every
+    /// read until the pump after the first read (KeyLatch's rule).
+    void tapKeyWithinPump(uint8_t scanCode);
     /// Called at every present with the present index; lets a test drive keys or stop a
     /// loop (for example by throwing) from inside a blocking screen.
     void onPresent(std::function<void(uint64_t presentIndex)> hook);
@@ -82,7 +88,7 @@ public:
     void setPaletteEntries(int first, int count, const Palette& p) override;
     void present(const Surface8& frame) override;
     void presentWithColours(const Surface8& picture, const Palette& colours) override;
-    void pumpEvents() override {}
+    void pumpEvents() override;
     void readKeyboard(KeyboardState& out) override;
     uint64_t ticksMs() override { return nowMs_; }
     double seconds() override { return static_cast<double>(nowMs_) / 1000.0; }
@@ -122,6 +128,7 @@ private:
     std::string programFolder_ = "./";
     std::vector<KeySpan> keySpans_;
     std::vector<uint8_t> taps_;
+    KeyLatch latch_;
     std::function<void(uint64_t)> presentHook_;
     std::vector<AudioEvent> audioLog_;
     std::vector<TextEvent> textLog_;

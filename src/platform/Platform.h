@@ -78,13 +78,17 @@ public:
     /// Shows (0,0)-(640,480) of `picture` through its own colours, leaving the display
     /// palette alone (the loading picture is shown before the game has a palette).
     virtual void presentWithColours(const Surface8& picture, const Palette& colours) = 0;
-    /// Lets the window process pending events (the window message pump).
+    /// Lets the window process pending events (the window message pump). A pump ends the
+    /// taps the game has read (see readKeyboard).
     virtual void pumpEvents() = 0;
 
     // ---- keyboard ------------------------------------------------------------------
-    /// Reads the keyboard: out[scanCode] is key::IsDown for every key down now, or that
-    /// went down since the previous read (a tap between two reads is seen once). A closed
-    /// window reads as Escape held. Losing focus releases every key.
+    /// Reads the keyboard, taking in the key events that have arrived: out[scanCode] is
+    /// key::IsDown for every key down now, or that went down since the last pump (present
+    /// or pumpEvents). So a tap, pressed and released between two pumps, reads as down for
+    /// every read until the next pump, however often a frame reads; a tap no read has seen
+    /// yet waits for the next one. A closed window reads as Escape held. Losing focus
+    /// releases every key.
     virtual void readKeyboard(KeyboardState& out) = 0;
 
     // ---- clock ---------------------------------------------------------------------

@@ -133,26 +133,6 @@ void convertToArgb(const Surface8& src, const ArgbTable& table, uint32_t* dst,
     }
 }
 
-void KeyLatch::keyDown(uint8_t scanCode) {
-    down_[scanCode] = true;
-    tapped_[scanCode] = true;
-}
-
-void KeyLatch::keyUp(uint8_t scanCode) { down_[scanCode] = false; }
-
-void KeyLatch::releaseAll() {
-    down_.fill(false);
-    tapped_.fill(false);
-}
-
-void KeyLatch::read(KeyboardState& out) {
-    for (size_t k = 0; k < out.size(); ++k) {
-        out[k] = (down_[k] || tapped_[k]) ? key::IsDown : 0;
-    }
-    tapped_.fill(false);
-    if (quit_) out[key::Escape] = key::IsDown;
-}
-
 // ---- SdlPlatform --------------------------------------------------------------------
 
 struct SdlPlatform::Handles {
@@ -359,6 +339,11 @@ void SdlPlatform::showTexture() {
 }
 
 void SdlPlatform::pumpEvents() {
+    keys_.pumped();
+    pollEvents();
+}
+
+void SdlPlatform::pollEvents() {
     SDL_Event e;
     while (SDL_PollEvent(&e) != 0) {
         switch (e.type) {
@@ -393,7 +378,7 @@ void SdlPlatform::pumpEvents() {
 // ---- keyboard -----------------------------------------------------------------------
 
 void SdlPlatform::readKeyboard(KeyboardState& out) {
-    pumpEvents();
+    pollEvents();
     keys_.read(out);
 }
 

@@ -12,8 +12,8 @@
 // title's 10 ms passes are never held by it.
 //
 // Keyboard: SDL scan codes are key positions; they are mapped to the PC scan codes of
-// Keys.h, so the game plays the same on any layout. Key-down events are latched so a tap
-// between two reads is still seen once.
+// Keys.h, so the game plays the same on any layout. Each read takes in the key events that
+// have arrived; KeyLatch keeps a tap down for every read until the next pump.
 //
 // Sound: one mixer channel per sound slot, so a replay restarts its slot and different
 // slots mix. Music: each tune's bytes stay in memory and the synthesizer object is built
@@ -27,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/KeyLatch.h"
 #include "platform/Platform.h"
 
 namespace morvek {
@@ -51,25 +52,6 @@ ArgbTable argbTableFor(const Palette& colours);
 /// outside a smaller surface come out black.
 void convertToArgb(const Surface8& src, const ArgbTable& table, uint32_t* dst,
                    int dstPitchBytes);
-
-/// Key state kept between reads: what is down now, and what went down since the last read.
-class KeyLatch {
-public:
-    void keyDown(uint8_t scanCode);
-    void keyUp(uint8_t scanCode);
-    /// Focus went elsewhere: every key is up and no tap is pending.
-    void releaseAll();
-    /// The window was closed: Escape reads as down from now on.
-    void quit() { quit_ = true; }
-    bool quitRequested() const { return quit_; }
-    /// out[k] = key::IsDown for keys down now or tapped since the last read.
-    void read(KeyboardState& out);
-
-private:
-    std::array<bool, 256> down_{};
-    std::array<bool, 256> tapped_{};
-    bool quit_ = false;
-};
 
 class SdlPlatform : public Platform {
 public:
@@ -114,6 +96,8 @@ public:
     std::string programFolder() override;
 
 private:
+    /// Takes in the events that have arrived, without ending the taps the game has read.
+    void pollEvents();
     void openAudio();
     void freeMusic();
     void paletteChanged();
