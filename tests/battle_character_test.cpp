@@ -51,17 +51,13 @@ TEST_F(BattleCharacter, EffectRingStartsAtOneAndWrapsAfterNine) {
 }
 
 TEST_F(BattleCharacter, PoolsAreRebuiltButTheRingPositionCarriesOn) {
-    me.PrimalPlayer = true;
     for (int i = 0; i < 5; ++i) {
         me.returningOneFlyArts().Running = true;
         me.returningOneSplite().animPat = 7;
     }
     me.InitFlyArts();
     me.InitSplite();
-    for (int i = 0; i < kFlyArtsPool; ++i) {
-        EXPECT_FALSE(me.flyArtsAt(i).Running);
-        EXPECT_TRUE(me.flyArtsAt(i).PrimalPlayer);
-    }
+    for (int i = 0; i < kFlyArtsPool; ++i) EXPECT_FALSE(me.flyArtsAt(i).Running);
     for (int i = 0; i < kSplitePool; ++i) EXPECT_EQ(me.spliteAt(i).animPat, 0);
     EXPECT_EQ(&me.returningOneFlyArts(), &me.flyArtsAt(6));
     EXPECT_EQ(&me.returningOneSplite(), &me.spliteAt(6));

@@ -21,7 +21,6 @@ TEST_F(CombatProjectile, LaunchProtocolSetsOnlyWhatEachStepOwns) {
     p1.dirStand = -1;
     flyArtsStart(game, fa, p1);
     EXPECT_TRUE(fa.Running);
-    EXPECT_TRUE(fa.PrimalPlayer);
     EXPECT_EQ(fa.dirStand, -1);
     EXPECT_EQ(fa.animCounter, 0);
     EXPECT_EQ(fa.stRength, 0);

@@ -18,10 +18,7 @@ bool boxesOverlap(const Rect& a, const Rect& b) {
 }  // namespace
 
 void Character::InitFlyArts() {
-    for (auto& fa : FA) {
-        fa = flyArts{};
-        fa.PrimalPlayer = PrimalPlayer;
-    }
+    for (auto& fa : FA) fa = flyArts{};
 }
 
 void Character::InitSplite() {

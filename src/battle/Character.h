@@ -119,7 +119,6 @@ public:
     int16_t stunPointMax = 0;
     int16_t TotalDamage = 0;
     int16_t OneHitDamage = 0;
-    bool vitalGaugeFlag = false; ///< never read or written
     int16_t stunSwitch = 0;      ///< 0 normal, 1 stunned, 2 dizzy
     int16_t difensiBle = 0;
     int16_t attackPow1st = 0;

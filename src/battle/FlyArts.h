@@ -11,7 +11,6 @@ struct flyArts {
     int16_t RunTimer = 0;       ///< frames left
     int16_t FAType = 0;         ///< kind within the owner's move set
     bool Force = false;         ///< it may still hit
-    bool PrimalPlayer = false;  ///< copied from the owner; never read
     int16_t posX = 0;
     int16_t posY = 0;
     int16_t Width = 0;

@@ -18,7 +18,6 @@ namespace morvek {
 // ---- launch and animation ------------------------------------------------------------
 
 void flyArtsStart(EngineContext& game, flyArts& fa, Character& owner) {
-    fa.PrimalPlayer = owner.PrimalPlayer;
     fa.animCounter = 0;
     fa.Running = true;
     fa.stRength = 0;

@@ -19,7 +19,7 @@ struct flyArts;
 
 // ---- launch and animation ----------------------------------------------------------
 
-/// First call of every launch: the projectile runs, facing and flag copied from the owner.
+/// First call of every launch: the projectile runs, facing copied from the owner.
 /// Force, RunTimer and the powers are left to the two set-up calls.
 void flyArtsStart(EngineContext& game, flyArts& fa, Character& owner);
 

@@ -35,8 +35,6 @@ public:
     int16_t MaxRoundTime = 0;      ///< 6099, 9999 or 0 (infinite)
     int16_t roundCount = 0;
     int16_t maxRoundCount = 0;     ///< 0: three rounds, 1: five
-    int16_t flyArtsCount1P = 0;    ///< never read or written
-    int16_t flyArtsCount2P = 0;    ///< never read or written
     int16_t compLevel = 0;
     int16_t baseLevel = 0;         ///< 0 EASY, 10 NORMAL, 20 HARD
     int16_t gameSpeed = 0;         ///< frame period, ms

@@ -39,8 +39,7 @@ struct EngineState {
     /// Next step of the outer loop after a match (nextstep::), and the sheet-reload selector at the top
     /// of a turn (256 on the first turn: both sheets).
     int16_t test = 256;
-    Bool16 graficalCheck = kFalse;  ///< set at start-up, never read
-    Bool16 editMode = kFalse;       ///< never set: skips the title at start-up
+    Bool16 editMode = kFalse;  ///< debug switch, never set: skips the title, draws the hit boxes
 
     // ---- globals shared with the screens and the battle ----------------------------
     int16_t playMode = 0;        ///< 0 arcade, 1 training, -1 tutorial, 4 title, 5 pause
@@ -76,7 +75,6 @@ struct EngineState {
 
     // ---- the one text font ---------------------------------------------------------
     bool textFontCreated = false;
-    std::string textFontName;
     int16_t textFontSize = 0;     ///< the size the font has (callers' size + isNT5)
     bool textFontItalic = false;
     Rgb textColour{};             ///< the surface's text colour

@@ -12,7 +12,6 @@ public:
     int16_t frameCount = 0;     ///< stepped by timerCounting
     int16_t frameCount2nd = 0;  ///< stepped by timerCounting2nd
     int16_t GUIcount = 0;       ///< a screen's state or menu cursor
-    int16_t tmp = 0;            ///< a screen's scratch value
     Bool16 loopFlag = kFalse;   ///< a screen's loop-exit flag
 
     /// frameCount + 1, back to 0 when it reaches n.

@@ -28,7 +28,6 @@ void winVersionGet(EngineContext& game) {
 void textFontSet(EngineContext& game, int16_t size, Rgb colour) {
     EngineState& e = game.engine;
     e.textFontCreated = true;
-    e.textFontName = std::string(kTextFontName);
     e.textFontSize = static_cast<int16_t>(size + e.isNT5);
     e.textColour = colour;
 }

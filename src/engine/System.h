@@ -11,8 +11,6 @@ namespace morvek {
 
 struct EngineContext;
 
-/// The name the game asks its text font by; the platform has exactly one Gothic face.
-inline constexpr std::string_view kTextFontName = "MSゴシック";
 /// The system major version the game reports (a modern system: 5 or later).
 inline constexpr double kReportedMajorVersion = 6.0;
 

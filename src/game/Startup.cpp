@@ -51,7 +51,6 @@ void startUp(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
 
-    e.graficalCheck = kFalse;
     e.editMode = kFalse;
     game.random.reseed(game.platform.randomSeed());
 
