@@ -419,10 +419,10 @@ void sceneShutter(Viewer& v) {
     v.newMatch();
     for (int i = 0; i < 10; ++i) {
         v.drawFrame();
-        shutterTransition(*v.game, i == 0 ? 1 : 0);
+        shutterTransition(*v.game, i == 0 ? kShutterClose : kShutterGoOn);
     }
     v.save("11_shutter_half_closed");
-    shutterTransition(*v.game, 3);
+    shutterTransition(*v.game, kShutterOpenAtOnce);
 }
 
 void sceneFinish(Viewer& v) {

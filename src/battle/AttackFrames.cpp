@@ -7,6 +7,7 @@
 #include "battle/Spacorn.h"
 #include "battle/Targets.h"
 #include "battle/BattleContext.h"
+#include "engine/DataTables.h"
 #include "engine/Sound.h"
 
 namespace morvek {
@@ -151,7 +152,7 @@ void lightHitPose(EngineContext& game, Character& defender) {
 }
 
 void attackGarded(BattleContext& game, Character& defender, Character& attacker) {
-    soundPlay(game, 18);
+    soundPlay(game, kGuardSound);
     defender.nockLenge = cint16(attacker.setLenge / 3.0 * 2);
     defender.enableAction = false;
     defender.gardFixTime = 10;

@@ -13,6 +13,12 @@
 
 namespace morvek {
 
+namespace {
+
+constexpr int16_t kDizzySound = 24;  // "piyo.wav"
+
+}  // namespace
+
 int32_t comboPlaceOfHit(Character& defender) {
     if (defender.comboCount == 0) defender.comboCount = 1;
     return defender.comboCount;
@@ -117,7 +123,7 @@ void neutralReturnCheck(BattleContext& game, Character& chara) {
         animChange(game, 180, chara);
         chara.sTate = stHit;
         chara.stunSwitch = 2;
-        soundPlay(game, 24);
+        soundPlay(game, kDizzySound);
     } else if (chara.stunSwitch == 2) {
         chara.stunSwitch = 0;
         chara.stunGauge = chara.stunPointMax;

@@ -8,6 +8,12 @@
 
 namespace morvek {
 
+namespace {
+
+constexpr int16_t kExArtsSound = 57;  // "ExArts.wav"
+
+}  // namespace
+
 void exArtsSelect(EngineContext& game, Character& chara, int16_t exPattern, int16_t normalPattern) {
     const bool shift = shiftKeyDown(game);
     // The cost is charged only when Left Shift asks for the EX art.
@@ -49,7 +55,7 @@ void exArtsEffect(EngineContext& game, Character& chara, Character& other) {
     attackEffectSet(chara, 65, cint16(chara.Width / 3.0), cint16(-chara.Height / 4.0),
                     chara.Width, chara.Height);
     attackEffectSpawn(other, chara);
-    charaSoundPlay(game, 57, chara);
+    charaSoundPlay(game, kExArtsSound, chara);
 }
 
 void attackEffectSet(Character& chara, int16_t ATEanimPat, int16_t controlX, int16_t controlY,

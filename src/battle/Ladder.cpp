@@ -4,6 +4,7 @@
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
 #include "battle/BattleContext.h"
+#include "engine/DataTables.h"
 #include "engine/Sound.h"
 
 namespace morvek {
@@ -83,8 +84,9 @@ void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage) {
         int32_t volume;
     };
     static constexpr std::array<StageTune, 9> kStageTunes = {{
-        {6, 500}, {7, 500}, {15, 500}, {8, 500}, {1, 300}, {9, 500}, {11, 500}, {12, 500},
-        {17, 500},
+        {kMorvekboyTune, 500}, {kGinzamuraiTune, 500}, {kNangiefTune, 500},
+        {kHonekawaTune, 500},  {kGoudaTune, 300},       {kInterrupterTune, 500},
+        {kBuriTune, 500},      {kGodTune, 500},         {kBetaboyTune, 500},
     }};
     if (n >= 0 && n < static_cast<int16_t>(kStageTunes.size())) {
         const StageTune& t = kStageTunes[static_cast<size_t>(n)];
@@ -92,7 +94,7 @@ void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage) {
     }
     if (stage.checkCounter == 3) {
         stage.checkCounter = 5;
-        musicPlay(game, 13, 500);
+        musicPlay(game, kFinalStageTune, 500);
     }
 }
 

@@ -11,9 +11,16 @@
 #include "battle/Spacorn.h"
 #include "battle/Targets.h"
 #include "battle/BattleContext.h"
+#include "engine/DataTables.h"
 #include "engine/Sound.h"
 
 namespace morvek {
+
+namespace {
+
+constexpr int16_t kBlockingSound = 26;  // "blocking.wav"
+
+}  // namespace
 
 // ---- launch and animation ------------------------------------------------------------
 
@@ -215,7 +222,7 @@ void flyArtsHitEffect(EngineContext& game, Character& target, flyArts& fa) {
 }
 
 void flyArtsGarded(EngineContext& game, Character& target, flyArts& fa) {
-    soundPlay(game, 18);
+    soundPlay(game, kGuardSound);
     target.nockLenge = cint16(fa.setLenge / 3.0 * 2);
     target.gardFixTime = 10;
     target.enableAction = false;
@@ -228,7 +235,7 @@ void flyArtsGarded(EngineContext& game, Character& target, flyArts& fa) {
 
 void blockingReaction(EngineContext& game, Character& defender, Character& attacker) {
     animChange(game, 390, defender);
-    soundPlay(game, 26);
+    soundPlay(game, kBlockingSound);
     defender.sTate = stSpecialGuard;
     attackEffectSet(defender, 35, 50, 0, 100, 100);
     attackEffectSpawn(attacker, defender);

@@ -194,7 +194,8 @@ bool battleJudge(BattleContext& game) {
     int16_t& koFlag = b.inputState[5];
 
     // A shutter a screen left closed opens as the battle starts.
-    if (shutterTransition(game, 0) != 0) shutterTransition(game, 2);
+    if (shutterTransition(game, kShutterGoOn) != kShutterOpened)
+        shutterTransition(game, kShutterOpen);
 
     s.wholeTimer = cint16(s.wholeTimer + 1);
     bossStageIntro(game);

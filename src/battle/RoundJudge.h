@@ -5,10 +5,9 @@
 
 #include <cstdint>
 
-namespace morvek {
+#include "engine/DataTables.h"
 
-/// The palette index the match's last frame (and the round change) is cleared to.
-inline constexpr uint32_t kMatchEndColour = 67;
+namespace morvek {
 
 struct BattleContext;
 struct EngineContext;
@@ -24,11 +23,9 @@ enum WinMark : uint8_t {
     winMarkSpacorn = 4,
 };
 
-/// Frames of a round's intro and the voices it plays.
+/// Frames of a round's intro that play kReadyVoice and kFightVoice.
 inline constexpr int16_t kReadyFrame = 10;
 inline constexpr int16_t kFightFrame = 50;
-inline constexpr int16_t kReadyVoice = 108;
-inline constexpr int16_t kFightVoice = 109;
 /// The finish: award at changeTimer 1, end poses 50-99, fade 100-200, next round at 250.
 inline constexpr int16_t kAwardTime = 1;
 inline constexpr int16_t kPoseFrom = 50;
@@ -36,9 +33,6 @@ inline constexpr int16_t kPoseTo = 99;
 inline constexpr int16_t kFadeFrom = 100;
 inline constexpr int16_t kFadeTo = 200;
 inline constexpr int16_t kRoundChangeTime = 250;
-/// Sounds of a KO: a plain one, and one finished by a super art.
-inline constexpr int16_t kKOSound = 27;
-inline constexpr int16_t kSpacornKOSound = 54;
 /// Patterns of the end poses.
 inline constexpr int16_t kWinPose = 470;
 inline constexpr int16_t kWinPose2 = 480;

@@ -5,10 +5,17 @@
 #include "battle/Mechanics.h"
 #include "battle/Targets.h"
 #include "battle/BattleContext.h"
+#include "engine/DataTables.h"
 #include "engine/Palettes.h"
 #include "engine/Sound.h"
 
 namespace morvek {
+
+namespace {
+
+constexpr int16_t kStockFilledSound = 25;  // "filled.wav": a super art stock filled
+
+}  // namespace
 
 void TPCStart(BattleContext& game, Character& chara) {
     if (chara.wavSndFlag) return;
@@ -34,7 +41,7 @@ void TPCEnd(EngineContext& game, Character& chara) {
 void spacornStart(BattleContext& game, Character& chara, Character& opponent, int16_t pattern) {
     // A fighter without this art has pattern 0: nothing starts and nothing is paid.
     if (pattern == 0) return;
-    soundPlay(game, 22);
+    soundPlay(game, kSuperSound);
     chara.MultiTPC = false;
     faceOpponent(game, chara, opponent);
     animChange(game, pattern, chara);
@@ -107,7 +114,7 @@ void spacornGaugeAdd(EngineContext& game, Character& chara, double& amount) {
     if (chara.spacornGauge >= chara.spacornGaugeMax) {
         if (chara.spacornCount < chara.spacornCountMax) {
             chara.spacornCount = cint16(chara.spacornCount + 1);
-            soundPlay(game, 25);
+            soundPlay(game, kStockFilledSound);
             if (chara.spacornCount < chara.spacornCountMax) {
                 chara.spacornGauge -= chara.spacornGaugeMax;
             }

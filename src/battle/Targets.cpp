@@ -12,6 +12,8 @@ namespace morvek {
 
 namespace {
 
+constexpr int16_t kTargetingSound = 6;  // "heartbeat.wav"
+
 /// Letters of the grid by position, keys 1-40.
 constexpr std::array<int16_t, 40> kKeyLetters{
     28, 29, 30, 31, 32, 33, 34, 35, 36, 27,   // 1 .. 9, 0
@@ -60,7 +62,7 @@ void targetingOnOff(BattleContext& game, Character& chara, int16_t mode, int16_t
         if (chara.sTate == stStand) animChange(game, 50, chara);
         paletteSetEntries(game, game.engine.targetPalette);
         randomTargetSet(game, 0);
-        soundPlay(game, 6);
+        soundPlay(game, kTargetingSound);
     } else {
         chara.tarGeting = false;
         chara.TPC = false;

@@ -72,6 +72,45 @@ constexpr std::string_view soundFolder(int index) {
 /// The 117 sound indexes in loading order.
 constexpr bool soundIndexInUse(int index) { return !soundFileName(index).empty(); }
 
+/// The sounds and voices more than one place plays. Each is checked against the file it
+/// means, so a slip of index is a build error.
+/// The menus' blip: the title's and continue menu's cursor, a fighter or an option stepped.
+inline constexpr int16_t kMenuSound = 0;
+static_assert(soundFileName(kMenuSound) == "effect0.wav");
+/// A guarded blow or projectile.
+inline constexpr int16_t kGuardSound = 18;
+static_assert(soundFileName(kGuardSound) == "gard.wav");
+/// A super art starts; also the title's TUTORIAL and TRAINING.
+inline constexpr int16_t kSuperSound = 22;
+static_assert(soundFileName(kSuperSound) == "super.wav");
+/// A set-up screen goes back one step (Space).
+inline constexpr int16_t kBackSound = 23;
+static_assert(soundFileName(kBackSound) == "catch.wav");
+/// The set-up screens' choice among values stepped; the option screen's cursor.
+inline constexpr int16_t kChoiceSound = 42;
+static_assert(soundFileName(kChoiceSound) == "shaker.wav");
+/// A set-up screen takes a choice and goes on to the next (Enter).
+inline constexpr int16_t kNextSound = 43;
+static_assert(soundFileName(kNextSound) == "zkyoooon.wav");
+/// The jingle looping under the score screens, and their Enter.
+inline constexpr int16_t kScoreJingle = 55;
+static_assert(soundFileName(kScoreJingle) == "score.wav");
+inline constexpr int16_t kConfirmSound = 56;
+static_assert(soundFileName(kConfirmSound) == "effect04.wav");
+/// A round's KO: a plain one, and one finished by a super art.
+inline constexpr int16_t kKOSound = 27;
+static_assert(soundFileName(kKOSound) == "zoon.wav");
+inline constexpr int16_t kSpacornKOSound = 54;
+static_assert(soundFileName(kSpacornKOSound) == "spFinish.wav");
+/// The voices that open a round; "fight!" also answers the continue menu's try again.
+inline constexpr int16_t kReadyVoice = 108;
+static_assert(soundFileName(kReadyVoice) == "ready.wav");
+inline constexpr int16_t kFightVoice = 109;
+static_assert(soundFileName(kFightVoice) == "fight!.wav");
+/// HONEKAWA's angry cry: his select voice, and the tutor's once he has been hit.
+inline constexpr int16_t kAngerVoice = 129;
+static_assert(soundFileName(kAngerVoice) == "konoyarou.wav");
+
 // ---- tunes -------------------------------------------------------------------------
 inline constexpr std::string_view kMusicFolder = "musicbox/";
 inline constexpr int kTuneCount = 18;
@@ -96,8 +135,47 @@ inline constexpr std::array<std::string_view, kTuneCount> kTuneFiles{
     "betaboy.mid",      // 17 BETABOY's stage
 };
 
-/// The title tune.
+/// Every tune by name, checked against the table.
 inline constexpr int16_t kTitleTune = 0;
+static_assert(kTuneFiles[kTitleTune] == "titlesound.mid");
+inline constexpr int16_t kGoudaTune = 1;
+static_assert(kTuneFiles[kGoudaTune] == "dynamite.mid");
+inline constexpr int16_t kSelectTune = 2;
+static_assert(kTuneFiles[kSelectTune] == "charaselect.mid");
+inline constexpr int16_t kWinTune = 3;
+static_assert(kTuneFiles[kWinTune] == "gotta.mid");
+inline constexpr int16_t kContinueTune = 4;
+static_assert(kTuneFiles[kContinueTune] == "continue.mid");
+inline constexpr int16_t kLoseTune = 5;
+static_assert(kTuneFiles[kLoseTune] == "lose.mid");
+inline constexpr int16_t kMorvekboyTune = 6;
+static_assert(kTuneFiles[kMorvekboyTune] == "morvekboy.mid");
+inline constexpr int16_t kGinzamuraiTune = 7;
+static_assert(kTuneFiles[kGinzamuraiTune] == "ginzamurai.mid");
+/// HONEKAWA's stage, and the tutorial's fight with him.
+inline constexpr int16_t kHonekawaTune = 8;
+static_assert(kTuneFiles[kHonekawaTune] == "honekawa.mid");
+inline constexpr int16_t kInterrupterTune = 9;
+static_assert(kTuneFiles[kInterrupterTune] == "interrupter.mid");
+/// The training set-up screen (not the training match: kTrainingMatchTune).
+inline constexpr int16_t kTrainingSetUpTune = 10;
+static_assert(kTuneFiles[kTrainingSetUpTune] == "option.mid");
+inline constexpr int16_t kBuriTune = 11;
+static_assert(kTuneFiles[kBuriTune] == "BURI.mid");
+/// G O D's stage, started by his entrance.
+inline constexpr int16_t kGodTune = 12;
+static_assert(kTuneFiles[kGodTune] == "GOD.mid");
+inline constexpr int16_t kFinalStageTune = 13;
+static_assert(kTuneFiles[kFinalStageTune] == "GOD1.mid");
+inline constexpr int16_t kEndingTune = 14;
+static_assert(kTuneFiles[kEndingTune] == "ending.mid");
+inline constexpr int16_t kNangiefTune = 15;
+static_assert(kTuneFiles[kNangiefTune] == "nangief.mid");
+/// The training match, and the tutorial's lessons.
+inline constexpr int16_t kTrainingMatchTune = 16;
+static_assert(kTuneFiles[kTrainingMatchTune] == "training.mid");
+inline constexpr int16_t kBetaboyTune = 17;
+static_assert(kTuneFiles[kBetaboyTune] == "betaboy.mid");
 
 // ---- pictures ----------------------------------------------------------------------
 inline constexpr std::string_view kPictureFolder = "grafics/";

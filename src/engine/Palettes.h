@@ -19,6 +19,13 @@ struct FixedColour {
     bool scaled;
 };
 
+/// Fixed entries the screens clear to. White is never scaled, so it stays white in every
+/// palette; the light grey lies behind the option, training and score screens; the match's
+/// last frame (and the round change) is cleared to black.
+inline constexpr uint32_t kWhiteIndex = 188;
+inline constexpr uint32_t kLightGreyIndex = 254;
+inline constexpr uint32_t kMatchEndColour = 67;
+
 /// The interface colours, written from entry 255 downward, in this order.
 inline constexpr std::array<FixedColour, 51> kFixedColourTable{{
     {255, 0, 0, 0, false},       {254, 220, 220, 220, true},  {253, 255, 0, 255, true},

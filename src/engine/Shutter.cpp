@@ -1,23 +1,32 @@
 #include "engine/Shutter.h"
 
+#include "engine/DataTables.h"
 #include "engine/EngineContext.h"
 #include "engine/Sound.h"
 
 namespace morvek {
 
+namespace {
+
+/// The panels' clang as they are about to cover the screen.
+constexpr int16_t kGateSound = 52;
+static_assert(soundFileName(kGateSound) == "gate.wav");
+
+}  // namespace
+
 int16_t shutterTransition(EngineContext& game, int16_t phase) {
     EngineState& e = game.engine;
-    if (phase != 0) e.shutterPhase = phase;
+    if (phase != kShutterGoOn) e.shutterPhase = phase;
     int16_t& pos = e.shutterPosition;
     switch (e.shutterPhase) {
-    case 1:
-        if (pos == kShutterClosed - kShutterStep) soundPlay(game, 52);
-        if (pos < kShutterClosed) pos = static_cast<int16_t>(pos + kShutterStep);
+    case kShutterClose:
+        if (pos == kShutterTravel - kShutterStep) soundPlay(game, kGateSound);
+        if (pos < kShutterTravel) pos = static_cast<int16_t>(pos + kShutterStep);
         break;
-    case 2:
+    case kShutterOpen:
         if (pos > 0) pos = static_cast<int16_t>(pos - kShutterStep);
         break;
-    case 3:
+    case kShutterOpenAtOnce:
         pos = 0;
         break;
     default:
@@ -33,8 +42,8 @@ int16_t shutterTransition(EngineContext& game, int16_t phase) {
                 blit(e.backBuffer, rectXYWH(x, 160 * row, 160, 160), e.attackEffectSurface, panel,
                      BlitKeyed);
     }
-    if (pos == 0) return 0;
-    if (pos == kShutterClosed) return 3;
+    if (pos == 0) return kShutterOpened;
+    if (pos == kShutterTravel) return kShutterClosed;
     return e.shutterPhase;
 }
 

@@ -35,4 +35,9 @@ void drawText(EngineContext& game, int32_t x, int32_t y, std::string_view text);
 /// A colour given as the game's 32-bit colour value (red in the low byte).
 constexpr Rgb RGB(uint8_t r, uint8_t g, uint8_t b) { return Rgb{r, g, b}; }
 
+/// The text colours the screens share.
+inline constexpr Rgb kTextBlack{0, 0, 0};
+inline constexpr Rgb kTextRed{255, 0, 0};
+inline constexpr Rgb kTextWhite{255, 255, 255};
+
 }  // namespace morvek

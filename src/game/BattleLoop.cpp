@@ -12,6 +12,7 @@
 #include "battle/StateOfStage.h"
 #include "engine/DataTables.h"
 #include "battle/BattleContext.h"
+#include "engine/Palettes.h"
 #include "engine/Pictures.h"
 #include "engine/Screen.h"
 #include "engine/Shutter.h"
@@ -35,7 +36,6 @@ namespace {
 constexpr int16_t kArcade = 0;
 constexpr int16_t kTraining = 1;
 constexpr int16_t kTutorial = -1;
-constexpr int16_t kTrainingTune = 16;
 /// Sheet selectors of a turn: none, player 1's only, player 2's only.
 constexpr int16_t kReloadNone = 0;
 constexpr int16_t kReloadPlayer1 = 1;
@@ -104,7 +104,7 @@ bool battleFrame(BattleContext& game) {
         b.inputState[1] = cint16(b.inputState[1] - 1);
     }
     drawStageOverlay(game, b.stageState, p1, p2);
-    shutterTransition(game, 0);
+    shutterTransition(game, kShutterGoOn);
     if (endFlag) {
         screenClear(game, kMatchEndColour);
         screenFlip(game);
@@ -148,7 +148,7 @@ void matchTurn(BattleContext& game) {
 
     if (e.playMode == kArcade && e.returnToTitle == kFalse)
         stageMusicPlay(game, b.player2.NUMBER, b.stageState);
-    if (e.playMode == kTraining) musicPlay(game, kTrainingTune, 0);
+    if (e.playMode == kTraining) musicPlay(game, kTrainingMatchTune, 0);
 
     battleLoop(game);
 

@@ -42,7 +42,7 @@ std::string loadingPicturePath(EngineContext& game) {
 void dxInit(EngineContext& game) {
     soundLoadAll(game);
     // The first effect sounds once as the devices come up (no rewind: it is fresh).
-    game.platform.playSound(0, false);
+    game.platform.playSound(kFirstEffect, false);
     // The keyboard needs no set-up: reads poll it.
     musicListLoad(game);
 }

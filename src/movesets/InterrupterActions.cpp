@@ -67,7 +67,7 @@ constexpr AttackRow kBarrier{2, 15, -90, 10, 180, 180, 15, 30, 0, -50, -20, 100,
 constexpr int16_t kSwing = 2;        // kazekiri
 constexpr int16_t kLowKick = 7;      // chuashi
 constexpr int16_t kSlide = 8;        // sliding
-constexpr int16_t kTrans = 9;        // trans: every teleport
+using interrupter_sounds::kTrans;
 constexpr int16_t kWhiff = 10;       // karaburi
 constexpr int16_t kThrust = 13;      // faxtu
 constexpr int16_t kDakai = 15;       // dakai
@@ -76,7 +76,7 @@ constexpr int16_t kCharge = 29;      // effect03
 constexpr int16_t kRattle = 30;      // gagagaga
 constexpr int16_t kWhiff2 = 32;      // karaburi2
 constexpr int16_t kBlead = 53;       // blead
-constexpr int16_t kHa = 100;
+using interrupter_sounds::kHa;
 constexpr int16_t kSei = 101;
 constexpr int16_t kShinei = 110;
 constexpr int16_t kGasboil = 112;

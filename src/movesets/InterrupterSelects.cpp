@@ -16,8 +16,8 @@ namespace morvek {
 
 namespace {
 
-constexpr int16_t kTrans = 9;  // trans: every teleport and blink
-constexpr int16_t kHa = 100;
+using interrupter_sounds::kHa;
+using interrupter_sounds::kTrans;
 
 constexpr int kColumn = 64;
 /// The far column lies a little short of ten columns away.

@@ -20,14 +20,7 @@ namespace morvek {
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr int16_t kSelectTune = 2;
 constexpr int32_t kSelectVolume = 500;
-constexpr int16_t kMoveSound = 0;
-constexpr int16_t kBackSound = 23;
-constexpr int16_t kChoiceSound = 42;
-constexpr int16_t kStoreSound = 43;
 constexpr int16_t kPortraitRestX = 350;
 
 /// Source corners on the common sheet by fighter number 0-9 ({-1, -1}: none).
@@ -49,7 +42,7 @@ void slidePanels(CharaSelectScreen& s) {
 /// A panel with its text in black at (x + 21, y + 42).
 void drawPanel(EngineContext& game, const CharaSelectScreen& s, size_t i, std::string_view text) {
     blitSurface(game, 460, 1070, 420, 120, game.engine.attackEffectSurface, s.panelX[i], s.panelY[i]);
-    textFontSet(game, 16, kBlack);
+    textFontSet(game, 16, kTextBlack);
     drawText(game, s.panelX[i] + 21, s.panelY[i] + 42, text);
 }
 
@@ -57,15 +50,15 @@ void drawPanel(EngineContext& game, const CharaSelectScreen& s, size_t i, std::s
 void drawChosenPanel(EngineContext& game, const CharaSelectScreen& s, size_t i, std::string_view text,
                      int16_t dy) {
     blitSurface(game, 460, 1070, 420, 120, game.engine.attackEffectSurface, s.panelX[i], s.panelY[i]);
-    textFontSet(game, 16, kRed);
+    textFontSet(game, 16, kTextRed);
     drawText(game, s.panelX[i] + 21, s.panelY[i] + dy, text);
-    textFontSet(game, 16, kBlack);
+    textFontSet(game, 16, kTextBlack);
 }
 
 void drawNote(EngineContext& game, std::string_view note) {
-    textFontSet(game, 8, kBlack);
+    textFontSet(game, 8, kTextBlack);
     drawText(game, 40, 180, note);
-    textFontSet(game, 16, kBlack);
+    textFontSet(game, 16, kTextBlack);
 }
 
 /// Up and Down over 0..last with the choice sound; Space and Enter go to the given phases.
@@ -87,10 +80,10 @@ void choiceKeys(EngineContext& game, CharaSelectScreen& s, int16_t last, int16_t
     }
 }
 
-/// The one-frame steps that store a choice: panels back, the store sound.
+/// The one-frame steps that store a choice: panels back, the next sound.
 void stored(EngineContext& game, CharaSelectScreen& s, int16_t next) {
     resetPanels(s);
-    soundPlay(game, kStoreSound);
+    soundPlay(game, kNextSound);
     s.choice = 0;
     s.phase = next;
 }
@@ -112,7 +105,7 @@ void fighterStep(EngineContext& game, CharaSelectScreen& s, const StateOfStage& 
         else if (s.fighter == kHiddenHonekawaValue) s.fighter = 3;
     }
     if (s.fighter != before) {
-        soundPlay(game, kMoveSound);
+        soundPlay(game, kMenuSound);
         s.portraitX = 640;
     }
     if (s.fighter >= 0 && s.fighter <= 5) {
@@ -203,7 +196,7 @@ void phaseStep(EngineContext& game, CharaSelectScreen& s, Character& player, Sta
     case StoreTpcSlow:
         stage.TPCSlow = s.choice == 1;
         resetPanels(s);
-        soundPlay(game, kStoreSound);
+        soundPlay(game, kNextSound);
         s.phase = Done;
         s.leave = true;
         break;
@@ -219,7 +212,7 @@ int16_t selectVoiceOf(int16_t value) {
     case 0: return 123;
     case 1: return 118;
     case 2: return 128;
-    case 3: return 129;
+    case 3: return kAngerVoice;
     case 4: return 130;
     case 5: return 131;
     case kBetaBoyValue: return 153;
@@ -235,7 +228,7 @@ void charaSelectBegin(EngineContext& game, CharaSelectScreen& s) {
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
     musicPlay(game, kSelectTune, kSelectVolume);
-    textFontSet(game, 16, kBlack);
+    textFontSet(game, 16, kTextBlack);
     paletteToLevel(game, game.engine.workPalette, 255, true, 0);
 }
 

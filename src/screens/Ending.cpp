@@ -4,6 +4,7 @@
 
 #include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
+#include "engine/DataTables.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
 #include "engine/Sound.h"
@@ -14,12 +15,10 @@ namespace morvek {
 
 namespace {
 
-constexpr Rgb kWhite{255, 255, 255};
-constexpr int16_t kEndingTune = 14;
 constexpr int32_t kLineX = 120;
 
 void closingLines(EngineContext& game) {
-    textFontSet(game, 10, kWhite);
+    textFontSet(game, 10, kTextWhite);
     drawText(game, kLineX, 160, "簡単なバージョンアップぐらいは続けていこうと");
     drawText(game, kLineX, 200, "考えておりますので、これからも");
     drawText(game, kLineX, 240, "MORVEKをよろしくお願い致します。");
@@ -28,25 +27,25 @@ void closingLines(EngineContext& game) {
 void drawPage(EngineContext& game, EndingScreen& s) {
     switch (s.page) {
     case 0:
-        textFontSet(game, 16, kWhite);
+        textFontSet(game, 16, kTextWhite);
         drawText(game, kLineX, 100, "ゲームクリアおめでとうございます。");
-        textFontSet(game, 10, kWhite);
+        textFontSet(game, 10, kTextWhite);
         drawText(game, kLineX, 200, "「" + std::string(kFullTitle) + "」はいかがでしたか？");
         drawText(game, kLineX, 240, "楽しんで頂けたでしょうか？");
         break;
     case 1:
-        textFontSet(game, 10, kWhite);
+        textFontSet(game, 10, kTextWhite);
         drawText(game, kLineX, 160, "エンディングですが、ここでひとつ");
         drawText(game, kLineX, 200, "残念なお知らせがあります。");
         break;
     case 2:
-        textFontSet(game, 10, kWhite);
+        textFontSet(game, 10, kTextWhite);
         drawText(game, kLineX, 160, "このゲームは、公開からもう１年以上経ちました。");
         drawText(game, kLineX, 200, "開発当初、このゲームをオンライン対戦化しようと考えていましたが、");
         drawText(game, kLineX, 240, "製作者の都合により中止となりました。");
         break;
     case 3:
-        textFontSet(game, 10, kWhite);
+        textFontSet(game, 10, kTextWhite);
         drawText(game, kLineX, 160, "だってみんな募金してくれないんですもの。");
         break;
     case 4:
@@ -73,7 +72,7 @@ void endingBegin(EngineContext& game, EndingScreen& s) {
     screenClear(game, 0);
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
-    textFontSet(game, 10, kWhite);
+    textFontSet(game, 10, kTextWhite);
     game.platform.pumpEvents();
     waitMs(game, 1);
 }

@@ -4,6 +4,7 @@
 
 #include "battle/StateOfStage.h"
 #include "battle/BattleContext.h"
+#include "engine/DataTables.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -15,15 +16,9 @@ namespace morvek {
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kTitleColour{0, 255, 255};
-constexpr uint32_t kBackgroundIndex = 254;
+constexpr Rgb kTitleCyan{0, 255, 255};
 constexpr uint32_t kBarIndex = 164;
 constexpr int16_t kItemSize = 16;
-constexpr int16_t kCursorSound = 42;
-constexpr int16_t kChoiceSound = 0;
 
 struct ValueText {
     std::string_view text;
@@ -33,7 +28,7 @@ constexpr std::array<ValueText, 3> kDifficultyTexts{{{"EASY", 360}, {"NOMAL", 44
 constexpr std::array<ValueText, 2> kRoundCountTexts{{{"3", 360}, {"5", 390}}};
 constexpr std::array<ValueText, 3> kRoundTimeTexts{{{"60", 360}, {"99", 420}, {"∞", 480}}};
 
-Rgb redWhen(bool on) { return on ? kRed : kBlack; }
+Rgb redWhen(bool on) { return on ? kTextRed : kTextBlack; }
 
 void text(EngineContext& game, Rgb colour, int32_t x, int32_t y, std::string_view s) {
     textFontSet(game, kItemSize, colour);
@@ -89,29 +84,29 @@ void handleKey(EngineContext& game, OptionScreen& s, StateOfStage& stage, int16_
     int16_t& difficulty = game.engine.gameSettings[0];
     switch (key) {
     case keycode::Up:
-        stepWithin(game, s.cursor, -1, optionitem::Difficulty, optionitem::Exit, kCursorSound);
+        stepWithin(game, s.cursor, -1, optionitem::Difficulty, optionitem::Exit, kChoiceSound);
         break;
     case keycode::Down:
-        stepWithin(game, s.cursor, +1, optionitem::Difficulty, optionitem::Exit, kCursorSound);
+        stepWithin(game, s.cursor, +1, optionitem::Difficulty, optionitem::Exit, kChoiceSound);
         break;
     case keycode::Left:
     case keycode::Right: {
         const int delta = key == keycode::Left ? -1 : +1;
         switch (s.cursor) {
         case optionitem::Difficulty:
-            stepWithin(game, difficulty, delta, 0, 2, kChoiceSound);
+            stepWithin(game, difficulty, delta, 0, 2, kMenuSound);
             break;
         case optionitem::MaxRound:
-            stepWithin(game, stage.maxRoundCount, delta, 0, 1, kChoiceSound);
+            stepWithin(game, stage.maxRoundCount, delta, 0, 1, kMenuSound);
             break;
         case optionitem::RoundTime:
-            stepWithin(game, s.roundTimeChoice, delta, 0, 2, kChoiceSound);
+            stepWithin(game, s.roundTimeChoice, delta, 0, 2, kMenuSound);
             break;
         case optionitem::MusicTest:
-            stepWithin(game, s.musicNumber, delta, 0, kMusicTestLast, kCursorSound);
+            stepWithin(game, s.musicNumber, delta, 0, kMusicTestLast, kChoiceSound);
             break;
         case optionitem::SoundTest:
-            stepWithin(game, s.soundNumber, delta, 0, kSoundTestLast, kCursorSound);
+            stepWithin(game, s.soundNumber, delta, 0, kSoundTestLast, kChoiceSound);
             break;
         default:
             break;
@@ -126,7 +121,7 @@ void handleKey(EngineContext& game, OptionScreen& s, StateOfStage& stage, int16_
         } else if (s.cursor == optionitem::SoundTest) {
             soundPlay(game, s.soundNumber);
         } else if (s.cursor == optionitem::Exit) {
-            soundPlay(game, kChoiceSound);
+            soundPlay(game, kMenuSound);
             s.leave = true;
         }
         break;
@@ -140,7 +135,7 @@ void handleKey(EngineContext& game, OptionScreen& s, StateOfStage& stage, int16_
 void drawMenuText(EngineContext& game, Rgb colour, int32_t x, int32_t y, std::string_view s) {
     textFontSet(game, 10, colour);
     drawText(game, x, y, s);
-    textFontSet(game, 10, kBlack);
+    textFontSet(game, 10, kTextBlack);
 }
 
 void optionScreenBegin(EngineContext& game, OptionScreen& s, const StateOfStage& stage) {
@@ -153,7 +148,7 @@ void optionScreenBegin(EngineContext& game, OptionScreen& s, const StateOfStage&
     screenFlip(game);
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
-    textFontSet(game, 10, kWhite);
+    textFontSet(game, 10, kTextWhite);
     game.platform.pumpEvents();
     screenClear(game, 0);
 }
@@ -169,13 +164,13 @@ void optionScreenPass(EngineContext& game, OptionScreen& s, StateOfStage& stage)
         return;
     }
 
-    screenClear(game, kBackgroundIndex);
+    screenClear(game, kLightGreyIndex);
     fillRect(game, 100, static_cast<int16_t>(s.barY + 30), 640, static_cast<int16_t>(s.barY + 38),
              kBarIndex);
-    textFontSet(game, 40, kTitleColour);
+    textFontSet(game, 40, kTitleCyan);
     drawText(game, 50, 50, "OPTIONS");
     drawItems(game, s, stage);
-    textFontSet(game, 10, kBlack);
+    textFontSet(game, 10, kTextBlack);
     drawText(game, 480, 450, "MORVEK ver 1.21");
 
     const auto frame = static_cast<int16_t>(s.obj.frameCount / 3);

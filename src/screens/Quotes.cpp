@@ -9,7 +9,6 @@ namespace morvek {
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
 
 struct QuoteRow {
     int16_t winner;
@@ -118,16 +117,16 @@ int16_t quoteFontSize(std::string_view line) {
 void winQuoteSelect(EngineContext& game, int16_t winner, int16_t number, std::string_view finishArts) {
     const QuoteLines q = winQuoteLines(winner, number, finishArts);
     drawBalloon(game);
-    textFontSet(game, quoteFontSize(q.line1), kBlack);
+    textFontSet(game, quoteFontSize(q.line1), kTextBlack);
     drawText(game, 100, 350, q.line1);
-    textFontSet(game, quoteFontSize(q.line2), kBlack);
+    textFontSet(game, quoteFontSize(q.line2), kTextBlack);
     drawText(game, 100, 390, q.line2);
 }
 
 void godFalseFormSpeech(EngineContext& game, int16_t page) {
     const QuoteLines q = godSpeechLines(page);
     drawBalloon(game);
-    textFontSet(game, 13, kBlack);
+    textFontSet(game, 13, kTextBlack);
     drawText(game, 100, 350, q.line1);
     drawText(game, 100, 395, q.line2);
 }

@@ -8,6 +8,7 @@
 #include "battle/ExArts.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
@@ -21,9 +22,6 @@ namespace morvek {
 namespace {
 
 const std::string kFileName(kScoreFileName);
-
-constexpr int16_t kScoreJingle = 55;
-constexpr int16_t kConfirmSound = 56;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -285,8 +283,6 @@ bool secretHonekawaCheck(EngineContext& game) { return markerUnlocksHonekawa(sec
 // ---- the ranking screen ------------------------------------------------------------
 
 void drawRankingRecord(EngineContext& game, int16_t y, std::string_view label, std::string_view record) {
-    constexpr Rgb kLabelBlue{0, 125, 255};
-    constexpr Rgb kValueRed{255, 0, 0};
     if (!recordShapeOk(record)) scoreFileBroken(game);
 
     // 1-2: fighter and lead digit

@@ -41,6 +41,10 @@ inline constexpr int64_t kMaxScoreField = 9999999999;
 inline constexpr int64_t kMaxTimeField = 999999;
 inline constexpr int kMaxGrade = 49;
 
+/// The colours of the labels and values on the ranking and the score screen.
+inline constexpr Rgb kLabelBlue{0, 125, 255};
+inline constexpr Rgb kValueRed{255, 0, 0};
+
 /// The four markers by (BETABOY unlocked, hidden HONEKAWA unlocked).
 inline constexpr std::string_view kMarkerBoth = "48170";
 inline constexpr std::string_view kMarkerBetaBoy = "36925";

@@ -7,6 +7,7 @@
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
@@ -23,12 +24,10 @@ namespace morvek {
 
 namespace {
 
-constexpr uint32_t kWhiteIndex = 188;
 constexpr Rgb kLabel{0, 255, 128};
 constexpr Rgb kValue{200, 100, 0};
-constexpr int16_t kWinTune = 3;
-constexpr int16_t kContinueTune = 4;
-constexpr int16_t kLoseTune = 5;
+/// The continue menu's back to the title.
+constexpr int16_t kGiveUpSound = 134;  // "CLASH.wav"
 /// The last page of the false form's speech.
 constexpr int16_t kLastSpeechPage = 23;
 
@@ -84,17 +83,17 @@ void continueMenu(EngineContext& game, ResultScreen& s) {
     const int16_t k = inkeyEdge(game);
     if (k == keycode::Up && s.cursor > 0) {
         --s.cursor;
-        soundPlay(game, 0);
+        soundPlay(game, kMenuSound);
     } else if (k == keycode::Down && s.cursor < 2) {
         ++s.cursor;
-        soundPlay(game, 0);
+        soundPlay(game, kMenuSound);
     } else if (k == keycode::Enter) {
         if (s.cursor == 0) {
-            soundPlay(game, 0);
-            soundPlay(game, 109);
+            soundPlay(game, kMenuSound);
+            soundPlay(game, kFightVoice);
         } else if (s.cursor == 2) {
-            soundPlay(game, 0);
-            soundPlay(game, 134);
+            soundPlay(game, kMenuSound);
+            soundPlay(game, kGiveUpSound);
         }
         s.obj.loopFlag = kTrue;
     }

@@ -7,6 +7,7 @@
 #include "battle/ExArts.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
@@ -20,9 +21,6 @@
 namespace morvek {
 
 namespace {
-
-constexpr int16_t kScoreJingle = 55;
-constexpr int16_t kConfirmSound = 56;
 
 double roundEven(double x) { return std::nearbyint(x); }
 
@@ -83,9 +81,7 @@ bool scoreResultBegin(EngineContext& game, ScoreResultScreen& s, const Character
 
 void scoreResultPass(EngineContext& game, ScoreResultScreen& s, const Character& player,
                      StateOfStage& stage) {
-    constexpr Rgb kLabelBlue{0, 125, 255};
-    constexpr Rgb kValueRed{255, 0, 0};
-    screenClear(game, 254);
+    screenClear(game, kLightGreyIndex);
     fillRect(game, 0, 15, 640, 105, 0);
     fillRect(game, 30, 0, 90, 480, 0);
     fillRect(game, 356, 400, 640, 420, 0);

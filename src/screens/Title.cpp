@@ -14,10 +14,9 @@ namespace morvek {
 
 namespace {
 
-constexpr Rgb kWhite{255, 255, 255};
 constexpr int16_t kTitleVolume = 500;
-/// The fixed colour that is white in every palette state the title leaves behind.
-constexpr uint32_t kWhiteIndex = 188;
+/// The title's GAME START.
+constexpr int16_t kGameStartVoice = 126;  // "howata.wav"
 
 void drawTitleLines(EngineContext& game) {
     drawText(game, 210, 200, kTitleLine);
@@ -33,10 +32,11 @@ void applyFixedColours(EngineContext& game) {
 
 void openingTitleBegin(EngineContext& game, TitleScreen& t) {
     t = TitleScreen{};
-    if (shutterTransition(game, 0) != 0) shutterTransition(game, 3);
+    if (shutterTransition(game, kShutterGoOn) != kShutterOpened)
+        shutterTransition(game, kShutterOpenAtOnce);
     game.engine.backGroundSurface = loadPicture(game, kTitlePicture);
     textFontItalicSet(game, false);
-    textFontSet(game, 11, kWhite);
+    textFontSet(game, 11, kTextWhite);
     // The lines fade in on a clean screen rather than over the last screen's picture.
     screenClear(game, 0);
     paletteToLevel(game, game.engine.workPalette, 0, true, 0);
@@ -84,17 +84,17 @@ void openingTitlePass(EngineContext& game, TitleScreen& t) {
         applyFixedColours(game);
         fullScreenBlt(game, e.backGroundSurface);
         ++state;
-        textFontSet(game, 12, kWhite);
+        textFontSet(game, 12, kTextWhite);
     }
     if (state == 6) {  // the menu
         fullScreenBlt(game, e.backGroundSurface);
         const int16_t k = inkeyEdge(game);
         if (k == keycode::Up && t.cursor > titlemenu::Tutorial) {
             --t.cursor;
-            soundPlay(game, 0);
+            soundPlay(game, kMenuSound);
         } else if (k == keycode::Down && t.cursor < titlemenu::ScoreRanking) {
             ++t.cursor;
-            soundPlay(game, 0);
+            soundPlay(game, kMenuSound);
         }
         const TitleMenuItem& item = kTitleMenuItems[static_cast<size_t>(t.cursor + 1)];
         drawText(game, item.x, kTitleMenuY, item.label);
@@ -109,13 +109,13 @@ void openingTitlePass(EngineContext& game, TitleScreen& t) {
         switch (t.cursor) {
         case titlemenu::Tutorial:
         case titlemenu::Training:
-            soundPlay(game, 22);
+            soundPlay(game, kSuperSound);
             musicStopAll(game);
             fullScreenBlt(game, e.backGroundSurface);
             ++state;
             break;
         case titlemenu::GameStart:
-            soundPlay(game, 126);
+            soundPlay(game, kGameStartVoice);
             musicStopAll(game);
             fullScreenBlt(game, e.backGroundSurface);
             ++state;

@@ -7,6 +7,7 @@
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "battle/BattleContext.h"
+#include "engine/DataTables.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
 #include "engine/Screen.h"
@@ -22,17 +23,8 @@ namespace morvek {
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kTitleColour{255, 0, 255};
-constexpr uint32_t kBackgroundIndex = 254;
-constexpr int16_t kTrainingTune = 10;
+constexpr Rgb kTitleMagenta{255, 0, 255};
 constexpr int32_t kTrainingVolume = 500;
-constexpr int16_t kFighterSound = 0;
-constexpr int16_t kChoiceSound = 42;
-constexpr int16_t kNextSound = 43;
-constexpr int16_t kBackSound = 23;
-constexpr int16_t kMenuSound = 0;
 constexpr int16_t kPanelMove = 20;
 constexpr int16_t kTrainingMode = 1;
 constexpr int16_t kArcadeMode = 0;
@@ -65,18 +57,19 @@ int16_t& setting(EngineContext& game, size_t element) { return game.engine.gameS
 /// A fighter list at x; the hidden variant's "2" stands at twoX.
 void drawFighterList(EngineContext& game, int16_t x, int16_t twoX, int16_t value,
                      const StateOfStage& stage) {
-    textFontSet(game, 10, kBlack);
+    textFontSet(game, 10, kTextBlack);
     for (size_t i = 0; i < kFighterNames.size(); ++i)
         drawText(game, x, 300 + 20 * static_cast<int32_t>(i), kFighterNames[i]);
     if (stage.secretHonekawa) drawText(game, twoX, 360, "2");
     if (stage.secretBetaBoy) drawText(game, x, 420, "BETABOY");
 
     if (value >= 0 && value < static_cast<int16_t>(kFighterNames.size()))
-        drawMenuText(game, kRed, x, 300 + 20 * value, kFighterNames[static_cast<size_t>(value)]);
+        drawMenuText(game, kTextRed, x, 300 + 20 * value,
+                     kFighterNames[static_cast<size_t>(value)]);
     else if (value == kBetaBoyValue)
-        drawMenuText(game, kRed, x, 420, "BETABOY");
+        drawMenuText(game, kTextRed, x, 420, "BETABOY");
     else if (value == kHiddenHonekawaValue)
-        drawMenuText(game, kRed, twoX, 360, "2");
+        drawMenuText(game, kTextRed, twoX, 360, "2");
 }
 
 void drawPanel(EngineContext& game, PanelPlace p, std::string_view text, int16_t height = 40) {
@@ -86,7 +79,7 @@ void drawPanel(EngineContext& game, PanelPlace p, std::string_view text, int16_t
 
 void drawChosenPanel(EngineContext& game, PanelPlace p, std::string_view text) {
     blitSheet(game, 460, 1070, 420, 120, p.x, p.y, 240, 40);
-    drawMenuText(game, kRed, p.x + 10, p.y + 10, text);
+    drawMenuText(game, kTextRed, p.x + 10, p.y + 10, text);
 }
 
 template <size_t N>
@@ -117,7 +110,7 @@ void panelSet(EngineContext& game, const TrainingSelectScreen& s, int16_t step,
               const std::array<size_t, N>& order, PanelPlace home, TextOf textOf) {
     const auto chosen = static_cast<size_t>(
         std::clamp<int>(setting(game, trainingSettingOf(step)), 0, static_cast<int>(N) - 1));
-    textFontSet(game, 10, kBlack);
+    textFontSet(game, 10, kTextBlack);
     if (s.step == step) {
         for (size_t i : order) drawPanel(game, places[i], textOf(i));
         drawChosenPanel(game, places[chosen], textOf(chosen));
@@ -147,13 +140,13 @@ void drawLevelArrows(EngineContext& game, TrainingSelectScreen& s, int16_t level
 void drawCpuLevel(EngineContext& game, TrainingSelectScreen& s) {
     const int16_t level = setting(game, 8);
     const PanelPlace p = s.cpuLevel;
-    textFontSet(game, 10, kBlack);
+    textFontSet(game, 10, kTextBlack);
     blitSheet(game, 460, 1070, 420, 120, p.x, p.y, 240, 120);
     drawText(game, p.x + 20, p.y + 45, "CPU LEVEL");
     if (level == 0)
-        drawMenuText(game, kRed, p.x + 125, p.y + 45, "NO MOVE");
+        drawMenuText(game, kTextRed, p.x + 125, p.y + 45, "NO MOVE");
     else
-        drawMenuText(game, kRed, p.x + 150, p.y + 45, std::to_string(level));
+        drawMenuText(game, kTextRed, p.x + 150, p.y + 45, std::to_string(level));
     if (s.step == trainingstep::CpuLevel) drawLevelArrows(game, s, level);
     if (s.cpuLevel.x > kLevelRestX) s.cpuLevel.x = static_cast<int16_t>(s.cpuLevel.x - kPanelMove);
 }
@@ -161,8 +154,8 @@ void drawCpuLevel(EngineContext& game, TrainingSelectScreen& s) {
 void drawSetup(EngineContext& game, TrainingSelectScreen& s, Character& player1, Character& player2,
                const StateOfStage& stage) {
     using namespace trainingstep;
-    screenClear(game, kBackgroundIndex);
-    textFontSet(game, 20, kTitleColour);
+    screenClear(game, kLightGreyIndex);
+    textFontSet(game, 20, kTitleMagenta);
     drawText(game, 50, 20, "TRAINING");
     drawFighterList(game, 50, 160, setting(game, 1), stage);
     drawCharaPortrait(game, setting(game, 1), s.portrait1X, 30, 298, 298);
@@ -274,7 +267,7 @@ void handleKey(EngineContext& game, TrainingSelectScreen& s, const StateOfStage&
     if (next == v) return;
     v = next;
     if (fighterStep) {
-        soundPlay(game, kFighterSound);
+        soundPlay(game, kMenuSound);
         if (s.step == Fighter1)
             s.portrait1X = kPortrait1Start;
         else
@@ -318,7 +311,7 @@ void trainingSelectBegin(EngineContext& game, TrainingSelectScreen& s) {
         trainingPanelsReset(s, step);
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
-    musicPlay(game, kTrainingTune, kTrainingVolume);
+    musicPlay(game, kTrainingSetUpTune, kTrainingVolume);
     game.platform.pumpEvents();
 }
 
@@ -331,7 +324,8 @@ void trainingSelectPass(EngineContext& game, TrainingSelectScreen& s, Character&
     }
     drawSetup(game, s, player1, player2, stage);
     handleKey(game, s, stage, inkeyEdge(game));
-    if (s.step == trainingstep::Closing && shutterTransition(game, 1) == 3) s.leave = true;
+    if (s.step == trainingstep::Closing && shutterTransition(game, kShutterClose) == kShutterClosed)
+        s.leave = true;
     screenFlip(game);
     inkeyRead(game);
 }
@@ -384,10 +378,10 @@ void trainingPauseMenuPass(EngineContext& game, TrainingPauseMenu& m) {
         break;
     }
     blitSheet(game, 460, 1070, 420, 120, 200, 100, 300, 300);
-    textFontSet(game, 10, kBlack);
+    textFontSet(game, 10, kTextBlack);
     for (size_t i = 0; i < kPauseMenuItems.size(); ++i)
         drawText(game, 240, 180 + 40 * static_cast<int32_t>(i), kPauseMenuItems[i]);
-    drawMenuText(game, kRed, 240, 180 + 40 * m.cursor,
+    drawMenuText(game, kTextRed, 240, 180 + 40 * m.cursor,
                  kPauseMenuItems[static_cast<size_t>(m.cursor)]);
     screenFlip(game);
     inkeyRead(game);

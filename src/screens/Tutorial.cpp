@@ -12,6 +12,7 @@
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "battle/BattleContext.h"
 #include "engine/Keyboard.h"
 #include "engine/Palettes.h"
@@ -33,14 +34,9 @@ constexpr double kLessonLeftBound = 10;
 constexpr int16_t kAngryCpuLevel = 30;
 constexpr int16_t kAngryFrameMs = 10;
 constexpr int16_t kNormalFrameMs = 26;
-constexpr int16_t kKOSoundIndex = 27;
 constexpr int16_t kKOFreezeMs = 100;
 
-constexpr int16_t kTrainingTune = 16;
-constexpr int16_t kTutorTune = 8;
 constexpr int32_t kTutorTuneVolume = 500;
-constexpr int16_t kAngerVoice = 129;   // "konoyarou"
-constexpr int16_t kFightVoice = 109;
 constexpr int16_t kAngerFreezeMs = 2000;
 constexpr int16_t kTickWrap = 1000;
 
@@ -402,7 +398,7 @@ void lessonStep(ScriptFrame& f) {
     switch (step) {
         case 0:
             t.guardCount = 0;
-            musicPlay(f.game, kTrainingTune, 0);
+            musicPlay(f.game, kTrainingMatchTune, 0);
             f.next();
             return;
         case 1:
@@ -566,7 +562,7 @@ void fightStep(ScriptFrame& f) {
             f.go(tutorialstep::FightStart);
             return;
         case tutorialstep::FightStart:
-            musicPlay(f.game, kTutorTune, kTutorTuneVolume);
+            musicPlay(f.game, kHonekawaTune, kTutorTuneVolume);
             soundPlay(f.game, kFightVoice);
             f.go(tutorialstep::Fighting);
             return;
@@ -609,7 +605,8 @@ void fightStep(ScriptFrame& f) {
             if (f.t.tutorialTick >= 101) f.go(tutorialstep::Shutter);
             return;
         case tutorialstep::Shutter:
-            if (shutterTransition(f.game, 1) == 3) f1KeyEscape(f.game);  // leave as F1 does
+            // Once the shutter has closed, leave as F1 does.
+            if (shutterTransition(f.game, kShutterClose) == kShutterClosed) f1KeyEscape(f.game);
             return;
         default: return;  // -21 and unused values wait
     }
@@ -660,7 +657,7 @@ void tutorialControl(EngineContext& game, Character& p1, Character& p2, StateOfS
     }
     // A guarded EX art's chip can take vitality below zero: that is a KO too.
     if (!stage.tutorialFinish && (p1.viTality <= 0 || p2.viTality <= 0)) {
-        soundPlay(game, kKOSoundIndex);
+        soundPlay(game, kKOSound);
         musicStopAll(game);
         stage.ABSStop = kKOFreezeMs;
         stage.tutorialFinish = true;

@@ -19,7 +19,6 @@ namespace morvek {
 
 namespace {
 
-constexpr uint32_t kWhiteIndex = 188;
 constexpr Rgb kGreen{0, 255, 0};
 /// Enter is read only after this long in the text phase; the screen moves on by itself
 /// after the second time.
@@ -87,7 +86,7 @@ void vsScreenPass(EngineContext& game, VsScreen& s, const Character& player1, co
         drawTexts(game, player1, player2, stage);
     }
     if (s.phase == 3) {
-        if (shutterTransition(game, 1) == 3) s.done = true;
+        if (shutterTransition(game, kShutterClose) == kShutterClosed) s.done = true;
     }
     screenFlip(game);
     inkeyRead(game);
