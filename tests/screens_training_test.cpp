@@ -5,6 +5,7 @@
 
 #include "game/BattleLoop.h"
 #include "battle/RoundJudge.h"
+#include "battle/Roster.h"
 #include "engine/DataTables.h"
 #include "engine/Pictures.h"
 #include "engine_fixture.h"
@@ -79,7 +80,7 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     stage->secretBetaBoy = true;
     stage->secretHonekawa = true;
     EXPECT_EQ(press(key::Right), Sounds{0});
-    EXPECT_EQ(setting(1), kHiddenHonekawaValue);
+    EXPECT_EQ(setting(1), fighter::HiddenHonekawa);
     EXPECT_EQ(s.portrait1X, -180);  // restarted at -200, then one turn of sliding
     platform.clearLogs();
     pass();
@@ -90,7 +91,7 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     EXPECT_EQ(setting(1), 3);
     setting(1) = 5;
     EXPECT_EQ(press(key::Down), Sounds{0});
-    EXPECT_EQ(setting(1), kBetaBoyValue);
+    EXPECT_EQ(setting(1), fighter::Betaboy);
     EXPECT_TRUE(drawn("BETABOY", 50, 420, kRed));
     EXPECT_EQ(press(key::Down), Sounds{});
     EXPECT_EQ(press(key::Up), Sounds{0});

@@ -1,6 +1,7 @@
 #include "battle/AttackFrames.h"
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Damage.h"
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"

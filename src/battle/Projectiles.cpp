@@ -4,6 +4,7 @@
 
 #include "battle/AttackFrames.h"
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Damage.h"
 #include "battle/Collision.h"
 #include "battle/ExArts.h"

@@ -7,6 +7,7 @@
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "battle/Damage.h"
+#include "battle/Dispatch.h"
 #include "battle/BattleContext.h"
 #include "engine/Screen.h"
 #include "engine/System.h"

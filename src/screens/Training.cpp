@@ -4,6 +4,7 @@
 #include <string>
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "battle/BattleContext.h"
@@ -73,9 +74,9 @@ void drawFighterList(EngineContext& game, int16_t x, int16_t twoX, int16_t value
 
     if (value >= 0 && value < static_cast<int16_t>(kFighterNames.size()))
         drawMenuText(game, kRed, x, 300 + 20 * value, kFighterNames[static_cast<size_t>(value)]);
-    else if (value == kBetaBoyValue)
+    else if (value == fighter::Betaboy)
         drawMenuText(game, kRed, x, 420, "BETABOY");
-    else if (value == kHiddenHonekawaValue)
+    else if (value == fighter::HiddenHonekawa)
         drawMenuText(game, kRed, twoX, 360, "2");
 }
 
@@ -204,17 +205,17 @@ int16_t nextFighter(int16_t v, int16_t key, const StateOfStage& stage) {
     switch (key) {
     case keycode::Up:
         if (v >= 1 && v <= 5) return static_cast<int16_t>(v - 1);
-        if (v == kBetaBoyValue) return 5;
+        if (v == fighter::Betaboy) return fighter::Interrupter;
         break;
     case keycode::Down:
         if (v < 5) return static_cast<int16_t>(v + 1);
-        if (v == 5 && stage.secretBetaBoy) return kBetaBoyValue;
+        if (v == fighter::Interrupter && stage.secretBetaBoy) return fighter::Betaboy;
         break;
     case keycode::Right:
-        if (v == 3 && stage.secretHonekawa) return kHiddenHonekawaValue;
+        if (v == fighter::Honekawa && stage.secretHonekawa) return fighter::HiddenHonekawa;
         break;
     case keycode::Left:
-        if (v == kHiddenHonekawaValue && stage.secretHonekawa) return 3;
+        if (v == fighter::HiddenHonekawa && stage.secretHonekawa) return fighter::Honekawa;
         break;
     default:
         break;
