@@ -144,7 +144,7 @@ void battleRoundInit(BattleContext& game) {
     b.player2.posX = kPlayer2StartX;
     b.scrollX = kStartScrollX;
     b.scrollY = kStartScrollY;
-    if (game.engine.playMode == -1 && game.hooks) game.hooks->tutorialRoundInit(game);
+    if (game.engine.playMode == PlayMode::Tutorial && game.hooks) game.hooks->tutorialRoundInit(game);
 }
 
 void roundFinishStart(EngineContext& game, StateOfStage& stage, Character& winner, Character& loser) {

@@ -172,7 +172,7 @@ uint8_t StateOfStage::totalJudgeRank(const EngineContext& game) const {
 }
 
 bool StateOfStage::IsTimerINFINITY(const EngineContext& game, int16_t n) const {
-    return n == 7 || MaxRoundTime == 0 || game.engine.playMode != 0;
+    return n == fighter::God || MaxRoundTime == 0 || game.engine.playMode != PlayMode::Arcade;
 }
 
 }  // namespace morvek

@@ -35,8 +35,6 @@ constexpr int16_t kNextSound = 43;
 constexpr int16_t kBackSound = 23;
 constexpr int16_t kMenuSound = 0;
 constexpr int16_t kPanelMove = 20;
-constexpr int16_t kTrainingMode = 1;
-constexpr int16_t kArcadeMode = 0;
 
 constexpr std::array<std::string_view, 6> kFighterNames{"MORVEKBOY", "GINZAMURAI", "NANGIEF",
                                                         "HONEKAWA",  "GOUDA",      "INTERRUPTER"};
@@ -359,11 +357,11 @@ void trainingPauseMenuPass(EngineContext& game, TrainingPauseMenu& m) {
     EngineState& e = game.engine;
     switch (inkeyEdge(game)) {
     case keycode::Space:
-        e.playMode = kTrainingMode;
+        e.playMode = PlayMode::Training;
         m.leave = true;
         break;
     case keycode::Enter:
-        e.playMode = m.cursor == pauseitem::BackToTitle ? kArcadeMode : kTrainingMode;
+        e.playMode = m.cursor == pauseitem::BackToTitle ? PlayMode::Arcade : PlayMode::Training;
         // Both other choices abort the match; as an arcade game it ends at the score
         // screen, which has nothing to score for it.
         if (m.cursor != pauseitem::Continue) e.returnToTitle = kTrue;
