@@ -43,7 +43,7 @@ struct Match {
         e.charaSurface1 = noisySheet(2400, 2400, 2);
         e.charaSurface2 = noisySheet(2400, 2400, 3);
         e.backGroundSurface = noisySheet(1400, 2000, 4);
-        e.playMode = 0;
+        e.playMode = PlayMode::Arcade;
         BattleState& b = game->battle;
         b.scrollX = -140;
         b.scrollY = -1480;

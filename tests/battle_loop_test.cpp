@@ -91,7 +91,7 @@ TEST_F(BattleLoopTest, FreezeHoldsAnimationAndScripts) {
 }
 
 TEST_F(BattleLoopTest, AbortEndsMatchAfterThatFrameOnCleared) {
-    for (int16_t mode : {0, 1, -1}) {
+    for (PlayMode mode : {PlayMode::Arcade, PlayMode::Training, PlayMode::Tutorial}) {
         e.playMode = mode;
         e.returnToTitle = kFalse;
         EXPECT_FALSE(battleFrame(game));
@@ -104,7 +104,7 @@ TEST_F(BattleLoopTest, AbortEndsMatchAfterThatFrameOnCleared) {
 }
 
 TEST_F(BattleLoopTest, TutorialRunsNoJudge) {
-    e.playMode = -1;
+    e.playMode = PlayMode::Tutorial;
     p2.viTality = 0;
     for (int i = 0; i < 60; ++i) EXPECT_FALSE(battleFrame(game));
     EXPECT_EQ(stage.wholeTimer, 0);
@@ -201,7 +201,7 @@ struct MatchTurnTest : MatchFixture {
 };
 
 TEST_F(MatchTurnTest, AbortedTrainingLeadsToTrainingSetup) {
-    e.playMode = 1;
+    e.playMode = PlayMode::Training;
     e.returnToTitle = kTrue;
     matchTurn(game);
     EXPECT_EQ(e.test, 4);
@@ -220,7 +220,7 @@ TEST_F(MatchTurnTest, AbortedTrainingLeadsToTrainingSetup) {
 }
 
 TEST_F(MatchTurnTest, AbortedArcadeMatchLeadsToScoreScreenWithoutVsScreen) {
-    e.playMode = 0;
+    e.playMode = PlayMode::Arcade;
     e.returnToTitle = kTrue;
     e.test = 0;  // no sheet reload
     matchTurn(game);

@@ -14,7 +14,7 @@ class BattleStage : public ::testing::Test {
 protected:
     BattleStage() {
         game.engine.keyCount = 40;
-        game.engine.playMode = 0;
+        game.engine.playMode = PlayMode::Arcade;
     }
 
     /// Records the rounds player won with the vitality left in each.
@@ -147,9 +147,9 @@ TEST_F(BattleStage, InfiniteTimer) {
     stage.MaxRoundTime = 0;
     EXPECT_TRUE(stage.IsTimerINFINITY(game, 0));
     stage.MaxRoundTime = 6099;
-    game.engine.playMode = 1;
+    game.engine.playMode = PlayMode::Training;
     EXPECT_TRUE(stage.IsTimerINFINITY(game, 0));
-    game.engine.playMode = -1;
+    game.engine.playMode = PlayMode::Tutorial;
     EXPECT_TRUE(stage.IsTimerINFINITY(game, 0));
 }
 

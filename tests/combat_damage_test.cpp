@@ -261,9 +261,9 @@ TEST_F(CombatComboEnd, BonusFormula) {
 
 TEST_F(CombatComboEnd, NoBonusOutsideTheArcadeForTheHumanOrForOneHit) {
     p2.comboCount = 5;
-    game.engine.playMode = 1;
+    game.engine.playMode = PlayMode::Training;
     comboBonusCalc(game, p2, false);
-    game.engine.playMode = 0;
+    game.engine.playMode = PlayMode::Arcade;
     p1.PrimalPlayer = true;
     p1.comboCount = 5;
     comboBonusCalc(game, p1, false);

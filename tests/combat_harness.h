@@ -39,7 +39,7 @@ protected:
         for (int i = 100; i < 157; ++i) platform.loadSound(i, "voice.wav");
         platform.clearLogs();
         game.engine.keyCount = 40;
-        game.engine.playMode = 0;
+        game.engine.playMode = PlayMode::Arcade;
         // Marker colours: entry 0 tells which palette the display was last handed.
         game.engine.workPalette[0] = Rgb{1, 1, 1};
         game.engine.targetPalette[0] = Rgb{2, 2, 2};

@@ -47,7 +47,7 @@ TEST_F(EngineKeyboard, KeysOutsideTheTableGiveNothing) {
     EXPECT_EQ(readWith({0x38}), 0);                   // Alt
     EXPECT_EQ(readWith({0x0E}), 0);                   // Backspace
     EXPECT_EQ(readWith({0x3C}), 0);                   // F2
-    game->engine.playMode = 4;                        // F1 does nothing in the title
+    game->engine.playMode = PlayMode::Title;                        // F1 does nothing in the title
     EXPECT_EQ(readWith({key::F1}), 0);
     EXPECT_EQ(readWith({key::Keypad8}), 0);
 }
@@ -124,22 +124,22 @@ TEST_F(EngineKeyboard, DebugPaletteKeysStayInRangeAndWaitForTheNextApply) {
 TEST_F(EngineKeyboard, FOneByPlayMode) {
     EngineState& e = game->engine;
     platform.holdKeysForTime({key::F1}, 0, 1000000);
-    for (int16_t mode : {4, 5, 6}) {
+    for (PlayMode mode : {PlayMode::Title, PlayMode::Pause}) {
         e.playMode = mode;
         inkeyRead(*game);
         EXPECT_EQ(e.playMode, mode);
         EXPECT_EQ(platform.presentCount(), 0u);
         EXPECT_EQ(e.returnToTitle, kFalse);
     }
-    e.playMode = 1;  // training match: only the pause request
+    e.playMode = PlayMode::Training;  // training match: only the pause request
     inkeyRead(*game);
-    EXPECT_EQ(e.playMode, 5);
+    EXPECT_EQ(e.playMode, PlayMode::Pause);
     EXPECT_EQ(platform.presentCount(), 0u);
     EXPECT_EQ(e.returnToTitle, kFalse);
     EXPECT_EQ(platform.displayPalette()[254], (Rgb{220, 220, 220}));
 }
 
-void expectFOneAbortsTheMatch(EngineKeyboard& t, int16_t mode) {
+void expectFOneAbortsTheMatch(EngineKeyboard& t, PlayMode mode) {
     EngineState& e = t.game->engine;
     e.playMode = mode;
     e.backBuffer.fill(33);
@@ -161,16 +161,16 @@ void expectFOneAbortsTheMatch(EngineKeyboard& t, int16_t mode) {
 }
 
 TEST_F(EngineKeyboard, FOneInAnArcadeMatchFadesStopsMusicAndAborts) {
-    expectFOneAbortsTheMatch(*this, 0);
+    expectFOneAbortsTheMatch(*this, PlayMode::Arcade);
 }
 
 TEST_F(EngineKeyboard, FOneInTheTutorialFadesStopsMusicAndAborts) {
-    expectFOneAbortsTheMatch(*this, -1);
+    expectFOneAbortsTheMatch(*this, PlayMode::Tutorial);
 }
 
 TEST_F(EngineKeyboard, FOneHeldRunsOnEveryReadOfAnEdgeCall) {
     EngineState& e = game->engine;
-    e.playMode = 0;
+    e.playMode = PlayMode::Arcade;
     platform.holdKeysForTime({key::F1, 0x1E}, 0, 1000000);
     inkeyEdge(*game);
     // The first read fades (45 presents); the second and third find black at once

@@ -97,7 +97,7 @@ TEST_F(EngineStartUp, DevicesComeUpInOrderAndTheTitleTuneStartsAtFiveHundred) {
     const EngineState& e = game.engine;
     EXPECT_EQ(e.appPath, folder);
     EXPECT_EQ(e.isNT5, 1);
-    EXPECT_EQ(e.playMode, -1);
+    EXPECT_EQ(e.playMode, PlayMode::Tutorial);
     EXPECT_EQ(e.titleChoice, -1);
     EXPECT_EQ(e.keyCount, 40);
     EXPECT_EQ(game.battle.stageState.gameSpeed, 26);

@@ -22,7 +22,7 @@ struct EngineTitle : testing::EngineFixture {
     void SetUp() override {
         EngineFixture::SetUp();
         game->engine.attackEffectSurface = loadPicture(*game, kCommonSheet);
-        game->engine.playMode = 4;
+        game->engine.playMode = PlayMode::Title;
         winVersionGet(*game);
     }
     /// Keys held during pass `pass` (1 = the first pass after the set-up's present).
@@ -253,7 +253,7 @@ TEST_F(EngineTitle, FOneDoesNothingOnTheTitle) {
     press(7, {key::Return, key::F1});
     EXPECT_EQ(openingTitle(*game), titlemenu::GameStart);
     EXPECT_EQ(game->engine.returnToTitle, kFalse);
-    EXPECT_EQ(game->engine.playMode, 4);
+    EXPECT_EQ(game->engine.playMode, PlayMode::Title);
 }
 
 TEST_F(EngineTitle, EscapeQuitsFromTheMenu) {

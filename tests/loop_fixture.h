@@ -52,7 +52,7 @@ struct MatchFixture : ::testing::Test {
         for (int i = 0; i < kMusicSlots; ++i) platform.loadMusic(i, "tune.mid");
         paletteBuildAll(game);
         e.keyCount = 40;
-        e.playMode = 0;
+        e.playMode = PlayMode::Arcade;
         stage.gameSpeed = 26;
         stage.MaxRoundTime = 9999;
         p1.charaname = "morvekboy";

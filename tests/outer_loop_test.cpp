@@ -72,7 +72,7 @@ struct TurnSeen {
     int16_t stageNumber = 0;
     std::string opponent;
     int16_t opponentLevel = 0;
-    int16_t playMode = 0;
+    PlayMode playMode = PlayMode::Arcade;
     uint8_t sheet1 = 0;
     uint8_t sheet2 = 0;
     size_t audioEvents = 0;  ///< length of the audio log at that frame
@@ -281,7 +281,7 @@ TEST_F(OuterLoop, ArcadeRunGoesFromTheTitleThroughAWonMatchToTheLaddersSecondFig
     const TurnSeen& second = turns[1];
     // GAME START: the select's first fighter, then a new ladder at stage 1, level base + 1.
     EXPECT_EQ(b().player1.charaname, "morvekboy");
-    EXPECT_EQ(first.playMode, 0);
+    EXPECT_EQ(first.playMode, PlayMode::Arcade);
     EXPECT_EQ(first.stageNumber, 1);
     EXPECT_EQ(first.opponentLevel, 1);
     EXPECT_TRUE(isRegular(first.opponent)) << first.opponent;
@@ -298,7 +298,7 @@ TEST_F(OuterLoop, ArcadeRunGoesFromTheTitleThroughAWonMatchToTheLaddersSecondFig
     // The won match's result screen gives 2: the ladder's next regular fighter, one level
     // up, and only player 2's sheet reloads.
     EXPECT_EQ(countBetween(AudioEvent::PlayMusic, 3, first.audioEvents, second.audioEvents), 1u);
-    EXPECT_EQ(second.playMode, 0);
+    EXPECT_EQ(second.playMode, PlayMode::Arcade);
     EXPECT_EQ(second.stageNumber, 2);
     EXPECT_EQ(second.opponentLevel, 2);
     EXPECT_TRUE(isRegular(second.opponent)) << second.opponent;
@@ -348,7 +348,7 @@ TEST_F(OuterLoop, AnAbortedArcadeMatchEndsAtTheScoreScreenAndTheTitleThenTheTuto
     // The abort took the score screen (a GAME START game: its ranking too) and the title.
     EXPECT_TRUE(textShown("SCORE"));
     EXPECT_EQ(count(AudioEvent::LoopSound, 55), 2u);
-    EXPECT_EQ(tutorial.playMode, -1);
+    EXPECT_EQ(tutorial.playMode, PlayMode::Tutorial);
     EXPECT_EQ(tutorial.stageNumber, 0);  // the title began a new game state
     // `test` 3 reloads both sheets.
     EXPECT_EQ(tutorial.sheet1, sheetValueOf(b().player1.charaname));
@@ -375,7 +375,7 @@ TEST_F(OuterLoop, TrainingRunsWithItsTuneAndAnAbortGoesBackToTheSetUp) {
 
     ASSERT_EQ(turns.size(), 2u);
     for (const TurnSeen& t : turns) {
-        EXPECT_EQ(t.playMode, 1);
+        EXPECT_EQ(t.playMode, PlayMode::Training);
         const auto tune = lastTuneBefore(t.audioEvents);
         ASSERT_TRUE(tune);
         EXPECT_EQ(tune->index, 16);
@@ -490,7 +490,7 @@ TEST_F(OuterLoop, OptionsAndRankingComeBackToTheTitleUntilAGameModeIsChosen) {
     titleMenuLoop(*g);
 
     EXPECT_TRUE(titleChoices.empty());
-    EXPECT_EQ(e().playMode, -1);
+    EXPECT_EQ(e().playMode, PlayMode::Tutorial);
     EXPECT_EQ(e().titleChoice, -1);
     EXPECT_EQ(count(AudioEvent::PlayMusic, 0), 3u);  // three visits of the title
     bool optionVolume = false;
@@ -514,7 +514,7 @@ TEST_F(OuterLoop, GameStartSelectsAndStartsANewLadderAtTheBaseLevel) {
     b().player2.cpuLevel = 9;
     titleMenuLoop(*g);
 
-    EXPECT_EQ(e().playMode, 0);
+    EXPECT_EQ(e().playMode, PlayMode::Arcade);
     EXPECT_EQ(b().player1.charaname, "morvekboy");
     EXPECT_TRUE(isRegular(b().player2.charaname)) << b().player2.charaname;
     EXPECT_EQ(b().stageState.stageNumber, 1);
@@ -534,7 +534,7 @@ TEST_F(OuterLoop, AnAbortStandingAtTheTitleShowsItAgainAfterTheChoice) {
     EXPECT_TRUE(titleChoices.empty());
     EXPECT_EQ(count(AudioEvent::PlayMusic, 10), 1u);  // the training set-up ran
     EXPECT_EQ(e().returnToTitle, kFalse);
-    EXPECT_EQ(e().playMode, 0);
+    EXPECT_EQ(e().playMode, PlayMode::Arcade);
     EXPECT_EQ(b().stageState.stageNumber, 1);
 }
 
@@ -549,7 +549,7 @@ struct NextStep : OuterLoop {
         b().stageState.baseLevel = 10;
         b().stageState.stageNumber = 2;
         b().ladder.foughtFlag = {kFalse, kFalse, kFalse, kTrue, kTrue, kFalse};
-        e().playMode = 0;
+        e().playMode = PlayMode::Arcade;
         platform.clearLogs();
     }
 };
@@ -597,20 +597,20 @@ TEST_F(NextStep, ThreeIsTheScoreScreenAndThenTheTitle) {
     EXPECT_TRUE(titleChoices.empty());
     EXPECT_TRUE(textShown("SCORE"));
     EXPECT_EQ(count(AudioEvent::LoopSound, 55), 2u);  // the score screen, then its ranking
-    EXPECT_EQ(e().playMode, -1);
+    EXPECT_EQ(e().playMode, PlayMode::Tutorial);
     EXPECT_EQ(b().stageState.stageNumber, 0);
     EXPECT_EQ(count(AudioEvent::PlayMusic, 0), 1u);
 }
 
 TEST_F(NextStep, FourIsTheTrainingSetUp) {
-    e().playMode = 1;
+    e().playMode = PlayMode::Training;
     e().test = 4;
     outerLoopNextStep(*g);
     EXPECT_EQ(count(AudioEvent::PlayMusic, 10), 1u);
     EXPECT_EQ(b().player1.charaname, "morvekboy");  // the set-up's remembered choices
     EXPECT_EQ(b().player2.charaname, "morvekboy");
     EXPECT_EQ(b().stageState.stageNumber, 2);
-    EXPECT_EQ(e().playMode, 1);
+    EXPECT_EQ(e().playMode, PlayMode::Training);
 }
 
 // ---- the top of a turn -----------------------------------------------------------------
@@ -625,7 +625,7 @@ struct TurnTop : OuterLoop {
     }
     /// One turn of an arcade match aborted before it began (no VS screen, one frame),
     /// with every surface a sentinel first.
-    void abortedTurn(int16_t code, int16_t playMode) {
+    void abortedTurn(int16_t code, PlayMode playMode) {
         e().test = code;
         e().playMode = playMode;
         e().returnToTitle = kTrue;
@@ -646,7 +646,7 @@ TEST_F(TurnTop, TheStepCodeChoosesWhichSheetsReload) {
     for (const Case c : {Case{0, false, false}, Case{1, true, false}, Case{2, false, true},
                          Case{3, true, true}, Case{4, true, true}, Case{256, true, true},
                          Case{-1, true, true}}) {
-        abortedTurn(c.code, 0);
+        abortedTurn(c.code, PlayMode::Arcade);
         EXPECT_EQ(surfaceValue(e().charaSurface1), c.sheet1 ? sheetValueOf("gouda") : kSentinel)
             << c.code;
         EXPECT_EQ(surfaceValue(e().charaSurface2), c.sheet2 ? sheetValueOf("ginzamurai") : kSentinel)
@@ -658,17 +658,17 @@ TEST_F(TurnTop, TheStepCodeChoosesWhichSheetsReload) {
 }
 
 TEST_F(TurnTop, AnAbortLeadsToTheTrainingSetUpOnlyInTraining) {
-    for (int16_t mode : {0, 1, -1}) {
+    for (PlayMode mode : {PlayMode::Arcade, PlayMode::Training, PlayMode::Tutorial}) {
         abortedTurn(256, mode);
-        EXPECT_EQ(e().test, mode == 1 ? 4 : 3) << mode;
+        EXPECT_EQ(e().test, mode == PlayMode::Training ? 4 : 3) << static_cast<int>(mode);
         EXPECT_EQ(e().returnToTitle, kFalse);
         EXPECT_EQ(count(AudioEvent::PlaySound, 132), 0u);
         // An arcade match aborted before it starts has no stage tune either; training has
         // its tune at volume 0. (The tutorial's lessons start their own tune.)
         const auto tune = lastTuneBefore(platform.audioLog().size());
-        if (mode == 0) {
+        if (mode == PlayMode::Arcade) {
             EXPECT_FALSE(tune);
-        } else if (mode == 1) {
+        } else if (mode == PlayMode::Training) {
             ASSERT_TRUE(tune);
             EXPECT_EQ(tune->index, 16);
             EXPECT_EQ(tune->value, 0);

@@ -121,7 +121,7 @@ TEST_F(RenderOverlay, InfinityMarkAgainstTheFinalBossAndOutsideArcade) {
     overlay();
     EXPECT_FALSE(find(kInfinity).has_value());
     EXPECT_TRUE(find(big(6)).has_value());
-    engine().playMode = 1;
+    engine().playMode = PlayMode::Training;
     overlay();
     EXPECT_TRUE(find(kInfinity).has_value());
 }
@@ -181,7 +181,7 @@ TEST_F(RenderOverlay, TimeOverOnlyWhileTheFreezeRuns) {
 }
 
 TEST_F(RenderOverlay, TrainingValuesStayAfterTheCombo) {
-    engine().playMode = 1;
+    engine().playMode = PlayMode::Training;
     p2().comboCount = 3;
     p2().OneHitDamage = 12;
     p2().TotalDamage = 40;

@@ -46,7 +46,7 @@ TEST_F(RoundJudgeTest, InfiniteTimeAndTrainingStopTheClock) {
 
     stage.MaxRoundTime = 9999;
     battleRoundInit(game);
-    e.playMode = 1;
+    e.playMode = PlayMode::Training;
     for (int i = 0; i < 5; ++i) battleJudge(game);
     EXPECT_EQ(stage.roundTimer, 9999);
 }

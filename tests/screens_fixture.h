@@ -28,7 +28,7 @@ struct ScreensFixture : EngineFixture {
         select.fill(12);
         writeBitmap(folder + std::string(kSelectPicture), select, Palette{});
         game->engine.attackEffectSurface = loadPicture(*game, kCommonSheet);
-        game->engine.playMode = 0;
+        game->engine.playMode = PlayMode::Arcade;
         previousFolder = std::filesystem::current_path();
         std::filesystem::current_path(folder);
     }

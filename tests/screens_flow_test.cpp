@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
 #include "game/Game.h"
@@ -40,7 +41,7 @@ TEST_F(ScreensCharaSelect, TheHiddenHonekawaAndEveryOptionLandInThePlayerAndTheS
     toFighterStep();
     for (int i = 0; i < 3; ++i) press(key::Right);
     press(key::Down);
-    EXPECT_EQ(s.fighter, kHiddenHonekawaValue);
+    EXPECT_EQ(s.fighter, fighter::HiddenHonekawa);
     EXPECT_EQ(s.cursorX, 221);  // still on HONEKAWA's place
     press(key::Return);         // confirm, then the super art
     EXPECT_EQ(s.phase, selectphase::SuperArt);
@@ -93,10 +94,10 @@ TEST_F(ScreensCharaSelect, BetaBoyIsBelowMorvekboyOnceUnlockedAndTheKeysAreEdgeT
     const uint64_t n = platform.presentCount();
     platform.holdKeysForPresents({key::Down}, n, n + 10);
     for (int i = 0; i < 10; ++i) pass();
-    EXPECT_EQ(s.fighter, kBetaBoyValue);
+    EXPECT_EQ(s.fighter, fighter::Betaboy);
     EXPECT_EQ(s.portraitX, 640 - 20 * 10);  // restarted at 640 by the move, then sliding
     press(key::Right);
-    EXPECT_EQ(s.fighter, kBetaBoyValue);
+    EXPECT_EQ(s.fighter, fighter::Betaboy);
     press(key::Up);
     EXPECT_EQ(s.fighter, 0);
     EXPECT_EQ(s.portraitX, 640 - 20 * 3);
@@ -451,7 +452,7 @@ TEST_F(ScreensResult, BeatingGodRunsTheEndingAndReturnsToTheScoreScreen) {
 }
 
 TEST_F(ScreensResult, OnlyAWinOverBetaBoyUnlocksIt) {
-    p2.NUMBER = kBetaBoyValue;
+    p2.NUMBER = fighter::Betaboy;
     lose();
     // Through the loss to the continue menu and its last item.
     platform.onPresent([this](uint64_t k) {

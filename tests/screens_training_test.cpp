@@ -5,6 +5,7 @@
 
 #include "game/BattleLoop.h"
 #include "battle/RoundJudge.h"
+#include "battle/Roster.h"
 #include "engine/DataTables.h"
 #include "engine/Pictures.h"
 #include "engine_fixture.h"
@@ -79,7 +80,7 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     stage->secretBetaBoy = true;
     stage->secretHonekawa = true;
     EXPECT_EQ(press(key::Right), Sounds{0});
-    EXPECT_EQ(setting(1), kHiddenHonekawaValue);
+    EXPECT_EQ(setting(1), fighter::HiddenHonekawa);
     EXPECT_EQ(s.portrait1X, -180);  // restarted at -200, then one turn of sliding
     platform.clearLogs();
     pass();
@@ -90,7 +91,7 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     EXPECT_EQ(setting(1), 3);
     setting(1) = 5;
     EXPECT_EQ(press(key::Down), Sounds{0});
-    EXPECT_EQ(setting(1), kBetaBoyValue);
+    EXPECT_EQ(setting(1), fighter::Betaboy);
     EXPECT_TRUE(drawn("BETABOY", 50, 420, kRed));
     EXPECT_EQ(press(key::Down), Sounds{});
     EXPECT_EQ(press(key::Up), Sounds{0});
@@ -230,25 +231,25 @@ TEST_F(ScreensTraining, RecoveryFrameByFrame) {
 
 TEST_F(ScreensTraining, PauseMenuResults) {
     auto open = [&](std::vector<uint8_t> keys) {
-        game->engine.playMode = 5;
+        game->engine.playMode = PlayMode::Pause;
         game->engine.returnToTitle = kFalse;
         keys.insert(keys.begin(), 0);  // the first turn: F1 is no menu key
         script(keys);
         trainingPauseMenu(*game);
     };
     open({key::Return});
-    EXPECT_EQ(game->engine.playMode, 1);
+    EXPECT_EQ(game->engine.playMode, PlayMode::Training);
     EXPECT_EQ(game->engine.returnToTitle, kFalse);
     open({key::Down, 0, key::Return});
-    EXPECT_EQ(game->engine.playMode, 1);
+    EXPECT_EQ(game->engine.playMode, PlayMode::Training);
     EXPECT_EQ(game->engine.returnToTitle, kTrue);
     open({key::Down, 0, key::Down, 0, key::Return});
-    EXPECT_EQ(game->engine.playMode, 0);
+    EXPECT_EQ(game->engine.playMode, PlayMode::Arcade);
     EXPECT_EQ(game->engine.returnToTitle, kTrue);
 
     platform.clearLogs();
     open({key::Up, 0, key::Down, 0, key::Down, 0, key::Down, 0, key::Space});
-    EXPECT_EQ(game->engine.playMode, 1);
+    EXPECT_EQ(game->engine.playMode, PlayMode::Training);
     EXPECT_EQ(game->engine.returnToTitle, kFalse);
     size_t moves = 0;
     for (const AudioEvent& ev : platform.audioLog()) moves += ev.kind == AudioEvent::PlaySound;
@@ -264,13 +265,13 @@ struct ScreensTrainingMatch : ScreensTraining {
 
     void SetUp() override {
         ScreensTraining::SetUp();
-        game->engine.playMode = 1;
+        game->engine.playMode = PlayMode::Training;
         game->engine.keyCount = 26;
         stage->gameSpeed = 26;
         p1->CharaNameSetFromNumber(0);
         p2->CharaNameSetFromNumber(0);
         platform.onPresent([this](uint64_t i) {
-            if (game->engine.playMode != 5 || nextMenuKey >= menuKeys.size()) return;
+            if (game->engine.playMode != PlayMode::Pause || nextMenuKey >= menuKeys.size()) return;
             const uint8_t k = menuKeys[nextMenuKey++];
             if (k != 0) platform.holdKeysForPresents({k}, i, i + 1);
         });
@@ -286,7 +287,7 @@ TEST_F(ScreensTrainingMatch, CharacterChangeAndBackToTitleAbortTheMatch) {
     pressF1In(80);
     matchTurn(*game);
     EXPECT_EQ(game->engine.test, 4);  // the training set-up again
-    EXPECT_EQ(game->engine.playMode, 1);
+    EXPECT_EQ(game->engine.playMode, PlayMode::Training);
     EXPECT_EQ(game->engine.returnToTitle, kFalse);
 
     menuKeys = {key::Down, 0, key::Down, 0, key::Return};
@@ -294,7 +295,7 @@ TEST_F(ScreensTrainingMatch, CharacterChangeAndBackToTitleAbortTheMatch) {
     pressF1In(80);
     matchTurn(*game);
     EXPECT_EQ(game->engine.test, 3);  // the score screen, as after an arcade game
-    EXPECT_EQ(game->engine.playMode, 0);
+    EXPECT_EQ(game->engine.playMode, PlayMode::Arcade);
 }
 
 TEST_F(ScreensTrainingMatch, ContinueAndSpaceResumeAndRecoveryPreventsAKnockOut) {
@@ -306,7 +307,7 @@ TEST_F(ScreensTrainingMatch, ContinueAndSpaceResumeAndRecoveryPreventsAKnockOut)
     pressF1In(20);
     for (int frame = 0; frame < 40; ++frame) {
         ASSERT_FALSE(battleFrame(*game)) << frame;
-        ASSERT_NE(game->engine.playMode, 5);
+        ASSERT_NE(game->engine.playMode, PlayMode::Pause);
     }
     EXPECT_EQ(nextMenuKey, menuKeys.size());  // the menu opened twice
     EXPECT_EQ(game->engine.returnToTitle, kFalse);

@@ -30,7 +30,7 @@ struct TutorialTest : loop_test::MatchFixture {
 
     void SetUp() override {
         MatchFixture::SetUp();
-        e.playMode = -1;
+        e.playMode = PlayMode::Tutorial;
         battleRoundInit(game);  // joins the tutorial's own set-up
         stageInitAll(game);
         platform.clearLogs();

@@ -291,7 +291,7 @@ inline void setUpMatch(Match& match, const MatchSetup& setup, PictureCache* cach
     game.random.reseed(setup.seed);
     e.appPath = setup.dataFolder;
     e.keyCount = 40;
-    e.playMode = 0;
+    e.playMode = PlayMode::Arcade;
     paletteBuildAll(game);
 
     b.stageState.MaxRoundTime = setup.roundTime;

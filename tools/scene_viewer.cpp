@@ -225,7 +225,7 @@ struct Viewer {
     void newMatch() {
         BattleState& bs = b();
         EngineState& e = game->engine;
-        e.playMode = 0;
+        e.playMode = PlayMode::Arcade;
         e.gameScore = 48210;
         bs.scrollX = -140;
         bs.scrollY = -1480;
@@ -409,7 +409,7 @@ void sceneJump(Viewer& v) {
     v.p1().posY = 1250;
     v.p1().animPat = 160;
     v.p1().sTate = stAirborne;
-    v.game->engine.playMode = 1;
+    v.game->engine.playMode = PlayMode::Training;
     v.p2().comboCount = 0;
     v.drawFrame();
     v.save("10_jump_training");

@@ -1,6 +1,7 @@
 #include "battle/AttackFrames.h"
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Damage.h"
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
@@ -80,12 +81,12 @@ void attackKnockBack(EngineContext& game, Character& defender, Character& attack
         case 4:
             if (inAir) {
                 // Carried along with the attacker.
-                animChange(game, 310, defender);
+                animChange(game, kAirHit, defender);
                 defender.fallVector = attacker.fallVector;
                 defender.upVector = attacker.upVector;
                 defender.slideVector = attacker.slideVector;
-            } else if (defender.NUMBER == 7) {
-                animChange(game, 310, defender);
+            } else if (defender.NUMBER == fighter::God) {
+                animChange(game, kAirHit, defender);
             } else {
                 hitAnimByPosture(game, defender);
             }
@@ -118,8 +119,8 @@ void attackKnockBack(EngineContext& game, Character& defender, Character& attack
 }
 
 void attackVectorSet(EngineContext& game, Character& defender, Character& attacker, int16_t kind) {
-    animChange(game, 310, defender);
-    if (defender.NUMBER == 7) return;
+    animChange(game, kAirHit, defender);
+    if (defender.NUMBER == fighter::God) return;
     defender.slideVector = attacker.ATFvectorX * attacker.dirStand;
     defender.posY = cint16(defender.posY - 10);
     if (kind == -1 && defender.stunSwitch == 1) return;
@@ -130,8 +131,8 @@ void attackVectorSet(EngineContext& game, Character& defender, Character& attack
 }
 
 void juggle(EngineContext& game, Character& victim, int16_t vectorX, int16_t vectorY, int16_t dir) {
-    animChange(game, 310, victim);
-    if (victim.NUMBER == 7) return;
+    animChange(game, kAirHit, victim);
+    if (victim.NUMBER == fighter::God) return;
     victim.posY = cint16(victim.posY - 10);
     victim.upVector += vectorY;
     if (victim.fallVector < 10) victim.fallVector = 0;

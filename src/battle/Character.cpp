@@ -1,4 +1,5 @@
 #include "battle/Character.h"
+#include "battle/Roster.h"
 
 #include "battle/Servants.h"
 #include "battle/Projectiles.h"
@@ -27,7 +28,7 @@ void Character::InitSplite() {
 
 void Character::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcRect, flyArts& fa) {
     const int16_t number = chara.NUMBER;
-    if (number == 3) return;  // HONEKAWA throws nothing
+    if (number == fighter::Honekawa) return;  // HONEKAWA throws nothing
     if (MoveSet* set = game.battle.moveSets.find(number)) {
         set->FlyArtsAnimPat(game, chara, srcRect, fa);
     }
@@ -35,7 +36,7 @@ void Character::FlyArtsAnimPat(BattleContext& game, Character& chara, Rect& srcR
 
 void Character::FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) {
     const int16_t number = chara.NUMBER;
-    if (number == 3) return;
+    if (number == fighter::Honekawa) return;
     if (MoveSet* set = game.battle.moveSets.find(number)) set->FAMorfizm(game, chara, fa);
 }
 
@@ -85,7 +86,8 @@ void Character::DrawAttackEffect(BattleContext& game) {
     for (auto& sp : SP) {
         if (sp.animPat > 0) drawSplite(game, sp);
     }
-    if (SPspacornTimer > 0 && (NUMBER == 1 || NUMBER == 3)) servantAttackEffectDraw(game, *this);
+    if (SPspacornTimer > 0 && (NUMBER == fighter::Ginzamurai || NUMBER == fighter::Honekawa))
+        servantAttackEffectDraw(game, *this);
 }
 
 Splite& Character::returningOneSplite() {
@@ -125,7 +127,7 @@ void Character::CharaNameSetFromNumber(int16_t n) {
                                              "buri",      "god",        "betaboy",
                                              "honekawa"};
     charaname = (n >= 0 && n <= 9) ? kStems[n] : "";
-    ReverseCharaFlag = (n == 9);
+    ReverseCharaFlag = (n == fighter::HiddenHonekawa);
 }
 
 void charaSoundPlay(EngineContext& game, int16_t index, Character& chara) {

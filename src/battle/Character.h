@@ -55,7 +55,7 @@ constexpr int kSplitePool = 10;
 class Character {
 public:
     // ---- identity and animation ----------------------------------------------------
-    int16_t NUMBER = 0;          ///< fighter number 0-8, selects the move set
+    int16_t NUMBER = 0;          ///< fighter number 0-8 (fighter::), selects the move set
     bool PrimalPlayer = false;   ///< the human side
     int16_t animPat = 0;
     int16_t fixTime = 0;         ///< frames the pattern is held

@@ -4,6 +4,7 @@
 
 #include "battle/AttackFrames.h"
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Damage.h"
 #include "battle/Projectiles.h"
 #include "battle/BattleContext.h"
@@ -81,10 +82,10 @@ bool cpuGuardRoll(EngineContext& game, Character& defender, int16_t gardableType
     if (defender.PrimalPlayer || defender.TPC || !defender.enableAction) return false;
     const double r = Int(game.random.next() * 20 + 1);
     if (defender.cpuLevel >= r + 15) {
-        if (defender.NUMBER != 6 && defender.NUMBER != 7) defender.sTate = stSpecialGuard;
+        if (defender.NUMBER != fighter::Buri && defender.NUMBER != fighter::God) defender.sTate = stSpecialGuard;
         return false;
     }
-    if (defender.cpuLevel >= r && !defender.floatorStand && defender.NUMBER != 7) {
+    if (defender.cpuLevel >= r && !defender.floatorStand && defender.NUMBER != fighter::God) {
         if (gardableType == 0 || gardableType == 2) {
             defender.sTate = stStandGuard;
         } else if (gardableType == 1) {

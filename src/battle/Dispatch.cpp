@@ -2,6 +2,7 @@
 
 #include "battle/Targets.h"
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Mechanics.h"
 #include "battle/BattleContext.h"
 #include "battle/MoveSet.h"
@@ -11,7 +12,9 @@ namespace morvek {
 namespace {
 
 /// GINZAMURAI and HONEKAWA split their action script into an action and an attack part.
-bool splitsActionScript(int16_t number) { return number == 1 || number == 3; }
+bool splitsActionScript(int16_t number) {
+    return number == fighter::Ginzamurai || number == fighter::Honekawa;
+}
 
 }  // namespace
 

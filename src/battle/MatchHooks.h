@@ -12,7 +12,7 @@ public:
     virtual ~MatchHooks() = default;
     /// Last step of the round set-up in tutorial mode.
     virtual void tutorialRoundInit(BattleContext& game) = 0;
-    /// The pause menu of a training match (playMode 5), drawn over the match.
+    /// The pause menu of a training match (PlayMode::Pause), drawn over the match.
     virtual void trainingPauseMenu(BattleContext& game) = 0;
 };
 

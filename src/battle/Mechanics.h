@@ -6,6 +6,10 @@
 
 namespace morvek {
 
+/// The pattern every fighter is knocked into the air with; the typing combo a fighter may
+/// open from its fall carries the same number.
+inline constexpr int16_t kAirHit = 310;
+
 struct BattleContext;
 struct EngineContext;
 class Character;

@@ -1,7 +1,6 @@
 #pragma once
-// The fighters' move-set modules by fighter number: 0 MORVEKBOY, 1 GINZAMURAI, 2 NANGIEF,
-// 3 HONEKAWA, 4 GOUDA, 5 INTERRUPTER, 6 BURI, 7 G O D, 8 BETABOY. A number outside 0-8
-// has no module. The battle knows only the interface; the game layer hands the registry
+// The fighters' move-set modules by fighter number (fighter::, battle/Roster.h). A number
+// outside 0-8 has no module. The battle knows only the interface; the game layer hands the registry
 // the maker of the concrete modules.
 
 #include <array>

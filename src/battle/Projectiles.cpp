@@ -4,6 +4,7 @@
 
 #include "battle/AttackFrames.h"
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Damage.h"
 #include "battle/Collision.h"
 #include "battle/ExArts.h"
@@ -174,9 +175,9 @@ void flyArtsKnockBack(EngineContext& game, Character& target, flyArts& fa) {
         case 4:
             if (target.posY == kGroundLine - target.bottom) {
                 animChange(game, posture, target);
-                if (target.NUMBER == 7) animChange(game, 310, target);
+                if (target.NUMBER == fighter::God) animChange(game, kAirHit, target);
             } else {
-                animChange(game, 310, target);
+                animChange(game, kAirHit, target);
                 target.slideVector = fa.slideVector;
                 target.upVector = fa.upVector;
                 target.fallVector = fa.fallVector;
@@ -197,8 +198,8 @@ void flyArtsVectorAdd(EngineContext& game, Character& target, flyArts& fa) {
 }
 
 void flyArtsVectorSet(EngineContext& game, Character& target, flyArts& fa) {
-    animChange(game, 310, target);
-    if (target.NUMBER == 7) return;
+    animChange(game, kAirHit, target);
+    if (target.NUMBER == fighter::God) return;
     target.posY = cint16(target.posY - 10);
     target.upVector = fa.ATFvectorY;
     target.fallVector = 0;

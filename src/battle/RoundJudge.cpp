@@ -24,8 +24,6 @@ constexpr int16_t kPlayer2StartX = 500;
 constexpr int16_t kStartScrollX = -140;
 constexpr int16_t kStartScrollY = -1480;
 constexpr int16_t kTimerStep = 2;
-constexpr int16_t kInterrupterNumber = 5;
-constexpr int16_t kGodNumber = 7;
 constexpr int16_t kFinishHoldMs = 2000;
 constexpr int16_t kKOSlowMs = 100;
 
@@ -37,8 +35,10 @@ void winnerPose(EngineContext& game, Character& c) {
     // Both rolls are drawn whatever the fighter: the conditions are evaluated in full.
     const bool roll480 = Int(3 * game.random.next()) == 2;
     const bool roll490 = Int(2 * game.random.next()) == 1;
-    if ((c.NUMBER == 0 || c.NUMBER == 3 || c.NUMBER == 5) && roll480) pattern = kWinPose2;
-    if (c.NUMBER == 3 && roll490) pattern = kWinPose3;
+    const int16_t n = c.NUMBER;
+    if ((n == fighter::Morvekboy || n == fighter::Honekawa || n == fighter::Interrupter) && roll480)
+        pattern = kWinPose2;
+    if (n == fighter::Honekawa && roll490) pattern = kWinPose3;
     animChange(game, pattern, c);
 }
 
@@ -67,12 +67,12 @@ void bossStageIntro(BattleContext& game) {
     if (s.VSactionFlag || s.roundCount != 0) return;
     BattleState& b = game.battle;
     if (s.checkCounter == ladderstage::Interrupter) {
-        if (MoveSet* boss = b.moveSets.find(kInterrupterNumber)) {
+        if (MoveSet* boss = b.moveSets.find(fighter::Interrupter)) {
             boss->StageIntro(game, s, b.player1, b.player2);
         }
     }
     if (s.checkCounter == ladderstage::God) {
-        if (MoveSet* boss = b.moveSets.find(kGodNumber)) boss->StageIntro(game, s, b.player1, b.player2);
+        if (MoveSet* boss = b.moveSets.find(fighter::God)) boss->StageIntro(game, s, b.player1, b.player2);
     }
 }
 
@@ -144,7 +144,7 @@ void battleRoundInit(BattleContext& game) {
     b.player2.posX = kPlayer2StartX;
     b.scrollX = kStartScrollX;
     b.scrollY = kStartScrollY;
-    if (game.engine.playMode == -1 && game.hooks) game.hooks->tutorialRoundInit(game);
+    if (game.engine.playMode == PlayMode::Tutorial && game.hooks) game.hooks->tutorialRoundInit(game);
 }
 
 void roundFinishStart(EngineContext& game, StateOfStage& stage, Character& winner, Character& loser) {
@@ -222,7 +222,7 @@ bool battleJudge(BattleContext& game) {
     }
     if (p2.viTality <= 0) {
         p2.viTality = 0;
-        if (MoveSet* god = game.battle.moveSets.find(kGodNumber)) god->DefeatCheck(game, s, p1, p2);
+        if (MoveSet* god = game.battle.moveSets.find(fighter::God)) god->DefeatCheck(game, s, p1, p2);
         if (!s.roundFinish) {
             roundFinishStart(game, s, p1, p2);
             if (s.checkCounter == ladderstage::God && p1.winCount > s.maxRoundCount) {

@@ -76,7 +76,7 @@ void servantDraw(BattleContext& game, Character& servant, const Surface8& sheet)
     // GINZAMURAI's single servant moves in step with its master, so it stands back a little
     // to be seen.
     int32_t left = cint32(servant.posX + game.battle.scrollX);
-    if (servant.NUMBER == 1) left -= servant.dirStand * 20;
+    if (servant.NUMBER == fighter::Ginzamurai) left -= servant.dirStand * 20;
     const int32_t top = servant.posY + game.battle.scrollY;
     const Rect dst{left, top, left + servant.Width, top + servant.Height};
     blit(game.engine.backBuffer, dst, sheet, src,
@@ -94,7 +94,7 @@ void servantTrailStep(BattleContext& game, Character& master) {
 }
 
 void servantFollowAll(ServantSide& side, const Character& master) {
-    const int step = master.NUMBER == 1 ? 0 : 5;
+    const int step = master.NUMBER == fighter::Ginzamurai ? 0 : 5;
     const int i = side.servantTrailIndex;
     auto back = [&](int frames) {
         const int e = i - frames;

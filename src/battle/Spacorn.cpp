@@ -1,6 +1,7 @@
 #include "battle/Spacorn.h"
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/ExArts.h"
 #include "battle/Mechanics.h"
 #include "battle/Targets.h"
@@ -70,13 +71,13 @@ void payExtraStock(Character& chara) {
 void spacornCtrlKeyStart(BattleContext& game, Character& chara, Character& opponent) {
     if (chara.spacornNumber2 == 0) return;
     switch (chara.NUMBER) {
-        case 2:
+        case fighter::Nangief:
             if (chara.spacornType == 0 && chara.spacornCount > 1) {
                 payExtraStock(chara);
                 spacornStart(game, chara, opponent, chara.spacornNumber2);
             }
             break;
-        case 4:
+        case fighter::Gouda:
             if (chara.spacornCount > 1) {
                 payExtraStock(chara);
                 spacornStart(game, chara, opponent, chara.spacornNumber2);
@@ -89,8 +90,8 @@ void spacornCtrlKeyStart(BattleContext& game, Character& chara, Character& oppon
 }
 
 void spacornF12KeyStart(BattleContext& game, Character& chara, Character& opponent) {
-    if (chara.spacornType == 1 && chara.NUMBER == 4) spacornStart(game, chara, opponent, 765);
-    if (chara.spacornCount >= 2 && chara.NUMBER == 5) {
+    if (chara.spacornType == 1 && chara.NUMBER == fighter::Gouda) spacornStart(game, chara, opponent, 765);
+    if (chara.spacornCount >= 2 && chara.NUMBER == fighter::Interrupter) {
         payExtraStock(chara);
         spacornStart(game, chara, opponent, 860);
     }
@@ -144,10 +145,10 @@ void spacornTimerTick(BattleContext& game, Character& chara) {
 void spSpacornTimerCount(Character& chara) {
     double rate;
     switch (chara.NUMBER) {
-        case 0: rate = 0.5; break;
-        case 1: rate = 0.36; break;
-        case 3: rate = 0.3; break;
-        case 8: rate = 0.5; break;
+        case fighter::Morvekboy: rate = 0.5; break;
+        case fighter::Ginzamurai: rate = 0.36; break;
+        case fighter::Honekawa: rate = 0.3; break;
+        case fighter::Betaboy: rate = 0.5; break;
         default: return;
     }
     chara.SPspacornTimer = static_cast<float>(static_cast<double>(chara.SPspacornTimer) - rate);

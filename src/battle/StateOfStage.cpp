@@ -1,6 +1,7 @@
 #include "battle/StateOfStage.h"
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/BattleContext.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
@@ -128,8 +129,8 @@ uint8_t StateOfStage::SimpleJudgeSystem(EngineContext& game, const Character& pl
     if (opponent.winCount > 0) level -= 2;
     level += cint16(Int((player.SJSpoint - 42 * maxRoundCount) / 10.0));
     level += static_cast<int32_t>(Int(opponent.cpuLevel / 5.0));
-    if (opponent.NUMBER == 8) level += 4;
-    if (opponent.NUMBER == 7) level += 3;
+    if (opponent.NUMBER == fighter::Betaboy) level += 4;
+    if (opponent.NUMBER == fighter::God) level += 3;
     if (level < 0) level = 0;
     if (level > 25) level = 25;
 
@@ -171,7 +172,7 @@ uint8_t StateOfStage::totalJudgeRank(const EngineContext& game) const {
 }
 
 bool StateOfStage::IsTimerINFINITY(const EngineContext& game, int16_t n) const {
-    return n == 7 || MaxRoundTime == 0 || game.engine.playMode != 0;
+    return n == fighter::God || MaxRoundTime == 0 || game.engine.playMode != PlayMode::Arcade;
 }
 
 }  // namespace morvek

@@ -34,6 +34,10 @@ inline constexpr int16_t ScoreScreen = 3;
 inline constexpr int16_t TrainingSetup = 4;
 }  // namespace nextstep
 
+/// What the game is doing (EngineState::playMode): a match of the arcade ladder, of training or of
+/// the tutorial, the title and its menus, or a training match held by its pause menu.
+enum class PlayMode : int16_t { Arcade = 0, Training = 1, Tutorial = -1, Title = 4, Pause = 5 };
+
 struct EngineState {
     // ---- the main window's own fields ----------------------------------------------
     /// Next step of the outer loop after a match (nextstep::), and the sheet-reload selector at the top
@@ -42,7 +46,7 @@ struct EngineState {
     Bool16 editMode = kFalse;  ///< debug switch, never set: skips the title, draws the hit boxes
 
     // ---- globals shared with the screens and the battle ----------------------------
-    int16_t playMode = 0;        ///< 0 arcade, 1 training, -1 tutorial, 4 title, 5 pause
+    PlayMode playMode = PlayMode::Arcade;
     Bool16 returnToTitle = kFalse;
     int16_t keyCount = 0;        ///< 40 NORMAL KEY, 26 EASY KEY; 0 until chosen
     std::string appPath;         ///< the program folder, with a trailing '/'

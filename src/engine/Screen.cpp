@@ -37,9 +37,9 @@ void drawPromptIcon(EngineContext& game, int16_t x, int16_t y) {
 
 void f1KeyEscape(EngineContext& game) {
     EngineState& e = game.engine;
-    if (e.playMode >= 4) return;
-    if (e.playMode == 1) {
-        e.playMode = 5;
+    if (e.playMode == PlayMode::Title || e.playMode == PlayMode::Pause) return;
+    if (e.playMode == PlayMode::Training) {
+        e.playMode = PlayMode::Pause;
         return;
     }
     bool fading = true;

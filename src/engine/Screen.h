@@ -39,7 +39,7 @@ void waitEnterKey(EngineContext& game);
 void blitSurface(EngineContext& game, int16_t srcX, int16_t srcY, int16_t width, int16_t height,
                  const Surface8& surface, int16_t dstX, int16_t dstY);
 
-/// The F1 handler: nothing in the title (playMode 4 and up), the pause request in a
+/// The F1 handler: nothing in the title or the pause menu, the pause request in a
 /// training match, else fade to black, stop the music and abort the match.
 void f1KeyEscape(EngineContext& game);
 

@@ -33,9 +33,6 @@ namespace morvek {
 
 namespace {
 
-constexpr int16_t kArcade = 0;
-constexpr int16_t kTraining = 1;
-constexpr int16_t kTutorial = -1;
 /// Sheet selectors of a turn: none, player 1's only, player 2's only.
 constexpr int16_t kReloadNone = 0;
 constexpr int16_t kReloadPlayer1 = 1;
@@ -69,8 +66,8 @@ bool battleFrame(BattleContext& game) {
     bool endFlag = false;
 
     frameStart(game);
-    if (e.playMode == kTraining) trainingRecover(game, p1, p2);
-    if (e.playMode == kTutorial) {
+    if (e.playMode == PlayMode::Training) trainingRecover(game, p1, p2);
+    if (e.playMode == PlayMode::Tutorial) {
         // The tutorial's control stands in for the round judge.
         tutorialControl(game, p1, p2, b.stageState);
     } else {
@@ -90,7 +87,7 @@ bool battleFrame(BattleContext& game) {
     spacornTimerTick(game, p2);
     drawCharaShadow(game, p1, e.attackEffectSurface);
     drawCharaShadow(game, p2, e.attackEffectSurface);
-    if (e.playMode == kTutorial) {
+    if (e.playMode == PlayMode::Tutorial) {
         tutorialScript(game, p1, p2, b.stageState);
     }
     if (e.editMode != kFalse) drawHitBoxes(game, p1, p2);
@@ -136,7 +133,7 @@ void matchTurn(BattleContext& game) {
 
     battleRoundInit(game);
     stageInitAll(game);
-    if (e.playMode == kArcade && e.returnToTitle == kFalse)
+    if (e.playMode == PlayMode::Arcade && e.returnToTitle == kFalse)
         vsScreen(game, b.player1, b.player2, b.stageState);
 
     backGroundLoad(game);
@@ -146,15 +143,15 @@ void matchTurn(BattleContext& game) {
     }
     e.attackEffectSurface = loadPicture(game, kCommonSheet);
 
-    if (e.playMode == kArcade && e.returnToTitle == kFalse)
+    if (e.playMode == PlayMode::Arcade && e.returnToTitle == kFalse)
         stageMusicPlay(game, b.player2.NUMBER, b.stageState);
-    if (e.playMode == kTraining) musicPlay(game, kTrainingMatchTune, 0);
+    if (e.playMode == PlayMode::Training) musicPlay(game, kTrainingMatchTune, 0);
 
     battleLoop(game);
 
     if (e.returnToTitle != kFalse) {
         e.returnToTitle = kFalse;
-        e.test = e.playMode == kTraining ? nextstep::TrainingSetup : nextstep::ScoreScreen;
+        e.test = e.playMode == PlayMode::Training ? nextstep::TrainingSetup : nextstep::ScoreScreen;
     } else {
         e.test = winnerDispMain(game, b.player1, b.player2, b.stageState);
     }

@@ -104,7 +104,7 @@ void titleMenuLoop(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
 
-    e.playMode = 4;
+    e.playMode = PlayMode::Title;
     b.stageState.openingInit(game);
     b.stageState.secretBetaBoy = secretBetaBoyCheck(game);
     b.stageState.secretHonekawa = secretHonekawaCheck(game);
@@ -126,7 +126,10 @@ void titleMenuLoop(BattleContext& game) {
         if (choice == titlemenu::Training)
             trainingSelect(game, b.player1, b.player2, b.stageState);
         // TUTORIAL needs nothing here: its match sets both fighters up itself.
-        e.playMode = choice;
+        // The choices left here are those that start a match.
+        e.playMode = choice == titlemenu::Tutorial   ? PlayMode::Tutorial
+                     : choice == titlemenu::Training ? PlayMode::Training
+                                                     : PlayMode::Arcade;
         if (e.returnToTitle == kFalse) return;
     }
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Mechanics.h"
 #include "battle/StateOfStage.h"
 #include "engine/DataTables.h"
@@ -22,7 +23,6 @@ namespace morvek {
 
 namespace {
 
-constexpr int16_t kGodNumber = 7;
 constexpr int16_t kEnterKey = 60;
 
 // The cut-scene.
@@ -58,7 +58,7 @@ constexpr int16_t kBalloonAtY = 160;
 constexpr int16_t kLastLineX = 280;
 constexpr int16_t kLastLineY = 220;
 
-God& godModule(BattleContext& game) { return *static_cast<God*>(game.battle.moveSets.find(kGodNumber)); }
+God& godModule(BattleContext& game) { return *static_cast<God*>(game.battle.moveSets.find(fighter::God)); }
 
 bool enterPressed(EngineContext& game) { return inkeyEdge(game) == kEnterKey; }
 
@@ -112,7 +112,7 @@ void godStageIntro(BattleContext& game, StateOfStage& stage, Character& player1,
 }
 
 void godDefeatCheck(EngineContext& game, StateOfStage& stage, Character&, Character& player2) {
-    if (player2.NUMBER == kGodNumber && stage.checkCounter == ladderstage::GodDefeated &&
+    if (player2.NUMBER == fighter::God && stage.checkCounter == ladderstage::GodDefeated &&
         player2.animPat == god_patterns::kLyingKO)
         animChange(game, god_patterns::kFinalDefeat, player2);
 }
@@ -124,14 +124,14 @@ void godSpeechDraw(BattleContext& game, StateOfStage& stage, Character&, Charact
     const int32_t y = player2.posY + b.scrollY + kSpeechDrop;
     textFontSet(game, kSpeechSize, RGB(0, 0, 0));
     const int16_t p = player2.animPat;
-    if (player2.NUMBER == kGodNumber && stage.checkCounter == ladderstage::God && p >= kFirstSpeech &&
+    if (player2.NUMBER == fighter::God && stage.checkCounter == ladderstage::God && p >= kFirstSpeech &&
         p <= kLastSpeech) {
         const Lines& lines = kSpeech[static_cast<size_t>(p - kFirstSpeech)];
         for (size_t i = 0; i < lines.size(); ++i)
             if (!lines[i].empty())
                 drawText(game, x, y + kLineStep * static_cast<int32_t>(i), lines[i]);
     }
-    if (player2.NUMBER == kGodNumber && stage.checkCounter == ladderstage::GodDefeated && p == kFinalDefeat) {
+    if (player2.NUMBER == fighter::God && stage.checkCounter == ladderstage::GodDefeated && p == kFinalDefeat) {
         blitSurface(game, kBalloonX, kBalloonY, kBalloonWidth, kBalloonHeight,
                     game.engine.attackEffectSurface, kBalloonAtX, kBalloonAtY);
         textFontSet(game, kLastLineSize, RGB(0, 0, 0));

@@ -3,6 +3,7 @@
 #include "movesets/Interrupter.h"
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
 #include "battle/BattleContext.h"
@@ -35,7 +36,7 @@ void Interrupter::HitFieldSet(BattleContext&, Character& chara) {
 }
 
 void interrupterStageIntro(BattleContext& game, StateOfStage& stage) {
-    auto* self = static_cast<Interrupter*>(game.battle.moveSets.find(5));
+    auto* self = static_cast<Interrupter*>(game.battle.moveSets.find(fighter::Interrupter));
     stage.wholeTimer = 0;  // the round start waits while the intro runs
     self->interrupterIntroCount = cint16(self->interrupterIntroCount + 1);
     if (self->interrupterIntroCount == kIntroVoiceFrame) soundPlay(game, kIntroVoice);

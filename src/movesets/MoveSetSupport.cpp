@@ -28,25 +28,25 @@ bool lowKicks(EngineContext& game, Character& chara, int16_t column, int16_t swe
     switch (column) {
         case 1:
             turnAround(chara);
-            groundOrDive(game, chara, 250, sweepSlide);
+            groundOrDive(game, chara, kSweep, sweepSlide);
             return true;
         case 2:
             turnAround(chara);
-            groundOrDive(game, chara, 270, kickSlide);
+            groundOrDive(game, chara, kShortKick, kickSlide);
             return true;
         case kGuardColumn: return true;
-        case 4: groundOrDive(game, chara, 270, kickSlide); return true;
-        case 5: groundOrDive(game, chara, 250, sweepSlide); return true;
+        case 4: groundOrDive(game, chara, kShortKick, kickSlide); return true;
+        case 5: groundOrDive(game, chara, kSweep, sweepSlide); return true;
         default: return false;
     }
 }
 
 void jumpByColumn(EngineContext& game, Character& chara, const KeyPlace& at, double high, double low) {
-    animChange(game, 130, chara);
+    animChange(game, kJumpRise, chara);
     // Without a jump left only the pose and the drift change.
     takeJump(chara, at.row == numberRow ? high : low);
     slide(chara, cint16(at.column - kGuardColumn));
-    if (at.column == kGuardColumn) animChange(game, 150, chara);  // straight up
+    if (at.column == kGuardColumn) animChange(game, kJumpStraight, chara);  // straight up
 }
 
 void forward(Character& chara, double k) { chara.posX = chara.posX + chara.dirStand * k; }
@@ -63,7 +63,7 @@ void takeJump(Character& chara, double up) {
 
 void groundOrDive(EngineContext& game, Character& chara, int16_t ground, int16_t diveSlide) {
     if (chara.floatorStand) {
-        animChange(game, 280, chara);
+        animChange(game, kDive, chara);
         slide(chara, diveSlide);
     } else {
         animChange(game, ground, chara);
@@ -71,7 +71,7 @@ void groundOrDive(EngineContext& game, Character& chara, int16_t ground, int16_t
 }
 
 void fallPastTheTop(EngineContext& game, Character& chara) {
-    if (chara.upVector < chara.fallVector) animChange(game, 135, chara);
+    if (chara.upVector < chara.fallVector) animChange(game, kJumpFall, chara);
 }
 
 void diveBlow(BattleContext& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
@@ -86,8 +86,8 @@ void diveBlow(BattleContext& game, Character& chara, int16_t boxX, int16_t boxW,
 }
 
 void secondWordHop(BattleContext& game, Character& chara, int16_t voice, bool hopsBack) {
-    animChange(game, 70, chara);
-    if (chara.TPCNumber != 310) {
+    animChange(game, kSecondWordHop, chara);
+    if (chara.TPCNumber != kAirHit) {
         if (hopsBack) slide(chara, -10);
         return;
     }
@@ -143,8 +143,8 @@ void lockUnlessTargeting(Character& chara) {
 
 void airRecovery(BattleContext& game, Character& chara) {
     if (!(chara.upVector < chara.fallVector)) return;
-    animChange(game, 320, chara);
-    if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0) openCombo(game, chara, 310);
+    animChange(game, kAirHitFall, chara);
+    if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0) openCombo(game, chara, kAirHit);
 }
 
 int16_t roll(Random& random, int count, int first) {
@@ -187,7 +187,7 @@ void cpuFollowAndEnd(BattleContext& game, MoveSet& self, Character& cpu) {
 
 void cpuComboAnswer(BattleContext& game, MoveSet& self, Character& cpu, const Character& opponent,
                     int16_t distX, int16_t distY) {
-    if (cpu.TPCNumber != 310) {
+    if (cpu.TPCNumber != kAirHit) {
         cpuFollowAndEnd(game, self, cpu);
         return;
     }

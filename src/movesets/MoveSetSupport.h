@@ -16,6 +16,18 @@ class Character;
 class MoveSet;
 class Random;
 
+// ---- the patterns every fighter shares ------------------------------------------------------
+
+inline constexpr int16_t kSecondWordHop = 70;
+inline constexpr int16_t kJumpRise = 130;
+inline constexpr int16_t kJumpFall = 135;
+inline constexpr int16_t kJumpStraight = 150;
+inline constexpr int16_t kSweep = 250;
+inline constexpr int16_t kShortKick = 270;
+inline constexpr int16_t kDive = 280;
+/// The fall out of an air hit (kAirHit), from which the fighter may type its way out.
+inline constexpr int16_t kAirHitFall = 320;
+
 // ---- target keys ------------------------------------------------------------------------
 
 /// The keyboard grid's rows as the key codes 1-40 run.
@@ -33,8 +45,8 @@ struct KeyPlace {
 /// False for a key off the grid (outside 1-40).
 bool keyPlace(const Character& chara, int16_t key, KeyPlace& place);
 
-/// The bottom row's low kicks, columns 1-5: the sweep (250) on the outer keys, the short
-/// kick (270) on the inner ones, the back ones turning round first; in the air each is the
+/// The bottom row's low kicks, columns 1-5: the sweep on the outer keys, the short kick on
+/// the inner ones, the back ones turning round first; in the air each is the
 /// dive with its slide. Returns false for the columns it leaves to the fighter (6-10).
 bool lowKicks(EngineContext& game, Character& chara, int16_t column, int16_t sweepSlide, int16_t kickSlide);
 /// The jump keys (number and top rows): the jump pose, one of the fighter's jumps rising at
@@ -51,16 +63,16 @@ void slide(Character& chara, int16_t k);
 void turnAround(Character& chara);
 /// Takes one of the fighter's jumps, if one is left: the rise starts at `up`.
 void takeJump(Character& chara, double up);
-/// In the air the dive (280) sliding `diveSlide` towards the facing, else `ground`.
+/// In the air the dive sliding `diveSlide` towards the facing, else `ground`.
 void groundOrDive(EngineContext& game, Character& chara, int16_t ground, int16_t diveSlide);
-/// A jump (131) turns into its fall (135) once the top of the flight is passed.
+/// A jump turns into its fall once the top of the flight is passed.
 void fallPastTheTop(EngineContext& game, Character& chara);
 /// The dive kicks' blow at the fall speed: past 25 it strikes harder (another hit sound
 /// and effect), the effect grows with the speed, and the power is speed squared over 20, at
 /// most 80. The box, knock-back and effect place are the fighter's.
 void diveBlow(BattleContext& game, Character& chara, int16_t boxX, int16_t boxW, int16_t vectorY,
               int16_t controlX);
-/// The second word's hop (70): out of an air hit (combo 310) straight up with the
+/// The second word's hop: out of an air hit (combo kAirHit) straight up with the
 /// fighter's `voice` (kNoVoice: silent) and back to neutral; otherwise 10 a frame
 /// backwards when the fighter `hopsBack`.
 inline constexpr int16_t kNoVoice = -1;
@@ -92,7 +104,7 @@ void closeCombo(EngineContext& game, Character& chara);
 void freeOnHit(Character& chara);
 /// Without the typing frame the fighter may not act.
 void lockUnlessTargeting(Character& chara);
-/// Knocked into the air (310-312): on the frame the top of the flight is passed the fall
+/// Knocked into the air (kAirHit and the two after it): on the frame the top of the flight is passed the fall
 /// starts, and a fighter neither just struck, stunned nor beaten may type its way out.
 void airRecovery(BattleContext& game, Character& chara);
 
@@ -121,7 +133,7 @@ int16_t roll(Random& random, int count, int first);
 /// The computer's pick of a typed word: one draw, Int(r x n + 1), names the word of `words`
 /// with equal chances; the pick stays inside the list whatever the draw.
 int16_t pickWord(Random& random, std::span<const int16_t> words);
-/// The computer's typing-combo step of most fighters: in the air recovery (310) the shared
+/// The computer's typing-combo step of most fighters: in the air recovery (kAirHit) the shared
 /// choice answers with the follow-up, the second word or nothing; every other combo takes
 /// its follow-up at once. The combo ends either way.
 void cpuComboAnswer(BattleContext& game, MoveSet& self, Character& cpu, const Character& opponent,

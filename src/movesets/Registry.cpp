@@ -1,5 +1,6 @@
 #include "movesets/Registry.h"
 
+#include "battle/Roster.h"
 #include "movesets/Betaboy.h"
 #include "movesets/Buri.h"
 #include "movesets/Ginzamurai.h"
@@ -14,15 +15,15 @@ namespace morvek {
 
 std::unique_ptr<MoveSet> makeMoveSet(int16_t number) {
     switch (number) {
-        case 0: return std::make_unique<Morvekboy>();
-        case 1: return std::make_unique<Ginzamurai>();
-        case 2: return std::make_unique<Nangief>();
-        case 3: return std::make_unique<Honekawa>();
-        case 4: return std::make_unique<Gouda>();
-        case 5: return std::make_unique<Interrupter>();
-        case 6: return std::make_unique<Buri>();
-        case 7: return std::make_unique<God>();
-        case 8: return std::make_unique<Betaboy>();
+        case fighter::Morvekboy: return std::make_unique<Morvekboy>();
+        case fighter::Ginzamurai: return std::make_unique<Ginzamurai>();
+        case fighter::Nangief: return std::make_unique<Nangief>();
+        case fighter::Honekawa: return std::make_unique<Honekawa>();
+        case fighter::Gouda: return std::make_unique<Gouda>();
+        case fighter::Interrupter: return std::make_unique<Interrupter>();
+        case fighter::Buri: return std::make_unique<Buri>();
+        case fighter::God: return std::make_unique<God>();
+        case fighter::Betaboy: return std::make_unique<Betaboy>();
         default: return nullptr;
     }
 }

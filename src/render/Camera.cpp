@@ -2,6 +2,7 @@
 
 #include "battle/Servants.h"
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Dispatch.h"
 #include "battle/BattleContext.h"
 #include "render/Hud.h"
@@ -85,7 +86,8 @@ void drawCharaSprite(BattleContext& game, Character& chara, Character& /*other*/
 }
 
 void servantFrame(BattleContext& game, Character& master, Character& opponent) {
-    if (!(master.SPspacornTimer > 0 && (master.NUMBER == 1 || master.NUMBER == 3))) return;
+    const bool clones = master.NUMBER == fighter::Ginzamurai || master.NUMBER == fighter::Honekawa;
+    if (!(master.SPspacornTimer > 0 && clones)) return;
     servantDrawAll(game, master);
     if (game.battle.freezeFlag) return;
     servantTrailStep(game, master);

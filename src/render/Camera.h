@@ -34,7 +34,7 @@ void drawCharaSprite(BattleContext& game, Character& chara, Character& other, co
 /// Servants, both fighters by |sTate|, projectiles, dizzy stars, effects, zoom view.
 void drawFighters(BattleContext& game, Character& p1, Character& p2);
 
-/// A fighter's servants, only while its clone mode runs (fighters 1 and 3).
+/// A fighter's servants, only while its clone mode runs (GINZAMURAI and HONEKAWA).
 void servantFrame(BattleContext& game, Character& master, Character& opponent);
 
 }  // namespace morvek

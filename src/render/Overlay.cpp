@@ -7,6 +7,7 @@
 #include "battle/Character.h"
 #include "battle/StateOfStage.h"
 #include "battle/Damage.h"
+#include "battle/Dispatch.h"
 #include "battle/BattleContext.h"
 #include "engine/Screen.h"
 #include "engine/System.h"
@@ -145,18 +146,16 @@ void drawStageOverlay(BattleContext& game, StateOfStage& stage, Character& p1, C
         drawText(game, 220, 220, "TIME OVER");
     }
     drawNames(game, p1, p2);
-    const int16_t mode = game.engine.playMode;
-    if (mode == 0) drawArcadeInfo(game, stage, p1, p2);
-    if (mode == 1) drawTrainingInfo(game, p1, p2);
-    if (p2.NUMBER == 7) {
-        if (MoveSet* god = game.battle.moveSets.find(7)) god->SpeechDraw(game, stage, p1, p2);
-    }
+    const PlayMode mode = game.engine.playMode;
+    if (mode == PlayMode::Arcade) drawArcadeInfo(game, stage, p1, p2);
+    if (mode == PlayMode::Training) drawTrainingInfo(game, p1, p2);
+    if (MoveSet* boss = moveSetOf(game, p2)) boss->SpeechDraw(game, stage, p1, p2);
     if (stage.IsTimerINFINITY(game, p2.NUMBER)) {
         blitSheet(game, 400, 450, 40, 30, 292, 10, 60, 50);
     } else {
         drawRoundTimer(game, stage);
     }
-    if (game.engine.playMode == 5 && game.hooks) game.hooks->trainingPauseMenu(game);
+    if (game.engine.playMode == PlayMode::Pause && game.hooks) game.hooks->trainingPauseMenu(game);
     if (stage.roundFinish && !bothAlive) drawFinishSequence(game, stage, p1, p2);
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/StateOfStage.h"
 #include "engine/DataTables.h"
 #include "battle/BattleContext.h"
@@ -98,11 +99,11 @@ void fighterStep(EngineContext& game, CharaSelectScreen& s, const StateOfStage& 
     } else if (k == keycode::Right) {
         if (s.fighter < 5) ++s.fighter;
     } else if (k == keycode::Down) {
-        if (stage.secretBetaBoy && s.fighter == 0) s.fighter = kBetaBoyValue;
-        if (stage.secretHonekawa && s.fighter == 3) s.fighter = kHiddenHonekawaValue;
+        if (stage.secretBetaBoy && s.fighter == fighter::Morvekboy) s.fighter = fighter::Betaboy;
+        if (stage.secretHonekawa && s.fighter == fighter::Honekawa) s.fighter = fighter::HiddenHonekawa;
     } else if (k == keycode::Up) {
-        if (s.fighter == kBetaBoyValue) s.fighter = 0;
-        else if (s.fighter == kHiddenHonekawaValue) s.fighter = 3;
+        if (s.fighter == fighter::Betaboy) s.fighter = fighter::Morvekboy;
+        else if (s.fighter == fighter::HiddenHonekawa) s.fighter = fighter::Honekawa;
     }
     if (s.fighter != before) {
         soundPlay(game, kMenuSound);
@@ -209,14 +210,14 @@ void phaseStep(EngineContext& game, CharaSelectScreen& s, Character& player, Sta
 
 int16_t selectVoiceOf(int16_t value) {
     switch (value) {
-    case 0: return 123;
-    case 1: return 118;
-    case 2: return 128;
-    case 3: return kAngerVoice;
-    case 4: return 130;
-    case 5: return 131;
-    case kBetaBoyValue: return 153;
-    case kHiddenHonekawaValue: return 147;
+    case fighter::Morvekboy: return 123;
+    case fighter::Ginzamurai: return 118;
+    case fighter::Nangief: return 128;
+    case fighter::Honekawa: return kAngerVoice;
+    case fighter::Gouda: return 130;
+    case fighter::Interrupter: return 131;
+    case fighter::Betaboy: return 153;
+    case fighter::HiddenHonekawa: return 147;
     default: return -1;
     }
 }
@@ -264,40 +265,40 @@ std::string spacornNameFromNumber(const Character& chara, int16_t index) {
     const std::string signature = morvekboy_patterns::kSuperArt0Name;
     const std::string judgement = "ジャッジメント";
     switch (chara.NUMBER) {
-    case 0: {
+    case fighter::Morvekboy: {
         const std::string names[3] = {signature, "真・著作拳", "目から出ちゃった破壊光線"};
         return names[index];
     }
-    case 1: {
+    case fighter::Ginzamurai: {
         const char* names[3] = {"雷鳴剣", "風刃剣", "分身"};
         return names[index];
     }
-    case 2: {
+    case fighter::Nangief: {
         const char* names[3] = {"ブラックホールスクリュー", "スーパーナイスキャッチ",
                                 "ママぁ、これFABっといて"};
         return names[index];
     }
-    case 3: {
+    case fighter::Honekawa: {
         const char* names[3] = {"雷震魔破拳", "転身穿弓腿",
                                 chara.ReverseCharaFlag ? "星影円舞" : "槍雷虎砲"};
         return names[index];
     }
-    case 4: {
+    case fighter::Gouda: {
         const char* names[3] = {"暴力", "滅殺豪波動", "大絶唱"};
         return names[index];
     }
-    case 5: {
+    case fighter::Interrupter: {
         const char* names[3] = {"キャノネード", "ディストーション", "スパイラルナイトメア"};
         return names[index];
     }
-    case 6:
-    case 7:
+    case fighter::Buri:
+    case fighter::God:
         return judgement;
-    case 8: {
+    case fighter::Betaboy: {
         const std::string names[3] = {signature, "降龍拳", "素敵竜巻"};
         return names[index];
     }
-    case 9: {
+    case fighter::HiddenHonekawa: {
         const char* names[3] = {"雷震魔破拳", "転身穿弓腿", "星影円舞"};
         return names[index];
     }

@@ -30,10 +30,6 @@ constexpr int16_t StoreTpcSlow = 10;
 constexpr int16_t Done = 11;
 }  // namespace selectphase
 
-/// Selection values of the two hidden fighters.
-constexpr int16_t kBetaBoyValue = 8;
-constexpr int16_t kHiddenHonekawaValue = 9;
-
 /// The animated cursor's place on the select picture for fighter cursor 0-5.
 struct ScreenPoint {
     int16_t x, y;

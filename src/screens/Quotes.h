@@ -15,7 +15,7 @@ struct QuoteLines {
     std::string line2;
 };
 
-/// The quote of `winner` for quote number `number` (1-8; 20-25 for fighter 6's speech),
+/// The quote of `winner` for quote number `number` (1-8; 20-25 for the speech of fighter::Buri),
 /// with the special lines of the two named finishing arts. Both lines empty when the
 /// table has nothing.
 QuoteLines winQuoteLines(int16_t winner, int16_t number, std::string_view finishArts);

@@ -5,6 +5,7 @@
 #include "render/Finish.h"
 #include "battle/RoundJudge.h"
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
 #include "engine/DataTables.h"
@@ -203,7 +204,7 @@ bool winnerDispBegin(EngineContext& game, ResultScreen& s, Character& player1, C
     paletteSetEntries(game, game.engine.workPalette);
     if (s.won) musicPlay(game, kWinTune, 0);
     // Only a win over BETABOY unlocks it; the marker is rewritten at every such win.
-    if (s.won && player2.NUMBER == kBetaBoyValue) {
+    if (s.won && player2.NUMBER == fighter::Betaboy) {
         stage.secretBetaBoy = true;
         secretMarkerWrite(game, stage);
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/Spacorn.h"
 #include "battle/StateOfStage.h"
 #include "battle/BattleContext.h"
@@ -26,8 +27,6 @@ namespace {
 constexpr Rgb kTitleMagenta{255, 0, 255};
 constexpr int32_t kTrainingVolume = 500;
 constexpr int16_t kPanelMove = 20;
-constexpr int16_t kTrainingMode = 1;
-constexpr int16_t kArcadeMode = 0;
 
 constexpr std::array<std::string_view, 6> kFighterNames{"MORVEKBOY", "GINZAMURAI", "NANGIEF",
                                                         "HONEKAWA",  "GOUDA",      "INTERRUPTER"};
@@ -66,9 +65,9 @@ void drawFighterList(EngineContext& game, int16_t x, int16_t twoX, int16_t value
     if (value >= 0 && value < static_cast<int16_t>(kFighterNames.size()))
         drawMenuText(game, kTextRed, x, 300 + 20 * value,
                      kFighterNames[static_cast<size_t>(value)]);
-    else if (value == kBetaBoyValue)
+    else if (value == fighter::Betaboy)
         drawMenuText(game, kTextRed, x, 420, "BETABOY");
-    else if (value == kHiddenHonekawaValue)
+    else if (value == fighter::HiddenHonekawa)
         drawMenuText(game, kTextRed, twoX, 360, "2");
 }
 
@@ -197,17 +196,17 @@ int16_t nextFighter(int16_t v, int16_t key, const StateOfStage& stage) {
     switch (key) {
     case keycode::Up:
         if (v >= 1 && v <= 5) return static_cast<int16_t>(v - 1);
-        if (v == kBetaBoyValue) return 5;
+        if (v == fighter::Betaboy) return fighter::Interrupter;
         break;
     case keycode::Down:
         if (v < 5) return static_cast<int16_t>(v + 1);
-        if (v == 5 && stage.secretBetaBoy) return kBetaBoyValue;
+        if (v == fighter::Interrupter && stage.secretBetaBoy) return fighter::Betaboy;
         break;
     case keycode::Right:
-        if (v == 3 && stage.secretHonekawa) return kHiddenHonekawaValue;
+        if (v == fighter::Honekawa && stage.secretHonekawa) return fighter::HiddenHonekawa;
         break;
     case keycode::Left:
-        if (v == kHiddenHonekawaValue && stage.secretHonekawa) return 3;
+        if (v == fighter::HiddenHonekawa && stage.secretHonekawa) return fighter::Honekawa;
         break;
     default:
         break;
@@ -352,11 +351,11 @@ void trainingPauseMenuPass(EngineContext& game, TrainingPauseMenu& m) {
     EngineState& e = game.engine;
     switch (inkeyEdge(game)) {
     case keycode::Space:
-        e.playMode = kTrainingMode;
+        e.playMode = PlayMode::Training;
         m.leave = true;
         break;
     case keycode::Enter:
-        e.playMode = m.cursor == pauseitem::BackToTitle ? kArcadeMode : kTrainingMode;
+        e.playMode = m.cursor == pauseitem::BackToTitle ? PlayMode::Arcade : PlayMode::Training;
         // Both other choices abort the match; as an arcade game it ends at the score
         // screen, which has nothing to score for it.
         if (m.cursor != pauseitem::Continue) e.returnToTitle = kTrue;

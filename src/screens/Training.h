@@ -98,7 +98,7 @@ struct TrainingPauseMenu {
 
 /// One turn of the pause menu: one key, the menu over the frozen match, present.
 void trainingPauseMenuPass(EngineContext& game, TrainingPauseMenu& m);
-/// The training pause menu (playMode 5), opened by the match overlay.
+/// The training pause menu (PlayMode::Pause), opened by the match overlay.
 void trainingPauseMenu(EngineContext& game);
 
 }  // namespace morvek

@@ -1,5 +1,5 @@
 #pragma once
-// The tutorial: a match (playMode -1) in which the player's MORVEKBOY meets the HONEKAWA
+// The tutorial: a match (PlayMode::Tutorial) in which the player's MORVEKBOY meets the HONEKAWA
 // variant, who teaches guarding, targeting and movement in speech balloons and attacks on
 // cue. `tutorialInit` readies the two fighters when the match starts, `tutorialControl`
 // runs each frame in the round judge's place, and `tutorialScript` is the tutor's lesson

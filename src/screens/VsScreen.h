@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "battle/Roster.h"
 #include "engine/Screen.h"
 
 namespace morvek {
@@ -12,7 +13,7 @@ class Character;
 class StateOfStage;
 
 /// The jingle of the VS screen: a separate one against G O D.
-constexpr int16_t vsJingleFor(int16_t opponentNumber) { return opponentNumber == 7 ? 133 : 132; }
+constexpr int16_t vsJingleFor(int16_t opponentNumber) { return opponentNumber == fighter::God ? 133 : 132; }
 
 /// One visit of the VS screen, steppable pass by pass.
 struct VsScreen {
