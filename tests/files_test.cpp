@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -120,4 +121,29 @@ TEST_F(FileStoreTest, AnExactNameWinsOverACaseInsensitiveOne) {
     FileStore store(dir_.string());
     EXPECT_EQ(store.read("D_PUNCH.wav"), "upper");
     EXPECT_EQ(store.read("d_punch.wav"), "lower");
+}
+
+TEST_F(FileStoreTest, AWriteClearsItsOwnTemporariesAMinuteOldAndNothingElse) {
+    const auto twoMinutesAgo = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    // Left by writes cut short: cleared.
+    const std::vector<std::string> stale = {"SCORE.a1B2c3", "SCORE.XyZ987"};
+    // As old, but not this file's temporaries: kept.
+    const std::vector<std::string> others = {"SCORE.damaged", "SCORE.a1B2c", "SCORE.a1-2c3",
+                                             "OTHER.a1B2c3", "xSCORE.a1B2c3"};
+    for (const auto& names : {stale, others})
+        for (const std::string& name : names) {
+            put(name, "x");
+            fs::last_write_time(dir_ / name, twoMinutesAgo);
+        }
+    fs::create_directory(dir_ / "SCORE.d1r2c3");
+    fs::last_write_time(dir_ / "SCORE.d1r2c3", twoMinutesAgo);
+    put("SCORE.Zz9Yy8", "another writer's, at work now");
+
+    FileStore store(dir_.string());
+    store.write("SCORE", "new");
+    std::vector<std::string> left = others;
+    for (const char* name : {"SCORE", "SCORE.d1r2c3", "SCORE.Zz9Yy8"}) left.push_back(name);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(entries(), left);
+    EXPECT_EQ(store.read("SCORE"), "new");
 }

@@ -349,17 +349,71 @@ TEST_F(ScreensScoreFile, AWriteThatFailsPartWayLeavesTheOldFileIntact) {
     struct rlimit small = saved;
     small.rlim_cur = 100;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool threw = false;
-    try {
-        scoreRecordInsert(*game, stage, recordWithScore(999999));
-    } catch (const PlatformError&) {
-        threw = true;
-    }
+    ::testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(scoreRecordInsert(*game, stage, recordWithScore(999999)));
+    const std::string said = ::testing::internal::GetCapturedStderr();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
-    EXPECT_TRUE(threw);
+    // One line says the ranking was not saved, and play goes on.
+    EXPECT_EQ(said, "morvek: cannot write file SCORE: File too large; the ranking is not saved\n");
     EXPECT_EQ(scoreContents(), old);
     EXPECT_EQ(looseFiles(), std::vector<std::string>{"SCORE"});
+}
+
+TEST_F(ScreensScoreFile, ADamagedFileIsKeptAsideBeforeItIsRemovedOrReplaced) {
+    const auto damagedCopy = [this] {
+        std::ifstream in(folder + "SCORE.damaged", std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    std::ofstream(folder + "SCORE.damaged") << "an older copy";
+    auto records = defaultScoreRecords();
+    records[3] = withChar(records[3], 12, '5');
+    const std::string badRecord = imageOf(records, "48170");
+    const std::string garbage("\0garbage\xff", 9);
+
+    // The ranking screen moves the bytes aside, replacing the older copy, then ends the game.
+    writeScore(badRecord);
+    try {
+        scoreRankingDisp(*game);
+        ADD_FAILURE() << "expected ScoreFileDamaged";
+    } catch (const ScoreFileDamaged& e) {
+        EXPECT_STREQ(e.what(), "the score file SCORE was damaged and has been removed; "
+                               "kept as SCORE.damaged");
+    }
+    EXPECT_FALSE(scoreExists());
+    EXPECT_EQ(damagedCopy(), badRecord);
+
+    // A writer does the same, then starts again from the defaults.
+    writeScore(garbage);
+    ::testing::internal::CaptureStderr();
+    secretMarkerWrite(*game, stage);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "morvek: the score file SCORE was damaged; kept as SCORE.damaged; it is replaced "
+              "by the default ranking\n");
+    EXPECT_EQ(damagedCopy(), garbage);
+    EXPECT_EQ(scoreContents(), imageOf(defaultScoreRecords(), "57318"));
+
+    // When no copy can be made (a folder holds its name), the same line says so and the
+    // file goes as it did before.
+    std::filesystem::remove(folder + "SCORE.damaged");
+    std::filesystem::create_directories(folder + "SCORE.damaged/inside");
+    writeScore(garbage);
+    ::testing::internal::CaptureStderr();
+    scoreRecordInsert(*game, stage, recordWithScore(1));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("damaged; it could not be kept: cannot rename file SCORE to "
+                        "SCORE.damaged: "), std::string::npos) << said;
+    EXPECT_EQ(scoreContents(), imageOf(defaultScoreRecords(), "57318"));
+    writeScore(badRecord);
+    try {
+        scoreRankingDisp(*game);
+        ADD_FAILURE() << "expected ScoreFileDamaged";
+    } catch (const ScoreFileDamaged& e) {
+        EXPECT_NE(std::string(e.what()).find("removed; it could not be kept: "), std::string::npos)
+            << e.what();
+    }
+    EXPECT_FALSE(scoreExists());
 }
 
 // ---- the ranking screen -------------------------------------------------------------
@@ -455,6 +509,36 @@ TEST_F(ScreensScoreScreen, EscapeBeforeEnterRecordsNothing) {
     platform.holdKeysForPresents({key::Escape}, 5, 6);
     EXPECT_THROW(scoreResult(*game, player, opponent, stage), GameExitRequest);
     EXPECT_FALSE(scoreExists());
+}
+
+TEST_F(ScreensScoreScreen, AFolderThatTakesNoWritesCostsOneLineAndPlayGoesOn) {
+    // Move into a folder and delete it: nothing can be created there, not even by root,
+    // whom a read-only folder would not stop.
+    const std::filesystem::path gone = std::filesystem::path(folder) / "gone";
+    std::filesystem::create_directory(gone);
+    std::filesystem::current_path(gone);
+    std::filesystem::remove(gone);
+    const std::string line =
+        "morvek: cannot write file SCORE: No such file or directory; the ranking is not saved\n";
+
+    // A run's result: told once, then the ranking shows the defaults and the run goes on.
+    game->engine.gameScore = 700000;
+    game->engine.returnToTitle = kTrue;
+    tapEnterEveryOtherPass();
+    ::testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(scoreResult(*game, player, opponent, stage));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), line);
+    EXPECT_TRUE(textShown("SCORE RANKING"));
+    EXPECT_TRUE(textShown("500000"));  // the default first place
+    EXPECT_EQ(game->engine.returnToTitle, kFalse);
+    // SCORE RANKING from the title, and an unlock: the same one line each.
+    ::testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(scoreRankingDisp(*game));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), line);
+    stage.secretBetaBoy = true;
+    ::testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(secretMarkerWrite(*game, stage));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), line);
 }
 
 TEST_F(ScreensScoreScreen, ABrokenFileIsReplacedAndTheResultStillRecorded) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -69,6 +70,40 @@ void writeAll(int fd, const std::string& contents, const std::string& path) {
         }
         p += n;
         left -= static_cast<size_t>(n);
+    }
+}
+
+/// True for `base` + '.' + six letters or digits: the names mkstemp gives a write's
+/// temporary, and nothing else.
+bool isTemporaryOf(const std::string& entry, const std::string& base) {
+    constexpr size_t kRandomLength = 6;
+    if (entry.size() != base.size() + 1 + kRandomLength) return false;
+    if (entry.compare(0, base.size(), base) != 0 || entry[base.size()] != '.') return false;
+    for (size_t i = base.size() + 1; i < entry.size(); ++i) {
+        const char c = entry[i];
+        const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!alnum) return false;
+    }
+    return true;
+}
+
+/// Deletes the temporaries of `path` that writes cut short left, once they are a minute
+/// old. A failure here costs only a little disk, so it is ignored.
+void clearStaleTemporaries(const fs::path& path) {
+    const fs::path folder = path.parent_path();
+    const std::string base = path.filename().string();
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    if (ec) return;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) return;
+        if (!isTemporaryOf(it->path().filename().string(), base)) continue;
+        std::error_code entryEc;
+        if (!fs::is_regular_file(it->symlink_status(entryEc)) || entryEc) continue;
+        const auto written = fs::last_write_time(it->path(), entryEc);
+        if (entryEc || written >= cutoff) continue;
+        fs::remove(it->path(), entryEc);
     }
 }
 
@@ -148,6 +183,7 @@ std::string FileStore::readFrom(const std::string& name, size_t skip, size_t cou
 
 void FileStore::write(const std::string& name, const std::string& contents) const {
     const std::string path = pathOf(name);
+    clearStaleTemporaries(path);
     // The temporary lives in the same folder so the rename cannot cross file systems.
     std::string tempName = path + ".XXXXXX";
     const int fd = ::mkstemp(tempName.data());
@@ -202,6 +238,13 @@ void FileStore::remove(const std::string& name) const {
     std::error_code ec;
     fs::remove(path, ec);  // a missing file is no error: it returns false without one
     if (ec) throw PlatformError("cannot delete file " + path + ": " + ec.message());
+}
+
+void FileStore::rename(const std::string& from, const std::string& to) const {
+    const std::string fromPath = pathOf(from);
+    const std::string toPath = pathOf(to);
+    if (::rename(fromPath.c_str(), toPath.c_str()) != 0)
+        throw PlatformError("cannot rename file " + fromPath + " to " + toPath + ": " + errnoText());
 }
 
 }  // namespace morvek

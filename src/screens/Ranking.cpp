@@ -75,24 +75,65 @@ std::string readImage(EngineContext& game) {
     return store.readFrom(kFileName, 0, kScoreFileLength);
 }
 
-/// The file's contents when they pass the validator; a damaged file ends the game.
+/// The default records, for a file that is not there or not worth trusting.
+std::string defaultImage() { return imageOf(defaultScoreRecords()); }
+
+/// The file's contents when they pass the validator, the defaults when there is no file
+/// (it could not be created); a damaged file ends the game.
 std::string checkedImage(EngineContext& game) {
+    if (!scoreStore().exists(kFileName)) return defaultImage();
     std::string image = readImage(game);
     if (!scoreImageValid(image)) scoreFileBroken(game);
     return image;
 }
 
-/// What a writer builds on: the file (created when missing) when it is good. A damaged
-/// one is not worth ending a run over while a result or an unlock is being recorded: the
-/// writer starts again from the default records, and the damaged file's marker is not
-/// trusted, so only what is being written now is unlocked.
-std::string writerImage(EngineContext& game) {
-    scoreFileCheck(game);
+/// Moves a damaged file aside as SCORE.damaged, replacing an older one: one bad byte
+/// should not cost the five records for good, and the bytes may still be mended by hand.
+/// `words` say what became of it, for the line that reports the damage.
+struct KeptCopy {
+    bool kept = false;
+    std::string words;
+};
+KeptCopy keepDamaged() {
+    const std::string damagedName = kFileName + ".damaged";
+    try {
+        scoreStore().rename(kFileName, damagedName);
+        return {true, "kept as " + damagedName};
+    } catch (const PlatformError& e) {
+        return {false, std::string("it could not be kept: ") + e.what()};
+    }
+}
+
+/// Every rewrite of SCORE goes through here. A file that cannot be written (a read-only
+/// folder, a full disk) costs the ranking its update, never the game: one line on stderr
+/// says so and play goes on. `damage` is what the writer found wrong with the old file,
+/// told in the same line.
+void saveImage(const std::string& image, const std::string& damage) {
+    std::string line;
+    try {
+        scoreStore().write(kFileName, image);
+        if (!damage.empty()) line = damage + "; it is replaced by the default ranking";
+    } catch (const PlatformError& e) {
+        line = (damage.empty() ? std::string() : damage + "; ") + e.what() +
+               "; the ranking is not saved";
+    }
+    if (!line.empty()) std::fprintf(stderr, "morvek: %s\n", line.c_str());
+}
+
+/// What a writer builds on, and the damage it found: the file when it is good, the
+/// default records when there is none. A damaged one is not worth ending a run over while
+/// a result or an unlock is being recorded: it is kept aside and the writer starts again
+/// from the default records; its marker is not trusted, so only what is being written
+/// now is unlocked.
+struct WriterStart {
+    std::string image;
+    std::string damage;
+};
+WriterStart writerStart(EngineContext& game) {
+    if (!scoreStore().exists(kFileName)) return {defaultImage(), {}};
     std::string image = readImage(game);
-    if (scoreImageValid(image)) return image;
-    std::fprintf(stderr, "morvek: the score file SCORE was damaged and is replaced by the "
-                         "default ranking\n");
-    return imageOf(defaultScoreRecords());
+    if (scoreImageValid(image)) return {std::move(image), {}};
+    return {defaultImage(), "the score file SCORE was damaged; " + keepDamaged().words};
 }
 
 /// The marker of a file image: its five characters from 175 on, only when all are there.
@@ -229,9 +270,8 @@ std::array<std::string, kRecordCount> rankingWithRecord(
 FileStore scoreStore() { return FileStore(""); }
 
 void scoreFileCheck(EngineContext& game) {
-    const FileStore store = scoreStore();
-    if (store.exists(kFileName)) return;
-    store.write(kFileName, imageOf(defaultScoreRecords()));
+    if (scoreStore().exists(kFileName)) return;
+    saveImage(defaultImage(), {});
 }
 
 std::string scoreRecordRead(EngineContext& game, uint8_t index) {
@@ -245,8 +285,9 @@ std::string scoreRecordRead(EngineContext& game, uint8_t index) {
 void scoreFileDelete(EngineContext& game) { scoreStore().remove(kFileName); }
 
 void scoreFileBroken(EngineContext& game) {
-    scoreFileDelete(game);
-    throw ScoreFileDamaged();
+    const KeptCopy copy = keepDamaged();
+    if (!copy.kept) scoreFileDelete(game);
+    throw ScoreFileDamaged(copy.words);
 }
 
 std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game) {
@@ -254,16 +295,16 @@ std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game) {
 }
 
 void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record) {
-    const std::string image = writerImage(game);
-    std::array<std::string, kRecordCount> records = recordsOf(image);
+    const WriterStart start = writerStart(game);
+    std::array<std::string, kRecordCount> records = recordsOf(start.image);
     if (decodeScoreRecord(record)) records = rankingWithRecord(records, record);
-    scoreStore().write(kFileName, imageOf(records) + std::string(unionMarker(stage, image)));
+    saveImage(imageOf(records) + std::string(unionMarker(stage, start.image)), start.damage);
 }
 
 void secretMarkerWrite(EngineContext& game, const StateOfStage& stage) {
-    const std::string image = writerImage(game);
-    scoreStore().write(kFileName,
-                       image.substr(0, kMarkerOffset) + std::string(unionMarker(stage, image)));
+    const WriterStart start = writerStart(game);
+    saveImage(start.image.substr(0, kMarkerOffset) + std::string(unionMarker(stage, start.image)),
+              start.damage);
 }
 
 std::string secretMarkerRead(EngineContext& game) {
@@ -338,12 +379,12 @@ void drawRankingRecord(EngineContext& game, int16_t y, std::string_view label, s
     setting(60, "TPCSLOW", onOffText(tpc == '3' ? kTrue : kFalse));
 }
 
-void scoreRankingBegin(EngineContext& game, RankingScreen& s) {
+void scoreRankingBegin(EngineContext& game, RankingScreen& s, bool createMissing) {
     s = RankingScreen{};
     musicStopAll(game);
     soundPlayLoop(game, kScoreJingle);
     paletteToLevel(game, game.engine.workPalette, 0, true, 0);
-    scoreFileCheck(game);
+    if (createMissing) scoreFileCheck(game);
     s.records = scoreRecordsChecked(game);
 }
 
@@ -372,9 +413,9 @@ void scoreRankingEnd(EngineContext& game, RankingScreen& s) {
     screenFlip(game);
 }
 
-void scoreRankingDisp(EngineContext& game) {
+void scoreRankingDisp(EngineContext& game, bool createMissing) {
     RankingScreen s;
-    scoreRankingBegin(game, s);
+    scoreRankingBegin(game, s, createMissing);
     while (!s.leave) scoreRankingPass(game, s);
     scoreRankingEnd(game, s);
 }

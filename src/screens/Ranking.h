@@ -8,9 +8,10 @@
 // leaves the old file or the new one, never a short one.
 //
 // One validator serves every reader, and only the 180 bytes of the format are ever read.
-// The ranking screen deletes a file that fails it and ends the game (ScoreFileDamaged); a
-// writer replaces it with the default records plus what it writes, says so in one line
-// on stderr, and play goes on.
+// A file that fails it is first kept aside as SCORE.damaged (replacing an older one); then
+// the ranking screen ends the game (ScoreFileDamaged), while a writer starts again from
+// the default records plus what it writes, says so in one line on stderr, and play goes on.
+// A file that cannot be written costs only the update: one line on stderr, and play goes on.
 
 #include <array>
 #include <cstdint>
@@ -51,11 +52,12 @@ inline constexpr std::string_view kMarkerBetaBoy = "36925";
 inline constexpr std::string_view kMarkerHonekawa = "91406";
 inline constexpr std::string_view kMarkerNone = "57318";
 
-/// The SCORE file was found damaged and has been deleted: the game ends with an error
-/// status and this one line.
+/// The SCORE file was found damaged and has been moved aside or deleted: the game ends
+/// with an error status and this one line; `kept` tells what became of the bytes.
 class ScoreFileDamaged : public PlatformError {
 public:
-    ScoreFileDamaged() : PlatformError("the score file SCORE was damaged and has been removed") {}
+    explicit ScoreFileDamaged(const std::string& kept)
+        : PlatformError("the score file SCORE was damaged and has been removed; " + kept) {}
 };
 
 /// One ranking entry as the game knows it.
@@ -96,22 +98,27 @@ std::array<std::string, kRecordCount> rankingWithRecord(
 // ---- the file ------------------------------------------------------------------------
 /// The SCORE file's store: the current folder.
 FileStore scoreStore();
-/// Creates SCORE with the five default records when it does not exist.
+/// Creates SCORE with the five default records when it does not exist; when it cannot,
+/// says so in one line on stderr.
 void scoreFileCheck(EngineContext& game);
 /// Record `index` (0-4) of the file as it is; empty when the file is shorter.
 std::string scoreRecordRead(EngineContext& game, uint8_t index);
 /// Deletes SCORE; a missing file is no error.
 void scoreFileDelete(EngineContext& game);
-/// Deletes SCORE and ends the game with ScoreFileDamaged.
+/// Moves SCORE aside as SCORE.damaged (deletes it when that fails) and ends the game with
+/// ScoreFileDamaged.
 [[noreturn]] void scoreFileBroken(EngineContext& game);
-/// The five records of a good file; a damaged one is deleted and ends the game.
+/// The five records of a good file, the defaults when there is none; a damaged one is
+/// moved aside and ends the game.
 std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game);
 /// Puts `record` into the ranking and writes the marker of the unlocks in one rewrite.
 /// A record that is not a good 35-digit record is not entered (the marker still is).
-/// A damaged file is replaced: the default records with `record` entered.
+/// A damaged file is kept aside and replaced: the default records with `record` entered.
+/// A rewrite that fails is told in one line on stderr, never thrown.
 void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record);
 /// Rewrites the file with the marker: the unlocks of `stage` and those already marked.
-/// A damaged file is replaced: the default records and the unlocks of `stage`.
+/// A damaged file is kept aside and replaced: the default records and the unlocks of
+/// `stage`. A rewrite that fails is told in one line on stderr, never thrown.
 void secretMarkerWrite(EngineContext& game, const StateOfStage& stage);
 /// The marker of a good file, or "" (every error ignored).
 std::string secretMarkerRead(EngineContext& game);
@@ -128,10 +135,12 @@ struct RankingScreen {
     std::array<std::string, kRecordCount> records;
     bool leave = false;
 };
-void scoreRankingBegin(EngineContext& game, RankingScreen& s);
+/// `createMissing`: create a missing file with the defaults first. The score screen, which
+/// has just written the file or failed to, passes false so a failure is told once.
+void scoreRankingBegin(EngineContext& game, RankingScreen& s, bool createMissing = true);
 void scoreRankingPass(EngineContext& game, RankingScreen& s);
 void scoreRankingEnd(EngineContext& game, RankingScreen& s);
 /// The SCORE RANKING screen until Enter.
-void scoreRankingDisp(EngineContext& game);
+void scoreRankingDisp(EngineContext& game, bool createMissing = true);
 
 }  // namespace morvek

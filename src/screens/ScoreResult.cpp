@@ -132,10 +132,10 @@ void scoreResultEnd(EngineContext& game, ScoreResultScreen& s, const StateOfStag
     soundStop(game, kScoreJingle);
     screenClear(game, 0);
     screenFlip(game);
-    // The new entry and the unlock marker go in together.
-    scoreFileCheck(game);
+    // The new entry and the unlock marker go in together, creating the file when missing;
+    // a write that failed has been told already, and the ranking shows what is there.
     scoreRecordInsert(game, stage, s.record);
-    scoreRankingDisp(game);
+    scoreRankingDisp(game, /*createMissing=*/false);
 }
 
 void scoreResult(EngineContext& game, Character& player, Character& opponent, StateOfStage& stage) {
