@@ -1,5 +1,6 @@
 // The tools' command lines, run as a person runs them: --help is answered, an unknown
-// option is refused, and neither is ever taken for a folder to write into.
+// option is refused, and neither is ever taken for a folder to write into; a value the
+// match runner cannot use is refused in one line before anything is played.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -55,6 +57,14 @@ protected:
         r.err = contentsOf(logs_ / "err");
         return r;
     }
+    /// The run said one line on stderr, starting with `start`, and nothing on stdout.
+    static void expectOneLineRefusal(const ToolRun& r, const std::string& start, int status,
+                                     const std::string& what) {
+        EXPECT_EQ(r.status, status) << what;
+        EXPECT_EQ(r.out, "") << what;
+        EXPECT_EQ(r.err.rfind(start, 0), 0u) << what << " said: " << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << what << " said: " << r.err;
+    }
     bool wroteNothing() const { return fs::is_empty(work_); }
 
     fs::path work_;
@@ -76,6 +86,69 @@ TEST_F(ToolOptions, HelpIsAnsweredAndAnUnknownOptionRefusedWithoutWritingAnythin
         EXPECT_NE(unknown.err.find(usage), std::string::npos) << tool << " said: " << unknown.err;
         EXPECT_TRUE(wroteNothing()) << tool << " --frobnicate";
     }
+}
+
+TEST_F(ToolOptions, MatchRunnerRefusesANumberOrFighterItCannotUseAndTakesTheEdges) {
+    const std::pair<const char*, const char*> bad[] = {
+        {"--seed", "-1"},          {"--seed", "12abc"},      {"--seed", "4294967296"},
+        {"--seed", "' 7'"},        {"--seed", "''"},         {"--level", "40000"},
+        {"--level", "32768"},      {"--level", "-1"},        {"--matches", "-3"},
+        {"--matches", "0"},        {"--round-time", "-10"},  {"--round-time", "0"},
+        {"--round-time", "32768"}, {"--max-frames", "0"},    {"--delay", "-1"},
+        {"--delay", "2.5"},        {"--accuracy", "1.5"},    {"--accuracy", "nan"},
+        {"--guard", "-0.1"},       {"--guard", "half"},      {"--level", ""},
+    };
+    for (const auto& [option, value] : bad) {
+        const std::string args = std::string(option) + " " + value;
+        expectOneLineRefusal(run("match_runner", "--max-frames 1 " + args),
+                             "match_runner: " + std::string(option) + " takes ", 2, args);
+    }
+    EXPECT_EQ(run("match_runner", "--level 40000").err,
+              "match_runner: --level takes a whole number from 0 to 32767\n");
+    EXPECT_EQ(run("match_runner", "--guard 2").err,
+              "match_runner: --guard takes a real number from 0 to 1\n");
+    // The seeds of the matches run on from --seed and must stay seeds.
+    expectOneLineRefusal(run("match_runner", "--seed 4294967295 --matches 2"),
+                         "match_runner: --matches takes a whole number from 1 to 1 ", 2,
+                         "--matches after the last seed");
+
+    const ToolRun fighter = run("match_runner", "--p1 foo");
+    EXPECT_EQ(fighter.err,
+              "match_runner: --p1: unknown fighter \"foo\"; known: morvekboy ginzamurai nangief "
+              "honekawa gouda interrupter buri god betaboy\n");
+    EXPECT_EQ(fighter.status, 2);
+    EXPECT_EQ(fighter.out, "");
+    expectOneLineRefusal(run("match_runner", "--p2 ''"),
+                         "match_runner: --p2: unknown fighter \"\"", 2, "--p2 ''");
+
+    // Every edge is taken: one match, stopped by its frame limit.
+    const ToolRun edges = run("match_runner",
+                              "--seed 4294967295 --level 32767 --round-time 1 --delay 0 "
+                              "--accuracy 1 --guard 0 --max-frames 1 --p1 buri --p2 god");
+    EXPECT_EQ(edges.status, 1) << edges.err;
+    EXPECT_EQ(edges.out.rfind("seed=4294967295 p1=buri p2=god level=32767 ", 0), 0u) << edges.out;
+    EXPECT_NE(edges.out.find(" frames=1 "), std::string::npos) << edges.out;
+    EXPECT_TRUE(edges.out.ends_with(" FAILED=frame limit\n")) << edges.out;
+    EXPECT_TRUE(wroteNothing());
+}
+
+TEST_F(ToolOptions, AFileOrFolderThatCannotBeReadIsSaidInOneLineBeforeAnythingIsWritten) {
+    // The run's own folder, given as a key script, is not an empty script.
+    expectOneLineRefusal(run("match_runner", "--keys ."),
+                         "match_runner: --keys: cannot read key script .", 1, "--keys .");
+    expectOneLineRefusal(run("match_runner", "--keys missing.txt"),
+                         "match_runner: --keys: cannot read key script missing.txt", 1,
+                         "--keys missing.txt");
+    expectOneLineRefusal(run("match_runner", "--data missing"), "match_runner: --data: ", 1,
+                         "--data missing");
+    // A refused option comes first: nothing is read.
+    expectOneLineRefusal(run("match_runner", "--keys . --level x"),
+                         "match_runner: --level takes ", 2, "--keys . --level x");
+    // Not stand-ins for every picture, nor the current folder filled.
+    expectOneLineRefusal(run("scene_viewer", "out missing"), "scene_viewer: DATADIR missing ", 1,
+                         "scene_viewer out missing");
+    expectOneLineRefusal(run("make_data", "''"), "make_data: ", 2, "make_data ''");
+    EXPECT_TRUE(wroteNothing());
 }
 
 }  // namespace

@@ -28,6 +28,11 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
+    // An empty name would fill the current folder.
+    if (argv[1][0] == '\0') {
+        std::fputs("make_data: OUTDIR must name a folder\n", stderr);
+        return 2;
+    }
     try {
         const auto start = std::chrono::steady_clock::now();
         const int n = morvek::data::writeDataSet(argv[1]);

@@ -14,17 +14,27 @@
 // round and the final defeat, both of which wait for Return, which the bot presses.
 // --twice plays each match again and fails when the two results differ. --speed adds the
 // frames per second of each match (wall time; not part of the result). The pictures are
-// read from --data (default: this program's folder). The exit code is 1 when any match
-// failed to end or was not repeatable.
+// read from --data (default: this program's folder). A value the game cannot use (a number
+// out of range or not wholly a number, an unknown fighter) is refused in one line on stderr
+// with exit code 2, before anything is played. The exit code is 1 when the key script or the
+// data folder cannot be read, or when any match failed to end or was not repeatable.
 
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <exception>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "match_runner.h"
 
+using namespace morvek;
 using namespace morvek::match;
 
 namespace {
@@ -37,36 +47,106 @@ void usage(std::FILE* to) {
                  "[--speed]\n");
 }
 
+/// An option's value the tool cannot use: said in one line, and nothing is played.
+struct Refusal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+/// The whole number that all of `text` spells, when it lies in [lo, hi].
+std::optional<int64_t> wholeNumberIn(std::string_view text, int64_t lo, int64_t hi) {
+    int64_t v = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || stop != end || v < lo || v > hi) return std::nullopt;
+    return v;
+}
+
+/// The real number that all of `text` spells, when it lies in [lo, hi] (never NaN).
+std::optional<double> realNumberIn(std::string_view text, double lo, double hi) {
+    double v = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || stop != end || !(v >= lo && v <= hi)) return std::nullopt;
+    return v;
+}
+
+/// The fighters' file stems, in the game's fighter order.
+std::vector<std::string> fighterStems() {
+    std::vector<std::string> stems;
+    Character c;
+    for (int16_t n = 0; n <= 9; ++n) {
+        c.CharaNameSetFromNumber(n);
+        if (!c.charaname.empty() &&
+            std::find(stems.begin(), stems.end(), c.charaname) == stems.end())
+            stems.push_back(c.charaname);
+    }
+    return stems;
+}
+
+// The ranges the game can use. The seed is the random source's; the level and the round
+// time are 16-bit fields of the game (a round time of 0 would be a round without end); the
+// bot adds up to three frames to its delay; and a match bounds its inner loops by four
+// presents a frame and 10000 more (see Match), a count that must not run over.
+constexpr int64_t kMaxSeed = std::numeric_limits<uint32_t>::max();
+constexpr int64_t kMaxField = std::numeric_limits<int16_t>::max();
+constexpr int64_t kMaxDelay = std::numeric_limits<int>::max() - 3;
+constexpr int64_t kMaxFrames =
+    static_cast<int64_t>((std::numeric_limits<uint64_t>::max() - 10000) / 4);
+
 }  // namespace
 
 int main(int argc, char** argv) {
     MatchSetup setup;
     setup.dataFolder = programFolderOf(argv[0]);
-    long matches = 1;
+    int64_t matches = 1;
     bool twice = false;
     bool speed = false;
+    std::string keysFile;
     try {
         for (int i = 1; i < argc; ++i) {
             const std::string a = argv[i];
-            auto value = [&]() -> std::string {
-                if (i + 1 >= argc) throw std::runtime_error("missing value after " + a);
+            auto value = [&](const std::string& takes) -> std::string {
+                if (i + 1 >= argc) throw Refusal(a + " takes " + takes);
                 return argv[++i];
             };
-            if (a == "--seed") setup.seed = static_cast<uint32_t>(std::stoul(value()));
-            else if (a == "--matches") matches = std::stol(value());
-            else if (a == "--p1") setup.fighter1 = value();
-            else if (a == "--p2") setup.fighter2 = value();
-            else if (a == "--level") setup.level = static_cast<int16_t>(std::stoi(value()));
-            else if (a == "--accuracy") setup.accuracy = std::stod(value());
-            else if (a == "--delay") setup.delay = std::stoi(value());
-            else if (a == "--guard") setup.guardChance = std::stod(value());
-            else if (a == "--round-time") setup.roundTime = static_cast<int16_t>(std::stoi(value()));
-            else if (a == "--max-frames") setup.maxFrames = std::stoll(value());
+            auto whole = [&](int64_t lo, int64_t hi) -> int64_t {
+                const std::string takes = "a whole number from " + std::to_string(lo) + " to " +
+                                          std::to_string(hi);
+                const std::optional<int64_t> v = wholeNumberIn(value(takes), lo, hi);
+                if (!v) throw Refusal(a + " takes " + takes);
+                return *v;
+            };
+            auto real01 = [&]() -> double {
+                const std::string takes = "a real number from 0 to 1";
+                const std::optional<double> v = realNumberIn(value(takes), 0.0, 1.0);
+                if (!v) throw Refusal(a + " takes " + takes);
+                return *v;
+            };
+            auto fighter = [&]() -> std::string {
+                const std::vector<std::string> stems = fighterStems();
+                std::string known;
+                for (const std::string& s : stems) known += " " + s;
+                const std::string stem = value("a fighter; known:" + known);
+                if (std::find(stems.begin(), stems.end(), stem) == stems.end())
+                    throw Refusal(a + ": unknown fighter \"" + stem + "\"; known:" + known);
+                return stem;
+            };
+            if (a == "--seed") setup.seed = static_cast<uint32_t>(whole(0, kMaxSeed));
+            else if (a == "--matches") matches = whole(1, kMaxSeed + 1);
+            else if (a == "--p1") setup.fighter1 = fighter();
+            else if (a == "--p2") setup.fighter2 = fighter();
+            else if (a == "--level") setup.level = static_cast<int16_t>(whole(0, kMaxField));
+            else if (a == "--accuracy") setup.accuracy = real01();
+            else if (a == "--delay") setup.delay = static_cast<int>(whole(0, kMaxDelay));
+            else if (a == "--guard") setup.guardChance = real01();
+            else if (a == "--round-time")
+                setup.roundTime = static_cast<int16_t>(whole(1, kMaxField));
+            else if (a == "--max-frames") setup.maxFrames = whole(1, kMaxFrames);
             else if (a == "--keys") {
-                setup.keyScript = readKeyScript(value());
+                keysFile = value("a key script file");
                 setup.useKeyScript = true;
             } else if (a == "--data") {
-                setup.dataFolder = value();
+                setup.dataFolder = value("a folder");
                 if (!setup.dataFolder.empty() && setup.dataFolder.back() != '/')
                     setup.dataFolder += '/';
             } else if (a == "--boss-stage") setup.bossStage = true;
@@ -81,16 +161,32 @@ int main(int argc, char** argv) {
                 return 2;
             }
         }
-    } catch (const std::exception& e) {
+        // Matches use seeds N, N+1, ...: the last one must still be a seed.
+        if (matches - 1 > kMaxSeed - setup.seed)
+            throw Refusal("--matches takes a whole number from 1 to " +
+                          std::to_string(kMaxSeed - setup.seed + 1) + " with --seed " +
+                          std::to_string(setup.seed));
+    } catch (const Refusal& e) {
         std::fprintf(stderr, "match_runner: %s\n", e.what());
-        usage(stderr);
         return 2;
+    }
+    if (!std::filesystem::is_directory(setup.dataFolder)) {
+        std::fprintf(stderr, "match_runner: --data: no folder %s\n", setup.dataFolder.c_str());
+        return 1;
+    }
+    if (setup.useKeyScript) {
+        try {
+            setup.keyScript = readKeyScript(keysFile);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "match_runner: --keys: %s\n", e.what());
+            return 1;
+        }
     }
 
     PictureCache pictures;
     bool allGood = true;
     const uint32_t first = setup.seed;
-    for (long m = 0; m < matches; ++m) {
+    for (int64_t m = 0; m < matches; ++m) {
         setup.seed = first + static_cast<uint32_t>(m);
         const MatchResult r = playMatch(setup, &pictures);
         std::string line = formatResult(r);

@@ -401,7 +401,9 @@ inline std::string formatResult(const MatchResult& r) {
 inline std::vector<std::pair<int64_t, int16_t>> readKeyScript(const std::string& path) {
     std::vector<std::pair<int64_t, int16_t>> out;
     std::ifstream in(path);
-    if (!in) throw std::runtime_error("cannot read key script " + path);
+    // A folder opens as a file that reads as empty: it would pass for a script without keys.
+    if (!in || std::filesystem::is_directory(path))
+        throw std::runtime_error("cannot read key script " + path);
     std::string line;
     while (std::getline(in, line)) {
         if (const auto hash = line.find('#'); hash != std::string::npos) line.resize(hash);
@@ -410,6 +412,7 @@ inline std::vector<std::pair<int64_t, int16_t>> readKeyScript(const std::string&
         int code = 0;
         if (ls >> frame >> code) out.emplace_back(frame, static_cast<int16_t>(code));
     }
+    if (in.bad()) throw std::runtime_error("cannot read key script " + path);
     std::stable_sort(out.begin(), out.end(),
                      [](const auto& a, const auto& b2) { return a.first < b2.first; });
     return out;

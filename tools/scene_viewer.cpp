@@ -503,6 +503,11 @@ int main(int argc, char** argv) {
     const fs::path out = argc > 1 ? fs::path(argv[1]) : fs::path("scene_png");
     const fs::path data = argc > 2 ? fs::path(argv[2])
                                    : fs::weakly_canonical(fs::absolute(fs::path(argv[0]))).parent_path();
+    // Stand-ins are for pictures missing from a folder, not for a folder mistyped.
+    if (!fs::is_directory(data)) {
+        std::fprintf(stderr, "scene_viewer: DATADIR %s is not a folder\n", data.string().c_str());
+        return 1;
+    }
     try {
         Viewer v(out, data);
         sceneStanding(v);
