@@ -88,15 +88,26 @@ Bytes handBuilt(int32_t width, int32_t height, uint16_t bits, uint32_t compressi
     return b;
 }
 
-void expectErrorNaming(const std::string& p, const std::string& what) {
+/// `act` on `p` fails with one line that names `p` once. Returns the line.
+template <typename Act>
+std::string expectErrorNaming(const std::string& p, const std::string& what, Act act) {
     try {
-        loadBitmap(p);
+        act(p);
         ADD_FAILURE() << what << ": no error";
     } catch (const PlatformError& e) {
         const std::string message = e.what();
-        EXPECT_NE(message.find(p), std::string::npos) << what << ": " << message;
+        const size_t at = message.find(p);
+        EXPECT_NE(at, std::string::npos) << what << ": " << message;
+        if (at != std::string::npos) {
+            EXPECT_EQ(message.find(p, at + 1), std::string::npos) << what << ": once: " << message;
+        }
         EXPECT_EQ(message.find('\n'), std::string::npos) << what << ": one line: " << message;
+        return message;
     }
+    return {};
+}
+std::string expectErrorNaming(const std::string& p, const std::string& what) {
+    return expectErrorNaming(p, what, [](const std::string& q) { loadBitmap(q); });
 }
 
 }  // namespace
@@ -166,7 +177,8 @@ TEST_F(BitmapFiles, Rle8RunsAbsoluteRunsDeltaAndEscapes) {
 }
 
 TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
-    expectErrorNaming(path("missing.cha"), "missing file");
+    EXPECT_EQ(expectErrorNaming(path("missing.cha"), "missing file"),
+              "bitmap \"" + path("missing.cha") + "\": cannot open file");
     expectErrorNaming(save("deep.bmp", handBuilt(2, 2, 24, 0, 0, Bytes(16, 0))), "24-bit");
     expectErrorNaming(save("four.bmp", handBuilt(2, 2, 4, 0, 16, Bytes(8, 0))), "4-bit");
     expectErrorNaming(save("rle4.bmp", handBuilt(2, 2, 8, 2, 0, Bytes(8, 0))), "compression 2");
@@ -220,14 +232,11 @@ TEST_F(BitmapFiles, PngHasSignatureSizeAndPixels) {
     EXPECT_EQ(small.width, 100);
     EXPECT_EQ(small.height, 50);
 
-    // A screenshot that cannot be written names its file, on one line.
-    const std::string nowhere = path("no/such/folder/shot.png");
-    try {
-        writePng(nowhere, big, pal);
-        ADD_FAILURE() << "no error";
-    } catch (const PlatformError& e) {
-        const std::string message = e.what();
-        EXPECT_NE(message.find(nowhere), std::string::npos) << message;
-        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
-    }
+    // A picture that cannot be written or read names its file once, on one line.
+    const std::string nowhere = path("no/such/folder/shot");
+    expectErrorNaming(nowhere + ".png", "PNG written nowhere",
+                      [&](const std::string& p) { writePng(p, big, pal); });
+    expectErrorNaming(nowhere + ".bmp", "bitmap written nowhere",
+                      [&](const std::string& p) { writeBitmap(p, big, pal); });
+    expectErrorNaming(nowhere + ".png", "missing PNG", [](const std::string& p) { loadPng(p); });
 }

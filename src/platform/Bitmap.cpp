@@ -35,6 +35,17 @@ struct FileClose {
 };
 using FilePtr = std::unique_ptr<SDL_RWops, FileClose>;
 
+/// `what`, with SDL's reason why `file` could not be opened when it gives one. SDL says
+/// "Couldn't open <file>", which repeats the name the error already gives: only what it
+/// adds beyond that is kept.
+std::string openFailure(const std::string& what, const std::string& file) {
+    std::string reason = SDL_GetError();
+    const std::string repeat = "Couldn't open " + file;
+    if (reason.compare(0, repeat.size(), repeat) == 0) reason.erase(0, repeat.size());
+    reason.erase(0, std::min(reason.size(), reason.find_first_not_of(" :")));
+    return reason.empty() ? what : what + ": " + reason;
+}
+
 uint32_t le32(const uint8_t* p) {
     uint32_t v;
     std::memcpy(&v, p, 4);
@@ -90,7 +101,7 @@ Bitmap loadBitmap(const std::string& path) {
     // The data tables mix the case of file names; find the file as the folder spells it.
     const std::string actual = resolvePathCaseInsensitive(path).value_or(path);
     FilePtr file(SDL_RWFromFile(actual.c_str(), "rb"));
-    if (!file) failBitmap(path, std::string("cannot open file: ") + SDL_GetError());
+    if (!file) failBitmap(path, openFailure("cannot open file", actual));
     checkHeader(file.get(), path);
     const SurfacePtr s(SDL_LoadBMP_RW(file.get(), 0));
     if (!s) failBitmap(path, SDL_GetError());
@@ -115,7 +126,7 @@ void writeBitmap(const std::string& path, const Surface8& pixels, const Palette&
     const SurfacePtr s = indexedView(pixels, pixels.width(), pixels.height(), colours, 0);
     if (!s) failBitmap(path, SDL_GetError());
     FilePtr file(SDL_RWFromFile(path.c_str(), "wb"));
-    if (!file) failBitmap(path, std::string("cannot create file: ") + SDL_GetError());
+    if (!file) failBitmap(path, openFailure("cannot create file", path));
     if (SDL_SaveBMP_RW(s.get(), file.get(), 0) != 0)
         failBitmap(path, std::string("write failed: ") + SDL_GetError());
     if (SDL_RWclose(file.release()) != 0)
@@ -128,11 +139,18 @@ void writePng(const std::string& path, const Surface8& pixels, const Palette& co
     if (w <= 0 || h <= 0) fail("PNG", path, "nothing to write");
     const SurfacePtr s = indexedView(pixels, w, h, colours, SDL_ALPHA_OPAQUE);
     if (!s) fail("PNG", path, SDL_GetError());
-    if (IMG_SavePNG(s.get(), path.c_str()) != 0) fail("PNG", path, IMG_GetError());
+    FilePtr file(SDL_RWFromFile(path.c_str(), "wb"));
+    if (!file) fail("PNG", path, openFailure("cannot create file", path));
+    if (IMG_SavePNG_RW(s.get(), file.get(), 0) != 0)
+        fail("PNG", path, std::string("write failed: ") + IMG_GetError());
+    if (SDL_RWclose(file.release()) != 0)
+        fail("PNG", path, std::string("write failed: ") + SDL_GetError());
 }
 
 RgbPicture loadPng(const std::string& path) {
-    const SurfacePtr loaded(IMG_Load(path.c_str()));
+    FilePtr file(SDL_RWFromFile(path.c_str(), "rb"));
+    if (!file) fail("PNG", path, openFailure("cannot open file", path));
+    const SurfacePtr loaded(IMG_Load_RW(file.get(), 0));
     if (!loaded) fail("PNG", path, IMG_GetError());
     const SurfacePtr s(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB24, 0));
     if (!s) fail("PNG", path, SDL_GetError());
