@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "address_space_cap.h"
 #include "platform/Bitmap.h"
 
 using namespace morvek;
+using morvek::testing::AddressSpaceCap;
 namespace fs = std::filesystem;
 
 namespace {
@@ -199,6 +201,36 @@ TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
         const std::string p = save("cut.bmp", Bytes(whole.begin(), whole.begin() + n));
         expectErrorNaming(p, "cut at " + std::to_string(n));
     }
+}
+
+TEST_F(BitmapFiles, AHeaderAskingForMoreThanTheFileHoldsIsRefusedBeforeAnyAllocation) {
+    // A picture far larger than the file would make SDL allocate that much before it finds
+    // the pixels missing; with the address space capped it would fail for want of memory.
+    // The loader itself must judge the file damaged first.
+    const AddressSpaceCap cap;
+    const auto refused = [&](const std::string& name, const Bytes& bytes) {
+        const std::string message = expectErrorNaming(save(name, bytes), name);
+        EXPECT_NE(message.find("damaged"), std::string::npos) << name << ": " << message;
+    };
+    // 29 bytes: "BM", then a header size of 16 MiB and 2046 x 1000000 pixels.
+    refused("short29.cha", {'B', 'M', 0x46, 0, 0, 0, 0, 0, 0, 0, 0x34, 0, 0, 0, 0, 0, 0, 1,
+                            0xFE, 7, 0, 0, 0x40, 0x42, 0x0F, 0, 2, 3, 4});
+    const Bytes vast = handBuilt(20000, 20000, 8, 0, 0, {});
+    refused("short33.cha", Bytes(vast.begin(), vast.begin() + 33));
+    const Bytes big = handBuilt(8000, 8000, 8, 0, 0, {});
+    refused("short53.cha", Bytes(big.begin(), big.begin() + 53));
+    refused("rows.cha", big);  // whole headers, no rows
+    // Uncompressed: every row, padded to 4 bytes, must be in the file, top-down or not.
+    EXPECT_EQ(loadBitmap(save("fits.cha", handBuilt(3, -2, 8, 0, 0, Bytes(8, 1)))).pixels.at(2, 1),
+              1);
+    refused("lastrowshort.cha", handBuilt(3, -2, 8, 0, 0, Bytes(7, 1)));
+    refused("tall.cha", handBuilt(4000, -4000, 8, 0, 0, Bytes(4000, 0)));
+    // RLE8: a run pair of 2 bytes gives at most 255 pixels. Runs that long load; an end of
+    // bitmap alone does not stand for a 4096 x 4096 picture.
+    const Bitmap runs = loadBitmap(save("runs.cha", handBuilt(1020, 1, 8, 1, 0,
+                                                              {255, 1, 255, 2, 255, 3, 255, 4, 0, 1})));
+    EXPECT_EQ(runs.pixels.at(1019, 0), 4);
+    refused("sparse.cha", handBuilt(4096, 4096, 8, 1, 0, {0, 1}));
 }
 
 TEST_F(BitmapFiles, PngHasSignatureSizeAndPixels) {
