@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "address_space_cap.h"
 #include "platform/Bitmap.h"
 
 using namespace morvek;
+using morvek::testing::AddressSpaceCap;
 namespace fs = std::filesystem;
 
 namespace {
@@ -88,15 +90,26 @@ Bytes handBuilt(int32_t width, int32_t height, uint16_t bits, uint32_t compressi
     return b;
 }
 
-void expectErrorNaming(const std::string& p, const std::string& what) {
+/// `act` on `p` fails with one line that names `p` once. Returns the line.
+template <typename Act>
+std::string expectErrorNaming(const std::string& p, const std::string& what, Act act) {
     try {
-        loadBitmap(p);
+        act(p);
         ADD_FAILURE() << what << ": no error";
     } catch (const PlatformError& e) {
         const std::string message = e.what();
-        EXPECT_NE(message.find(p), std::string::npos) << what << ": " << message;
+        const size_t at = message.find(p);
+        EXPECT_NE(at, std::string::npos) << what << ": " << message;
+        if (at != std::string::npos) {
+            EXPECT_EQ(message.find(p, at + 1), std::string::npos) << what << ": once: " << message;
+        }
         EXPECT_EQ(message.find('\n'), std::string::npos) << what << ": one line: " << message;
+        return message;
     }
+    return {};
+}
+std::string expectErrorNaming(const std::string& p, const std::string& what) {
+    return expectErrorNaming(p, what, [](const std::string& q) { loadBitmap(q); });
 }
 
 }  // namespace
@@ -166,7 +179,8 @@ TEST_F(BitmapFiles, Rle8RunsAbsoluteRunsDeltaAndEscapes) {
 }
 
 TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
-    expectErrorNaming(path("missing.cha"), "missing file");
+    EXPECT_EQ(expectErrorNaming(path("missing.cha"), "missing file"),
+              "bitmap \"" + path("missing.cha") + "\": cannot open file");
     expectErrorNaming(save("deep.bmp", handBuilt(2, 2, 24, 0, 0, Bytes(16, 0))), "24-bit");
     expectErrorNaming(save("four.bmp", handBuilt(2, 2, 4, 0, 16, Bytes(8, 0))), "4-bit");
     expectErrorNaming(save("rle4.bmp", handBuilt(2, 2, 8, 2, 0, Bytes(8, 0))), "compression 2");
@@ -187,6 +201,36 @@ TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
         const std::string p = save("cut.bmp", Bytes(whole.begin(), whole.begin() + n));
         expectErrorNaming(p, "cut at " + std::to_string(n));
     }
+}
+
+TEST_F(BitmapFiles, AHeaderAskingForMoreThanTheFileHoldsIsRefusedBeforeAnyAllocation) {
+    // A picture far larger than the file would make SDL allocate that much before it finds
+    // the pixels missing; with the address space capped it would fail for want of memory.
+    // The loader itself must judge the file damaged first.
+    const AddressSpaceCap cap;
+    const auto refused = [&](const std::string& name, const Bytes& bytes) {
+        const std::string message = expectErrorNaming(save(name, bytes), name);
+        EXPECT_NE(message.find("damaged"), std::string::npos) << name << ": " << message;
+    };
+    // 29 bytes: "BM", then a header size of 16 MiB and 2046 x 1000000 pixels.
+    refused("short29.cha", {'B', 'M', 0x46, 0, 0, 0, 0, 0, 0, 0, 0x34, 0, 0, 0, 0, 0, 0, 1,
+                            0xFE, 7, 0, 0, 0x40, 0x42, 0x0F, 0, 2, 3, 4});
+    const Bytes vast = handBuilt(20000, 20000, 8, 0, 0, {});
+    refused("short33.cha", Bytes(vast.begin(), vast.begin() + 33));
+    const Bytes big = handBuilt(8000, 8000, 8, 0, 0, {});
+    refused("short53.cha", Bytes(big.begin(), big.begin() + 53));
+    refused("rows.cha", big);  // whole headers, no rows
+    // Uncompressed: every row, padded to 4 bytes, must be in the file, top-down or not.
+    EXPECT_EQ(loadBitmap(save("fits.cha", handBuilt(3, -2, 8, 0, 0, Bytes(8, 1)))).pixels.at(2, 1),
+              1);
+    refused("lastrowshort.cha", handBuilt(3, -2, 8, 0, 0, Bytes(7, 1)));
+    refused("tall.cha", handBuilt(4000, -4000, 8, 0, 0, Bytes(4000, 0)));
+    // RLE8: a run pair of 2 bytes gives at most 255 pixels. Runs that long load; an end of
+    // bitmap alone does not stand for a 4096 x 4096 picture.
+    const Bitmap runs = loadBitmap(save("runs.cha", handBuilt(1020, 1, 8, 1, 0,
+                                                              {255, 1, 255, 2, 255, 3, 255, 4, 0, 1})));
+    EXPECT_EQ(runs.pixels.at(1019, 0), 4);
+    refused("sparse.cha", handBuilt(4096, 4096, 8, 1, 0, {0, 1}));
 }
 
 TEST_F(BitmapFiles, PngHasSignatureSizeAndPixels) {
@@ -220,14 +264,11 @@ TEST_F(BitmapFiles, PngHasSignatureSizeAndPixels) {
     EXPECT_EQ(small.width, 100);
     EXPECT_EQ(small.height, 50);
 
-    // A screenshot that cannot be written names its file, on one line.
-    const std::string nowhere = path("no/such/folder/shot.png");
-    try {
-        writePng(nowhere, big, pal);
-        ADD_FAILURE() << "no error";
-    } catch (const PlatformError& e) {
-        const std::string message = e.what();
-        EXPECT_NE(message.find(nowhere), std::string::npos) << message;
-        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
-    }
+    // A picture that cannot be written or read names its file once, on one line.
+    const std::string nowhere = path("no/such/folder/shot");
+    expectErrorNaming(nowhere + ".png", "PNG written nowhere",
+                      [&](const std::string& p) { writePng(p, big, pal); });
+    expectErrorNaming(nowhere + ".bmp", "bitmap written nowhere",
+                      [&](const std::string& p) { writeBitmap(p, big, pal); });
+    expectErrorNaming(nowhere + ".png", "missing PNG", [](const std::string& p) { loadPng(p); });
 }

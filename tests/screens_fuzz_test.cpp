@@ -15,6 +15,7 @@
 #include "game/Game.h"
 #include "platform/Bitmap.h"
 #include "screens/Ranking.h"
+#include "address_space_cap.h"
 #include "screens_fixture.h"
 #include "screens_fuzz_target.h"
 
@@ -144,6 +145,25 @@ TEST(ScreensFuzz, DamagedBitmapsLoadOrFailCleanly) {
         }
     }
     EXPECT_GT(loaded, 40);
+
+    // Both files cut at every length through their headers and a little past, as they are
+    // and claiming a picture of 2^62 pixels, top-down: each cut is refused, without
+    // sizing anything from bytes the file does not hold.
+    const testing::AddressSpaceCap cap;
+    for (std::string whole : {plain, rle}) {
+        for (const int32_t claim : {0, 0x7FFFFF00}) {
+            if (claim != 0) {
+                for (int b = 0; b < 4; ++b) {
+                    whole[18 + b] = static_cast<char>(claim >> (8 * b));
+                    whole[22 + b] = static_cast<char>(-claim >> (8 * b));
+                }
+            }
+            for (size_t n = 0; n <= 80; ++n) {
+                std::ofstream(path, std::ios::binary | std::ios::trunc) << whole.substr(0, n);
+                EXPECT_THROW(loadBitmap(path), PlatformError) << n << " bytes";
+            }
+        }
+    }
     fs::remove_all(dir);
 }
 

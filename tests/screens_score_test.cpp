@@ -14,11 +14,13 @@
 #include "screens/Ranking.h"
 #include "screens/ScoreResult.h"
 #include "screens/Title.h"
+#include "address_space_cap.h"
 #include "screens_fixture.h"
 
 namespace morvek {
 namespace {
 
+using testing::AddressSpaceCap;
 using testing::recordWithScore;
 
 std::string withChar(std::string record, int position, char c) {
@@ -36,34 +38,6 @@ std::string imageOf(const std::array<std::string, 5>& records, std::string_view 
     for (const auto& r : records) s += r;
     return s + std::string(marker);
 }
-
-/// While it lives, the process may map only 256 MiB more than it has now, so reading a
-/// file of some GB whole fails at once with bad_alloc, as it would on a smaller machine,
-/// instead of filling this one's memory. (AddressSanitizer reserves far more address
-/// space than any such cap allows, so its build runs without one.)
-class AddressSpaceCap {
-public:
-    AddressSpaceCap() {
-#if !defined(__SANITIZE_ADDRESS__)
-        getrlimit(RLIMIT_AS, &saved_);
-        long pages = 0;
-        std::ifstream("/proc/self/statm") >> pages;
-        struct rlimit cap = saved_;
-        cap.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) +
-                       (rlim_t{256} << 20);
-        active_ = pages > 0 && setrlimit(RLIMIT_AS, &cap) == 0;
-#endif
-    }
-    ~AddressSpaceCap() {
-        if (active_) setrlimit(RLIMIT_AS, &saved_);
-    }
-    AddressSpaceCap(const AddressSpaceCap&) = delete;
-    AddressSpaceCap& operator=(const AddressSpaceCap&) = delete;
-
-private:
-    struct rlimit saved_ {};
-    bool active_ = false;
-};
 
 // ---- records ------------------------------------------------------------------------
 
