@@ -93,7 +93,7 @@ TEST_F(ToolOptions, MatchRunnerRefusesANumberOrFighterItCannotUseAndTakesTheEdge
         {"--seed", "-1"},          {"--seed", "12abc"},      {"--seed", "4294967296"},
         {"--seed", "' 7'"},        {"--seed", "''"},         {"--level", "40000"},
         {"--level", "32768"},      {"--level", "-1"},        {"--matches", "-3"},
-        {"--matches", "0"},        {"--round-time", "-10"},  {"--round-time", "0"},
+        {"--matches", "0"},        {"--round-time", "-10"},  {"--round-time", "-1"},
         {"--round-time", "32768"}, {"--max-frames", "0"},    {"--delay", "-1"},
         {"--delay", "2.5"},        {"--accuracy", "1.5"},    {"--accuracy", "nan"},
         {"--guard", "-0.1"},       {"--guard", "half"},      {"--level", ""},
@@ -123,7 +123,7 @@ TEST_F(ToolOptions, MatchRunnerRefusesANumberOrFighterItCannotUseAndTakesTheEdge
 
     // Every edge is taken: one match, stopped by its frame limit.
     const ToolRun edges = run("match_runner",
-                              "--seed 4294967295 --level 32767 --round-time 1 --delay 0 "
+                              "--seed 4294967295 --level 32767 --round-time 0 --delay 0 "
                               "--accuracy 1 --guard 0 --max-frames 1 --p1 buri --p2 god");
     EXPECT_EQ(edges.status, 1) << edges.err;
     EXPECT_EQ(edges.out.rfind("seed=4294967295 p1=buri p2=god level=32767 ", 0), 0u) << edges.out;

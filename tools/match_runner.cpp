@@ -12,6 +12,7 @@
 // codes: 1-40 the letter grid, 50 Space, 60 Enter...). Matches use seeds N, N+1, ...
 // --boss-stage plays G O D (as player 2) on its boss stage: the cut-scene before the first
 // round and the final defeat, both of which wait for Return, which the bot presses.
+// --round-time 0 plays rounds with no time limit, as the options screen allows.
 // --twice plays each match again and fails when the two results differ. --speed adds the
 // frames per second of each match (wall time; not part of the result). The pictures are
 // read from --data (default: this program's folder). A value the game cannot use (a number
@@ -139,8 +140,8 @@ int main(int argc, char** argv) {
             else if (a == "--accuracy") setup.accuracy = real01();
             else if (a == "--delay") setup.delay = static_cast<int>(whole(0, kMaxDelay));
             else if (a == "--guard") setup.guardChance = real01();
-            else if (a == "--round-time")
-                setup.roundTime = static_cast<int16_t>(whole(1, kMaxField));
+            else if (a == "--round-time")  // 0: no time limit, as the options screen offers
+                setup.roundTime = static_cast<int16_t>(whole(0, kMaxField));
             else if (a == "--max-frames") setup.maxFrames = whole(1, kMaxFrames);
             else if (a == "--keys") {
                 keysFile = value("a key script file");
