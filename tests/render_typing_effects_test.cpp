@@ -3,6 +3,7 @@
 #include "render_fixture.h"
 
 #include "battle/Splite.h"
+#include "data/common_sheet.h"
 #include "render/Effects.h"
 #include "render/TypingFrame.h"
 
@@ -15,10 +16,11 @@ struct RenderTypingFrame : RenderFixture {
     void SetUp() override {
         RenderFixture::SetUp();
         for (int i = 0; i < 3; ++i) paint(64 * i, 192, 64, 64, uint8_t(30 + i));
-        paint(letterCell(1, false), kRedA);   // "A"
-        paint(letterCell(12, true), kBlueL);  // blue "L"
-        paint(letterCell(3, false), kRedC);   // "C"
-        paint(letterCell(4, false), kRedD);   // "D"
+        // The letters where the data generator draws them: red rows from y 300, blue from 500.
+        paint(data::glyphCell(1, false), kRedA);   // "A"
+        paint(data::glyphCell(12, true), kBlueL);  // blue "L"
+        paint(data::glyphCell(3, false), kRedC);   // "C"
+        paint(data::glyphCell(4, false), kRedD);   // "D"
         paint(192, 192, 64, 4, kMiss);        // the miss frame: only its top band is opaque
         battle().targetLetters = {1, 12, 4, 4, 4, 4, 4, 4};
         Character& c = p1();
@@ -46,6 +48,32 @@ TEST_F(RenderTypingFrame, FramePlacesRedAndBlueLettersAndBlinks) {
     for (uint8_t v : expected) {
         draw();
         EXPECT_TRUE(find(v).has_value());
+    }
+}
+
+TEST_F(RenderTypingFrame, EveryLetterIsTheGeneratorsGlyphInItsColour) {
+    Surface8& sheet = engine().attackEffectSurface;
+    sheet.fill(0);
+    data::drawGlyphRows(sheet);
+    for (int16_t letter = 1; letter <= 40; ++letter) {
+        battle().targetLetters = {letter, letter, 4, 4, 4, 4, 4, 4};
+        draw();
+        // The red letter at the frame's corner, the blue one below and to the right of it;
+        // the sheet's transparent pixels leave the picture as it was.
+        for (const bool blue : {false, true}) {
+            const Rect cell = data::glyphCell(letter, blue);
+            const int32_t x0 = blue ? 146 : 120, y0 = blue ? 161 : 130;
+            int64_t wrong = 0, inked = 0;
+            for (int32_t y = 0; y < 30; ++y)
+                for (int32_t x = 0; x < 40; ++x) {
+                    const uint8_t ink = sheet.at(cell.left + x, cell.top + y);
+                    if (ink == 0) continue;
+                    ++inked;
+                    wrong += back().at(x0 + x, y0 + y) != ink;
+                }
+            EXPECT_GT(inked, 50) << letter;
+            EXPECT_EQ(wrong, 0) << "letter " << letter << (blue ? " blue" : " red");
+        }
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Whole matches without a person: a headless game, a seed, player 2 the computer at a chosen
 // level and player 1 driven by a bot typist (or by a key script). Used by the match_runner
-// tool and by the soak test.
+// tool and by the replay test.
 //
 // The bot reads the typing frame's letters from the game state, as a player reads the
 // screen, and types the red or blue letter (or an extra word of an open typing combo) after
