@@ -3,6 +3,7 @@
 #include "battle/Spacorn.h"
 #include "battle/Character.h"
 #include "battle/BattleContext.h"
+#include "engine/DataTables.h"
 #include "engine/Sound.h"
 
 namespace morvek {
@@ -17,7 +18,6 @@ constexpr int16_t kTargetStance = 50;
 constexpr int16_t kLandingPose = 80;
 constexpr int16_t kFloorBounce = 330;
 constexpr int16_t kFallBounce = 360;
-constexpr int16_t kLandingSound = 12;
 
 int groundLine(const Character& c) { return kGroundLine - c.bottom; }
 bool onGround(const Character& c) { return c.posY == groundLine(c); }
@@ -140,13 +140,13 @@ void landing(EngineContext& game, Character& chara) {
         if (chara.sTate != 14) animChange(game, kLandingPose, chara);  // 14 lands in its own pose
     } else if (chara.sTate == stHitFall) {
         animChange(game, kFallBounce, chara);
-        soundPlay(game, kLandingSound);
+        soundPlay(game, kImpactSound);
     } else if (chara.sTate == stKnockdownFall) {
         // the knock-down fall ends by itself
     } else {
         animChange(game, kFloorBounce, chara);
         chara.sTate = stFloorHit;
-        soundPlay(game, kLandingSound);
+        soundPlay(game, kImpactSound);
     }
     if (chara.TPC) TPCEnd(game, chara);
 }

@@ -111,6 +111,78 @@ static_assert(soundFileName(kFightVoice) == "fight!.wav");
 inline constexpr int16_t kAngerVoice = 129;
 static_assert(soundFileName(kAngerVoice) == "konoyarou.wav");
 
+// The move scripts' sounds and voices that more than one fighter plays. Those only one
+// fighter plays stay with that fighter.
+
+/// A punch or kick cutting the air.
+inline constexpr int16_t kSwingSound = 2;
+static_assert(soundFileName(kSwingSound) == "kazekiri.wav");
+/// A low kick.
+inline constexpr int16_t kLowKickSound = 7;
+static_assert(soundFileName(kLowKickSound) == "chuashi.wav");
+/// A teleport or blink.
+inline constexpr int16_t kWarpSound = 9;
+static_assert(soundFileName(kWarpSound) == "trans.wav");
+/// A blow that swings wide.
+inline constexpr int16_t kWhiffSound = 10;
+static_assert(soundFileName(kWhiffSound) == "karaburi.wav");
+/// A heavy landing (every fighter's, after a fall) or slam.
+inline constexpr int16_t kImpactSound = 12;
+static_assert(soundFileName(kImpactSound) == "inpact.wav");
+/// A quick thrust or jab.
+inline constexpr int16_t kThrustSound = 13;
+static_assert(soundFileName(kThrustSound) == "faxtu.wav");
+/// A heavy ground blow.
+inline constexpr int16_t kHeavyBlowSound = 15;
+static_assert(soundFileName(kHeavyBlowSound) == "dakai.wav");
+/// A rattling charge or flurry.
+inline constexpr int16_t kRattleSound = 30;
+static_assert(soundFileName(kRattleSound) == "gagagaga.wav");
+/// A heavy blow that swings wide.
+inline constexpr int16_t kHeavyWhiffSound = 32;
+static_assert(soundFileName(kHeavyWhiffSound) == "karaburi2.wav");
+/// A heavy step.
+inline constexpr int16_t kStepSound = 34;
+static_assert(soundFileName(kStepSound) == "samwalk.wav");
+/// A projectile fired.
+inline constexpr int16_t kMissileSound = 39;
+static_assert(soundFileName(kMissileSound) == "missile.wav");
+/// Power gathered: a charged shot let go, a grappler's power move.
+inline constexpr int16_t kPowerSound = 41;
+static_assert(soundFileName(kPowerSound) == "powerconsent.wav");
+/// A long slide.
+inline constexpr int16_t kSliding2Sound = 40;
+static_assert(soundFileName(kSliding2Sound) == "sliding2.wav");
+/// An explosion.
+inline constexpr int16_t kBombSound = 45;
+static_assert(soundFileName(kBombSound) == "bomb.wav");
+/// A beam blast.
+inline constexpr int16_t kBlasterSound = 46;
+static_assert(soundFileName(kBlasterSound) == "braster.wav");
+/// A big swing or throw.
+inline constexpr int16_t kWhooshSound = 49;
+static_assert(soundFileName(kWhooshSound) == "bun.wav");
+/// A cutting hit.
+inline constexpr int16_t kBloodSound = 53;
+static_assert(soundFileName(kBloodSound) == "blead.wav");
+inline constexpr int16_t kHaVoice = 100;
+static_assert(soundFileName(kHaVoice) == "ha.wav");
+inline constexpr int16_t kSeiVoice = 101;
+static_assert(soundFileName(kSeiVoice) == "sei.wav");
+inline constexpr int16_t kUryaaVoice = 117;
+static_assert(soundFileName(kUryaaVoice) == "uryaa.wav");
+inline constexpr int16_t kDoryaaVoice = 118;
+static_assert(soundFileName(kDoryaaVoice) == "doryaa.wav");
+inline constexpr int16_t kAtaaVoice = 123;
+static_assert(soundFileName(kAtaaVoice) == "ataa.wav");
+inline constexpr int16_t kAtata2Voice = 124;
+static_assert(soundFileName(kAtata2Voice) == "atata2.wav");
+inline constexpr int16_t kAtata3Voice = 125;
+static_assert(soundFileName(kAtata3Voice) == "atata3.wav");
+/// Also the title's GAME START.
+inline constexpr int16_t kHowataVoice = 126;
+static_assert(soundFileName(kHowataVoice) == "howata.wav");
+
 // ---- tunes -------------------------------------------------------------------------
 inline constexpr std::string_view kMusicFolder = "musicbox/";
 inline constexpr int kTuneCount = 18;

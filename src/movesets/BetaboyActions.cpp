@@ -68,7 +68,7 @@ bool ownEntry(BattleContext& game, Character& c) {
         // ---- 羅漢拳
         case 21:
             attack();
-            sound(game, c, 49);
+            sound(game, c, kWhooshSound);
             TPCEnd(game, c);
             break;
 
@@ -77,7 +77,7 @@ bool ownEntry(BattleContext& game, Character& c) {
             if (c.floatorStand) animChange(game, 810, c);
             break;
         case 211:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             c.posMove(30, 0);
             break;
         case 212:
@@ -108,7 +108,7 @@ bool ownEntry(BattleContext& game, Character& c) {
                 c.fallVector = 0;
             }
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 232:
             if (c.fallVector > c.upVector) animChange(game, 265, c);
@@ -118,12 +118,12 @@ bool ownEntry(BattleContext& game, Character& c) {
         case 500: case 504: case 511: break;
         case 502: comboCheck(game, c); break;
         case 505:
-            sound(game, c, 123);
+            sound(game, c, kAtaaVoice);
             morvekboy_moves::forward(c, 5, 5);
             break;
         case 506:
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 510:
             if (firstFrame(c)) {
@@ -132,9 +132,9 @@ bool ownEntry(BattleContext& game, Character& c) {
                 c.slideVector = 0;
             }
             attack();
-            sound(game, c, 124);
+            sound(game, c, kAtata2Voice);
             break;
-        case 512: case 514: case 521: sound(game, c, 2); break;
+        case 512: case 514: case 521: sound(game, c, kSwingSound); break;
         case 513:
             attack();
             sound(game, c, 156);
@@ -149,7 +149,7 @@ bool ownEntry(BattleContext& game, Character& c) {
         case 520:
             attack();
             freeOnHit(c);
-            sound(game, c, 123);
+            sound(game, c, kAtaaVoice);
             break;
         case 522:
             attack();
@@ -162,7 +162,7 @@ bool ownEntry(BattleContext& game, Character& c) {
         // ---- 似非崩山
         case 651:
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 652: attack(); break;
 
@@ -190,7 +190,7 @@ bool ownEntry(BattleContext& game, Character& c) {
             if (!c.floatorStand) animChange(game, 745, c);
             break;
         case 745:
-            sound(game, c, 15);
+            sound(game, c, kHeavyBlowSound);
             attack();
             break;
         case 747: case 748: case 753: break;
@@ -198,7 +198,7 @@ bool ownEntry(BattleContext& game, Character& c) {
         // ---- 正中線連撃, the four ends of the 似非鉄山 combo
         case 750:
             advance(10);
-            sound(game, c, 125);
+            sound(game, c, kAtata3Voice);
             c.word4thDisp = false;
             advance(2);
             break;
@@ -208,7 +208,7 @@ bool ownEntry(BattleContext& game, Character& c) {
             break;
         case 754: case 759: case 764: case 769: comboCheck(game, c); break;
         case 755:
-            sound(game, c, 125);
+            sound(game, c, kAtata3Voice);
             c.word3rdDisp = false;
             advance(10);
             break;
@@ -216,22 +216,22 @@ bool ownEntry(BattleContext& game, Character& c) {
             attack();
             c.enableAction = true;
             break;
-        case 757: case 767: sound(game, c, 2); break;
+        case 757: case 767: sound(game, c, kSwingSound); break;
         case 760:
             TPCEnd(game, c);
-            sound(game, c, 125);
+            sound(game, c, kAtata3Voice);
             advance(20);
             break;
         case 761: attack(); break;
         case 765:
             c.word5thDisp = false;
-            sound(game, c, 125);
+            sound(game, c, kAtata3Voice);
             advance(10);
             break;
 
         // ---- 竜巻: hits behind at 771, in front at 773
         case 771: case 773: attack(); break;
-        case 772: case 774: sound(game, c, 2); break;
+        case 772: case 774: sound(game, c, kSwingSound); break;
 
         // ---- 連撃裏拳 with its own attack type
         case 781:
@@ -243,15 +243,15 @@ bool ownEntry(BattleContext& game, Character& c) {
             break;
 
         // ---- スラッシュ -> 小竜巻 -> 獄屠拳
-        case 790: sound(game, c, 123); break;
+        case 790: sound(game, c, kAtaaVoice); break;
         case 791:
             attack();
             openComboOnHit(game, c, 790);
             break;
-        case 792: sound(game, c, 2); break;
+        case 792: sound(game, c, kSwingSound); break;
         case 793: break;
         case 810:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             c.fallVector = 0;
             c.slideVector = 0;
             c.upVector = 0;
@@ -267,7 +267,7 @@ bool ownEntry(BattleContext& game, Character& c) {
         case 841: break;
         case 842:
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             if (c.spacornTimer == 0) animChange(game, 910, c);
             break;
 

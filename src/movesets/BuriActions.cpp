@@ -16,14 +16,6 @@ namespace morvek {
 
 namespace {
 
-enum : int16_t {
-    kSoundWarp = 9,
-    kSoundBeamCharge = 30,
-    kSoundBeam = 39,
-    kSoundBomb = 45,
-    kSoundBurst = 46,
-};
-
 void moveForward(Character& chara, double pixels) { chara.posX += pixels * chara.dirStand; }
 
 void countDown(Character& chara) { chara.counTer = cint16(chara.counTer - 1); }
@@ -57,21 +49,21 @@ void Buri::AnimAction(BattleContext& game, Character& chara, Character&) {
     } else if (p == 131) {
         fallPastTheTop(game, chara);
     } else if (p == 200) {  // the bomb
-        launchOnce(game, *this, chara, 1, kSoundBomb);
+        launchOnce(game, *this, chara, 1, kBombSound);
     } else if (p == 210) {
         chara.TPCNumber = 210;
     } else if (p == 211) {  // a burst on each pass of the casting loop
-        launchOnce(game, *this, chara, 2, kSoundBurst);
+        launchOnce(game, *this, chara, 2, kBlasterSound);
     } else if (p == 214) {
         countDown(chara);
     } else if (p == 215) {
         closeCombo(game, chara);
     } else if (p == 220) {
-        charaSoundPlay(game, kSoundBeamCharge, chara);
+        charaSoundPlay(game, kRattleSound, chara);
         chara.upVector = 0;
         chara.slideVector = 0;
     } else if (p == 221) {  // a beam on each pass of the beam loop
-        launchOnce(game, *this, chara, 3, kSoundBeam);
+        launchOnce(game, *this, chara, 3, kMissileSound);
         chara.fallVector = 0;
     } else if (p == 222) {
         countDown(chara);
@@ -80,7 +72,7 @@ void Buri::AnimAction(BattleContext& game, Character& chara, Character&) {
     } else if (p == 370) {  // knocked down: warps 100 pixels away from the opponent
         if (firstFrame(chara) && chara.viTality > 0) {
             chara.posX -= 100.0 * chara.LeftOrRight;
-            charaSoundPlay(game, kSoundWarp, chara);
+            charaSoundPlay(game, kWarpSound, chara);
         }
     } else if (p == 430) {
         moveForward(chara, 4);

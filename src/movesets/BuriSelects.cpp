@@ -17,7 +17,6 @@ namespace morvek {
 
 namespace {
 
-constexpr int16_t kSoundWarp = 9;
 /// One column of the key grid is this many pixels of warp or of bomb distance.
 constexpr int kColumnPitch = 64;
 
@@ -79,7 +78,7 @@ void Buri::MoveSelect(BattleContext& game, Character& chara, int16_t targetKey) 
         }
         default:  // bottom row: a warp to the key's column, in screen direction
             animChange(game, 0, chara);
-            soundPlay(game, kSoundWarp);
+            soundPlay(game, kWarpSound);
             if (k.column != g) chara.posX += static_cast<double>(kColumnPitch * (k.column - g));
             break;
     }

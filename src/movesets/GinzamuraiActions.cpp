@@ -82,22 +82,22 @@ void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& oppone
         // ---- 斬り払い
         case 21:
             if (firstFrame(c)) launch(3);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 24: closeCombo(game, c); break;
 
         // ---- movements
         case 70: c.upVector = 2; break;
         case 75: c.upVector = 4; break;
-        case 80: sound(game, c, 34); break;
+        case 80: sound(game, c, kStepSound); break;
         case 90: case 93:
             forward(c, 10);
-            sound(game, c, 34);
+            sound(game, c, kStepSound);
             break;
         case 91: case 92: case 94: forward(c, 10); break;
         case 100: case 102:
             walkStep(c);
-            sound(game, c, 34);
+            sound(game, c, kStepSound);
             break;
         case 101: case 103: walkStep(c); break;
         case 131:
@@ -119,25 +119,25 @@ void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& oppone
             }
             if (firstFrame(c)) launch(2);
             break;
-        case 212: sound(game, c, 2); break;
+        case 212: sound(game, c, kSwingSound); break;
         case 214: closeCombo(game, c); break;
 
-        case 225: case 271: sound(game, c, 13); break;
+        case 225: case 271: sound(game, c, kThrustSound); break;
 
         // ---- 兜割
         case 242:
             freeOnHit(c);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
 
         // ---- 足首狩り
         case 250: forward(c, 10); break;
-        case 251: sound(game, c, 2); break;
+        case 251: sound(game, c, kSwingSound); break;
 
         // ---- 大車輪
         case 265:
             if (firstFrame(c)) launch(6);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
 
         // ---- knocked into the air: on the way down a live, unstunned fighter may recover
@@ -161,7 +161,7 @@ void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& oppone
             c.enableGard = false;
             c.enableAction = false;
             break;
-        case 470: sound(game, c, 118); break;
+        case 470: sound(game, c, kDoryaaVoice); break;
 
         // ---- super-art openings and the last frames that close a combo
         case 500: c.TPCNumber = 500; break;
@@ -175,7 +175,7 @@ void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& oppone
         // ---- 超手裏剣
         case 511:
             if (firstFrame(c)) launch(7);
-            sound(game, c, 10);
+            sound(game, c, kWhiffSound);
             break;
 
         // ---- 撫で斬り: its combo leads into 十文字剣, or into 斬り払い after a hit
@@ -187,7 +187,7 @@ void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& oppone
             if (c.attackWasHit != 0) c.TPCNumber = 530;
             break;
         case 533:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             if (c.TPCNumber != 530) TPCEnd(game, c);
             break;
 
@@ -212,40 +212,40 @@ void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& oppone
             if (firstFrame(c)) launch(8);
             sound(game, c, 115);
             break;
-        case 612: sound(game, c, 39); break;
+        case 612: sound(game, c, kMissileSound); break;
 
         // ---- 斬り返し: turns about for the slash behind, then back
         case 641:
             if (firstFrame(c)) turnAround(c);
-            sound(game, c, 118);
+            sound(game, c, kDoryaaVoice);
             break;
         case 642:
             if (firstFrame(c)) launch(4);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 644:
             if (firstFrame(c)) turnAround(c);
-            sound(game, c, 13);
+            sound(game, c, kThrustSound);
             break;
 
         // ---- 地擦り残月
         case 650: forward(c, 12); break;
         case 652:
             if (firstFrame(c)) launch(4);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
 
         // ---- 弧月斬
         case 710:
             if (firstFrame(c)) launch(6);
             break;
-        case 711: sound(game, c, 2); break;
+        case 711: sound(game, c, kSwingSound); break;
 
         // ---- 風刃剣: two blades every frame of the pattern
         case 730:
             launch(9);
             launch(10);
-            sound(game, c, 10);
+            sound(game, c, kWhiffSound);
             break;
 
         // ---- 十文字剣
@@ -258,7 +258,7 @@ void Ginzamurai::AnimAction(BattleContext& game, Character& c, Character& oppone
         // ---- 分身: the clone appears and the clone period starts
         case 755:
             if (firstFrame(c)) servantCreate(game, c);
-            sound(game, c, 53);
+            sound(game, c, kBloodSound);
             openAttack(game, c, kCloneFrame);
             c.fallVector = 0;
             c.upVector = 0;

@@ -28,13 +28,6 @@ constexpr int16_t kLaughVoice = 135;     // "godhahaha.wav"
 constexpr int16_t kWhatVoice = 136;      // "dousita.wav"
 constexpr int16_t kTwistVoice = 137;     // "hineri.wav"
 constexpr int16_t kDefeatVoice = 138;    // "awabyu.wav"
-constexpr int16_t kTransSound = 9;       // "trans.wav"
-constexpr int16_t kBombSound = 45;       // "bomb.wav"
-constexpr int16_t kBlasterSound = 46;    // "braster.wav"
-constexpr int16_t kChargeSound = 30;     // "gagagaga.wav"
-constexpr int16_t kMissileSound = 39;    // "missile.wav"
-constexpr int16_t kGroundBlowSound = 15; // "dakai.wav"
-constexpr int16_t kAirBlowSound = 2;     // "kazekiri.wav"
 constexpr int16_t kHitSound = 14;        // "doga.wav"
 
 bool in(int16_t p, int first, int last) { return p >= first && p <= last; }
@@ -128,7 +121,7 @@ void God::AnimAction(BattleContext& game, Character& c, Character&) {
     } else if (p == 215) {
         closeCombo(game, c);
     } else if (p == 220) {
-        charaSoundPlay(game, kChargeSound, c);
+        charaSoundPlay(game, kRattleSound, c);
         c.upVector = 0;
         c.slideVector = 0;
     } else if (p == 221) {
@@ -149,7 +142,7 @@ void God::AnimAction(BattleContext& game, Character& c, Character&) {
         // Once, while alive: the falling fighter jumps 100 pixels away from the opponent.
         if (!c.wavSndFlag && c.viTality > 0) {
             c.posX -= c.LeftOrRight * 100;
-            charaSoundPlay(game, kTransSound, c);
+            charaSoundPlay(game, kWarpSound, c);
         }
     } else if (in(p, 430, 432)) {
         stepX(c, 4);
@@ -177,7 +170,7 @@ void God::AnimAction(BattleContext& game, Character& c, Character&) {
     } else if (p == 522) {
         FlyArtsLaunch(game, c, 17);
         fistAttack(game, c);
-        charaSoundPlay(game, c.floatorStand ? kAirBlowSound : kGroundBlowSound, c);
+        charaSoundPlay(game, c.floatorStand ? kSwingSound : kHeavyBlowSound, c);
     } else if (p == 523) {
         FlyArtsLaunch(game, c, 17);
     } else if (p == 524) {
@@ -187,7 +180,7 @@ void God::AnimAction(BattleContext& game, Character& c, Character&) {
         c.tarGeting = false;
         if (riseOrTop(c)) animChange(game, 535, c);
     } else if (p == 535) {
-        charaSoundPlay(game, kChargeSound, c);
+        charaSoundPlay(game, kRattleSound, c);
     } else if (p == 536) {
         if (!c.wavSndFlag) {
             FlyArtsLaunch(game, c, 20);

@@ -210,21 +210,21 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         case 22:
             strike(game, c, 22);
             if (firstFrame(c)) forward(c, 16);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
 
         // ---- Gアッパー
-        case 200: sound(game, c, 118); break;
+        case 200: sound(game, c, kDoryaaVoice); break;
         case 202:
             strike(game, c, 202);
             freeOnHit(c);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             forward(c, 10);
             break;
 
         // ---- Gタックル
         case 210:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             forward(c, 12);
             break;
         case 211: {
@@ -239,13 +239,13 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
 
         // ---- 斬影
         case 221:
-            sound(game, c, 40);
+            sound(game, c, kSliding2Sound);
             strike(game, c, 221);
             forward(c, 10);
             break;
 
         // ---- 鎖打ち, both forms: a touch opens the combo
-        case 230: case 240: sound(game, c, 2); break;
+        case 230: case 240: sound(game, c, kSwingSound); break;
         case 231: case 241:
             strike(game, c, c.animPat);
             if (c.attackWasHit != 0) openCombo(game, c, cint16(c.animPat - 1));
@@ -254,7 +254,7 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
 
         // ---- 回転足払い
         case 250:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             forward(c, 3);
             break;
         case 251: strike(game, c, 251); break;
@@ -262,7 +262,7 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         // ---- 豪昇龍拳
         case 260:
             strike(game, c, 260);
-            sound(game, c, 117);
+            sound(game, c, kUryaaVoice);
             break;
         case 261: strike(game, c, 261); break;
         case 262:
@@ -271,27 +271,27 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
                 c.fallVector = 0;
             }
             strike(game, c, 262);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             descendWhenFalling(game, c);
             break;
         case 265: c.posY = cint16(c.posY + 3); break;
 
         // ---- 小足
         case 271:
-            sound(game, c, 7);
+            sound(game, c, kLowKickSound);
             strike(game, c, 271);
             break;
 
         // ---- 天魔空刃脚
         case 281:
-            sound(game, c, 117);
+            sound(game, c, kUryaaVoice);
             c.fallVector = c.fallVector + 6;
             break;
         case 282: dive(game, c); break;
 
         // ---- energy stance (spacorn type 1), on the ground and in the air
         case 500:
-            launchOnce(game, *this, c, 3, 41);
+            launchOnce(game, *this, c, 3, kPowerSound);
             if (c.floatorStand) animChange(game, 505, c);
             break;
         case 501: c.TPCNumber = 500; break;
@@ -306,11 +306,11 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
 
         // ---- 滅殺豪波動
         case 510:
-            sound(game, c, 30);
+            sound(game, c, kRattleSound);
             stopVectors(c);
             break;
         case 511: case 512: case 513: case 514: case 515:
-            launchOnce(game, *this, c, 4, 39);
+            launchOnce(game, *this, c, 4, kMissileSound);
             c.fallVector = 0;
             break;
 
@@ -321,9 +321,9 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
             c.fallVector = 0;
             break;
         case 521: case 523:
-            launchOnce(game, *this, c, 7, 30);
+            launchOnce(game, *this, c, 7, kRattleSound);
             break;
-        case 522: sound(game, c, 39); break;
+        case 522: sound(game, c, kMissileSound); break;
 
         // ---- opener of 頭蓋破殺
         case 531: openCombo(game, c, 530); break;
@@ -333,11 +333,11 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         case 540:
             forward(c, 5);
             strike(game, c, 540);
-            sound(game, c, 117);
+            sound(game, c, kUryaaVoice);
             break;
         case 541:
             forward(c, 5);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             strike(game, c, 541);
             freeOnHit(c);
             break;
@@ -352,7 +352,7 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         case 552:
             c.posMove(28, 0);
             strike(game, c, 552);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 553: c.posMove(16, 0); break;
         case 554: c.posMove(6, 0); break;
@@ -362,7 +362,7 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         case 582:
             if (firstFrame(c)) {
                 launch(1);
-                sound(game, c, 30);
+                sound(game, c, kRattleSound);
                 if (c.floatorStand) {
                     c.fallVector = 0;
                     c.slideVector = c.dirStand * -2;
@@ -385,7 +385,7 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         // ---- 暴力 (spacorn type 0) and its chain
         case 610:
             forward(c, 20);
-            sound(game, c, 126);
+            sound(game, c, kHowataVoice);
             break;
         case 611:
             strike(game, c, 611);
@@ -408,7 +408,7 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
             forward(c, 8);
             break;
         case 651: case 653:
-            sound(game, c, 13);
+            sound(game, c, kThrustSound);
             hover(c);
             forward(c, 8);
             break;
@@ -425,13 +425,13 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
 
         // ---- 斬空波動拳
         case 661: case 663:
-            launchOnce(game, *this, c, 5, 30);
+            launchOnce(game, *this, c, 5, kRattleSound);
             break;
 
         // ---- アンダーアーモンド
         case 720: sound(game, c, 142); break;
         case 723:
-            launchOnce(game, *this, c, 2, 39);
+            launchOnce(game, *this, c, 2, kMissileSound);
             break;
 
         // ---- spacorn type 2 and 大絶唱
@@ -465,7 +465,7 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
                 c.slideVector = c.dirStand * 2;
             }
             strike(game, c, 760);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             descendWhenFalling(game, c);
             break;
 
@@ -478,11 +478,11 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         case 768: closeCombo(game, c); break;
 
         // ---- 竜巻斬空脚 in the air
-        case 771: sound(game, c, 2); break;
+        case 771: sound(game, c, kSwingSound); break;
         case 772: case 774: strike(game, c, c.animPat); break;
 
         // ---- 豪衝打 -> 小竜巻 -> 豪斬尖
-        case 790: case 800: case 810: sound(game, c, 2); break;
+        case 790: case 800: case 810: sound(game, c, kSwingSound); break;
         case 791: case 801:
             strike(game, c, c.animPat);
             openComboOnHit(game, c, cint16(c.animPat - 1));
@@ -499,20 +499,20 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         case 822: forward(c, 20); break;
         case 823:
             strike(game, c, 823);
-            sound(game, c, 49);
+            sound(game, c, kWhooshSound);
             forward(c, 10);
             break;
         case 824: forward(c, 5); break;
         case 825:
             strike(game, c, 825);
-            sound(game, c, 49);
+            sound(game, c, kWhooshSound);
             forward(c, 10);
             if (c.attackWasHit != 0) animChange(game, 830, c);
             break;
         case 831: case 832: forward(c, 15); break;
         case 833:
             strike(game, c, 833);
-            sound(game, c, 49);
+            sound(game, c, kWhooshSound);
             if (c.attackWasHit != 0) animChange(game, 840, c);
             break;
         case 841:
@@ -522,7 +522,7 @@ void Gouda::AnimAction(BattleContext& game, Character& c, Character& opponent) {
         case 843: closeCombo(game, c); break;
         case 852:
             strike(game, c, 852);
-            sound(game, c, 49);
+            sound(game, c, kWhooshSound);
             forward(c, 10);
             break;
 

@@ -143,7 +143,7 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 20:
             if (c.ReverseCharaFlag) animChange(game, 720, c);
             break;
-        case 21: sound(game, c, 101); break;
+        case 21: sound(game, c, kSeiVoice); break;
         case 22: sound(game, c, 5); break;
 
         // ---- movements
@@ -170,19 +170,19 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
 
         // ---- 虎砲, 絶手
         case 200: sound(game, c, 103); break;
-        case 203: sound(game, c, 10); break;
+        case 203: sound(game, c, kWhiffSound); break;
         case 211:
             c.posMove(15, 0);
-            sound(game, c, 100);
+            sound(game, c, kHaVoice);
             break;
-        case 212: sound(game, c, 2); break;
+        case 212: sound(game, c, kSwingSound); break;
         case 214: c.posMove(-4, 0); break;
 
         // ---- 穿弓腿: rises while it kicks
         case 220:
             c.posY = cint16(c.posY - 8);
             forward(c, 5);
-            sound(game, c, 100);
+            sound(game, c, kHaVoice);
             break;
         case 221: case 222: case 223: case 225:
             c.posY = cint16(c.posY - 8);
@@ -195,15 +195,15 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 226: forward(c, 5); break;
 
         // ---- 尖翁脚
-        case 230: sound(game, c, 2); break;
+        case 230: sound(game, c, kSwingSound); break;
         case 231:
-            sound(game, c, 100);
+            sound(game, c, kHaVoice);
             freeOnHit(c);
             break;
 
         // ---- 裡門頂肘: 刺腿 in the air, 外門頂肘 from afar (the distance wins)
         case 240:
-            sound(game, c, 13);
+            sound(game, c, kThrustSound);
             if (c.floatorStand) animChange(game, 560, c);
             if (distanceX(c, opponent) > 80) animChange(game, 710, c);
             break;
@@ -215,15 +215,15 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
 
         // ---- 前掃腿, 連起脚, 底蹴腿 (the variant's cells from 275), 雷撃蹴
         case 250:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             forward(c, 3);
             break;
         case 260: c.posY = cint16(c.posY - 1); break;
-        case 261: case 264: case 267: sound(game, c, 100); break;
+        case 261: case 264: case 267: sound(game, c, kHaVoice); break;
         case 270:
             if (c.ReverseCharaFlag) animChange(game, 275, c);
             break;
-        case 271: case 276: sound(game, c, 7); break;
+        case 271: case 276: sound(game, c, kLowKickSound); break;
         case 281:
             c.upVector = 0.01;
             c.fallVector = c.fallVector + 0.2;
@@ -237,7 +237,7 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 370: case 371: case 372: case 373:
             c.posX = c.posX - c.LeftOrRight * 4;  // pushed away from the opponent
             break;
-        case 380: sound(game, c, 13); break;
+        case 380: sound(game, c, kThrustSound); break;
 
         // ---- getting up
         case 450:
@@ -248,7 +248,7 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 460: gettingUp(game, c); break;
 
         // ---- KO animations
-        case 472: case 474: sound(game, c, 13); break;
+        case 472: case 474: sound(game, c, kThrustSound); break;
         case 476: sound(game, c, 129); break;
         case 480: sound(game, c, 147); break;
         case 491: sound(game, c, 149); break;
@@ -267,17 +267,17 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
             break;
         case 513: case 514: case 515: case 516:
             forward(c, 20);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 517: forward(c, 20); break;
 
         // ---- 旋風脚
         case 530:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             c.slideVector = c.dirStand * 3;
             c.upVector = 3;
             break;
-        case 531: sound(game, c, 100); break;
+        case 531: sound(game, c, kHaVoice); break;
 
         // ---- 崩拳 -> 虎撲子
         case 540:
@@ -291,18 +291,18 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 542: case 543: lockUnlessTargeting(c); break;
         case 544: closeCombo(game, c); break;
         case 550:
-            sound(game, c, 101);
+            sound(game, c, kSeiVoice);
             forward(c, 8);
             break;
 
         // ---- 刺腿 -> 槍雷脚 -> 片虎撲
-        case 560: sound(game, c, 13); break;
+        case 560: sound(game, c, kThrustSound); break;
         case 561: openComboOnHit(game, c, 560); break;
         case 563: closeCombo(game, c); break;
-        case 565: sound(game, c, 13); break;
+        case 565: sound(game, c, kThrustSound); break;
         case 566: openComboOnHit(game, c, 565); break;
         case 567: closeCombo(game, c); break;
-        case 570: sound(game, c, 101); break;
+        case 570: sound(game, c, kSeiVoice); break;
 
         // ---- 絶招歩法: steps in, then leaps
         case 582:
@@ -329,9 +329,9 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 614:
             c.upVector = 12;
             c.slideVector = c.dirStand;
-            sound(game, c, 100);
+            sound(game, c, kHaVoice);
             break;
-        case 618: case 622: case 625: sound(game, c, 2); break;
+        case 618: case 622: case 625: sound(game, c, kSwingSound); break;
 
         // ---- super art of type 1: the dash waiting for the word
         case 630:
@@ -343,19 +343,19 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
 
         // ---- 打開, 鉄山靠
         case 640:
-            sound(game, c, 100);
+            sound(game, c, kHaVoice);
             backward(c, 8);
             break;
-        case 641: sound(game, c, 2); break;
+        case 641: sound(game, c, kSwingSound); break;
         case 651: forward(c, 24); break;
-        case 652: sound(game, c, 2); break;
+        case 652: sound(game, c, kSwingSound); break;
         case 656:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             if (c.ReverseCharaFlag && c.attackWasHit > 0) c.enableAction = true;
             break;
 
         // ---- 槍雷虎炮 and its finish
-        case 660: case 662: case 666: case 668: case 671: sound(game, c, 13); break;
+        case 660: case 662: case 666: case 668: case 671: sound(game, c, kThrustSound); break;
         case 675:
             forward(c, 40);
             sound(game, c, 20);
@@ -363,10 +363,10 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 676: c.dirStand = c.LeftOrRight == 1 ? 1 : -1; break;
         case 681:
             forward(c, 16);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 684: sound(game, c, 103); break;
-        case 687: sound(game, c, 10); break;
+        case 687: sound(game, c, kWhiffSound); break;
 
         // ---- super art of type 2: the stance waiting for the word
         case 700: c.TPCNumber = 700; break;
@@ -375,7 +375,7 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         // ---- 外門頂肘
         case 710:
             c.posMove(12, 0);
-            sound(game, c, 13);
+            sound(game, c, kThrustSound);
             break;
         case 711:
             openComboOnHit(game, c, 240);
@@ -391,7 +391,7 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
             break;
         case 721: case 731:
             c.posMove(10, 0);
-            sound(game, c, 32);
+            sound(game, c, kHeavyWhiffSound);
             break;
         case 722: case 732:
             c.posMove(12, 0);
@@ -406,12 +406,12 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 725: case 735: closeCombo(game, c); break;
         case 740:
             c.posMove(12, 0);
-            sound(game, c, 101);
+            sound(game, c, kSeiVoice);
             c.enableAction = false;
             break;
         case 741:
             c.posMove(18, 0);
-            sound(game, c, 32);
+            sound(game, c, kHeavyWhiffSound);
             break;
         case 742: c.posMove(30, 0); break;
         case 743: c.posMove(12, 0); break;
@@ -422,9 +422,9 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
         case 752: closeCombo(game, c); break;
         case 761:
             servantCreate(game, c);
-            sound(game, c, 53);
+            sound(game, c, kBloodSound);
             break;
-        case 762: case 763: sound(game, c, 53); break;
+        case 762: case 763: sound(game, c, kBloodSound); break;
 
         default: break;
     }

@@ -150,7 +150,7 @@ void Honekawa::TPCFollow(BattleContext& game, Character& c) {
 }
 
 void Honekawa::TPCSecond(BattleContext& game, Character& c) {
-    secondWordHop(game, c, 100, false);  // the back step, or a recovery hop out of an air hit
+    secondWordHop(game, c, kHaVoice, false);  // the back step, or a recovery hop out of an air hit
 }
 
 }  // namespace morvek

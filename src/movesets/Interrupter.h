@@ -44,12 +44,4 @@ public:
 /// Called by the round judge every frame of the intro.
 void interrupterStageIntro(BattleContext& game, StateOfStage& stage);
 
-namespace interrupter_sounds {
-
-/// The sounds both his key map and his action script play.
-inline constexpr int16_t kTrans = 9;  // trans: every teleport and blink
-inline constexpr int16_t kHa = 100;
-
-}  // namespace interrupter_sounds
-
 }  // namespace morvek

@@ -64,20 +64,9 @@ constexpr AttackRow kBarrier{2, 15, -90, 10, 180, 180, 15, 30, 0, -50, -20, 100,
                              10, 20, 20, Y, 20, 20, N};
 
 // Sounds.
-constexpr int16_t kSwing = 2;        // kazekiri
-constexpr int16_t kLowKick = 7;      // chuashi
 constexpr int16_t kSlide = 8;        // sliding
-using interrupter_sounds::kTrans;
-constexpr int16_t kWhiff = 10;       // karaburi
-constexpr int16_t kThrust = 13;      // faxtu
-constexpr int16_t kDakai = 15;       // dakai
 constexpr int16_t kJya = 28;         // jya
 constexpr int16_t kCharge = 29;      // effect03
-constexpr int16_t kRattle = 30;      // gagagaga
-constexpr int16_t kWhiff2 = 32;      // karaburi2
-constexpr int16_t kBlead = 53;       // blead
-using interrupter_sounds::kHa;
-constexpr int16_t kSei = 101;
 constexpr int16_t kShinei = 110;
 constexpr int16_t kGasboil = 112;
 constexpr int16_t kShau = 113;
@@ -117,7 +106,7 @@ double centre(const Character& c) { return c.posX + c.Width / 2.0; }
 
 /// "穿槍脚": the dive's reaction and power follow the fall speed.
 void diveAttack(BattleContext& game, Character& chara) {
-    sound(game, chara, kHa);
+    sound(game, chara, kHaVoice);
     const int16_t f = cint16(chara.fallVector);
     const int16_t d = cint16(chara.upVector - chara.fallVector);
     const bool slow = chara.fallVector < 25;
@@ -132,7 +121,7 @@ void diveAttack(BattleContext& game, Character& chara) {
 void teleportAway(BattleContext& game, Character& chara) {
     if (chara.wavSndFlag || !(chara.viTality > 0)) return;
     chara.posX = chara.posX - chara.LeftOrRight * 100;
-    sound(game, chara, kTrans);
+    sound(game, chara, kWarpSound);
 }
 
 /// "練気障壁": hangs in the air inside the barrier, which pushes toward the opponent's feet.
@@ -152,7 +141,7 @@ void cannonade(BattleContext& game, Interrupter& self, Character& chara, int16_t
         self.FlyArtsLaunch(game, chara, flash);
         self.FlyArtsLaunch(game, chara, shell);
     }
-    sound(game, chara, kSwing);
+    sound(game, chara, kSwingSound);
     if (chara.spacornTimer == 0) animChange(game, 613, chara);
 }
 
@@ -174,7 +163,7 @@ void meteorLift(BattleContext& game, Character& chara, Character& opponent) {
     }
     chara.posY = kMeteorHeight;
     opponent.posY = cint16(chara.posY - (opponent.bottom - chara.bottom));
-    sound(game, chara, kTrans);
+    sound(game, chara, kWarpSound);
     animChange(game, 420, opponent);
     chara.counTer = 0;
 }
@@ -186,7 +175,7 @@ void meteorSlam(BattleContext& game, Character& chara, Character& opponent) {
     opponent.fallVector = opponent.fallVector + 0.21;
     if (chara.posY > kBounceLine - chara.bottom && !chara.wavSndFlag) {
         strike(game, chara, 642);
-        if (chara.counTer == 1) sound(game, chara, kDakai);
+        if (chara.counTer == 1) sound(game, chara, kHeavyBlowSound);
         chara.fallVector = 0;
         chara.upVector = 5;
         opponent.fallVector = 0;
@@ -198,11 +187,11 @@ void meteorSlam(BattleContext& game, Character& chara, Character& opponent) {
 
 /// "スパイラルナイトメア" 750: the opening blow; on a hit he appears above the opponent.
 void spiralOpening(BattleContext& game, Character& chara, Character& opponent) {
-    sound(game, chara, kSwing);
+    sound(game, chara, kSwingSound);
     strike(game, chara, 750);
     if (chara.attackWasHit != 1) return;
     chara.enableAction = true;
-    soundPlay(game, kTrans);
+    soundPlay(game, kWarpSound);
     animChange(game, 779, chara);
     chara.posX = opponent.posX + opponent.Width / 2.0 - chara.Width / 2.0 + 10;
     chara.posY = cint16(opponent.posY + 50);
@@ -290,20 +279,20 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
         case 220: forward(chara, 3); break;
         case 240:
             forward(chara, 4);
-            sound(game, chara, kThrust);
+            sound(game, chara, kThrustSound);
             break;
         case 430: case 431: case 432: case 512: forward(chara, 4); break;
         case 510:
             forward(chara, 4);
-            sound(game, chara, kHa);
+            sound(game, chara, kHaVoice);
             break;
         case 511:
             forward(chara, 4);
-            sound(game, chara, kSwing);
+            sound(game, chara, kSwingSound);
             break;
         case 520:
             forward(chara, 8);
-            sound(game, chara, kSei);
+            sound(game, chara, kSeiVoice);
             break;
         case 540:
             forward(chara, 5);
@@ -311,11 +300,11 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
             break;
         case 570:
             forward(chara, -4);
-            sound(game, chara, kHa);
+            sound(game, chara, kHaVoice);
             break;
         case 571:
             forward(chara, -4);
-            sound(game, chara, kSwing);
+            sound(game, chara, kSwingSound);
             strike(game, chara, 571);
             break;
         case 630:
@@ -324,12 +313,12 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
             break;
         case 660:
             forward(chara, 10);
-            sound(game, chara, kSei);
+            sound(game, chara, kSeiVoice);
             break;
         case 721: chara.posMove(1, 0); break;
         case 722:
             chara.posMove(-1, 0);
-            launchOnce(game, *this, chara, 13, kSwing);
+            launchOnce(game, *this, chara, 13, kSwingSound);
             break;
         case 740:
             forward(chara, 16);
@@ -337,18 +326,18 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
             break;
         case 870:
             forward(chara, 40);
-            sound(game, chara, kSwing);
+            sound(game, chara, kSwingSound);
             break;
         case 872: forward(chara, -30); break;
 
         // ---- attacks, sounds, launches and combos ----------------------------------
         case 201:
-            sound(game, chara, kLowKick);
+            sound(game, chara, kLowKickSound);
             strike(game, chara, 201);
             break;
         case 211: diveAttack(game, chara); break;
         case 221: case 232: case 521: case 692: case 831:
-            sound(game, chara, kSwing);
+            sound(game, chara, kSwingSound);
             strike(game, chara, chara.animPat);
             break;
         case 241:
@@ -361,14 +350,14 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
             closeCombo(game, chara);
             break;
         case 250: case 541:
-            sound(game, chara, kSwing);
+            sound(game, chara, kSwingSound);
             strike(game, chara, chara.animPat);
             freeOnHit(chara);
             break;
         case 310: case 311: case 312: airRecovery(game, chara); break;
         case 370: teleportAway(game, chara); break;
-        case 380: sound(game, chara, kThrust); break;
-        case 385: sound(game, chara, kSwing); break;
+        case 380: sound(game, chara, kThrustSound); break;
+        case 385: sound(game, chara, kSwingSound); break;
         case 500: case 502: case 504: sound(game, chara, kJya); break;
         case 501: case 503: case 505: strike(game, chara, chara.animPat); break;
         case 513:
@@ -378,7 +367,7 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
         case 531: openCombo(game, chara, 530); break;
         case 550: sound(game, chara, kCharge); break;
         case 556: launchOnce(game, *this, chara, 1, kGasboil); break;
-        case 557: sound(game, chara, kRattle); break;
+        case 557: sound(game, chara, kRattleSound); break;
         case 580: cannonade(game, *this, chara, 2, 3); break;
         case 590: cannonade(game, *this, chara, 4, 5); break;
         case 600: cannonade(game, *this, chara, 6, 7); break;
@@ -406,21 +395,21 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
         case 654: openCombo(game, chara, 650); break;
         case 661:
             strike(game, chara, 661);
-            sound(game, chara, kWhiff2);
+            sound(game, chara, kHeavyWhiffSound);
             break;
-        case 670: launchOnce(game, *this, chara, 8, kWhiff); break;
+        case 670: launchOnce(game, *this, chara, 8, kWhiffSound); break;
         case 680: case 820:
-            sound(game, chara, kTrans);
+            sound(game, chara, kWarpSound);
             faceOpponentByField(chara);
             break;
         case 681: openCombo(game, chara, 680); break;
-        case 700: case 701: sound(game, chara, kThrust); break;
-        case 703: launchOnce(game, *this, chara, 10, kThrust); break;
+        case 700: case 701: sound(game, chara, kThrustSound); break;
+        case 703: launchOnce(game, *this, chara, 10, kThrustSound); break;
         case 710: barrier(game, *this, chara, opponent); break;
         case 730: chara.TPCNumber = 730; break;
         case 750: spiralOpening(game, chara, opponent); break;
         case 761: case 771:
-            sound(game, chara, kHa);
+            sound(game, chara, kHaVoice);
             strike(game, chara, chara.animPat);
             break;
         case 779:
@@ -429,12 +418,12 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
             break;
         case 780: spiralStance(game, chara, opponent); break;
         case 790:
-            sound(game, chara, kTrans);
+            sound(game, chara, kWarpSound);
             chara.posY = cint16(opponent.posY - 50);
             faceOpponentByField(chara);
             break;
         case 792:
-            sound(game, chara, kSwing);
+            sound(game, chara, kSwingSound);
             strike(game, chara, 792);
             break;
         case 801: chara.TPCNumber = 800; break;
@@ -444,7 +433,7 @@ void Interrupter::AnimAction(BattleContext& game, Character& chara, Character& o
         case 821: openCombo(game, chara, 820); break;
         case 840: sound(game, chara, kDistortion); break;
         case 841: chara.TPCNumber = 840; break;
-        case 850: launchOnce(game, *this, chara, 16, kBlead); break;
+        case 850: launchOnce(game, *this, chara, 16, kBloodSound); break;
         case 862:
             chara.TPCNumber = 860;
             chara.enableAction = true;

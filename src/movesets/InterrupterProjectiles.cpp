@@ -16,6 +16,7 @@
 #include "battle/Projectiles.h"
 #include "engine/Basic.h"
 #include "battle/BattleContext.h"
+#include "engine/DataTables.h"
 #include "engine/Sound.h"
 #include "movesets/Interrupter.h"
 #include "movesets/ShotTable.h"
@@ -27,7 +28,6 @@ namespace {
 /// A missile explodes once its box reaches below this line (the ground).
 constexpr int16_t kGround = 1900;
 constexpr int16_t kGather = 33;   // gather
-constexpr int16_t kMissile = 39;  // missile
 
 struct Shape {
     int16_t kind;
@@ -263,7 +263,7 @@ void Interrupter::FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) 
         if (fa.ATFbottom > kGround) {  // it cannot hit before it explodes
             fa.Force = true;
             explodeOnGround(fa, r);
-            soundPlay(game, kMissile);
+            soundPlay(game, kMissileSound);
         }
     }
     if (fa.FAType == 15) {

@@ -16,9 +16,6 @@ namespace morvek {
 
 namespace {
 
-using interrupter_sounds::kHa;
-using interrupter_sounds::kTrans;
-
 constexpr int kColumn = 64;
 /// The far column lies a little short of ten columns away.
 constexpr int kFarAttack = 446;
@@ -56,7 +53,7 @@ void teleport(EngineContext& game, Character& c, int column, int lift, int16_t p
 }
 
 void blink(EngineContext& game, Character& c) {
-    charaSoundPlay(game, kTrans, c);
+    charaSoundPlay(game, kWarpSound, c);
     start(game, c, 140);
     c.posY = cint16(c.posY - 50);
 }
@@ -129,7 +126,7 @@ void Interrupter::MoveSelect(BattleContext& game, Character& chara, int16_t targ
     // The row's rise comes first, whatever the facing.
     if (targetKey <= 10) {
         chara.posY = cint16(chara.posY - 200);
-        charaSoundPlay(game, kTrans, chara);
+        charaSoundPlay(game, kWarpSound, chara);
         spendAirJump(chara, 12);
     } else if (targetKey <= 20) {
         spendAirJump(chara, 9);
@@ -190,18 +187,18 @@ void Interrupter::TPCFollow(BattleContext& game, Character& chara) {
             // Words 3 and 4 teleport him 100 pixels the way he faces; the other of the pair
             // only renews the stance.
             if (chara.inputKeyNum == 1) {
-                soundPlay(game, kTrans);
+                soundPlay(game, kWarpSound);
                 start(game, chara, 790);
             } else if (chara.inputKeyNum == 3) {
                 if (chara.dirStand == -1) {
                     chara.posX = chara.posX - 100;
-                    soundPlay(game, kTrans);
+                    soundPlay(game, kWarpSound);
                 }
                 start(game, chara, 780);
             } else if (chara.inputKeyNum == 4) {
                 if (chara.dirStand == 1) {
                     chara.posX = chara.posX + 100;
-                    soundPlay(game, kTrans);
+                    soundPlay(game, kWarpSound);
                 }
                 start(game, chara, 780);
             }
@@ -215,7 +212,7 @@ void Interrupter::TPCFollow(BattleContext& game, Character& chara) {
 }
 
 void Interrupter::TPCSecond(BattleContext& game, Character& chara) {
-    secondWordHop(game, chara, kHa, false);  // the air recovery's back step drops him gently
+    secondWordHop(game, chara, kHaVoice, false);  // the air recovery's back step drops him gently
 }
 
 }  // namespace morvek

@@ -119,18 +119,18 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
 
         // ---- 男パンチ and its air version
         case 20:
-            sound(game, c, 123);
+            sound(game, c, kAtaaVoice);
             forward(c, 5, 5);
             if (c.floatorStand) animChange(game, 25, c);
             break;
         case 21:
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             TPCEnd(game, c);
             break;
         case 26:
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
 
         // ---- movements
@@ -158,16 +158,16 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
         case 131: fallPastTheTop(game, c); break;
 
         // ---- ホームランパンチ
-        case 200: sound(game, c, 124); break;
+        case 200: sound(game, c, kAtata2Voice); break;
         case 201:
             attack();
             freeOnHit(c);
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             forward(c, 3, 10);
             break;
 
         // ---- 外門頂肘: a hit or guard opens the combo into 連撃裏拳
-        case 210: sound(game, c, 2); break;
+        case 210: sound(game, c, kSwingSound); break;
         case 211:
             forward(c, 5, 18);
             attack();
@@ -181,7 +181,7 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
 
         // ---- スライディングキック
         case 221:
-            sound(game, c, 40);
+            sound(game, c, kSliding2Sound);
             attack();
             forward(c, 3, 10);
             break;
@@ -199,12 +199,12 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
                 c.spacornTimer = 10;
             }
             break;
-        case 241: sound(game, c, 123); break;
+        case 241: sound(game, c, kAtaaVoice); break;
         case 244: closeCombo(game, c); break;
 
         // ---- 大足払い
         case 250:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             forward(c, 1, 3);
             break;
         case 251: attack(); break;
@@ -220,7 +220,7 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
                 c.fallVector = 0;
             }
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             if (c.fallVector > c.upVector) animChange(game, 265, c);
             break;
         case 265:
@@ -229,12 +229,12 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
 
         // ---- 小足
         case 271:
-            sound(game, c, 7);
+            sound(game, c, kLowKickSound);
             attack();
             break;
 
         // ---- 天空×字拳
-        case 281: sound(game, c, 125); break;
+        case 281: sound(game, c, kAtata3Voice); break;
         case 282: diveKick(game, c); break;
 
         // ---- reactions and getting up
@@ -264,7 +264,7 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
 
         // ---- super art of spacorn type 2: charge, then 目から出ちゃった破壊光線
         case 500:
-            launchOnce(game, self, c, 3, 41);
+            launchOnce(game, self, c, 3, kPowerSound);
             break;
         case 501: c.TPCNumber = 500; break;
         case 502:
@@ -275,12 +275,12 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
             break;
         case 504: closeCombo(game, c); break;
         case 510:
-            sound(game, c, 30);
+            sound(game, c, kRattleSound);
             c.upVector = 0;
             c.slideVector = 0;
             break;
         case 511:
-            launchOnce(game, self, c, 4, 39);
+            launchOnce(game, self, c, 4, kMissileSound);
             c.fallVector = 0;
             break;
         case 512: c.counTer = cint16(c.counTer - 1); break;
@@ -292,10 +292,10 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
         case 533: closeCombo(game, c); break;
         case 540:
             forward(c, 1, 5);
-            sound(game, c, 124);
+            sound(game, c, kAtata2Voice);
             break;
         case 541:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             attack();
             freeOnHit(c);
             break;
@@ -304,10 +304,10 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
         case 570: exArtsEffect(game, c, opponent); break;
         case 571: case 581: sound(game, c, 121); break;
         case 573:
-            launchOnce(game, self, c, 6, 30);
+            launchOnce(game, self, c, 6, kRattleSound);
             break;
         case 582:
-            launchOnce(game, self, c, 1, 30);
+            launchOnce(game, self, c, 1, kRattleSound);
             break;
 
         // ---- grab, and 背負い投げ on a clean grab
@@ -320,7 +320,7 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
         // ---- super art of spacorn type 0
         case 610:
             forward(c, 0, 20);
-            sound(game, c, 126);
+            sound(game, c, kHowataVoice);
             break;
         case 611:
             attack();
@@ -333,7 +333,7 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
         case 650: forward(c, 8, 24); break;
         case 652:
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
 
         // ---- second super art: 合掌練功 starts the super-art mode
@@ -345,20 +345,20 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
             c.fallVector = 0;
             c.upVector = 0;
             c.SPspacornTimer = static_cast<float>(c.spacornGaugeMax);
-            launchOnce(game, self, c, 5, 30);
+            launchOnce(game, self, c, 5, kRattleSound);
             break;
         case 666: c.counTer = cint16(c.counTer - 1); break;
 
         // ---- グランドショット
         case 720: sound(game, c, 122); break;
         case 721:
-            launchOnce(game, self, c, 2, 39);
+            launchOnce(game, self, c, 2, kMissileSound);
             break;
 
         // ---- super art of spacorn type 1: 真・著作拳 and its rising finish
         case 730: c.TPCNumber = 730; break;
         case 731: closeCombo(game, c); break;
-        case 735: sound(game, c, 2); break;
+        case 735: sound(game, c, kSwingSound); break;
         case 736:
             attack();
             if (c.attackWasHit != 0) {
@@ -368,7 +368,7 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
             break;
         case 741:
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
         case 745:
             if (firstFrame(c)) {
@@ -398,7 +398,7 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
         // ---- ロッコツパンチ and 貫き手, the two ends of the 打旋 combo
         case 750:
             forward(c, 1, 2);
-            sound(game, c, 124);
+            sound(game, c, kAtata2Voice);
             c.MultiTPC = false;
             c.word3rdDisp = false;
             break;
@@ -407,11 +407,11 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
             c.enableAction = true;
             c.tarGeting = true;
             break;
-        case 752: case 762: sound(game, c, 2); break;
+        case 752: case 762: sound(game, c, kSwingSound); break;
         case 753: closeCombo(game, c); break;
         case 760:
             TPCEnd(game, c);
-            sound(game, c, 125);
+            sound(game, c, kAtata3Voice);
             break;
         case 761:
             attack();
@@ -419,12 +419,12 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
             break;
 
         // ---- 竜巻: hits behind, then in front
-        case 771: sound(game, c, 2); break;
+        case 771: sound(game, c, kSwingSound); break;
         case 772: case 774: attack(); break;
 
         // ---- 連撃裏拳: a hit or guard opens the combo into 男パンチ
         case 780:
-            sound(game, c, 124);
+            sound(game, c, kAtata2Voice);
             forward(c, 1, 5);
             break;
         case 781:
@@ -442,15 +442,15 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
             attack();
             openComboOnHit(game, c, 790);
             break;
-        case 791: sound(game, c, 123); break;
+        case 791: sound(game, c, kAtaaVoice); break;
         case 793: closeCombo(game, c); break;
-        case 800: sound(game, c, 2); break;
+        case 800: sound(game, c, kSwingSound); break;
         case 801:
             attack();
             openComboOnHit(game, c, 800);
             break;
         case 810:
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             TPCEnd(game, c);
             break;
         case 812:
@@ -467,22 +467,22 @@ bool actionEntry(MoveSet& self, BattleContext& game, Character& c, Character& op
             break;
         case 831: closeCombo(game, c); break;
         case 840: case 850: case 860: case 870: case 880: case 890: case 900:
-            sound(game, c, 125);
+            sound(game, c, kAtata3Voice);
             break;
         case 841: case 851: case 861: case 871: case 881: case 891: case 901:
             attack();
             if (pattern == 841 || pattern == 861 || pattern == 881 || pattern == 901)
-                sound(game, c, 2);
+                sound(game, c, kSwingSound);
             if (c.spacornTimer == 0) animChange(game, 910, c);
             break;
         case 910:
             closeCombo(game, c);
-            sound(game, c, 123);
+            sound(game, c, kAtaaVoice);
             forward(c, 0, 5);
             break;
         case 911:
             attack();
-            sound(game, c, 2);
+            sound(game, c, kSwingSound);
             break;
 
         default:

@@ -166,7 +166,7 @@ void tpcFollow(BattleContext& game, Character& c) {
 }
 
 void tpcSecond(BattleContext& game, Character& c) {
-    secondWordHop(game, c, 125, true);  // a short hop back, or up out of an air hit
+    secondWordHop(game, c, kAtata3Voice, true);  // a short hop back, or up out of an air hit
 }
 
 }  // namespace morvekboy_moves

@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <span>
 
+// The sounds and voices the scripts share are named beside their file table.
+#include "engine/DataTables.h"
+
 namespace morvek {
 
 struct BattleContext;

@@ -83,13 +83,6 @@ constexpr AttackRow kTargetGrab{5, 50, 0, 0, 110, 110, 35, 0, 0, -20, 100, 0, 0,
 /// The falling screw lets go this high above the ground line.
 constexpr int16_t kScrewReleaseY = 1600;
 /// Sounds.
-constexpr int16_t kSwing = 2;        // kazekiri
-constexpr int16_t kImpact = 12;      // inpact
-constexpr int16_t kThrust = 13;      // faxtu
-constexpr int16_t kStep = 34;        // samwalk
-constexpr int16_t kPower = 41;       // powerconsent
-constexpr int16_t kWhoosh = 49;      // bun
-constexpr int16_t kShout = 117;      // uryaa
 constexpr int16_t kVoice = 128;      // the grappler's voice
 
 /// Only called for patterns of the table.
@@ -144,7 +137,7 @@ void spin(BattleContext& game, Character& chara, Character& opponent, int16_t fi
     const int16_t centre = cint16(opponent.posX + opponent.Width / 2.0 - chara.Width / 2.0);
     static constexpr int16_t kAround[4] = {0, 50, 0, -50};
     chara.posX = centre + kAround[(chara.animPat - first) & 3];
-    if (swingSound) sound(game, chara, kSwing);
+    if (swingSound) sound(game, chara, kSwingSound);
 }
 
 /// The catches test the contact, then give up to the falling pose once past the top.
@@ -166,7 +159,7 @@ void superArtLaunch(BattleContext& game, MoveSet& self, Character& chara, int16_
         chara.TPC = typing;
         chara.tarGeting = typing;
     }
-    sound(game, chara, kPower);
+    sound(game, chara, kPowerSound);
 }
 
 }  // namespace
@@ -183,7 +176,7 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
         // ---- ダイナマイトパンチ and its EX version
         case 22:
             forward(c, 14);
-            sound(game, c, kWhoosh);
+            sound(game, c, kWhooshSound);
             break;
         case 23: strike(); break;
         case 25:
@@ -199,7 +192,7 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
             break;
         case 541:
             c.posMove(14, 0);
-            sound(game, c, kWhoosh);
+            sound(game, c, kWhooshSound);
             break;
         case 543: strike(); break;
         case 545:
@@ -213,21 +206,21 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
         // ---- movements
         case 70: c.upVector = 2; break;
         case 75: c.upVector = 4; break;
-        case 80: sound(game, c, kStep); break;
+        case 80: sound(game, c, kStepSound); break;
         case 90: case 92:
             forward(c, 8);
-            sound(game, c, kStep);
+            sound(game, c, kStepSound);
             break;
         case 91: case 93: forward(c, 8); break;
         case 100: case 101: case 102: case 103:
             forward(c, c.AorMflag == 0 ? 3 : -3);
-            if (pattern == 100 || pattern == 102) sound(game, c, kStep);
+            if (pattern == 100 || pattern == 102) sound(game, c, kStepSound);
             break;
         case 131: fallPastTheTop(game, c); break;
         case 430: forward(c, 2); break;
 
         // ---- ground attacks
-        case 201: case 211: case 531: sound(game, c, kSwing); break;
+        case 201: case 211: case 531: sound(game, c, kSwingSound); break;
         case 202: case 212:
             strike();
             freeOnHit(c);
@@ -235,10 +228,10 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
         case 250: forward(c, 10); break;
         case 251:
             strike();
-            sound(game, c, kSwing);
+            sound(game, c, kSwingSound);
             break;
         case 271:
-            sound(game, c, kThrust);
+            sound(game, c, kThrustSound);
             strike();
             break;
         case 532: strike(); break;
@@ -249,17 +242,17 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
             break;
         case 221:
             strike();
-            sound(game, c, kShout);
+            sound(game, c, kUryaaVoice);
             if (onGround(c)) animChange(game, 222, c);
             break;
         case 222:
             strike();
-            sound(game, c, kImpact);
+            sound(game, c, kImpactSound);
             break;
 
         // ---- ダブルウリアット: counTer counts the spins
         case 640: c.counTer = 8; break;
-        case 641: case 643: sound(game, c, kWhoosh); break;
+        case 641: case 643: sound(game, c, kWhooshSound); break;
         case 642: strike(); break;
         case 644:
             c.counTer = cint16(c.counTer - 1);

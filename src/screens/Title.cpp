@@ -16,7 +16,6 @@ namespace {
 
 constexpr int16_t kTitleVolume = 500;
 /// The title's GAME START.
-constexpr int16_t kGameStartVoice = 126;  // "howata.wav"
 
 void drawTitleLines(EngineContext& game) {
     drawText(game, 210, 200, kTitleLine);
@@ -115,7 +114,7 @@ void openingTitlePass(EngineContext& game, TitleScreen& t) {
             ++state;
             break;
         case titlemenu::GameStart:
-            soundPlay(game, kGameStartVoice);
+            soundPlay(game, kHowataVoice);
             musicStopAll(game);
             fullScreenBlt(game, e.backGroundSurface);
             ++state;
