@@ -53,18 +53,10 @@ struct Refusal : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-/// The whole number that all of `text` spells, when it lies in [lo, hi].
-std::optional<int64_t> wholeNumberIn(std::string_view text, int64_t lo, int64_t hi) {
-    int64_t v = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, ec] = std::from_chars(text.data(), end, v);
-    if (ec != std::errc() || stop != end || v < lo || v > hi) return std::nullopt;
-    return v;
-}
-
-/// The real number that all of `text` spells, when it lies in [lo, hi] (never NaN).
-std::optional<double> realNumberIn(std::string_view text, double lo, double hi) {
-    double v = 0;
+/// The number that all of `text` spells, when it lies in [lo, hi] (never NaN).
+template <typename T>
+std::optional<T> numberIn(std::string_view text, T lo, T hi) {
+    T v{};
     const char* end = text.data() + text.size();
     const auto [stop, ec] = std::from_chars(text.data(), end, v);
     if (ec != std::errc() || stop != end || !(v >= lo && v <= hi)) return std::nullopt;
@@ -85,8 +77,8 @@ std::vector<std::string> fighterStems() {
 }
 
 // The ranges the game can use. The seed is the random source's; the level and the round
-// time are 16-bit fields of the game (a round time of 0 would be a round without end); the
-// bot adds up to three frames to its delay; and a match bounds its inner loops by four
+// time are 16-bit fields of the game (a round time of 0 is a round without a time limit);
+// the bot adds up to three frames to its delay; and a match bounds its inner loops by four
 // presents a frame and 10000 more (see Match), a count that must not run over.
 constexpr int64_t kMaxSeed = std::numeric_limits<uint32_t>::max();
 constexpr int64_t kMaxField = std::numeric_limits<int16_t>::max();
@@ -110,19 +102,16 @@ int main(int argc, char** argv) {
                 if (i + 1 >= argc) throw Refusal(a + " takes " + takes);
                 return argv[++i];
             };
-            auto whole = [&](int64_t lo, int64_t hi) -> int64_t {
-                const std::string takes = "a whole number from " + std::to_string(lo) + " to " +
-                                          std::to_string(hi);
-                const std::optional<int64_t> v = wholeNumberIn(value(takes), lo, hi);
+            auto number = [&]<typename T>(T lo, T hi, const std::string& takes) -> T {
+                const std::optional<T> v = numberIn(value(takes), lo, hi);
                 if (!v) throw Refusal(a + " takes " + takes);
                 return *v;
             };
-            auto real01 = [&]() -> double {
-                const std::string takes = "a real number from 0 to 1";
-                const std::optional<double> v = realNumberIn(value(takes), 0.0, 1.0);
-                if (!v) throw Refusal(a + " takes " + takes);
-                return *v;
+            auto whole = [&](int64_t lo, int64_t hi) {
+                return number(lo, hi, "a whole number from " + std::to_string(lo) + " to " +
+                                          std::to_string(hi));
             };
+            auto real01 = [&]() { return number(0.0, 1.0, "a real number from 0 to 1"); };
             auto fighter = [&]() -> std::string {
                 const std::vector<std::string> stems = fighterStems();
                 std::string known;

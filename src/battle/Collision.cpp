@@ -82,7 +82,8 @@ bool cpuGuardRoll(EngineContext& game, Character& defender, int16_t gardableType
     if (defender.PrimalPlayer || defender.TPC || !defender.enableAction) return false;
     const double r = Int(game.random.next() * 20 + 1);
     if (defender.cpuLevel >= r + 15) {
-        if (defender.NUMBER != fighter::Buri && defender.NUMBER != fighter::God) defender.sTate = stSpecialGuard;
+        if (defender.NUMBER != fighter::Buri && defender.NUMBER != fighter::God)
+            defender.sTate = stSpecialGuard;
         return false;
     }
     if (defender.cpuLevel >= r && !defender.floatorStand && defender.NUMBER != fighter::God) {

@@ -158,7 +158,8 @@ void neutralReturnCheck(BattleContext& game, Character& chara) {
 }
 
 void comboBonusCalc(BattleContext& game, Character& victim, bool finish) {
-    if (game.engine.playMode != PlayMode::Arcade || victim.PrimalPlayer || victim.comboCount < 2) return;
+    if (game.engine.playMode != PlayMode::Arcade || victim.PrimalPlayer || victim.comboCount < 2)
+        return;
     ComboBonusState& cb = game.battle.comboBonus;
     const int32_t h = victim.comboCount;
     cb.comboBonusHits = h;

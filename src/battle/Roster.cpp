@@ -83,7 +83,8 @@ void writeRow(Character& chara, const RosterRow& row) {
     const int16_t type = chara.spacornType;
     if (type < 0 || type > 2) return;
     Spacorn sp = row.spacorn[static_cast<size_t>(type)];
-    if (row.number == fighter::Honekawa && type == 2 && chara.ReverseCharaFlag) sp = kHonekawaVariantType2;
+    if (row.number == fighter::Honekawa && type == 2 && chara.ReverseCharaFlag)
+        sp = kHonekawaVariantType2;
     chara.spacornNumber = sp.number;
     chara.spacornGaugeMax = sp.gaugeMax;
     chara.spacornCountMax = sp.countMax;

@@ -72,7 +72,8 @@ void bossStageIntro(BattleContext& game) {
         }
     }
     if (s.checkCounter == ladderstage::God) {
-        if (MoveSet* boss = b.moveSets.find(fighter::God)) boss->StageIntro(game, s, b.player1, b.player2);
+        if (MoveSet* boss = b.moveSets.find(fighter::God))
+            boss->StageIntro(game, s, b.player1, b.player2);
     }
 }
 
@@ -144,7 +145,8 @@ void battleRoundInit(BattleContext& game) {
     b.player2.posX = kPlayer2StartX;
     b.scrollX = kStartScrollX;
     b.scrollY = kStartScrollY;
-    if (game.engine.playMode == PlayMode::Tutorial && game.hooks) game.hooks->tutorialRoundInit(game);
+    if (game.engine.playMode == PlayMode::Tutorial && game.hooks)
+        game.hooks->tutorialRoundInit(game);
 }
 
 void roundFinishStart(EngineContext& game, StateOfStage& stage, Character& winner, Character& loser) {
@@ -222,7 +224,8 @@ bool battleJudge(BattleContext& game) {
     }
     if (p2.viTality <= 0) {
         p2.viTality = 0;
-        if (MoveSet* god = game.battle.moveSets.find(fighter::God)) god->DefeatCheck(game, s, p1, p2);
+        if (MoveSet* god = game.battle.moveSets.find(fighter::God))
+            god->DefeatCheck(game, s, p1, p2);
         if (!s.roundFinish) {
             roundFinishStart(game, s, p1, p2);
             if (s.checkCounter == ladderstage::God && p1.winCount > s.maxRoundCount) {

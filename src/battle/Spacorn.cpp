@@ -90,7 +90,8 @@ void spacornCtrlKeyStart(BattleContext& game, Character& chara, Character& oppon
 }
 
 void spacornF12KeyStart(BattleContext& game, Character& chara, Character& opponent) {
-    if (chara.spacornType == 1 && chara.NUMBER == fighter::Gouda) spacornStart(game, chara, opponent, 765);
+    if (chara.spacornType == 1 && chara.NUMBER == fighter::Gouda)
+        spacornStart(game, chara, opponent, 765);
     if (chara.spacornCount >= 2 && chara.NUMBER == fighter::Interrupter) {
         payExtraStock(chara);
         spacornStart(game, chara, opponent, 860);

@@ -183,6 +183,14 @@ static_assert(soundFileName(kAtata3Voice) == "atata3.wav");
 inline constexpr int16_t kHowataVoice = 126;
 static_assert(soundFileName(kHowataVoice) == "howata.wav");
 
+// The fighters' own voices that the character select plays too.
+inline constexpr int16_t kNangiefVoice = 128;
+static_assert(soundFileName(kNangiefVoice) == "nangief01.wav");
+inline constexpr int16_t kHonekawaVoice = 147;
+static_assert(soundFileName(kHonekawaVoice) == "honekawa01.wav");
+inline constexpr int16_t kFaoVoice = 153;
+static_assert(soundFileName(kFaoVoice) == "fao.wav");
+
 // ---- tunes -------------------------------------------------------------------------
 inline constexpr std::string_view kMusicFolder = "musicbox/";
 inline constexpr int kTuneCount = 18;

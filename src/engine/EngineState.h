@@ -34,8 +34,8 @@ inline constexpr int16_t ScoreScreen = 3;
 inline constexpr int16_t TrainingSetup = 4;
 }  // namespace nextstep
 
-/// What the game is doing (EngineState::playMode): a match of the arcade ladder, of training or of
-/// the tutorial, the title and its menus, or a training match held by its pause menu.
+/// What the game is doing (EngineState::playMode): a match of the arcade ladder, of training
+/// or of the tutorial, the title and its menus, or a training match held by its pause menu.
 enum class PlayMode : int16_t { Arcade = 0, Training = 1, Tutorial = -1, Title = 4, Pause = 5 };
 
 struct EngineState {

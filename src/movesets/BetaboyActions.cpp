@@ -174,7 +174,7 @@ bool ownEntry(BattleContext& game, Character& c) {
                 c.fallVector = 0;
                 c.slideVector = 0;
             }
-            sound(game, c, 153);
+            sound(game, c, kFaoVoice);
             c.posY = cint16(c.posY - 200);
             if (c.posY < kRiseTop) animChange(game, 740, c);
             break;

@@ -144,7 +144,8 @@ void lockUnlessTargeting(Character& chara) {
 void airRecovery(BattleContext& game, Character& chara) {
     if (!(chara.upVector < chara.fallVector)) return;
     animChange(game, kAirHitFall, chara);
-    if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0) openCombo(game, chara, kAirHit);
+    if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0)
+        openCombo(game, chara, kAirHit);
 }
 
 int16_t roll(Random& random, int count, int first) {

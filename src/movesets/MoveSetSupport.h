@@ -107,8 +107,9 @@ void closeCombo(EngineContext& game, Character& chara);
 void freeOnHit(Character& chara);
 /// Without the typing frame the fighter may not act.
 void lockUnlessTargeting(Character& chara);
-/// Knocked into the air (kAirHit and the two after it): on the frame the top of the flight is passed the fall
-/// starts, and a fighter neither just struck, stunned nor beaten may type its way out.
+/// Knocked into the air (kAirHit and the two after it): on the frame the top of the flight
+/// is passed the fall starts, and a fighter neither just struck, stunned nor beaten may type
+/// its way out.
 void airRecovery(BattleContext& game, Character& chara);
 
 // ---- the computer -------------------------------------------------------------------------

@@ -82,8 +82,6 @@ constexpr AttackRow kTargetGrab{5, 50, 0, 0, 110, 110, 35, 0, 0, -20, 100, 0, 0,
 
 /// The falling screw lets go this high above the ground line.
 constexpr int16_t kScrewReleaseY = 1600;
-/// Sounds.
-constexpr int16_t kVoice = 128;      // the grappler's voice
 
 /// Only called for patterns of the table.
 const AttackRow& strikeOf(int16_t pattern) { return kStrikes.at(pattern); }
@@ -304,12 +302,12 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
         case 460:
             if (!c.wavSndFlag) {
                 neutralReturnCheck(game, c);
-                sound(game, c, kVoice);
+                sound(game, c, kNangiefVoice);
             }
             c.enableGard = false;
             c.enableAction = false;
             break;
-        case 470: sound(game, c, kVoice); break;
+        case 470: sound(game, c, kNangiefVoice); break;
 
         // ---- grabs
         case 262: jumpingCatch(game, c, o, 262, 780, false); break;

@@ -177,7 +177,7 @@ void Nangief::TPCFollow(BattleContext& game, Character& c) {
 }
 
 void Nangief::TPCSecond(BattleContext& game, Character& c) {
-    secondWordHop(game, c, 128, true);  // a hop back, or out of an air hit with a shout
+    secondWordHop(game, c, kNangiefVoice, true);  // a hop back, or out of an air hit with a shout
 }
 
 }  // namespace morvek

@@ -100,7 +100,8 @@ void fighterStep(EngineContext& game, CharaSelectScreen& s, const StateOfStage& 
         if (s.fighter < 5) ++s.fighter;
     } else if (k == keycode::Down) {
         if (stage.secretBetaBoy && s.fighter == fighter::Morvekboy) s.fighter = fighter::Betaboy;
-        if (stage.secretHonekawa && s.fighter == fighter::Honekawa) s.fighter = fighter::HiddenHonekawa;
+        if (stage.secretHonekawa && s.fighter == fighter::Honekawa)
+            s.fighter = fighter::HiddenHonekawa;
     } else if (k == keycode::Up) {
         if (s.fighter == fighter::Betaboy) s.fighter = fighter::Morvekboy;
         else if (s.fighter == fighter::HiddenHonekawa) s.fighter = fighter::Honekawa;
@@ -210,14 +211,14 @@ void phaseStep(EngineContext& game, CharaSelectScreen& s, Character& player, Sta
 
 int16_t selectVoiceOf(int16_t value) {
     switch (value) {
-    case fighter::Morvekboy: return 123;
-    case fighter::Ginzamurai: return 118;
-    case fighter::Nangief: return 128;
+    case fighter::Morvekboy: return kAtaaVoice;
+    case fighter::Ginzamurai: return kDoryaaVoice;
+    case fighter::Nangief: return kNangiefVoice;
     case fighter::Honekawa: return kAngerVoice;
-    case fighter::Gouda: return 130;
-    case fighter::Interrupter: return 131;
-    case fighter::Betaboy: return 153;
-    case fighter::HiddenHonekawa: return 147;
+    case fighter::Gouda: return 130;        // "nanda.wav"
+    case fighter::Interrupter: return 131;  // "watashiga.wav"
+    case fighter::Betaboy: return kFaoVoice;
+    case fighter::HiddenHonekawa: return kHonekawaVoice;
     default: return -1;
     }
 }
