@@ -33,6 +33,34 @@ TEST_F(CombatExArts, PaymentCases) {
     EXPECT_DOUBLE_EQ(p1.spacornGauge, 10);
 }
 
+TEST_F(CombatExArts, AGaugeExactlyAtTheCostPaysFromTheBar) {
+    // Cost 50. Below a full stock the bar is emptied and the stocks stay.
+    for (int16_t stocks : {int16_t{0}, int16_t{2}}) {
+        p1.spacornGauge = 50;
+        p1.spacornCount = stocks;
+        EXPECT_TRUE(exArtsPay(p1)) << stocks;
+        EXPECT_EQ(p1.spacornCount, stocks);
+        EXPECT_DOUBLE_EQ(p1.spacornGauge, 0) << stocks;
+    }
+    // At a full stock the bar is the top stock: it breaks, and no other stock is broken into it.
+    p1.spacornGauge = 50;
+    p1.spacornCount = 3;
+    EXPECT_TRUE(exArtsPay(p1));
+    EXPECT_EQ(p1.spacornCount, 2);
+    EXPECT_DOUBLE_EQ(p1.spacornGauge, 0);
+
+    // One short of the cost: a stock is broken into the bar, or nothing is paid.
+    p1.spacornGauge = 49;
+    p1.spacornCount = 2;
+    EXPECT_TRUE(exArtsPay(p1));
+    EXPECT_EQ(p1.spacornCount, 1);
+    EXPECT_DOUBLE_EQ(p1.spacornGauge, 99);
+    p1.spacornGauge = 49;
+    p1.spacornCount = 0;
+    EXPECT_FALSE(exArtsPay(p1));
+    EXPECT_DOUBLE_EQ(p1.spacornGauge, 49);
+}
+
 TEST_F(CombatExArts, PlayerPaysOnlyWithLeftShiftHeld) {
     p1.spacornGauge = 80;
     exArtsSelect(game, p1, 120, 20);

@@ -3,9 +3,11 @@
 
 #include <set>
 
+#include "battle/Dispatch.h"
 #include "battle/Mechanics.h"
 #include "battle/PlayerInput.h"
 #include "loop_fixture.h"
+#include "platform/Surface8.h"
 
 namespace morvek::loop_test {
 namespace {
@@ -199,6 +201,42 @@ TEST_F(PlayerInputTest, GuardKeysFollowFacingForTargetingAndSideForGuard) {
     EXPECT_EQ(p1.sTate, stStand);
 }
 
+TEST_F(PlayerInputTest, GuardKeyOfTheNewSideTurnsAFighterFacingAway) {
+    struct Case {
+        int16_t side;  // where the opponent stands after crossing over
+        int16_t key;
+        FighterState guard;
+        int16_t pattern;
+    };
+    const Case cases[] = {{1, 23, stStandGuard, 30},
+                          {1, 33, stCrouchGuard, 40},
+                          {-1, 28, stStandGuard, 30},
+                          {-1, 38, stCrouchGuard, 40}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        // Guarding while the opponent jumps over: the facing step leaves a guard as it is.
+        animChange(game, c.pattern, p1);
+        p1.sTate = c.guard;
+        p1.dirStand = static_cast<int16_t>(-c.side);
+        p1.posX = 500;
+        p2.posX = 500 + 300 * c.side;
+        faceAndStunRecover(game, p1, p2);
+        ASSERT_EQ(p1.LeftOrRight, c.side);
+        ASSERT_EQ(p1.dirStand, -c.side);
+
+        holdKey(c.key, 2);
+        PressKeyJudge(game, flash());
+        platform.present(e.backBuffer);
+        PressKeyJudge(game, flash());
+        EXPECT_EQ(p1.dirStand, c.side);
+        EXPECT_EQ(p1.sTate, c.guard);
+        EXPECT_EQ(p1.animPat, c.pattern);
+        EXPECT_FALSE(p1.tarGeting);  // the frame the first press opened is closed
+        platform.present(e.backBuffer);
+        judge(0);
+    }
+}
+
 TEST_F(PlayerInputTest, HeldKeyActsOnce) {
     holdKey(25, 3);
     PressKeyJudge(game, flash());
@@ -241,6 +279,31 @@ TEST_F(PlayerInputTest, SuperArtKeysNeedStockUnhurtAndFreshPress) {
     judge(keycode::Enter);
     EXPECT_EQ(soundsPlayed(22), 1);
     EXPECT_EQ(p1.animPat, 610);
+}
+
+TEST_F(PlayerInputTest, SuperArtStartsOutOfAnAttack) {
+    openWith(25);
+    tapLetter(b.targetLetters[0]);
+    PressKeyJudge(game, flash());  // the punch, pattern 20
+    judge(0);
+    Rect cell{};
+    animPatternDispatch(game, cell, p1);  // the table marks the punch an attack
+    ASSERT_EQ(p1.sTate, stAttack);
+    ASSERT_FALSE(p1.enableAction);
+    p2.posX = p1.posX + 300;
+    p1.spacornCount = 1;  // MORVEKBOY's first set holds one stock of 270
+    p1.spacornGauge = 270;
+    platform.clearLogs();
+
+    judge(keycode::Enter);
+    EXPECT_EQ(p1.animPat, 630);
+    EXPECT_EQ(p1.sTate, stSpecialArt);
+    EXPECT_EQ(p1.spacornCount, 0);
+    EXPECT_DOUBLE_EQ(p1.spacornGauge, 0);
+    EXPECT_TRUE(p1.enableAction);
+    EXPECT_TRUE(p1.TPC);
+    EXPECT_TRUE(p1.tarGeting);
+    EXPECT_EQ(soundsPlayed(22), 1);
 }
 
 }  // namespace
