@@ -29,9 +29,9 @@ protected:
         fs::create_directories((dir_ / rel).parent_path());
         std::ofstream(dir_ / rel, std::ios::binary) << contents;
     }
-    std::vector<std::string> entries() const {
+    std::vector<std::string> entries(const fs::path& sub = {}) const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
+        for (const auto& e : fs::directory_iterator(dir_ / sub)) names.push_back(e.path().filename());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -54,10 +54,9 @@ TEST_F(FileStoreTest, WriteReplacesTheFileWholeAndLeavesNoTemporary) {
     EXPECT_EQ(store.read("SCORE"), bytes);
 }
 
-TEST_F(FileStoreTest, AppendCreateAndReadWithSkip) {
+TEST_F(FileStoreTest, ReadWithSkipAndAnEmptyWrite) {
     FileStore store(dir_.string() + "/");  // a trailing '/' on the root is fine
-    store.append("SCORE", "abc");
-    store.append("SCORE", "def");
+    store.write("SCORE", "abcdef");
     EXPECT_EQ(store.read("SCORE"), "abcdef");
     EXPECT_EQ(store.readFrom("SCORE", 0), "abcdef");
     EXPECT_EQ(store.readFrom("SCORE", 4), "ef");
@@ -66,7 +65,7 @@ TEST_F(FileStoreTest, AppendCreateAndReadWithSkip) {
     EXPECT_EQ(store.readFrom("SCORE", 1, 3), "bcd");
     EXPECT_EQ(store.readFrom("SCORE", 4, 5), "ef");
     EXPECT_EQ(store.readFrom("SCORE", 2, 0), "");
-    store.create("SCORE");
+    store.write("SCORE", "");
     EXPECT_TRUE(store.exists("SCORE"));
     EXPECT_EQ(store.read("SCORE"), "");
 }
@@ -123,27 +122,63 @@ TEST_F(FileStoreTest, AnExactNameWinsOverACaseInsensitiveOne) {
     EXPECT_EQ(store.read("d_punch.wav"), "lower");
 }
 
+// ---- a write's temporaries carry a mark, and only marked ones are ever cleared ----------
+
 TEST_F(FileStoreTest, AWriteClearsItsOwnTemporariesAMinuteOldAndNothingElse) {
     const auto twoMinutesAgo = fs::file_time_type::clock::now() - std::chrono::minutes(2);
     // Left by writes cut short: cleared.
-    const std::vector<std::string> stale = {"SCORE.a1B2c3", "SCORE.XyZ987"};
-    // As old, but not this file's temporaries: kept.
-    const std::vector<std::string> others = {"SCORE.damaged", "SCORE.a1B2c", "SCORE.a1-2c3",
-                                             "OTHER.a1B2c3", "xSCORE.a1B2c3"};
+    const std::vector<std::string> stale = {"SCORE.morvek-unfinished-write.a1B2c3",
+                                            "SCORE.morvek-unfinished-write.XyZ987"};
+    // As old, but not this file's temporaries: a player's own names, whatever their shape.
+    const std::vector<std::string> others = {
+        "SCORE.backup", "SCORE.old123", "SCORE.2026ab", "SCORE.BACKUP", "SCORE.damage",
+        "SCORE.damaged", "SCORE.a1B2c3", "SCORE.morvek-unfinished-write.a1B2c",
+        "SCORE.morvek-unfinished-write.a1-2c3", "SCORE.morvek-unfinished-write.a1B2c3d",
+        "OTHER.morvek-unfinished-write.a1B2c3", "xSCORE.morvek-unfinished-write.a1B2c3"};
     for (const auto& names : {stale, others})
         for (const std::string& name : names) {
             put(name, "x");
             fs::last_write_time(dir_ / name, twoMinutesAgo);
         }
-    fs::create_directory(dir_ / "SCORE.d1r2c3");
-    fs::last_write_time(dir_ / "SCORE.d1r2c3", twoMinutesAgo);
-    put("SCORE.Zz9Yy8", "another writer's, at work now");
+    fs::create_directory(dir_ / "SCORE.morvek-unfinished-write.d1r2c3");
+    fs::last_write_time(dir_ / "SCORE.morvek-unfinished-write.d1r2c3", twoMinutesAgo);
+    put("SCORE.morvek-unfinished-write.Zz9Yy8", "another writer's, at work now");
+
+    FileStore store(dir_.string());
+    for (const char* contents : {"new", "newer", "newest"}) store.write("SCORE", contents);
+    std::vector<std::string> left = others;
+    for (const char* name : {"SCORE", "SCORE.morvek-unfinished-write.d1r2c3",
+                             "SCORE.morvek-unfinished-write.Zz9Yy8"})
+        left.push_back(name);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(entries(), left);
+    EXPECT_EQ(store.read("SCORE"), "newest");
+}
+
+// ---- a symbolic link is written through -----------------------------------------------
+
+TEST_F(FileStoreTest, AWriteGoesThroughLinksToTheFileTheyResolveToAndTheLinksStay) {
+    // SCORE -> saves/current -> ranking: each link relative to its own folder.
+    put("saves/ranking", "old");
+    const std::string stale = "ranking.morvek-unfinished-write.a1B2c3";
+    put("saves/" + stale, "left by a write cut short");
+    fs::last_write_time(dir_ / "saves" / stale,
+                        fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    fs::create_symlink("ranking", dir_ / "saves/current");
+    fs::create_symlink("saves/current", dir_ / "SCORE");
 
     FileStore store(dir_.string());
     store.write("SCORE", "new");
-    std::vector<std::string> left = others;
-    for (const char* name : {"SCORE", "SCORE.d1r2c3", "SCORE.Zz9Yy8"}) left.push_back(name);
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(entries(), left);
-    EXPECT_EQ(store.read("SCORE"), "new");
+    EXPECT_EQ(fs::read_symlink(dir_ / "SCORE"), "saves/current");
+    EXPECT_EQ(fs::read_symlink(dir_ / "saves/current"), "ranking");
+    EXPECT_EQ(store.read("saves/ranking"), "new");
+    // The replace, and the clearing of its temporaries, happen beside that file.
+    EXPECT_EQ(entries(), (std::vector<std::string>{"SCORE", "saves"}));
+    EXPECT_EQ(entries("saves"), (std::vector<std::string>{"current", "ranking"}));
+
+    // A link to a file not there yet: the write makes the file.
+    fs::remove(dir_ / "saves/ranking");
+    store.write("SCORE", "again");
+    EXPECT_TRUE(fs::is_symlink(dir_ / "SCORE"));
+    EXPECT_EQ(store.read("saves/ranking"), "again");
 }

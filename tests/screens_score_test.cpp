@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <type_traits>
@@ -38,6 +40,14 @@ std::string imageOf(const std::array<std::string, 5>& records, std::string_view 
     for (const auto& r : records) s += r;
     return s + std::string(marker);
 }
+
+/// Modes do not stop root: while this lives, a test run as root acts as the user nobody,
+/// whom a read-only folder or another user's file stops as it stops a player.
+struct StoppedByModes {
+    const bool root = ::geteuid() == 0;
+    StoppedByModes() { EXPECT_TRUE(!root || ::seteuid(65534) == 0) << std::strerror(errno); }
+    ~StoppedByModes() { EXPECT_TRUE(!root || ::seteuid(0) == 0) << std::strerror(errno); }
+};
 
 // ---- records ------------------------------------------------------------------------
 
@@ -209,6 +219,15 @@ TEST(ScreensScoreRecord, GradeBonusesStartAboveFourteenAndBuildOnEachOther) {
 
 struct ScreensScoreFile : testing::ScreensFixture {
     StateOfStage stage;
+
+    std::string fileAt(const std::string& name) const {
+        std::ifstream in(folder + name, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    /// The data folder's modes: 0555 makes it read-only, 0777 lets anyone write there.
+    void folderModes(std::filesystem::perms modes) const {
+        std::filesystem::permissions(folder, modes);
+    }
 };
 
 TEST_F(ScreensScoreFile, AMissingFileIsCreatedWithTheDefaultsAndNoMarker) {
@@ -334,11 +353,9 @@ TEST_F(ScreensScoreFile, AWriteThatFailsPartWayLeavesTheOldFileIntact) {
     EXPECT_EQ(looseFiles(), std::vector<std::string>{"SCORE"});
 }
 
+// ---- a damaged file is never removed or replaced before its bytes are kept -------------
+
 TEST_F(ScreensScoreFile, ADamagedFileIsKeptAsideBeforeItIsRemovedOrReplaced) {
-    const auto damagedCopy = [this] {
-        std::ifstream in(folder + "SCORE.damaged", std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    };
     std::ofstream(folder + "SCORE.damaged") << "an older copy";
     auto records = defaultScoreRecords();
     records[3] = withChar(records[3], 12, '5');
@@ -351,11 +368,10 @@ TEST_F(ScreensScoreFile, ADamagedFileIsKeptAsideBeforeItIsRemovedOrReplaced) {
         scoreRankingDisp(*game);
         ADD_FAILURE() << "expected ScoreFileDamaged";
     } catch (const ScoreFileDamaged& e) {
-        EXPECT_STREQ(e.what(), "the score file SCORE was damaged and has been removed; "
-                               "kept as SCORE.damaged");
+        EXPECT_STREQ(e.what(), "the score file SCORE was damaged; kept as SCORE.damaged");
     }
     EXPECT_FALSE(scoreExists());
-    EXPECT_EQ(damagedCopy(), badRecord);
+    EXPECT_EQ(fileAt("SCORE.damaged"), badRecord);
 
     // A writer does the same, then starts again from the defaults.
     writeScore(garbage);
@@ -364,30 +380,119 @@ TEST_F(ScreensScoreFile, ADamagedFileIsKeptAsideBeforeItIsRemovedOrReplaced) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "morvek: the score file SCORE was damaged; kept as SCORE.damaged; it is replaced "
               "by the default ranking\n");
-    EXPECT_EQ(damagedCopy(), garbage);
+    EXPECT_EQ(fileAt("SCORE.damaged"), garbage);
     EXPECT_EQ(scoreContents(), imageOf(defaultScoreRecords(), "57318"));
 
-    // When no copy can be made (a folder holds its name), the same line says so and the
-    // file goes as it did before.
+    // When a folder holds that name, the bytes go to the first free SCORE.damaged.1, .2, ...
+    // and a numbered copy is never replaced.
     std::filesystem::remove(folder + "SCORE.damaged");
     std::filesystem::create_directories(folder + "SCORE.damaged/inside");
     writeScore(garbage);
     ::testing::internal::CaptureStderr();
     scoreRecordInsert(*game, stage, recordWithScore(1));
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    EXPECT_NE(said.find("damaged; it could not be kept: cannot rename file SCORE to "
-                        "SCORE.damaged: "), std::string::npos) << said;
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "morvek: the score file SCORE was damaged; kept as SCORE.damaged.1; it is replaced "
+              "by the default ranking\n");
+    EXPECT_EQ(fileAt("SCORE.damaged.1"), garbage);
     EXPECT_EQ(scoreContents(), imageOf(defaultScoreRecords(), "57318"));
     writeScore(badRecord);
     try {
         scoreRankingDisp(*game);
         ADD_FAILURE() << "expected ScoreFileDamaged";
     } catch (const ScoreFileDamaged& e) {
-        EXPECT_NE(std::string(e.what()).find("removed; it could not be kept: "), std::string::npos)
-            << e.what();
+        EXPECT_STREQ(e.what(), "the score file SCORE was damaged; kept as SCORE.damaged.2");
     }
     EXPECT_FALSE(scoreExists());
+    EXPECT_EQ(fileAt("SCORE.damaged.1"), garbage);
+    EXPECT_EQ(fileAt("SCORE.damaged.2"), badRecord);
+
+    // When nothing can be kept (a read-only folder), SCORE stays as it is and a writer
+    // records nothing.
+    writeScore(garbage);
+    folderModes(std::filesystem::perms(0555));
+    {
+        const StoppedByModes player;
+        ::testing::internal::CaptureStderr();
+        EXPECT_NO_THROW(scoreRecordInsert(*game, stage, recordWithScore(1)));
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  "morvek: the score file SCORE is damaged; it could not be kept: cannot rename "
+                  "file SCORE to SCORE.damaged.3: Permission denied; it is left as it is and the "
+                  "ranking is not saved\n");
+    }
+    folderModes(std::filesystem::perms(0755));
+    EXPECT_EQ(scoreContents(), garbage);
+}
+
+// ---- the ranking's words for a damaged file it cannot keep ----------------------------
+
+TEST_F(ScreensScoreFile, TheRankingSaysADamagedFileItCannotKeepIsLeftAsItIsOnEveryVisit) {
+    writeScore("garbage");
+    folderModes(std::filesystem::perms(0555));
+    for (int visit = 1; visit <= 2; ++visit) {
+        const StoppedByModes player;
+        try {
+            scoreRankingDisp(*game);
+            ADD_FAILURE() << "expected ScoreFileDamaged on visit " << visit;
+        } catch (const ScoreFileDamaged& e) {
+            EXPECT_STREQ(e.what(), "the score file SCORE is damaged; it could not be kept: cannot "
+                                   "rename file SCORE to SCORE.damaged: Permission denied; it is "
+                                   "left as it is");
+        }
+    }
+    folderModes(std::filesystem::perms(0755));
+    EXPECT_EQ(scoreContents(), "garbage");
+}
+
+// ---- a file that cannot be read is never replaced and ends nothing ---------------------
+
+TEST_F(ScreensScoreFile, AFileThatCannotBeReadIsNeverReplacedAndPlayGoesOn) {
+    stage.secretBetaBoy = true;
+    tapEnterEveryOtherPass();
+    const auto playGoesOn = [&](const std::string& why) {
+        platform.clearLogs();
+        const std::string cannot = "morvek: cannot read file SCORE: " + why;
+        ::testing::internal::CaptureStderr();
+        EXPECT_NO_THROW(scoreRecordInsert(*game, stage, recordWithScore(900000)));
+        EXPECT_NO_THROW(secretMarkerWrite(*game, stage));
+        EXPECT_NO_THROW(scoreRankingDisp(*game));
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  cannot + "; the ranking is not saved\n" + cannot +
+                      "; the ranking is not saved\n" + cannot +
+                      "; the ranking shows the default records\n");
+        EXPECT_TRUE(textShown("500000"));  // the default first place
+    };
+    // Another user's file, unreadable to the player, in a folder anyone may write in.
+    writeScore("theirs");
+    std::filesystem::permissions(folder + "SCORE", std::filesystem::perms::none);
+    folderModes(std::filesystem::perms(0777));
+    {
+        const StoppedByModes player;
+        playGoesOn("Permission denied");
+    }
+    std::filesystem::permissions(folder + "SCORE", std::filesystem::perms(0644));
+    EXPECT_EQ(scoreContents(), "theirs");
+    EXPECT_EQ(looseFiles(), std::vector<std::string>{"SCORE"});
+    // A folder named SCORE.
+    std::filesystem::remove(folder + "SCORE");
+    std::filesystem::create_directory(folder + "SCORE");
+    playGoesOn("Is a directory");
+    EXPECT_TRUE(looseFiles().empty());
+}
+
+// ---- a symbolic link stays a link -------------------------------------------------------
+
+TEST_F(ScreensScoreFile, ADamagedLinkedFileIsKeptBesideTheFileItNamesAndTheLinkStays) {
+    std::filesystem::create_directory(folder + "saves");
+    std::filesystem::create_symlink("saves/ranking", folder + "SCORE");
+    std::ofstream(folder + "saves/ranking") << "garbage";
+    ::testing::internal::CaptureStderr();
+    secretMarkerWrite(*game, stage);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "morvek: the score file SCORE was damaged; kept as saves/ranking.damaged; it is "
+              "replaced by the default ranking\n");
+    EXPECT_EQ(std::filesystem::read_symlink(folder + "SCORE"), "saves/ranking");
+    EXPECT_EQ(fileAt("saves/ranking"), imageOf(defaultScoreRecords(), "57318"));
+    EXPECT_EQ(fileAt("saves/ranking.damaged"), "garbage");
 }
 
 // ---- the ranking screen -------------------------------------------------------------
@@ -418,7 +523,7 @@ TEST_F(ScreensScoreFile, AFighterNumberWithoutANameDrawsNoNameAndNoIcon) {
     EXPECT_TRUE(textShown("2nd"));
 }
 
-TEST_F(ScreensScoreFile, TheRankingEndsTheGameOnABadRecordAndDeletesTheFile) {
+TEST_F(ScreensScoreFile, TheRankingEndsTheGameOnABadRecordAndMovesTheFileAside) {
     for (int position : {12, 21, 25}) {
         auto records = defaultScoreRecords();
         records[3] = withChar(records[3], position, '5');

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <system_error>
 
 #include "platform/Platform.h"
@@ -73,18 +74,43 @@ void writeAll(int fd, const std::string& contents, const std::string& path) {
     }
 }
 
-/// True for `base` + '.' + six letters or digits: the names mkstemp gives a write's
-/// temporary, and nothing else.
+/// Between a file's name and mkstemp's random part in the name of a write's temporary.
+constexpr std::string_view kTemporaryMark = ".morvek-unfinished-write.";
+
+/// True for `base`, the mark and six letters or digits: the names a write of `base` gives
+/// its temporary, and nothing else.
 bool isTemporaryOf(const std::string& entry, const std::string& base) {
     constexpr size_t kRandomLength = 6;
-    if (entry.size() != base.size() + 1 + kRandomLength) return false;
-    if (entry.compare(0, base.size(), base) != 0 || entry[base.size()] != '.') return false;
-    for (size_t i = base.size() + 1; i < entry.size(); ++i) {
+    const size_t randomStart = base.size() + kTemporaryMark.size();
+    if (entry.size() != randomStart + kRandomLength) return false;
+    if (entry.compare(0, base.size(), base) != 0 ||
+        entry.compare(base.size(), kTemporaryMark.size(), kTemporaryMark) != 0)
+        return false;
+    for (size_t i = randomStart; i < entry.size(); ++i) {
         const char c = entry[i];
         const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
         if (!alnum) return false;
     }
     return true;
+}
+
+/// The file `path` names: the path itself, or for a symbolic link (or a chain of them)
+/// the file it resolves to, which need not exist yet. Writing and moving act on that file
+/// so the link stays a link. Throws PlatformError saying `what` on a link that cannot be
+/// read or a loop.
+fs::path throughLinks(const fs::path& path, const std::string& what) {
+    constexpr int kMostLinks = 40;  // as many as the system itself follows
+    fs::path file = path;
+    for (int links = 0;; ++links) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(file, ec))) return file;
+        if (links == kMostLinks)
+            throw PlatformError(what + path.string() + ": " +
+                                std::make_error_code(std::errc::too_many_symbolic_link_levels).message());
+        const fs::path target = fs::read_symlink(file, ec);
+        if (ec) throw PlatformError(what + path.string() + ": " + ec.message());
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
 }
 
 /// Deletes the temporaries of `path` that writes cut short left, once they are a minute
@@ -152,7 +178,7 @@ std::string FileStore::pathOf(const std::string& name) const {
 
 bool FileStore::exists(const std::string& name) const {
     std::error_code ec;
-    return fs::is_regular_file(pathOf(name), ec);
+    return fs::exists(pathOf(name), ec);
 }
 
 std::string FileStore::read(const std::string& name) const {
@@ -166,11 +192,12 @@ std::string FileStore::read(const std::string& name) const {
 
 std::string FileStore::readFrom(const std::string& name, size_t skip, size_t count) const {
     const std::string path = pathOf(name);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw PlatformError("cannot read file " + path);
+    // The size first: it refuses a folder, and a pipe before opening it could block.
     std::error_code ec;
     const uintmax_t size = fs::file_size(path, ec);
     if (ec) throw PlatformError("cannot read file " + path + ": " + ec.message());
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw PlatformError("cannot read file " + path + ": " + errnoText());
     if (skip >= size) return {};
     const size_t wanted = static_cast<size_t>(std::min<uintmax_t>(size - skip, count));
     std::string contents(wanted, '\0');
@@ -182,10 +209,10 @@ std::string FileStore::readFrom(const std::string& name, size_t skip, size_t cou
 }
 
 void FileStore::write(const std::string& name, const std::string& contents) const {
-    const std::string path = pathOf(name);
+    const std::string path = throughLinks(pathOf(name), "cannot write file ").string();
     clearStaleTemporaries(path);
     // The temporary lives in the same folder so the rename cannot cross file systems.
-    std::string tempName = path + ".XXXXXX";
+    std::string tempName = path + std::string(kTemporaryMark) + "XXXXXX";
     const int fd = ::mkstemp(tempName.data());
     if (fd < 0) throw PlatformError("cannot write file " + path + ": " + errnoText());
     try {
@@ -218,21 +245,6 @@ void FileStore::write(const std::string& name, const std::string& contents) cons
     }
 }
 
-void FileStore::append(const std::string& name, const std::string& contents) const {
-    const std::string path = pathOf(name);
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0666);
-    if (fd < 0) throw PlatformError("cannot write file " + path + ": " + errnoText());
-    try {
-        writeAll(fd, contents, path);
-    } catch (...) {
-        ::close(fd);
-        throw;
-    }
-    if (::close(fd) != 0) throw PlatformError("cannot write file " + path + ": " + errnoText());
-}
-
-void FileStore::create(const std::string& name) const { write(name, std::string()); }
-
 void FileStore::remove(const std::string& name) const {
     const std::string path = pathOf(name);
     std::error_code ec;
@@ -240,11 +252,25 @@ void FileStore::remove(const std::string& name) const {
     if (ec) throw PlatformError("cannot delete file " + path + ": " + ec.message());
 }
 
-void FileStore::rename(const std::string& from, const std::string& to) const {
-    const std::string fromPath = pathOf(from);
-    const std::string toPath = pathOf(to);
-    if (::rename(fromPath.c_str(), toPath.c_str()) != 0)
-        throw PlatformError("cannot rename file " + fromPath + " to " + toPath + ": " + errnoText());
+std::string FileStore::moveAside(const std::string& name, const std::string& mark) const {
+    const std::string path = throughLinks(pathOf(name), "cannot move file ").string();
+    // An older file of the name is an older copy put aside; anything else there (a folder,
+    // a link) is someone's, so the copy takes the first name that is free.
+    std::string aside = path + "." + mark;
+    std::error_code ec;
+    const fs::file_type taken = fs::symlink_status(aside, ec).type();
+    if (taken != fs::file_type::not_found && taken != fs::file_type::regular) {
+        constexpr int kMostNumbers = 999;
+        for (int n = 1;; ++n) {
+            if (n > kMostNumbers)
+                throw PlatformError("cannot move file " + path + " aside: no free name after " + aside);
+            aside = path + "." + mark + "." + std::to_string(n);
+            if (fs::symlink_status(aside, ec).type() == fs::file_type::not_found) break;
+        }
+    }
+    if (::rename(path.c_str(), aside.c_str()) != 0)
+        throw PlatformError("cannot rename file " + path + " to " + aside + ": " + errnoText());
+    return aside;
 }
 
 }  // namespace morvek

@@ -79,28 +79,38 @@ std::string readImage(EngineContext& game) {
 std::string defaultImage() { return imageOf(defaultScoreRecords()); }
 
 /// The file's contents when they pass the validator, the defaults when there is no file
-/// (it could not be created); a damaged file ends the game.
+/// (it could not be created) or it cannot be read (one line says so, and the file is left
+/// for its owner); a damaged file ends the game.
 std::string checkedImage(EngineContext& game) {
-    if (!scoreStore().exists(kFileName)) return defaultImage();
-    std::string image = readImage(game);
+    std::string image;
+    try {
+        if (!scoreStore().exists(kFileName)) return defaultImage();
+        image = readImage(game);
+    } catch (const PlatformError& e) {
+        std::fprintf(stderr, "morvek: %s; the ranking shows the default records\n", e.what());
+        return defaultImage();
+    }
     if (!scoreImageValid(image)) scoreFileBroken(game);
     return image;
 }
 
-/// Moves a damaged file aside as SCORE.damaged, replacing an older one: one bad byte
+/// Moves a damaged file aside as SCORE.damaged, replacing an older copy there (or as the
+/// first free SCORE.damaged.1, .2, ... when that name is someone else's): one bad byte
 /// should not cost the five records for good, and the bytes may still be mended by hand.
-/// `words` say what became of it, for the line that reports the damage.
+/// When that cannot be done (a read-only folder) the file is left as it is, since nothing
+/// may remove or replace it before its bytes are kept. `line` tells the damage and what
+/// became of the file.
 struct KeptCopy {
     bool kept = false;
-    std::string words;
+    std::string line;
 };
 KeptCopy keepDamaged() {
-    const std::string damagedName = kFileName + ".damaged";
     try {
-        scoreStore().rename(kFileName, damagedName);
-        return {true, "kept as " + damagedName};
+        const std::string aside = scoreStore().moveAside(kFileName, "damaged");
+        return {true, "the score file SCORE was damaged; kept as " + aside};
     } catch (const PlatformError& e) {
-        return {false, std::string("it could not be kept: ") + e.what()};
+        return {false, std::string("the score file SCORE is damaged; it could not be kept: ") +
+                           e.what() + "; it is left as it is"};
     }
 }
 
@@ -124,16 +134,28 @@ void saveImage(const std::string& image, const std::string& damage) {
 /// default records when there is none. A damaged one is not worth ending a run over while
 /// a result or an unlock is being recorded: it is kept aside and the writer starts again
 /// from the default records; its marker is not trusted, so only what is being written
-/// now is unlocked.
+/// now is unlocked. A file that cannot be read, or a damaged one that cannot be kept,
+/// must not be replaced: the writer records nothing, one line says so, and play goes on.
 struct WriterStart {
     std::string image;
     std::string damage;
 };
-WriterStart writerStart(EngineContext& game) {
-    if (!scoreStore().exists(kFileName)) return {defaultImage(), {}};
-    std::string image = readImage(game);
-    if (scoreImageValid(image)) return {std::move(image), {}};
-    return {defaultImage(), "the score file SCORE was damaged; " + keepDamaged().words};
+std::optional<WriterStart> writerStart(EngineContext& game) {
+    std::string image;
+    try {
+        if (!scoreStore().exists(kFileName)) return WriterStart{defaultImage(), {}};
+        image = readImage(game);
+    } catch (const PlatformError& e) {
+        std::fprintf(stderr, "morvek: %s; the ranking is not saved\n", e.what());
+        return std::nullopt;
+    }
+    if (scoreImageValid(image)) return WriterStart{std::move(image), {}};
+    KeptCopy copy = keepDamaged();
+    if (!copy.kept) {
+        std::fprintf(stderr, "morvek: %s and the ranking is not saved\n", copy.line.c_str());
+        return std::nullopt;
+    }
+    return WriterStart{defaultImage(), std::move(copy.line)};
 }
 
 /// The marker of a file image: its five characters from 175 on, only when all are there.
@@ -282,29 +304,25 @@ std::string scoreRecordRead(EngineContext& game, uint8_t index) {
     return record;
 }
 
-void scoreFileDelete(EngineContext& game) { scoreStore().remove(kFileName); }
-
-void scoreFileBroken(EngineContext& game) {
-    const KeptCopy copy = keepDamaged();
-    if (!copy.kept) scoreFileDelete(game);
-    throw ScoreFileDamaged(copy.words);
-}
+void scoreFileBroken(EngineContext& game) { throw ScoreFileDamaged(keepDamaged().line); }
 
 std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game) {
     return recordsOf(checkedImage(game));
 }
 
 void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record) {
-    const WriterStart start = writerStart(game);
-    std::array<std::string, kRecordCount> records = recordsOf(start.image);
+    const std::optional<WriterStart> start = writerStart(game);
+    if (!start) return;
+    std::array<std::string, kRecordCount> records = recordsOf(start->image);
     if (decodeScoreRecord(record)) records = rankingWithRecord(records, record);
-    saveImage(imageOf(records) + std::string(unionMarker(stage, start.image)), start.damage);
+    saveImage(imageOf(records) + std::string(unionMarker(stage, start->image)), start->damage);
 }
 
 void secretMarkerWrite(EngineContext& game, const StateOfStage& stage) {
-    const WriterStart start = writerStart(game);
-    saveImage(start.image.substr(0, kMarkerOffset) + std::string(unionMarker(stage, start.image)),
-              start.damage);
+    const std::optional<WriterStart> start = writerStart(game);
+    if (!start) return;
+    saveImage(start->image.substr(0, kMarkerOffset) + std::string(unionMarker(stage, start->image)),
+              start->damage);
 }
 
 std::string secretMarkerRead(EngineContext& game) {

@@ -8,10 +8,17 @@
 // leaves the old file or the new one, never a short one.
 //
 // One validator serves every reader, and only the 180 bytes of the format are ever read.
-// A file that fails it is first kept aside as SCORE.damaged (replacing an older one); then
-// the ranking screen ends the game (ScoreFileDamaged), while a writer starts again from
-// the default records plus what it writes, says so in one line on stderr, and play goes on.
-// A file that cannot be written costs only the update: one line on stderr, and play goes on.
+// A file that fails it is first kept aside as SCORE.damaged (replacing an older copy, or as
+// SCORE.damaged.1, .2, ... when that name is taken by a folder or a link); then the ranking
+// screen ends the game (ScoreFileDamaged), while a writer starts again from the default
+// records plus what it writes, says so in one line on stderr, and play goes on. Nothing
+// removes or replaces a damaged file before its bytes are kept: when they cannot be (a
+// read-only folder) the file is left as it is, the ranking ends the game saying so, and a
+// writer records nothing and says so in one line. A file that cannot be read (another
+// user's, a folder) is never replaced either: a writer records nothing, the ranking shows
+// the default records, one line each, and play goes on. A file that cannot be written
+// costs only the update: one line on stderr, and play goes on. SCORE may be a symbolic
+// link: it is written through, and kept aside beside the file it resolves to.
 
 #include <array>
 #include <cstdint>
@@ -52,12 +59,12 @@ inline constexpr std::string_view kMarkerBetaBoy = "36925";
 inline constexpr std::string_view kMarkerHonekawa = "91406";
 inline constexpr std::string_view kMarkerNone = "57318";
 
-/// The SCORE file was found damaged and has been moved aside or deleted: the game ends
-/// with an error status and this one line; `kept` tells what became of the bytes.
+/// The ranking found the SCORE file damaged: the game ends with an error status and this
+/// one line, which tells the damage and where the bytes are (kept aside, or left in place
+/// when they could not be).
 class ScoreFileDamaged : public PlatformError {
 public:
-    explicit ScoreFileDamaged(const std::string& kept)
-        : PlatformError("the score file SCORE was damaged and has been removed; " + kept) {}
+    explicit ScoreFileDamaged(const std::string& line) : PlatformError(line) {}
 };
 
 /// One ranking entry as the game knows it.
@@ -103,22 +110,23 @@ FileStore scoreStore();
 void scoreFileCheck(EngineContext& game);
 /// Record `index` (0-4) of the file as it is; empty when the file is shorter.
 std::string scoreRecordRead(EngineContext& game, uint8_t index);
-/// Deletes SCORE; a missing file is no error.
-void scoreFileDelete(EngineContext& game);
-/// Moves SCORE aside as SCORE.damaged (deletes it when that fails) and ends the game with
-/// ScoreFileDamaged.
+/// Moves SCORE aside as SCORE.damaged (leaves it as it is when that fails) and ends the
+/// game with ScoreFileDamaged.
 [[noreturn]] void scoreFileBroken(EngineContext& game);
-/// The five records of a good file, the defaults when there is none; a damaged one is
-/// moved aside and ends the game.
+/// The five records of a good file, the defaults when there is none or it cannot be read
+/// (said in one line on stderr); a damaged one is moved aside and ends the game.
 std::array<std::string, kRecordCount> scoreRecordsChecked(EngineContext& game);
 /// Puts `record` into the ranking and writes the marker of the unlocks in one rewrite.
 /// A record that is not a good 35-digit record is not entered (the marker still is).
 /// A damaged file is kept aside and replaced: the default records with `record` entered.
-/// A rewrite that fails is told in one line on stderr, never thrown.
+/// A file that cannot be read, or a damaged one that cannot be kept, is left as it is and
+/// nothing is recorded. Each of these, and a rewrite that fails, is told in one line on
+/// stderr, never thrown.
 void scoreRecordInsert(EngineContext& game, const StateOfStage& stage, const std::string& record);
 /// Rewrites the file with the marker: the unlocks of `stage` and those already marked.
 /// A damaged file is kept aside and replaced: the default records and the unlocks of
-/// `stage`. A rewrite that fails is told in one line on stderr, never thrown.
+/// `stage`. Otherwise as scoreRecordInsert: a file that cannot be read, or a damaged one
+/// that cannot be kept, is left as it is, and each failure is one line on stderr.
 void secretMarkerWrite(EngineContext& game, const StateOfStage& stage);
 /// The marker of a good file, or "" (every error ignored).
 std::string secretMarkerRead(EngineContext& game);
