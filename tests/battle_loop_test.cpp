@@ -6,6 +6,7 @@
 
 #include "battle/Mechanics.h"
 #include "battle/PlayerInput.h"
+#include "engine/DataTables.h"
 #include "engine_fixture.h"
 #include "loop_fixture.h"
 
@@ -214,7 +215,7 @@ TEST_F(MatchTurnTest, AbortedTrainingLeadsToTrainingSetup) {
     EXPECT_FALSE(e.attackEffectSurface.isEmpty());
     bool trainingTune = false;
     for (const auto& ev : platform.audioLog())
-        if (ev.kind == AudioEvent::PlayMusic && ev.index == 16) trainingTune = true;
+        if (ev.kind == AudioEvent::PlayMusic && ev.index == kTrainingMatchTune) trainingTune = true;
     EXPECT_TRUE(trainingTune);
     EXPECT_TRUE(screenIs(kMatchEndColour));
 }

@@ -4,6 +4,7 @@
 
 #include "battle/Dispatch.h"
 #include "battle_sandbox.h"
+#include "engine/DataTables.h"
 
 using namespace morvek;
 using namespace morvek::battle_test;
@@ -242,7 +243,7 @@ TEST_F(BattleMechanics, LandingByState) {
         EXPECT_EQ(f.posY, 1646);
         EXPECT_EQ(f.animPat, c.pattern);
         EXPECT_EQ(f.sTate, c.stateAfter);
-        EXPECT_EQ(box.soundsPlayed(12), c.sounds);
+        EXPECT_EQ(box.soundsPlayed(kImpactSound), c.sounds);
         EXPECT_EQ(f.upVector, 0);
         EXPECT_EQ(f.slideVector, 0);
         EXPECT_EQ(f.fallVector, 0);

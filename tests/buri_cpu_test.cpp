@@ -3,6 +3,7 @@
 
 #include "buri_fixture.h"
 #include "battle/CpuTick.h"
+#include "engine/DataTables.h"
 #include "movesets/Buri.h"
 
 namespace morvek::buri_test {
@@ -67,7 +68,7 @@ TEST_F(BuriCpu, MiddleRollsWarpAlongTheBottomRow) {
     think({rollOf(11), 0.0});  // key 31: seven columns left of the guard column
     EXPECT_EQ(p2.animPat, 0);
     EXPECT_DOUBLE_EQ(p2.posX, 500 - 448);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
 
     p2.posX = 500;
     enter(50);

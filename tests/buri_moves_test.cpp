@@ -4,6 +4,7 @@
 #include "buri_fixture.h"
 #include "battle/Collision.h"
 #include "battle/Spacorn.h"
+#include "engine/DataTables.h"
 #include "platform/Surface8.h"
 
 namespace morvek::buri_test {
@@ -30,11 +31,11 @@ TEST_F(BuriActions, BombLaunchesOnceOnTheFirstFrame) {
     act();
     EXPECT_EQ(running(), 1);
     EXPECT_EQ(lastShot().FAType, 1);
-    EXPECT_EQ(timesPlayed(45), 1);
+    EXPECT_EQ(timesPlayed(kBombSound), 1);
     act();
     act();
     EXPECT_EQ(running(), 1);
-    EXPECT_EQ(timesPlayed(45), 1);
+    EXPECT_EQ(timesPlayed(kBombSound), 1);
 }
 
 TEST_F(BuriActions, LowFlightMovesRisesAndCountsDown) {
@@ -154,7 +155,7 @@ TEST_F(BuriActions, KnockDownWarpsAwayFromTheOpponentOnce) {
     enter(370);
     act();
     EXPECT_DOUBLE_EQ(p2.posX, 400);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
     act();
     EXPECT_DOUBLE_EQ(p2.posX, 400);
 
@@ -162,7 +163,7 @@ TEST_F(BuriActions, KnockDownWarpsAwayFromTheOpponentOnce) {
     enter(370);
     act();
     EXPECT_DOUBLE_EQ(p2.posX, 400);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
 }
 
 TEST_F(BuriActions, SuperArtStagesLaunchCountAndCloseTheCombo) {
@@ -173,7 +174,7 @@ TEST_F(BuriActions, SuperArtStagesLaunchCountAndCloseTheCombo) {
     enter(211);
     act();
     EXPECT_EQ(lastShot().FAType, 2);
-    EXPECT_EQ(timesPlayed(46), 1);
+    EXPECT_EQ(timesPlayed(kBlasterSound), 1);
 
     p2.counTer = 4;
     enter(214);
@@ -194,7 +195,7 @@ TEST_F(BuriActions, SuperArtStagesLaunchCountAndCloseTheCombo) {
     p2.slideVector = 3;
     enter(220);
     act();
-    EXPECT_EQ(timesPlayed(30), 1);
+    EXPECT_EQ(timesPlayed(kRattleSound), 1);
     EXPECT_DOUBLE_EQ(p2.upVector, 0);
     EXPECT_DOUBLE_EQ(p2.slideVector, 0);
 
@@ -202,12 +203,12 @@ TEST_F(BuriActions, SuperArtStagesLaunchCountAndCloseTheCombo) {
     enter(221);
     act();
     EXPECT_EQ(lastShot().FAType, 3);
-    EXPECT_EQ(timesPlayed(39), 1);
+    EXPECT_EQ(timesPlayed(kMissileSound), 1);
     EXPECT_DOUBLE_EQ(p2.fallVector, 0);
     p2.fallVector = 6;
     act();  // later frames hold the fall but fire nothing more
     EXPECT_DOUBLE_EQ(p2.fallVector, 0);
-    EXPECT_EQ(timesPlayed(39), 1);
+    EXPECT_EQ(timesPlayed(kMissileSound), 1);
 
     p2.counTer = 0;
     enter(222);
@@ -227,7 +228,7 @@ TEST_F(BuriActions, WholeCastRunsThreeBurstsThenStands) {
     for (int i = 0; i < 100; ++i)
         if (p2.flyArtsAt(i).FAType == 2 && p2.flyArtsAt(i).Running) ++bursts;
     EXPECT_EQ(bursts, 3);
-    EXPECT_EQ(timesPlayed(46), 3);
+    EXPECT_EQ(timesPlayed(kBlasterSound), 3);
 }
 
 TEST_F(BuriActions, NoPatternOpensAnAttackBox) {
@@ -299,7 +300,7 @@ TEST_F(BuriSelects, BottomRowWarpsInScreenDirection) {
         enter(50);
         move(w.key, w.facing);
         EXPECT_EQ(p2.animPat, 0);
-        EXPECT_EQ(timesPlayed(9), 1);
+        EXPECT_EQ(timesPlayed(kWarpSound), 1);
         EXPECT_DOUBLE_EQ(p2.posX, 500 + w.dx);
     }
 }
@@ -363,7 +364,7 @@ TEST_F(BuriSelects, MovementKeyOffTheGridDoesNothing) {
     move(41, -1);
     EXPECT_EQ(p2.animPat, 50);
     EXPECT_DOUBLE_EQ(p2.posX, 500);
-    EXPECT_EQ(timesPlayed(9), 0);
+    EXPECT_EQ(timesPlayed(kWarpSound), 0);
 }
 
 TEST_F(BuriSelects, OnlyTheFirstStageOfTheSuperArtChainsIntoTheBeam) {
@@ -451,7 +452,7 @@ TEST_F(BuriShots, ShapeAndPowerOfEachKind) {
     EXPECT_EQ(bomb.animPat, 5);
     EXPECT_EQ(bomb.RunTimer, 70);
     EXPECT_EQ(bomb.ATFtype, 2);
-    EXPECT_EQ(bomb.ATFHitSound, 45);
+    EXPECT_EQ(bomb.ATFHitSound, kBombSound);
     EXPECT_EQ(bomb.ATEzoomX, -30);
     EXPECT_EQ(bomb.setLenge, 20);
     EXPECT_EQ(bomb.AttackLeft, 5);

@@ -1,6 +1,7 @@
 // Attack frames and the reactions to a clean or guarded melee hit.
 
 #include "combat_harness.h"
+#include "engine/DataTables.h"
 
 namespace morvek::combat_test {
 namespace {
@@ -250,7 +251,7 @@ TEST_F(CombatGuarded, GuardedHitThroughTheCollisionPhase) {
     EXPECT_EQ(p1.attackWasHit, 2);
     EXPECT_EQ(p1.ATEanimPat, 20);            // the guard spark
     EXPECT_EQ(lastSplite(p1).animPat, 20);
-    EXPECT_EQ(sounds(), (std::vector<int>{18}));  // the guard sound, not the hit sound
+    EXPECT_EQ(sounds(), (std::vector<int>{kGuardSound}));  // not the hit sound
     EXPECT_EQ(p2.comboCount, 1);             // a guarded hit counts as the first
     EXPECT_DOUBLE_EQ(p2.viTality, 254);      // normal attacks do no chip
     EXPECT_DOUBLE_EQ(p1.spacornGauge, gaugeAfterOpening + 8 / 5.0);

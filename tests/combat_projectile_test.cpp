@@ -2,6 +2,7 @@
 // damage and score.
 
 #include "combat_harness.h"
+#include "engine/DataTables.h"
 
 namespace morvek::combat_test {
 namespace {
@@ -119,7 +120,7 @@ TEST_F(CombatProjectile, GuardedByKeyEvenForTheHuman) {
     EXPECT_EQ(p2.attackWasHit, 2);
     EXPECT_EQ(fa.ATEanimPat, 20);  // the projectile keeps the guard spark
     EXPECT_EQ(lastSplite(p1).animPat, 20);
-    EXPECT_EQ(sounds(), (std::vector<int>{18}));
+    EXPECT_EQ(sounds(), (std::vector<int>{kGuardSound}));
     EXPECT_TRUE(fa.Running);  // eraseType 2: flies on without Force
     EXPECT_FALSE(fa.Force);
 

@@ -2,6 +2,7 @@
 // the computer's start, the per-frame timers, the flash and the ring.
 
 #include "combat_harness.h"
+#include "engine/DataTables.h"
 
 namespace morvek::combat_test {
 namespace {
@@ -78,7 +79,7 @@ TEST_F(CombatSuperArt, ReturnAtFullStockBreaksTheBar) {
     EXPECT_TRUE(p1.spacornSwitch);
     EXPECT_EQ(p1.spacornCircle, 20);
     EXPECT_EQ(displayedPalette(), 3);
-    EXPECT_EQ(sounds(), (std::vector<int>{22}));
+    EXPECT_EQ(sounds(), (std::vector<int>{kSuperSound}));
     // Effect 60, 50 px behind the body centre, sized 200 x 200.
     const Splite& sp = lastSplite(p1);
     EXPECT_EQ(sp.animPat, 60);

@@ -207,9 +207,6 @@ TEST(EngineTiming, CountersWrapAtN) {
     EXPECT_EQ(g.frameCount, 9);
     g.timerCounting(10);
     EXPECT_EQ(g.frameCount, 0);
-    g.timerCounting2nd(1);
-    EXPECT_EQ(g.frameCount2nd, 0);
-    EXPECT_EQ(g.frameCount, 0);
 }
 
 TEST(EngineText, VersionMakesFontsOnePointLargerAndStyleIsReadAtEachDraw) {

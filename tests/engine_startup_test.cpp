@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "engine/DataTables.h"
 #include "game/Game.h"
 #include "game/Startup.h"
 #include "engine_fixture.h"
@@ -66,8 +67,8 @@ TEST_F(EngineStartUp, DevicesComeUpInOrderAndTheTitleTuneStartsAtFiveHundred) {
     EXPECT_EQ(loaded.back(), 156);
     EXPECT_TRUE(std::is_sorted(loaded.begin(), loaded.end()));
     ASSERT_LT(i, log.size());
-    EXPECT_EQ(log[i].kind, AudioEvent::PlaySound);  // sound 0 once every sound is loaded
-    EXPECT_EQ(log[i].index, 0);
+    EXPECT_EQ(log[i].kind, AudioEvent::PlaySound);  // once every sound is loaded
+    EXPECT_EQ(log[i].index, kFirstEffect);
     for (int tune = 0; tune < 18; ++tune) {
         ASSERT_LT(i + 1 + tune, log.size());
         EXPECT_EQ(log[i + 1 + tune].kind, AudioEvent::LoadMusic);
@@ -75,7 +76,7 @@ TEST_F(EngineStartUp, DevicesComeUpInOrderAndTheTitleTuneStartsAtFiveHundred) {
     }
     bool tune = false;
     for (size_t k = 1; k < log.size(); ++k)
-        if (log[k].kind == AudioEvent::PlayMusic && log[k].index == 0) {
+        if (log[k].kind == AudioEvent::PlayMusic && log[k].index == kTitleTune) {
             EXPECT_EQ(log[k - 1].kind, AudioEvent::MusicVolume);
             EXPECT_EQ(log[k - 1].value, 500);
             tune = true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/DataTables.h"
 #include "game/Game.h"
 #include "engine/Pictures.h"
 #include "engine/System.h"
@@ -68,7 +69,7 @@ TEST_F(EngineTitle, WithoutKeysTheLinesFadeInAndOutThenThePictureFadesIn) {
     EXPECT_EQ(log[1].kind, AudioEvent::MusicVolume);
     EXPECT_EQ(log[1].value, 500);
     EXPECT_EQ(log[2].kind, AudioEvent::PlayMusic);
-    EXPECT_EQ(log[2].index, 0);
+    EXPECT_EQ(log[2].index, kTitleTune);
     const auto& text = platform.textLog();
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(text[0].text, "FOR TYPING FIGHTERS");
@@ -104,7 +105,7 @@ TEST_F(EngineTitle, HoldingEnterAdvancesOneStateOnly) {
     begin();
     runUntilPass(30);
     EXPECT_EQ(t.obj.GUIcount, 2);
-    EXPECT_EQ(count(AudioEvent::PlayMusic, 0), 1u);
+    EXPECT_EQ(count(AudioEvent::PlayMusic, kTitleTune), 1u);
     press(31, {});
     press(32, {key::Return});
     runUntilPass(32);
@@ -119,7 +120,7 @@ TEST_F(EngineTitle, EnterDuringTheFirstFadeStartsTheTuneAndTheFadeOutInOnePass) 
     EXPECT_EQ(game->engine.workPalette[254], (Rgb{9, 9, 9}));
     runUntilPass(10);
     EXPECT_EQ(t.obj.GUIcount, 2);
-    ASSERT_EQ(count(AudioEvent::PlayMusic, 0), 1u);
+    ASSERT_EQ(count(AudioEvent::PlayMusic, kTitleTune), 1u);
     EXPECT_EQ(platform.audioLog().back().atPresent, 10u);
     // Full colours, then the first six units of the fade-out.
     EXPECT_EQ(game->engine.workPalette[254], (Rgb{214, 214, 214}));
@@ -131,7 +132,7 @@ TEST_F(EngineTitle, MenuStopsAtItsEndsSilentlyAndHidesTheMarkerBeyond) {
     press(9, {key::Up});
     runUntilPass(9);
     EXPECT_EQ(t.cursor, -1);
-    EXPECT_EQ(count(AudioEvent::PlaySound, 0), 1u);
+    EXPECT_EQ(count(AudioEvent::PlaySound, kMenuSound), 1u);
     EXPECT_EQ(platform.textLog().back().text, "TUTORIAL");
     EXPECT_EQ(platform.textLog().back().x, 265);
     EXPECT_EQ(shown(300, 375), kTitlePictureValue);  // nothing above TUTORIAL
@@ -139,7 +140,7 @@ TEST_F(EngineTitle, MenuStopsAtItsEndsSilentlyAndHidesTheMarkerBeyond) {
     for (uint64_t p : {11, 13, 15, 17, 19}) press(p, {key::Down});
     runUntilPass(19);
     EXPECT_EQ(t.cursor, 3);
-    EXPECT_EQ(count(AudioEvent::PlaySound, 0), 5u);  // the fifth Down was silent
+    EXPECT_EQ(count(AudioEvent::PlaySound, kMenuSound), 5u);  // the fifth Down was silent
     EXPECT_EQ(platform.textLog().back().text, "SCORE RANKING");
     EXPECT_EQ(platform.textLog().back().x, 240);
     EXPECT_EQ(shown(300, 375), kUpMarkerValue);
@@ -151,7 +152,7 @@ TEST_F(EngineTitle, HeldArrowMovesTheCursorOnce) {
     platform.holdKeysForPresents({key::Down}, 7, 20);
     runUntilPass(19);
     EXPECT_EQ(t.cursor, 1);
-    EXPECT_EQ(count(AudioEvent::PlaySound, 0), 1u);
+    EXPECT_EQ(count(AudioEvent::PlaySound, kMenuSound), 1u);
 }
 
 TEST_F(EngineTitle, EachTapWithinOnePumpMovesTheCursorOnce) {
@@ -162,7 +163,7 @@ TEST_F(EngineTitle, EachTapWithinOnePumpMovesTheCursorOnce) {
         openingTitlePass(*game, t);
     }
     EXPECT_EQ(t.cursor, titlemenu::Option);
-    EXPECT_EQ(count(AudioEvent::PlaySound, 0), 2u);
+    EXPECT_EQ(count(AudioEvent::PlaySound, kMenuSound), 2u);
 }
 
 TEST_F(EngineTitle, OptionAndScoreRankingReturnWithTheTuneStillPlaying) {
@@ -183,7 +184,7 @@ TEST_F(EngineTitle, OptionAndScoreRankingReturnWithTheTuneStillPlaying) {
         EXPECT_EQ(game->engine.titleChoice, choice);
         // The set-up, the passes up to the confirming one, the white screen: no fade.
         EXPECT_EQ(platform.presentCount() - base, uint64_t(1 + 7 + 2 * choice + 1));
-        EXPECT_EQ(count(AudioEvent::PlayMusic, 0), 1u);
+        EXPECT_EQ(count(AudioEvent::PlayMusic, kTitleTune), 1u);
         const auto& log = platform.audioLog();
         auto play = std::find_if(log.begin(), log.end(), [](const AudioEvent& ev) {
             return ev.kind == AudioEvent::PlayMusic;
@@ -202,9 +203,9 @@ struct FadeToWhiteCase {
 };
 
 TEST_F(EngineTitle, TheOtherChoicesPlayTheirSoundStopTheTuneAndFadeToWhite) {
-    for (FadeToWhiteCase c : {FadeToWhiteCase{titlemenu::GameStart, 126},
-                              FadeToWhiteCase{titlemenu::Tutorial, 22},
-                              FadeToWhiteCase{titlemenu::Training, 22}}) {
+    for (FadeToWhiteCase c : {FadeToWhiteCase{titlemenu::GameStart, kHowataVoice},
+                              FadeToWhiteCase{titlemenu::Tutorial, kSuperSound},
+                              FadeToWhiteCase{titlemenu::Training, kSuperSound}}) {
         SCOPED_TRACE(c.choice);
         platform.clearKeyScript();
         platform.clearLogs();

@@ -5,6 +5,7 @@
 #include "ginzamurai_fixture.h"
 
 #include "battle/Servants.h"
+#include "engine/DataTables.h"
 
 namespace morvek::ginzamurai_test {
 namespace {
@@ -109,7 +110,7 @@ TEST_F(GinzamuraiActions, WideSlashesLaunchOnEveryFrame) {
     act();
     act();
     EXPECT_EQ(runningTypes(p1), (std::vector<int16_t>{6, 6, 6, 6, 6, 9, 10, 9, 10}));
-    EXPECT_EQ(timesPlayed(10), 1);
+    EXPECT_EQ(timesPlayed(kWhiffSound), 1);
 }
 
 TEST_F(GinzamuraiActions, OnceStepsWithASoundRunOnTheFirstFrameOnly) {
@@ -117,7 +118,7 @@ TEST_F(GinzamuraiActions, OnceStepsWithASoundRunOnTheFirstFrameOnly) {
     act();
     act();
     EXPECT_EQ(running(p1), 1);
-    EXPECT_EQ(timesPlayed(2), 1);
+    EXPECT_EQ(timesPlayed(kSwingSound), 1);
     enter(581);
     act();
     act();
@@ -178,7 +179,7 @@ TEST_F(GinzamuraiActions, MovementsStepEveryFrame) {
     act();
     act();
     EXPECT_DOUBLE_EQ(p1.posX, 294);
-    EXPECT_EQ(timesPlayed(34), 1);
+    EXPECT_EQ(timesPlayed(kStepSound), 1);
     p1.AorMflag = 0;
     enter(101);
     act();
@@ -263,7 +264,7 @@ TEST_F(GinzamuraiActions, CloneArtCreatesTheServantAndStartsThePeriod) {
     EXPECT_EQ(p1.ATFtype, 10);
     EXPECT_EQ(p1.attackPow3rd, 10);
     EXPECT_TRUE(p1.spacornHit);
-    EXPECT_EQ(timesPlayed(53), 1);
+    EXPECT_EQ(timesPlayed(kBloodSound), 1);
     EXPECT_EQ(p1.ATFleft, kCentre - 80);
 }
 

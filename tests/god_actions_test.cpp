@@ -3,6 +3,7 @@
 
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "god_fixture.h"
 
 namespace morvek::god_test {
@@ -51,7 +52,7 @@ TEST_F(GodActions, SuperArtFiresOnceCountsAndRisesBackToStand) {
     act();
     act();
     EXPECT_EQ(running(p1), 2);  // pillar and ground wave, once
-    EXPECT_EQ(timesPlayed(39), 1);
+    EXPECT_EQ(timesPlayed(kMissileSound), 1);
     enter(537);
     p1.counTer = 5;
     act();
@@ -68,8 +69,8 @@ TEST_F(GodActions, FistIsWeakerInTheAir) {
     enter(522);
     act();
     EXPECT_EQ(p1.attackPow3rd, 300);
-    EXPECT_EQ(timesPlayed(15), 1);
-    EXPECT_EQ(timesPlayed(2), 0);
+    EXPECT_EQ(timesPlayed(kHeavyBlowSound), 1);
+    EXPECT_EQ(timesPlayed(kSwingSound), 0);
     EXPECT_EQ(p1.gardableType, 4);
     EXPECT_EQ(p1.ATFtype, 2);
 
@@ -77,9 +78,9 @@ TEST_F(GodActions, FistIsWeakerInTheAir) {
     p1.floatorStand = true;
     act();
     EXPECT_EQ(p1.attackPow3rd, 100);
-    EXPECT_EQ(timesPlayed(2), 1);
+    EXPECT_EQ(timesPlayed(kSwingSound), 1);
     act();
-    EXPECT_EQ(timesPlayed(2), 1);  // once per pattern
+    EXPECT_EQ(timesPlayed(kSwingSound), 1);  // once per pattern
 }
 
 TEST_F(GodActions, AttackBoxesFollowTheFacing) {
@@ -125,12 +126,12 @@ TEST_F(GodActions, BombAndBlastsAreLaunchedOncePerPattern) {
     act();
     EXPECT_EQ(running(p1), 1);
     EXPECT_EQ(lastShot(p1).FAType, 1);
-    EXPECT_EQ(timesPlayed(45), 1);
+    EXPECT_EQ(timesPlayed(kBombSound), 1);
     enter(211);
     act();
     act();
     EXPECT_EQ(running(p1), 4);
-    EXPECT_EQ(timesPlayed(46), 1);
+    EXPECT_EQ(timesPlayed(kBlasterSound), 1);
 }
 
 TEST_F(GodActions, FirstJudgementMarksTheComboAndClosesIt) {
@@ -156,7 +157,7 @@ TEST_F(GodActions, SecondJudgementHoldsTheFighterAndFiresThreeBeams) {
     act();
     EXPECT_EQ(p1.upVector, 0);
     EXPECT_EQ(p1.slideVector, 0);
-    EXPECT_EQ(timesPlayed(30), 1);
+    EXPECT_EQ(timesPlayed(kRattleSound), 1);
     enter(221);
     p1.fallVector = 7;
     act();
@@ -164,7 +165,7 @@ TEST_F(GodActions, SecondJudgementHoldsTheFighterAndFiresThreeBeams) {
     act();
     EXPECT_EQ(p1.fallVector, 0);
     EXPECT_EQ(running(p1), 3);
-    EXPECT_EQ(timesPlayed(39), 1);
+    EXPECT_EQ(timesPlayed(kMissileSound), 1);
 }
 
 TEST_F(GodActions, AirHitTurnsIntoAFallThatOpensACombo) {
@@ -194,13 +195,13 @@ TEST_F(GodActions, KnockdownFallJumpsAwayOnlyWhileAlive) {
     act();
     act();
     EXPECT_DOUBLE_EQ(p1.posX, 200);  // opponent to the right: 100 to the left, once
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
 
     enter(370);
     p1.viTality = 0;
     act();
     EXPECT_DOUBLE_EQ(p1.posX, 200);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
 }
 
 TEST_F(GodActions, StepsWalksAndDashesMoveAlongTheFacing) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/DataTables.h"
 #include "movesets/God.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
@@ -102,12 +103,12 @@ TEST_F(GodScene, SpeechesNeedFreshEnterPresses) {
     frame();
     frame(true);
     EXPECT_EQ(p2.animPat, 542);
-    EXPECT_EQ(countMusic(12), 0);
+    EXPECT_EQ(countMusic(kGodTune), 0);
     frame();
     frame(true);
     EXPECT_EQ(step(), 5);
     EXPECT_EQ(p2.animPat, 543);
-    EXPECT_EQ(countMusic(12), 1);
+    EXPECT_EQ(countMusic(kGodTune), 1);
     EXPECT_EQ(game.engine.currentMusic.volume, 500);
     frame();
     frame(true);

@@ -2,6 +2,7 @@
 // kinds, the bomb's single harmful frame, the frame table and the ring use.
 
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "god_fixture.h"
 
 namespace morvek::god_test {
@@ -34,7 +35,7 @@ TEST_F(GodShots, BombLandsCounTerCellsAheadAndAbove) {
     EXPECT_EQ(fa.stRength, -1);
     EXPECT_EQ(fa.RunTimer, 70);
     EXPECT_EQ(fa.animPat, 5);
-    EXPECT_EQ(fa.ATFHitSound, 45);
+    EXPECT_EQ(fa.ATFHitSound, kBombSound);
     EXPECT_EQ(fa.attackPow1st, 10);
 
     p1.dirStand = -1;

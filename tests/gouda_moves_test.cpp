@@ -5,6 +5,7 @@
 
 #include "battle/Spacorn.h"
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "gouda_fixture.h"
 #include "platform/Keys.h"
 
@@ -268,7 +269,7 @@ TEST_F(GoudaMoves, GoudaPunchOpensItsBoxOnlyOnItsActivePatternAndStepsOnce) {
         }
         EXPECT_EQ(active, 3);                 // hold 2: three frames
         EXPECT_EQ(p1.posX, 400 + 16 * facing);  // the lunge happens once
-        EXPECT_EQ(timesPlayed(2), 1);
+        EXPECT_EQ(timesPlayed(kSwingSound), 1);
     }
 }
 
@@ -525,10 +526,10 @@ TEST_F(GoudaMoves, EachSoundPlaysOncePerPatternEntry) {
         enter(pattern);
         for (int i = 0; i < 3; ++i) act();
     }
-    EXPECT_EQ(timesPlayed(118), 1);
+    EXPECT_EQ(timesPlayed(kDoryaaVoice), 1);
     EXPECT_EQ(timesPlayed(141), 1);
     EXPECT_EQ(timesPlayed(143), 1);
-    EXPECT_EQ(timesPlayed(2), 1);
+    EXPECT_EQ(timesPlayed(kSwingSound), 1);
 }
 
 TEST_F(GoudaMoves, EnergyStanceInTheAirSwitchesToItsAirForm) {
@@ -537,7 +538,7 @@ TEST_F(GoudaMoves, EnergyStanceInTheAirSwitchesToItsAirForm) {
     act();
     EXPECT_EQ(p1.animPat, 505);
     EXPECT_EQ(lastShot().FAType, 3);
-    EXPECT_EQ(timesPlayed(41), 1);
+    EXPECT_EQ(timesPlayed(kPowerSound), 1);
     enter(506);
     act();
     EXPECT_EQ(p1.TPCNumber, 505);

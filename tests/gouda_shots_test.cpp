@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "battle/FlyArts.h"
+#include "engine/DataTables.h"
 #include "gouda_fixture.h"
 #include "platform/Surface8.h"
 
@@ -282,7 +283,7 @@ TEST_F(GoudaShots, AirShotPushesGoudaBackOnce) {
     EXPECT_EQ(p1.slideVector, 2);
     EXPECT_EQ(p1.upVector, 2);
     EXPECT_EQ(p1.fallVector, 0);
-    EXPECT_EQ(timesPlayed(30), 1);
+    EXPECT_EQ(timesPlayed(kRattleSound), 1);
 }
 
 }  // namespace

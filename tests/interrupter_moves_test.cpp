@@ -1,6 +1,7 @@
 // INTERRUPTER's moves: the key map with its teleports and blinks for both facings, the
 // typing-combo steps, and the action script's steps, attack frames and boss tricks.
 
+#include "engine/DataTables.h"
 #include "engine/Sound.h"
 #include "interrupter_fixture.h"
 
@@ -106,7 +107,7 @@ TEST_F(InterrupterMoves, BottomRowBlinksToTheKeysColumn) {
     EXPECT_DOUBLE_EQ(p1.posX, 948);
     EXPECT_EQ(p1.posY, kStand - 50);
     EXPECT_EQ(p1.animPat, 140);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
 
     // The guard key's column: the blink happens on the spot.
     p1.posX = 500;
@@ -115,7 +116,7 @@ TEST_F(InterrupterMoves, BottomRowBlinksToTheKeysColumn) {
     EXPECT_DOUBLE_EQ(p1.posX, 500);
     EXPECT_EQ(p1.posY, kStand - 50);
     EXPECT_EQ(p1.animPat, 140);
-    EXPECT_EQ(timesPlayed(9), 2);
+    EXPECT_EQ(timesPlayed(kWarpSound), 2);
 
     p1.dirStand = -1;
     p1.posX = 500;
@@ -159,7 +160,7 @@ TEST_F(InterrupterMoves, UpperRowsJumpAndSpendAnAirJump) {
     p1.fallVector = 4;
     moveKey(5);
     EXPECT_EQ(p1.posY, kStand - 200);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
     EXPECT_EQ(p1.animPat, 130);
     EXPECT_DOUBLE_EQ(p1.slideVector, 2);
     EXPECT_DOUBLE_EQ(p1.upVector, 3);
@@ -208,16 +209,16 @@ TEST_F(InterrupterMoves, SpiralWordsTeleportOnlyTheWayHeFaces) {
     word(780, 3);  // facing right: word 3 only renews the stance
     EXPECT_EQ(p1.animPat, 780);
     EXPECT_DOUBLE_EQ(p1.posX, 500);
-    EXPECT_EQ(timesPlayed(9), 0);
+    EXPECT_EQ(timesPlayed(kWarpSound), 0);
     word(780, 4);
     EXPECT_DOUBLE_EQ(p1.posX, 600);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
     p1.dirStand = -1;
     word(780, 3);
     EXPECT_DOUBLE_EQ(p1.posX, 500);
     word(780, 1);
     EXPECT_EQ(p1.animPat, 790);
-    EXPECT_EQ(timesPlayed(9), 3);
+    EXPECT_EQ(timesPlayed(kWarpSound), 3);
 }
 
 TEST_F(InterrupterMoves, SecondWordBacksOffAndEndsTheAirRecovery) {
@@ -226,14 +227,14 @@ TEST_F(InterrupterMoves, SecondWordBacksOffAndEndsTheAirRecovery) {
     moves().TPCSecond(game, p1);
     EXPECT_EQ(p1.animPat, 70);
     EXPECT_DOUBLE_EQ(p1.upVector, 7);
-    EXPECT_EQ(timesPlayed(100), 0);
+    EXPECT_EQ(timesPlayed(kHaVoice), 0);
 
     p1.TPCNumber = 310;
     p1.fallVector = 6;
     moves().TPCSecond(game, p1);
     EXPECT_DOUBLE_EQ(p1.upVector, 5);
     EXPECT_DOUBLE_EQ(p1.fallVector, 0);
-    EXPECT_EQ(timesPlayed(100), 1);
+    EXPECT_EQ(timesPlayed(kHaVoice), 1);
     EXPECT_TRUE(p1.enableAction);  // back in control
 
     word(310, 1);
@@ -261,14 +262,14 @@ TEST_F(InterrupterMoves, DiveAttackFollowsTheFallSpeed) {
     EXPECT_EQ(p1.ATEanimPat, 15);
     EXPECT_EQ(p1.ATEzoomX, 40);
     EXPECT_EQ(p1.ATFvectorY, -30);
-    EXPECT_EQ(timesPlayed(100), 1);
+    EXPECT_EQ(timesPlayed(kHaVoice), 1);
 
     p1.fallVector = 20;
     act();
     EXPECT_EQ(p1.attackPow1st, 20);
     EXPECT_EQ(p1.ATFHitSound, 11);
     EXPECT_EQ(p1.ATEanimPat, 10);
-    EXPECT_EQ(timesPlayed(100), 1);
+    EXPECT_EQ(timesPlayed(kHaVoice), 1);
 }
 
 TEST_F(InterrupterMoves, AttackFramesFacingEitherWay) {
@@ -309,7 +310,7 @@ TEST_F(InterrupterMoves, KnockDownTeleportsAwayFromTheOpponent) {
     act();
     act();
     EXPECT_DOUBLE_EQ(p1.posX, 200);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
     p1.viTality = 0;
     enter(370);
     act();
@@ -330,7 +331,7 @@ TEST_F(InterrupterMoves, MeteorStrikeLiftsOnlyAHeldOpponent) {
     EXPECT_EQ(p2.posY, -300);
     EXPECT_EQ(p2.animPat, 420);
     EXPECT_EQ(p1.counTer, 0);
-    EXPECT_EQ(timesPlayed(9), 1);
+    EXPECT_EQ(timesPlayed(kWarpSound), 1);
 }
 
 TEST_F(InterrupterMoves, MeteorSlamBouncesTwiceThenEnds) {
@@ -349,9 +350,9 @@ TEST_F(InterrupterMoves, MeteorSlamBouncesTwiceThenEnds) {
     EXPECT_DOUBLE_EQ(p1.upVector, 5);
     EXPECT_DOUBLE_EQ(p2.upVector, 8);
     EXPECT_DOUBLE_EQ(p1.fallVector, 0);
-    EXPECT_EQ(timesPlayed(15), 0);
+    EXPECT_EQ(timesPlayed(kHeavyBlowSound), 0);
     act();  // the second impact with its sound, then the landing pose
-    EXPECT_EQ(timesPlayed(15), 1);
+    EXPECT_EQ(timesPlayed(kHeavyBlowSound), 1);
     EXPECT_EQ(p1.animPat, 150);
 }
 

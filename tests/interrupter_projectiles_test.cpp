@@ -3,6 +3,7 @@
 // drifting and falling missiles that burst, the barrier, the pulsing fields).
 
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "interrupter_fixture.h"
 
 namespace morvek::interrupter_test {
@@ -208,7 +209,7 @@ TEST_F(InterrupterShots, FallingMissileThatNeverReachesTheGroundEndsQuietly) {
     while (fa.Running) age(fa);
     EXPECT_EQ(fa.FAType, 13);
     EXPECT_LT(fa.ATFbottom, 1900);
-    EXPECT_EQ(timesPlayed(39), 0);
+    EXPECT_EQ(timesPlayed(kMissileSound), 0);
 
     p1.posY = kStand;
     flyArts& hits = launch(13);
@@ -216,7 +217,7 @@ TEST_F(InterrupterShots, FallingMissileThatNeverReachesTheGroundEndsQuietly) {
     morph(hits);
     EXPECT_EQ(hits.FAType, 9);
     EXPECT_TRUE(hits.Force);
-    EXPECT_EQ(timesPlayed(39), 1);
+    EXPECT_EQ(timesPlayed(kMissileSound), 1);
 }
 
 TEST_F(InterrupterShots, BarrierFollowsHim) {

@@ -8,6 +8,7 @@
 #include "battle/Character.h"
 #include "battle/Ladder.h"
 #include "battle/StateOfStage.h"
+#include "engine/DataTables.h"
 #include "game/Game.h"
 #include "platform/HeadlessPlatform.h"
 
@@ -192,8 +193,9 @@ TEST_F(LadderTest, PastTheFinalBossOrWithNoOneLeftTheOpponentStaysButTheStageCou
 
 TEST_F(LadderTest, StageTuneByFighter) {
     const std::vector<std::pair<int, int32_t>> expected = {
-        {6, 500}, {7, 500}, {15, 500}, {8, 500}, {1, 300}, {9, 500}, {11, 500}, {12, 500},
-        {17, 500}};
+        {kMorvekboyTune, 500}, {kGinzamuraiTune, 500}, {kNangiefTune, 500},
+        {kHonekawaTune, 500},  {kGoudaTune, 300},      {kInterrupterTune, 500},
+        {kBuriTune, 500},      {kGodTune, 500},        {kBetaboyTune, 500}};
     for (int16_t n = 0; n < 9; ++n) {
         platform.clearLogs();
         stageMusicPlay(game, n, stage);
@@ -210,18 +212,19 @@ TEST_F(LadderTest, StageTuneByFighter) {
 TEST_F(LadderTest, GodsStageSwitchesToTheBossThemeOnce) {
     stage.checkCounter = 3;
     stageMusicPlay(game, 7, stage);
-    EXPECT_EQ(tunesPlayed(), (std::vector<std::pair<int, int32_t>>{{12, 500}, {13, 500}}));
+    EXPECT_EQ(tunesPlayed(),
+              (std::vector<std::pair<int, int32_t>>{{kGodTune, 500}, {kFinalStageTune, 500}}));
     EXPECT_EQ(stage.checkCounter, 5);
     // The same stage replayed after a continue keeps its own tune.
     platform.clearLogs();
     stageMusicPlay(game, 7, stage);
-    EXPECT_EQ(tunesPlayed(), (std::vector<std::pair<int, int32_t>>{{12, 500}}));
+    EXPECT_EQ(tunesPlayed(), (std::vector<std::pair<int, int32_t>>{{kGodTune, 500}}));
 
     // BURI's stage: its own tune, checkCounter stays 4.
     platform.clearLogs();
     stage.checkCounter = 4;
     stageMusicPlay(game, 6, stage);
-    EXPECT_EQ(tunesPlayed(), (std::vector<std::pair<int, int32_t>>{{11, 500}}));
+    EXPECT_EQ(tunesPlayed(), (std::vector<std::pair<int, int32_t>>{{kBuriTune, 500}}));
     EXPECT_EQ(stage.checkCounter, 4);
 }
 

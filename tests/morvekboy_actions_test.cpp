@@ -13,6 +13,7 @@
 #include "battle/Dispatch.h"
 #include "battle/Mechanics.h"
 #include "battle/Roster.h"
+#include "engine/DataTables.h"
 #include "game/Game.h"
 #include "battle/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
@@ -213,7 +214,7 @@ TEST_F(MorvekboyMoves, AirRecoveryComboRisesOrHopsBack) {
     EXPECT_EQ(p1.upVector, 5);
     EXPECT_EQ(p1.fallVector, 0);
     EXPECT_EQ(p1.slideVector, 3);
-    EXPECT_EQ(timesPlayed(125), 1);
+    EXPECT_EQ(timesPlayed(kAtata3Voice), 1);
 }
 
 TEST_F(MorvekboyMoves, SecondWordStepsBackAwayFromTheFacing) {
@@ -268,8 +269,8 @@ TEST_F(MorvekboyMoves, PunchOpensItsAttackFrameOnlyOnItsActivePattern) {
         EXPECT_EQ(activeFrames, 3);
         EXPECT_EQ(seen.front(), 20);
         EXPECT_EQ(seen.back(), 0);
-        EXPECT_EQ(timesPlayed(123), 1);
-        EXPECT_EQ(timesPlayed(2), 1);
+        EXPECT_EQ(timesPlayed(kAtaaVoice), 1);
+        EXPECT_EQ(timesPlayed(kSwingSound), 1);
     }
 }
 
@@ -574,14 +575,14 @@ TEST_F(MorvekboyMoves, EachSoundPlaysOncePerPatternEntry) {
     moves().AttackSelect(game, p1, 14);
     for (int f = 0; f < 40 && !(f > 0 && p1.animPat == 0); ++f) frame();
     EXPECT_EQ(p1.animPat, 0);
-    EXPECT_EQ(timesPlayed(124), 1);
-    EXPECT_EQ(timesPlayed(2), 1);
+    EXPECT_EQ(timesPlayed(kAtata2Voice), 1);
+    EXPECT_EQ(timesPlayed(kSwingSound), 1);
 
     // Entering the pattern again plays it again.
     enter(200);
     act();
     act();
-    EXPECT_EQ(timesPlayed(124), 2);
+    EXPECT_EQ(timesPlayed(kAtata2Voice), 2);
 }
 
 TEST_F(MorvekboyMoves, PatternWithoutEntryOnlyRunsTheSuperArtMode) {
@@ -782,7 +783,7 @@ TEST_F(MorvekboyShots, ScriptLaunchesOncePerPatternEntry) {
     act();
     EXPECT_EQ(p1.FANumber, 1);
     EXPECT_EQ(lastShot().FAType, 1);
-    EXPECT_EQ(timesPlayed(30), 1);
+    EXPECT_EQ(timesPlayed(kRattleSound), 1);
 
     enter(502);  // the beam's charge repeats silently
     act();
@@ -797,7 +798,7 @@ TEST_F(MorvekboyShots, ScriptLaunchesOncePerPatternEntry) {
     p1.fallVector = 2;
     act();
     EXPECT_EQ(lastShot().FAType, 4);
-    EXPECT_EQ(timesPlayed(39), 1);
+    EXPECT_EQ(timesPlayed(kMissileSound), 1);
     p1.fallVector = 2;
     act();
     EXPECT_EQ(p1.fallVector, 0);

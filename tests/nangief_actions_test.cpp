@@ -12,6 +12,7 @@
 #include "battle/Dispatch.h"
 #include "battle/Mechanics.h"
 #include "battle/Roster.h"
+#include "engine/DataTables.h"
 #include "game/Game.h"
 #include "battle/MoveSet.h"
 #include "platform/HeadlessPlatform.h"
@@ -180,7 +181,7 @@ TEST_F(NangiefMoves, SecondWordHopsBackOrRecoversFromTheAirHit) {
     moves().TPCSecond(game, p1);
     EXPECT_EQ(p1.animPat, 70);
     EXPECT_EQ(p1.slideVector, 10);  // backward while facing left
-    EXPECT_EQ(timesPlayed(128), 0);
+    EXPECT_EQ(timesPlayed(kNangiefVoice), 0);
 
     p1.TPCNumber = 310;
     p1.fallVector = 6;
@@ -191,7 +192,7 @@ TEST_F(NangiefMoves, SecondWordHopsBackOrRecoversFromTheAirHit) {
     EXPECT_EQ(p1.upVector, 5);
     EXPECT_EQ(p1.fallVector, 0);
     EXPECT_EQ(p1.slideVector, 3);
-    EXPECT_EQ(timesPlayed(128), 2);  // every time, not once per pattern
+    EXPECT_EQ(timesPlayed(kNangiefVoice), 2);  // every time, not once per pattern
 }
 
 // ---- ordinary patterns -------------------------------------------------------------------
@@ -279,7 +280,7 @@ TEST_F(NangiefMoves, LariatCountsItsSpinsAndBodyPressLands) {
     show(p1);
     act();
     EXPECT_EQ(p1.animPat, 221);
-    EXPECT_EQ(timesPlayed(117), 1);
+    EXPECT_EQ(timesPlayed(kUryaaVoice), 1);
     p1.posY = kStand;
     act();
     EXPECT_EQ(p1.animPat, 222);
@@ -415,7 +416,7 @@ TEST_F(NangiefMoves, RisingSpinsHandOverAtTheTop) {
     act();
     EXPECT_EQ(p1.animPat, 760);
     EXPECT_EQ(p2.animPat, 420);
-    EXPECT_EQ(timesPlayed(2), 1);
+    EXPECT_EQ(timesPlayed(kSwingSound), 1);
 
     p2.TPC = true;
     p2.enableAction = true;
@@ -498,7 +499,7 @@ TEST_F(NangiefMoves, FirstSuperArtLeavesTwoSmallWavesOnce) {
     act();
     EXPECT_EQ(runningShots(), 2);
     EXPECT_FALSE(p1.TPC);
-    EXPECT_EQ(timesPlayed(41), 1);
+    EXPECT_EQ(timesPlayed(kPowerSound), 1);
 
     const flyArts& atTarget = p1.flyArtsAt(p1.FANumber);
     const flyArts& atFeet = p1.flyArtsAt(p1.FANumber - 1);

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/DataTables.h"
 #include "game/BattleLoop.h"
 #include "battle/Ladder.h"
 #include "game/Startup.h"
@@ -259,11 +260,11 @@ bool isRegular(const std::string& stem) {
 
 /// The stage tune and its volume for a regular fighter's stem.
 std::pair<int, int32_t> stageTuneOf(const std::string& stem) {
-    if (stem == "morvekboy") return {6, 500};
-    if (stem == "ginzamurai") return {7, 500};
-    if (stem == "nangief") return {15, 500};
-    if (stem == "honekawa") return {8, 500};
-    if (stem == "gouda") return {1, 300};
+    if (stem == "morvekboy") return {kMorvekboyTune, 500};
+    if (stem == "ginzamurai") return {kGinzamuraiTune, 500};
+    if (stem == "nangief") return {kNangiefTune, 500};
+    if (stem == "honekawa") return {kHonekawaTune, 500};
+    if (stem == "gouda") return {kGoudaTune, 300};
     ADD_FAILURE() << stem;
     return {-1, 0};
 }
@@ -297,7 +298,8 @@ TEST_F(OuterLoop, ArcadeRunGoesFromTheTitleThroughAWonMatchToTheLaddersSecondFig
 
     // The won match's result screen gives 2: the ladder's next regular fighter, one level
     // up, and only player 2's sheet reloads.
-    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, 3, first.audioEvents, second.audioEvents), 1u);
+    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, kWinTune, first.audioEvents, second.audioEvents),
+              1u);
     EXPECT_EQ(second.playMode, PlayMode::Arcade);
     EXPECT_EQ(second.stageNumber, 2);
     EXPECT_EQ(second.opponentLevel, 2);
@@ -347,7 +349,7 @@ TEST_F(OuterLoop, AnAbortedArcadeMatchEndsAtTheScoreScreenAndTheTitleThenTheTuto
     const TurnSeen& tutorial = turns[1];
     // The abort took the score screen (a GAME START game: its ranking too) and the title.
     EXPECT_TRUE(textShown("SCORE"));
-    EXPECT_EQ(count(AudioEvent::LoopSound, 55), 2u);
+    EXPECT_EQ(count(AudioEvent::LoopSound, kScoreJingle), 2u);
     EXPECT_EQ(tutorial.playMode, PlayMode::Tutorial);
     EXPECT_EQ(tutorial.stageNumber, 0);  // the title began a new game state
     // `test` 3 reloads both sheets.
@@ -378,12 +380,13 @@ TEST_F(OuterLoop, TrainingRunsWithItsTuneAndAnAbortGoesBackToTheSetUp) {
         EXPECT_EQ(t.playMode, PlayMode::Training);
         const auto tune = lastTuneBefore(t.audioEvents);
         ASSERT_TRUE(tune);
-        EXPECT_EQ(tune->index, 16);
+        EXPECT_EQ(tune->index, kTrainingMatchTune);
         EXPECT_EQ(tune->value, 0);
     }
     // The set-up ran from the title and again after the abort; both sheets reload after it.
-    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, 10, 0, turns[0].audioEvents), 1u);
-    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, 10, turns[0].audioEvents, turns[1].audioEvents),
+    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, kTrainingSetUpTune, 0, turns[0].audioEvents), 1u);
+    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, kTrainingSetUpTune, turns[0].audioEvents,
+                           turns[1].audioEvents),
               1u);
     EXPECT_EQ(turns[1].sheet1, sheetValueOf(b().player1.charaname));
     EXPECT_EQ(turns[1].sheet2, sheetValueOf(b().player2.charaname));
@@ -421,7 +424,8 @@ TEST_F(OuterLoop, WinningEveryStageClimbsTheWholeLadderAndEndsBackAtTheTitle) {
     for (size_t i = 0; i < turns.size(); ++i) {
         const auto tune = lastTuneBefore(turns[i].audioEvents, begin);
         ASSERT_TRUE(tune) << i;
-        const int expected = i < 5 ? stageTuneOf(turns[i].opponent).first : i == 5 ? 9 : 11;
+        const int expected =
+            i < 5 ? stageTuneOf(turns[i].opponent).first : i == 5 ? kInterrupterTune : kBuriTune;
         EXPECT_EQ(tune->index, expected) << turns[i].opponent;
         begin = turns[i].audioEvents;
     }
@@ -445,17 +449,19 @@ TEST_F(OuterLoop, AFlawlessHardFastGameMeetsBetaBoyAndThenGodAndEndsBackAtTheTit
     // BETABOY's tune; G O D's stage tune gives way to the final stage's at once.
     const auto betaboyTune = lastTuneBefore(turns[6].audioEvents, turns[5].audioEvents);
     ASSERT_TRUE(betaboyTune);
-    EXPECT_EQ(betaboyTune->index, 17);
+    EXPECT_EQ(betaboyTune->index, kBetaboyTune);
     const auto godTune = lastTuneBefore(turns[7].audioEvents, turns[6].audioEvents);
     ASSERT_TRUE(godTune);
-    EXPECT_EQ(godTune->index, 13);
-    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, 12, turns[6].audioEvents, turns[7].audioEvents),
-              1u);
+    EXPECT_EQ(godTune->index, kFinalStageTune);
+    EXPECT_EQ(
+        countBetween(AudioEvent::PlayMusic, kGodTune, turns[6].audioEvents, turns[7].audioEvents),
+        1u);
     EXPECT_EQ(countBetween(AudioEvent::PlaySound, 133, turns[6].audioEvents, turns[7].audioEvents),
               1u);  // the VS jingle against G O D
     // Beating G O D led through the ending and the score screen to the title.
-    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, 14, turns[7].audioEvents, SIZE_MAX), 1u);
-    EXPECT_EQ(countBetween(AudioEvent::LoopSound, 55, turns[7].audioEvents, SIZE_MAX), 2u);
+    EXPECT_EQ(countBetween(AudioEvent::PlayMusic, kEndingTune, turns[7].audioEvents, SIZE_MAX), 1u);
+    EXPECT_EQ(countBetween(AudioEvent::LoopSound, kScoreJingle, turns[7].audioEvents, SIZE_MAX),
+              2u);
 }
 
 // ---- start-up ------------------------------------------------------------------------
@@ -492,12 +498,12 @@ TEST_F(OuterLoop, OptionsAndRankingComeBackToTheTitleUntilAGameModeIsChosen) {
     EXPECT_TRUE(titleChoices.empty());
     EXPECT_EQ(e().playMode, PlayMode::Tutorial);
     EXPECT_EQ(e().titleChoice, -1);
-    EXPECT_EQ(count(AudioEvent::PlayMusic, 0), 3u);  // three visits of the title
+    EXPECT_EQ(count(AudioEvent::PlayMusic, kTitleTune), 3u);  // three visits of the title
     bool optionVolume = false;
     for (const AudioEvent& ev : platform.audioLog())
         optionVolume |= ev.kind == AudioEvent::MusicVolume && ev.value == kOptionVolume;
     EXPECT_TRUE(optionVolume);
-    EXPECT_EQ(count(AudioEvent::LoopSound, 55), 1u);  // the ranking's jingle
+    EXPECT_EQ(count(AudioEvent::LoopSound, kScoreJingle), 1u);  // the ranking's jingle
     // The title began a new game.
     EXPECT_EQ(b().stageState.stageNumber, 0);
     EXPECT_EQ(b().stageState.checkCounter, 0);
@@ -532,7 +538,7 @@ TEST_F(OuterLoop, AnAbortStandingAtTheTitleShowsItAgainAfterTheChoice) {
     titleMenuLoop(*g);
 
     EXPECT_TRUE(titleChoices.empty());
-    EXPECT_EQ(count(AudioEvent::PlayMusic, 10), 1u);  // the training set-up ran
+    EXPECT_EQ(count(AudioEvent::PlayMusic, kTrainingSetUpTune), 1u);  // the training set-up ran
     EXPECT_EQ(e().returnToTitle, kFalse);
     EXPECT_EQ(e().playMode, PlayMode::Arcade);
     EXPECT_EQ(b().stageState.stageNumber, 1);
@@ -571,7 +577,7 @@ TEST_F(NextStep, OneIsTheCharacterSelectForPlayerOneOnly) {
     e().test = 1;
     outerLoopNextStep(*g);
     EXPECT_GT(platform.presentCount(), 0u);
-    EXPECT_EQ(count(AudioEvent::PlayMusic, 2), 1u);  // the select's tune
+    EXPECT_EQ(count(AudioEvent::PlayMusic, kSelectTune), 1u);  // the select's tune
     EXPECT_EQ(b().player1.charaname, "morvekboy");
     EXPECT_EQ(b().player2.charaname, "nangief");
     EXPECT_EQ(b().stageState.stageNumber, 2);
@@ -596,17 +602,18 @@ TEST_F(NextStep, ThreeIsTheScoreScreenAndThenTheTitle) {
     outerLoopNextStep(*g);
     EXPECT_TRUE(titleChoices.empty());
     EXPECT_TRUE(textShown("SCORE"));
-    EXPECT_EQ(count(AudioEvent::LoopSound, 55), 2u);  // the score screen, then its ranking
+    // The score screen, then its ranking.
+    EXPECT_EQ(count(AudioEvent::LoopSound, kScoreJingle), 2u);
     EXPECT_EQ(e().playMode, PlayMode::Tutorial);
     EXPECT_EQ(b().stageState.stageNumber, 0);
-    EXPECT_EQ(count(AudioEvent::PlayMusic, 0), 1u);
+    EXPECT_EQ(count(AudioEvent::PlayMusic, kTitleTune), 1u);
 }
 
 TEST_F(NextStep, FourIsTheTrainingSetUp) {
     e().playMode = PlayMode::Training;
     e().test = 4;
     outerLoopNextStep(*g);
-    EXPECT_EQ(count(AudioEvent::PlayMusic, 10), 1u);
+    EXPECT_EQ(count(AudioEvent::PlayMusic, kTrainingSetUpTune), 1u);
     EXPECT_EQ(b().player1.charaname, "morvekboy");  // the set-up's remembered choices
     EXPECT_EQ(b().player2.charaname, "morvekboy");
     EXPECT_EQ(b().stageState.stageNumber, 2);
@@ -670,7 +677,7 @@ TEST_F(TurnTop, AnAbortLeadsToTheTrainingSetUpOnlyInTraining) {
             EXPECT_FALSE(tune);
         } else if (mode == PlayMode::Training) {
             ASSERT_TRUE(tune);
-            EXPECT_EQ(tune->index, 16);
+            EXPECT_EQ(tune->index, kTrainingMatchTune);
             EXPECT_EQ(tune->value, 0);
         }
     }

@@ -6,6 +6,7 @@
 #include "battle/Dispatch.h"
 #include "battle/Mechanics.h"
 #include "battle/PlayerInput.h"
+#include "engine/DataTables.h"
 #include "loop_fixture.h"
 #include "platform/Surface8.h"
 
@@ -260,24 +261,24 @@ TEST_F(PlayerInputTest, SuperArtKeysNeedStockUnhurtAndFreshPress) {
     p2.posX = 500;
     p1.spacornNumber = 610;
     judge(keycode::Enter);
-    EXPECT_EQ(soundsPlayed(22), 0);  // no stock
+    EXPECT_EQ(soundsPlayed(kSuperSound), 0);  // no stock
     judge(0);
 
     p1.spacornCount = 1;
     p1.sTate = stHit;
     judge(keycode::Enter);
-    EXPECT_EQ(soundsPlayed(22), 0);  // hurt
+    EXPECT_EQ(soundsPlayed(kSuperSound), 0);  // hurt
     judge(0);
 
     p1.sTate = stStand;
     judge(25);  // another key in the frame before: latched
     tapKey(keycode::Enter);
     PressKeyJudge(game, flash());
-    EXPECT_EQ(soundsPlayed(22), 0);
+    EXPECT_EQ(soundsPlayed(kSuperSound), 0);
     judge(0);
 
     judge(keycode::Enter);
-    EXPECT_EQ(soundsPlayed(22), 1);
+    EXPECT_EQ(soundsPlayed(kSuperSound), 1);
     EXPECT_EQ(p1.animPat, 610);
 }
 

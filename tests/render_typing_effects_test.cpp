@@ -32,7 +32,7 @@ struct RenderTypingFrame : RenderFixture {
         c.targetY = 30;
         c.dirStand = 1;
     }
-    void draw(int16_t flash = 0, int16_t slot = 0) {
+    void draw(bool flash = false, int16_t slot = 0) {
         clearBack();
         drawTypingFrame(*game, p1(), engine().attackEffectSurface, flash, slot);
     }
@@ -89,11 +89,11 @@ TEST_F(RenderTypingFrame, FrameStaysOnScreenAtTheLimits) {
 }
 
 TEST_F(RenderTypingFrame, CorrectWordFlashesAloneAndLarger) {
-    draw(-1, 1);
+    draw(true, 1);
     EXPECT_EQ(find(kRedA), (Rect{110, 120, 170, 170}));  // 60x50
     EXPECT_FALSE(find(kBlueL).has_value());
     for (uint8_t v : {30, 31, 32}) EXPECT_FALSE(find(v).has_value());
-    draw(-1, 2);
+    draw(true, 2);
     EXPECT_EQ(find(kBlueL), (Rect{136, 151, 196, 201}));
     EXPECT_FALSE(find(kRedA).has_value());
 }
@@ -110,7 +110,7 @@ TEST_F(RenderTypingFrame, ComboWordsStandBesideTheFighterFacingLeft) {
     EXPECT_EQ(find(kRedA), (Rect{80, 175, 140, 225}));
     EXPECT_EQ(find(kBlueL), (Rect{244, 250, 284, 280}));
     for (uint8_t v : {30, 31, 32}) EXPECT_FALSE(find(v).has_value()) << "no frame in a combo";
-    draw(-1, 1);
+    draw(true, 1);
     EXPECT_EQ(find(kRedA), (Rect{70, 165, 150, 235}));  // 80x70
 }
 
@@ -124,21 +124,21 @@ TEST_F(RenderTypingFrame, ComboWordsAreKeptOnScreenAndShownOnlyByTheirFlag) {
     c.word3rdDisp = true;
     draw();
     EXPECT_EQ(find(kRedD), (Rect{576, 170, 636, 220}));
-    draw(-1, 4);
+    draw(true, 4);
     EXPECT_FALSE(find(kRedD).has_value()) << "the flash shows only its own word";
-    draw(-1, 3);
+    draw(true, 3);
     EXPECT_EQ(find(kRedD), (Rect{576, 160, 656, 230}));
 }
 
 TEST_F(RenderTypingFrame, WrongKeyShowsTheLetterUnderTheMissFrame) {
-    draw(-1, -3);
+    draw(true, -3);
     EXPECT_EQ(find(kRedC), (Rect{120, 135, 180, 185}));  // 60x50 at (fx, fy + 5)
     EXPECT_EQ(find(kMiss), (Rect{120, 130, 184, 134}));
     EXPECT_FALSE(find(kRedA).has_value());
     EXPECT_FALSE(find(kBlueL).has_value());
     // The flash follows the fighter after targeting has ended.
     p1().posX = 150;
-    draw(-1, -3);
+    draw(true, -3);
     EXPECT_EQ(find(kRedC), (Rect{170, 135, 230, 185}));
 }
 

@@ -4,6 +4,7 @@
 #include "battle/Roster.h"
 #include "battle/StateOfStage.h"
 #include "engine/Basic.h"
+#include "engine/DataTables.h"
 #include "game/Game.h"
 #include "screens/CharaSelect.h"
 #include "screens/Ending.h"
@@ -45,7 +46,7 @@ TEST_F(ScreensCharaSelect, TheHiddenHonekawaAndEveryOptionLandInThePlayerAndTheS
     EXPECT_EQ(s.cursorX, 221);  // still on HONEKAWA's place
     press(key::Return);         // confirm, then the super art
     EXPECT_EQ(s.phase, selectphase::SuperArt);
-    EXPECT_EQ(countAudio(AudioEvent::PlaySound, 147), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::PlaySound, kHiddenHonekawaVoice), 1u);
     press(key::Down);
     press(key::Down);
     press(key::Down);  // already at the last art
@@ -84,7 +85,7 @@ TEST_F(ScreensCharaSelect, LockedFightersCannotBeReachedAndTheEndsDoNotWrap) {
     for (int i = 0; i < 4; ++i) press(key::Right);
     EXPECT_EQ(s.fighter, 5);
     EXPECT_EQ(s.cursorX, 433);
-    EXPECT_EQ(countAudio(AudioEvent::PlaySound, 0), 5u);  // one per real move
+    EXPECT_EQ(countAudio(AudioEvent::PlaySound, kMenuSound), 5u);  // one per real move
 }
 
 TEST_F(ScreensCharaSelect, BetaBoyIsBelowMorvekboyOnceUnlockedAndTheKeysAreEdgeTriggered) {
@@ -346,7 +347,7 @@ TEST_F(ScreensResult, APerfectTwoNilWinAddsVitalityPerfectsAndComplete) {
     const TextEvent* combo = findText("0");
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->x, 604);
-    EXPECT_EQ(countAudio(AudioEvent::PlayMusic, 3), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::PlayMusic, kWinTune), 1u);
 }
 
 TEST_F(ScreensResult, ARoundLostMeansNoCompleteAndNoPerfectLines) {
@@ -398,7 +399,7 @@ TEST_F(ScreensResult, TheContinueMenuCostsOnePointAndBarsTheHiddenStage) {
     }
     EXPECT_TRUE(textShown("CONTINUE?"));
     EXPECT_TRUE(textShown("キャラ、スパコーンを変えてもう一度"));
-    EXPECT_EQ(countAudio(AudioEvent::PlaySound, 109), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::PlaySound, kFightVoice), 1u);
     EXPECT_EQ(countAudio(AudioEvent::PlaySound, 134), 2u);
 }
 
@@ -430,7 +431,7 @@ TEST_F(ScreensResult, BeatingTheSmallFinalBossShowsItsSpeechInSilenceAndEndsTheG
     for (const char* line : {"見事ッ・・・！", "だが、今の私は仮の姿。", "ノーマルスピード以上、かつ、",
                              "そこで私の真の姿を見せてやろう。"})
         EXPECT_TRUE(textShown(line)) << line;
-    EXPECT_EQ(countAudio(AudioEvent::PlayMusic, 3), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::PlayMusic, kWinTune), 1u);
     EXPECT_EQ(platform.audioLog().back().kind, AudioEvent::StopMusic);
     for (const AudioEvent& ev : platform.audioLog())
         if (ev.kind == AudioEvent::PlayMusic) {
@@ -448,7 +449,7 @@ TEST_F(ScreensResult, BeatingGodRunsTheEndingAndReturnsToTheScoreScreen) {
     EXPECT_TRUE(textShown("F　I　N"));
     EXPECT_FALSE(textShown("WIN"));
     EXPECT_GT(game->engine.gameScore, 0);  // the match bonuses are in
-    EXPECT_EQ(countAudio(AudioEvent::PlayMusic, 14), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::PlayMusic, kEndingTune), 1u);
 }
 
 TEST_F(ScreensResult, OnlyAWinOverBetaBoyUnlocksIt) {
@@ -496,7 +497,7 @@ TEST_F(ScreensVs, TheEndingTakesSevenPressesAndAHeldEnterCountsOnce) {
     endingEnd(*game, e);
     EXPECT_TRUE(textShown("ゲームクリアおめでとうございます。"));
     EXPECT_TRUE(textShown("F　I　N"));
-    EXPECT_EQ(countAudio(AudioEvent::PlayMusic, 14), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::PlayMusic, kEndingTune), 1u);
     EXPECT_EQ(platform.audioLog().back().kind, AudioEvent::StopMusic);
     EXPECT_EQ(platform.lastFrame().at(320, 240), 0);
     EXPECT_EQ(platform.lastFrame().at(560, 420), 0);  // no prompt on the last frame

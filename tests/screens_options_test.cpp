@@ -88,27 +88,27 @@ TEST_F(ScreensOptions, KeyTableOfTheFirstThreeItems) {
     pass();
     EXPECT_EQ(press(key::Up), Sounds{});
     EXPECT_EQ(press(key::Left), Sounds{});  // EASY already
-    EXPECT_EQ(press(key::Right), Sounds{0});
+    EXPECT_EQ(press(key::Right), Sounds{kMenuSound});
     stage.baseLevel = 3;  // rewritten every turn from the difficulty shown
-    EXPECT_EQ(press(key::Right), Sounds{0});
+    EXPECT_EQ(press(key::Right), Sounds{kMenuSound});
     EXPECT_EQ(press(key::Right), Sounds{});
     EXPECT_EQ(stage.baseLevel, 20);
-    EXPECT_EQ(press(key::Left), Sounds{0});
+    EXPECT_EQ(press(key::Left), Sounds{kMenuSound});
     EXPECT_EQ(stage.baseLevel, 10);
     EXPECT_EQ(press(key::Return), Sounds{});
 
-    EXPECT_EQ(press(key::Down), Sounds{42});
+    EXPECT_EQ(press(key::Down), Sounds{kChoiceSound});
     EXPECT_EQ(press(key::Left), Sounds{});
-    EXPECT_EQ(press(key::Right), Sounds{0});
+    EXPECT_EQ(press(key::Right), Sounds{kMenuSound});
     EXPECT_EQ(press(key::Right), Sounds{});  // "5" already
     EXPECT_EQ(stage.maxRoundCount, 1);
 
-    EXPECT_EQ(press(key::Down), Sounds{42});
+    EXPECT_EQ(press(key::Down), Sounds{kChoiceSound});
     EXPECT_EQ(s.barY, 230);
     EXPECT_EQ(press(key::Left), Sounds{});
-    EXPECT_EQ(press(key::Right), Sounds{0});
+    EXPECT_EQ(press(key::Right), Sounds{kMenuSound});
     EXPECT_EQ(stage.MaxRoundTime, 9999);
-    EXPECT_EQ(press(key::Right), Sounds{0});
+    EXPECT_EQ(press(key::Right), Sounds{kMenuSound});
     EXPECT_EQ(stage.MaxRoundTime, 0);
     EXPECT_EQ(press(key::Right), Sounds{});
     EXPECT_EQ(press(key::Space), Sounds{});
@@ -124,23 +124,23 @@ TEST_F(ScreensOptions, MusicAndSoundTestsAndExit) {
     press(key::Return);  // number 0 only stops the music
     EXPECT_EQ(logged(AudioEvent::StopMusic).size(), 1u);
     EXPECT_TRUE(logged(AudioEvent::PlayMusic).empty());
-    for (int i = 1; i <= 11; ++i) EXPECT_EQ(press(key::Right), Sounds{42});
+    for (int i = 1; i <= 11; ++i) EXPECT_EQ(press(key::Right), Sounds{kChoiceSound});
     EXPECT_EQ(press(key::Right), Sounds{});
     EXPECT_EQ(colourOf("11", 360, 300), kRed);
     press(key::Return);
     EXPECT_EQ(logged(AudioEvent::PlayMusic), Sounds{10});
     EXPECT_EQ(game->engine.currentMusic.volume, 800);
 
-    EXPECT_EQ(press(key::Down), Sounds{42});
-    EXPECT_EQ(press(key::Return), Sounds{0});
+    EXPECT_EQ(press(key::Down), Sounds{kChoiceSound});
+    EXPECT_EQ(press(key::Return), Sounds{kMenuSound});
     for (int i = 1; i <= 50; ++i) press(key::Right);
     EXPECT_EQ(press(key::Right), Sounds{});
     EXPECT_EQ(press(key::Return), Sounds{50});
 
-    EXPECT_EQ(press(key::Down), Sounds{42});
+    EXPECT_EQ(press(key::Down), Sounds{kChoiceSound});
     EXPECT_EQ(press(key::Down), Sounds{});
     EXPECT_EQ(press(key::Right), Sounds{});
-    EXPECT_EQ(press(key::Return), Sounds{0});  // EXIT; the next turn leaves
+    EXPECT_EQ(press(key::Return), Sounds{kMenuSound});  // EXIT; the next turn leaves
     EXPECT_TRUE(s.finished);
     EXPECT_EQ(logged(AudioEvent::StopMusic).size(), 1u);
     EXPECT_EQ(platform.lastFrame().at(320, 240), 0);

@@ -12,6 +12,7 @@
 #include <type_traits>
 
 #include "battle/StateOfStage.h"
+#include "engine/DataTables.h"
 #include "game/Game.h"
 #include "screens/Ranking.h"
 #include "screens/ScoreResult.h"
@@ -508,9 +509,9 @@ TEST_F(ScreensScoreFile, TheRankingShowsTheFiveRecordsUntilEnter) {
     ASSERT_NE(score, nullptr);
     EXPECT_EQ(score->x, 320 - 12 * 7);
     EXPECT_EQ(score->y, 50);
-    EXPECT_EQ(countAudio(AudioEvent::LoopSound, 55), 1u);
-    EXPECT_EQ(countAudio(AudioEvent::StopSound, 55), 1u);
-    EXPECT_EQ(countAudio(AudioEvent::PlaySound, 56), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::LoopSound, kScoreJingle), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::StopSound, kScoreJingle), 1u);
+    EXPECT_EQ(countAudio(AudioEvent::PlaySound, kConfirmSound), 1u);
 }
 
 TEST_F(ScreensScoreFile, AFighterNumberWithoutANameDrawsNoNameAndNoIcon) {

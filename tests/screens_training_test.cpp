@@ -69,9 +69,9 @@ struct ScreensTraining : testing::EngineFixture {
 
 TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     begin();
-    EXPECT_EQ(platform.audioLog().back().index, 10);  // the set-up's tune
+    EXPECT_EQ(platform.audioLog().back().index, kTrainingSetUpTune);
     EXPECT_EQ(press(key::Up), Sounds{});
-    for (int16_t v = 1; v <= 5; ++v) EXPECT_EQ(press(key::Down), Sounds{0});
+    for (int16_t v = 1; v <= 5; ++v) EXPECT_EQ(press(key::Down), Sounds{kMenuSound});
     EXPECT_EQ(press(key::Down), Sounds{});  // the list ends at INTERRUPTER
     setting(1) = 3;
     EXPECT_EQ(press(key::Right), Sounds{});
@@ -79,7 +79,7 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
 
     stage->secretBetaBoy = true;
     stage->secretHonekawa = true;
-    EXPECT_EQ(press(key::Right), Sounds{0});
+    EXPECT_EQ(press(key::Right), Sounds{kMenuSound});
     EXPECT_EQ(setting(1), fighter::HiddenHonekawa);
     EXPECT_EQ(s.portrait1X, -180);  // restarted at -200, then one turn of sliding
     platform.clearLogs();
@@ -87,18 +87,18 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     EXPECT_TRUE(drawn("2", 160, 360, kRed));
     EXPECT_FALSE(drawn("HONEKAWA", 50, 360, kRed));
     for (uint8_t k : {key::Up, key::Down, key::Right}) EXPECT_EQ(press(k), Sounds{});
-    EXPECT_EQ(press(key::Left), Sounds{0});
+    EXPECT_EQ(press(key::Left), Sounds{kMenuSound});
     EXPECT_EQ(setting(1), 3);
     setting(1) = 5;
-    EXPECT_EQ(press(key::Down), Sounds{0});
+    EXPECT_EQ(press(key::Down), Sounds{kMenuSound});
     EXPECT_EQ(setting(1), fighter::Betaboy);
     EXPECT_TRUE(drawn("BETABOY", 50, 420, kRed));
     EXPECT_EQ(press(key::Down), Sounds{});
-    EXPECT_EQ(press(key::Up), Sounds{0});
+    EXPECT_EQ(press(key::Up), Sounds{kMenuSound});
     EXPECT_EQ(setting(1), 5);
 
     toStep(trainingstep::Fighter2);  // player 2's list: its portrait restarts at 540
-    EXPECT_EQ(press(key::Down), Sounds{0});
+    EXPECT_EQ(press(key::Down), Sounds{kMenuSound});
     EXPECT_EQ(s.portrait2X, 520);
     EXPECT_TRUE(drawn("GINZAMURAI", 450, 320, kRed));
 }
@@ -113,28 +113,28 @@ TEST_F(ScreensTraining, ChoiceStepsAndTheComputerLevel) {
     for (Case c : {Case{1, 3, 2}, Case{3, 4, 2}, Case{4, 5, 2}, Case{5, 6, 1}, Case{6, 7, 1}}) {
         toStep(c.step);
         EXPECT_EQ(press(key::Up), Sounds{}) << c.step;
-        for (int16_t v = 1; v <= c.last; ++v) EXPECT_EQ(press(key::Down), Sounds{42});
+        for (int16_t v = 1; v <= c.last; ++v) EXPECT_EQ(press(key::Down), Sounds{kChoiceSound});
         EXPECT_EQ(press(key::Down), Sounds{}) << c.step;
         EXPECT_EQ(press(key::Right), Sounds{}) << c.step;
         EXPECT_EQ(setting(c.element), c.last) << c.step;
     }
-    EXPECT_EQ(press(key::Return), Sounds{43});
+    EXPECT_EQ(press(key::Return), Sounds{kNextSound});
     passes(30);  // the level panel slides in from 700 to 200
     EXPECT_EQ(s.cpuLevel, (PanelPlace{200, 80}));
     setting(8) = 25;
-    EXPECT_EQ(press(key::Right), Sounds{42});
+    EXPECT_EQ(press(key::Right), Sounds{kChoiceSound});
     EXPECT_EQ(setting(8), 30);
     EXPECT_EQ(press(key::Right), Sounds{});
     EXPECT_EQ(press(key::Down), Sounds{});
     setting(8) = 25;
-    EXPECT_EQ(press(key::Left), Sounds{42});
+    EXPECT_EQ(press(key::Left), Sounds{kChoiceSound});
     EXPECT_EQ(setting(8), 15);
     setting(8) = 5;
-    EXPECT_EQ(press(key::Left), Sounds{42});
+    EXPECT_EQ(press(key::Left), Sounds{kChoiceSound});
     EXPECT_EQ(setting(8), 0);
     EXPECT_TRUE(drawn("NO MOVE", 325, 125, kRed));
     EXPECT_EQ(press(key::Up), Sounds{});
-    EXPECT_EQ(press(key::Down), Sounds{42});
+    EXPECT_EQ(press(key::Down), Sounds{kChoiceSound});
     EXPECT_TRUE(drawn("1", 350, 125, kRed));
 }
 
@@ -151,7 +151,7 @@ TEST_F(ScreensTraining, FinishedStepsSettleAndSpaceGoesBack) {
     EXPECT_EQ(s.superArt2[1], (PanelPlace{400, 240}));  // right, then down
     EXPECT_EQ(s.portrait2X, 320);
     for (int16_t back : {trainingstep::SuperArt2, trainingstep::Fighter2, trainingstep::SuperArt1}) {
-        EXPECT_EQ(press(key::Space), Sounds{23});
+        EXPECT_EQ(press(key::Space), Sounds{kBackSound});
         EXPECT_EQ(s.step, back);
     }
     EXPECT_EQ(s.portrait2X, 540);

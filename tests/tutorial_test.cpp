@@ -15,6 +15,7 @@
 #include "battle/CpuTick.h"
 #include "battle/Mechanics.h"
 #include "battle/Spacorn.h"
+#include "engine/DataTables.h"
 #include "engine/Shutter.h"
 #include "loop_fixture.h"
 #include "platform/Keys.h"
@@ -117,10 +118,10 @@ TEST_F(TutorialTest, BattleFrameRunsControlAndScriptInsteadOfTheJudge) {
     battleFrame(game);
     EXPECT_EQ(stage.tutorialCounter, 1);  // step 0 ran: the training tune
     EXPECT_EQ(stage.wholeTimer, 0);       // no round intro counting
-    bool tune16 = false;
+    bool lessonTune = false;
     for (const AudioEvent& ev : platform.audioLog())
-        tune16 |= ev.kind == AudioEvent::PlayMusic && ev.index == 16;
-    EXPECT_TRUE(tune16);
+        lessonTune |= ev.kind == AudioEvent::PlayMusic && ev.index == kTrainingMatchTune;
+    EXPECT_TRUE(lessonTune);
 
     // A hit on the tutor: the control's anger and the script's cue run in the same frame.
     p2.viTality = 250;
@@ -128,10 +129,10 @@ TEST_F(TutorialTest, BattleFrameRunsControlAndScriptInsteadOfTheJudge) {
     EXPECT_EQ(stage.tutorialCounter, -20);
     EXPECT_EQ(p2.cpuLevel, 30);
     EXPECT_EQ(stage.gameSpeed, 10);
-    EXPECT_EQ(soundsPlayed(129), 1);
+    EXPECT_EQ(soundsPlayed(kAngerVoice), 1);
     battleFrame(game);
     EXPECT_EQ(stage.tutorialCounter, -21);
-    EXPECT_EQ(soundsPlayed(109), 1);
+    EXPECT_EQ(soundsPlayed(kFightVoice), 1);
 }
 
 TEST_F(TutorialTest, F1AbandonsTheTutorialWithoutTouchingTheScoreFile) {
@@ -239,12 +240,12 @@ TEST_F(TutorialTest, KnockOutIsHandledOnceAndADoubleKOIsALoss) {
     EXPECT_EQ(stage.ABSStop, 100);
     EXPECT_EQ(p2.cpuLevel, 0);
     EXPECT_EQ(stage.gameSpeed, 26);
-    EXPECT_EQ(soundsPlayed(27), 1);
+    EXPECT_EQ(soundsPlayed(kKOSound), 1);
 
     stage.tutorialCounter = -43;
     control();  // already decided
     EXPECT_EQ(stage.tutorialCounter, -43);
-    EXPECT_EQ(soundsPlayed(27), 1);
+    EXPECT_EQ(soundsPlayed(kKOSound), 1);
 
     stage.tutorialFinish = false;
     stage.tutorialCounter = -21;

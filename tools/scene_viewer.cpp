@@ -276,9 +276,9 @@ struct Viewer {
         drawFighters(g, a, c);
         drawGauges(g, a, c);
         drawComboCounter(g, a, c);
-        if (a.tarGeting) drawTypingFrame(g, a, e.attackEffectSurface, 0, 0);
+        if (a.tarGeting) drawTypingFrame(g, a, e.attackEffectSurface, false, 0);
         if (b().inputState[1] > 0) {
-            drawTypingFrame(g, a, e.attackEffectSurface, -1, b().hitSlot);
+            drawTypingFrame(g, a, e.attackEffectSurface, true, b().hitSlot);
             b().inputState[1] = cint16(b().inputState[1] - 1);
         }
         drawStageOverlay(g, b().stageState, a, c);

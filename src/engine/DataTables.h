@@ -107,7 +107,8 @@ inline constexpr int16_t kReadyVoice = 108;
 static_assert(soundFileName(kReadyVoice) == "ready.wav");
 inline constexpr int16_t kFightVoice = 109;
 static_assert(soundFileName(kFightVoice) == "fight!.wav");
-/// HONEKAWA's angry cry: his select voice, and the tutor's once he has been hit.
+/// HONEKAWA's angry cry: his select voice, one of his KO cries, and the tutor's once he has
+/// been hit.
 inline constexpr int16_t kAngerVoice = 129;
 static_assert(soundFileName(kAngerVoice) == "konoyarou.wav");
 
@@ -186,8 +187,10 @@ static_assert(soundFileName(kHowataVoice) == "howata.wav");
 // The fighters' own voices that the character select plays too.
 inline constexpr int16_t kNangiefVoice = 128;
 static_assert(soundFileName(kNangiefVoice) == "nangief01.wav");
-inline constexpr int16_t kHonekawaVoice = 147;
-static_assert(soundFileName(kHonekawaVoice) == "honekawa01.wav");
+/// The hidden HONEKAWA's select voice (HONEKAWA's own is kAngerVoice); HONEKAWA cries it
+/// in his second KO animation.
+inline constexpr int16_t kHiddenHonekawaVoice = 147;
+static_assert(soundFileName(kHiddenHonekawaVoice) == "honekawa01.wav");
 inline constexpr int16_t kFaoVoice = 153;
 static_assert(soundFileName(kFaoVoice) == "fao.wav");
 

@@ -10,7 +10,6 @@ namespace morvek {
 class genericObject {
 public:
     int16_t frameCount = 0;     ///< stepped by timerCounting
-    int16_t frameCount2nd = 0;  ///< stepped by timerCounting2nd
     int16_t GUIcount = 0;       ///< a screen's state or menu cursor
     Bool16 loopFlag = kFalse;   ///< a screen's loop-exit flag
 
@@ -18,11 +17,6 @@ public:
     void timerCounting(int16_t n) {
         frameCount = static_cast<int16_t>(frameCount + 1);
         if (frameCount == n) frameCount = 0;
-    }
-    /// The same on frameCount2nd.
-    void timerCounting2nd(int16_t n) {
-        frameCount2nd = static_cast<int16_t>(frameCount2nd + 1);
-        if (frameCount2nd == n) frameCount2nd = 0;
     }
 };
 

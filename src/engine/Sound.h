@@ -11,6 +11,12 @@ struct EngineContext;
 /// A tune repeats this many times after its first play before it stops.
 inline constexpr int kMusicRepeatCount = 100;
 
+/// A music volume (musicPlay, musicVolumeSet) is in hundredths of a decibel with 1000 as
+/// full level: 500 is -5 dB, and 0 is -10 dB, quieter but not silence (only musicStopAll
+/// silences). This one is the title's, the select's, the training set-up's, the tutorial
+/// fight's with HONEKAWA and G O D's entrance.
+inline constexpr int32_t kUsualMusicVolume = 500;
+
 /// Loads every sound of the table: effects 0-59, then voices 100-156, from appPath.
 void soundLoadAll(EngineContext& game);
 /// Rewinds sound `index` and plays it once (a sound still playing restarts). Indexes

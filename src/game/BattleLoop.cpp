@@ -90,14 +90,15 @@ bool battleFrame(BattleContext& game) {
     if (e.playMode == PlayMode::Tutorial) {
         tutorialScript(game, p1, p2, b.stageState);
     }
+    // Never in play: nothing turns edit mode on. The boxes stay for the debug view.
     if (e.editMode != kFalse) drawHitBoxes(game, p1, p2);
     drawFighters(game, p1, p2);
     fighterActionPhase(game, p1, p2);
     drawGauges(game, p1, p2);
     drawComboCounter(game, p1, p2);
-    if (p1.tarGeting) drawTypingFrame(game, p1, e.attackEffectSurface, 0, 0);
+    if (p1.tarGeting) drawTypingFrame(game, p1, e.attackEffectSurface, false, 0);
     if (b.inputState[1] > 0) {
-        drawTypingFrame(game, p1, e.attackEffectSurface, kTrue, b.hitSlot);
+        drawTypingFrame(game, p1, e.attackEffectSurface, true, b.hitSlot);
         b.inputState[1] = cint16(b.inputState[1] - 1);
     }
     drawStageOverlay(game, b.stageState, p1, p2);

@@ -79,6 +79,8 @@ void startUp(BattleContext& game) {
     e.attackEffectSurface = loadPicture(game, kCommonSheet);
 
     winVersionGet(game);
+    // Always true (kReportedMajorVersion); an older system would show nothing here and
+    // leave both sheets to the outer loop's first turn.
     if (e.winMajorVersion >= 5) {
         screenFlip(game);
         textFontSet(game, 10, RGB(255, 0, 255));
@@ -94,6 +96,7 @@ void startUp(BattleContext& game) {
 
     e.attackEffectSurface = loadPicture(game, kCommonSheet);
 
+    // Edit mode, which nothing turns on, would skip the title.
     if (e.editMode == kFalse) titleMenuLoop(game);
 
     if (e.keyCount == 0) e.keyCount = kDefaultKeyCount;

@@ -30,7 +30,6 @@ constexpr int16_t kPlayerMark = 100;   // where the player waits
 constexpr int16_t kGodMark = 800;      // where G O D comes from
 constexpr int16_t kSpeechMark = 300;   // G O D speaks once it is left of this
 constexpr int16_t kGreetingVoice = 140;  // "hisasiburida.wav"
-constexpr int32_t kIntroTuneVolume = 500;
 
 // The speech.
 constexpr int16_t kSpeechOffset = 450;  // from G O D's centre, towards its facing
@@ -96,7 +95,7 @@ void godStageIntro(BattleContext& game, StateOfStage& stage, Character& player1,
         if (enterPressed(game)) {
             step = cint16(step + 1);
             animChange(game, cint16(kFirstSpeech - 2 + step), player2);
-            if (step == 5) musicPlay(game, kGodTune, kIntroTuneVolume);
+            if (step == 5) musicPlay(game, kGodTune, kUsualMusicVolume);
         }
         break;
     case 5:

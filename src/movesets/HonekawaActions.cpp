@@ -249,8 +249,8 @@ void Honekawa::AnimAction(BattleContext& game, Character& c, Character& opponent
 
         // ---- KO animations
         case 472: case 474: sound(game, c, kThrustSound); break;
-        case 476: sound(game, c, 129); break;
-        case 480: sound(game, c, kHonekawaVoice); break;
+        case 476: sound(game, c, kAngerVoice); break;
+        case 480: sound(game, c, kHiddenHonekawaVoice); break;
         case 491: sound(game, c, 149); break;
         case 492: sound(game, c, 150); break;
 

@@ -12,7 +12,8 @@ struct BattleContext;
 struct EngineContext;
 class Character;
 
-/// Edit mode only: the body boxes of both fighters and player 1's attack box.
+/// Edit mode only, so never in play: the body boxes of both fighters and player 1's
+/// attack box.
 void drawHitBoxes(BattleContext& game, const Character& p1, const Character& p2);
 void drawAttackBox(EngineContext& game, const Character& chara);
 

@@ -14,9 +14,9 @@ class Character;
 /// Sheet cell of letter `letterNum` (1..40): the red glyphs from y 300, the blue from 500.
 Rect letterCell(int16_t letterNum, bool blue);
 
-/// flash 0: the normal drawing (slot 0). flash -1: the enlarged flash of word `slot`
+/// Without flash: the normal drawing (slot 0). With flash: the enlarged flash of word `slot`
 /// (1..8) or, with a negative slot, of the wrongly typed letter -slot under the miss frame.
-void drawTypingFrame(BattleContext& game, Character& chara, const Surface8& sheet, int16_t flash,
+void drawTypingFrame(BattleContext& game, Character& chara, const Surface8& sheet, bool flash,
                      int16_t slot);
 
 }  // namespace morvek

@@ -21,7 +21,6 @@ namespace morvek {
 
 namespace {
 
-constexpr int32_t kSelectVolume = 500;
 constexpr int16_t kPortraitRestX = 350;
 
 /// Source corners on the common sheet by fighter number 0-9 ({-1, -1}: none).
@@ -218,7 +217,7 @@ int16_t selectVoiceOf(int16_t value) {
     case fighter::Gouda: return 130;        // "nanda.wav"
     case fighter::Interrupter: return 131;  // "watashiga.wav"
     case fighter::Betaboy: return kFaoVoice;
-    case fighter::HiddenHonekawa: return kHonekawaVoice;
+    case fighter::HiddenHonekawa: return kHiddenHonekawaVoice;
     default: return -1;
     }
 }
@@ -229,7 +228,7 @@ void charaSelectBegin(EngineContext& game, CharaSelectScreen& s) {
     game.engine.backGroundSurface = loadPicture(game, kSelectPicture);
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
-    musicPlay(game, kSelectTune, kSelectVolume);
+    musicPlay(game, kSelectTune, kUsualMusicVolume);
     textFontSet(game, 16, kTextBlack);
     paletteToLevel(game, game.engine.workPalette, 255, true, 0);
 }

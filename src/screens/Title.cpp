@@ -14,9 +14,6 @@ namespace morvek {
 
 namespace {
 
-constexpr int16_t kTitleVolume = 500;
-/// The title's GAME START.
-
 void drawTitleLines(EngineContext& game) {
     drawText(game, 210, 200, kTitleLine);
     drawText(game, 200, 240, kCreditLine);
@@ -65,7 +62,7 @@ void openingTitlePass(EngineContext& game, TitleScreen& t) {
         applyFixedColours(game);
         drawTitleLines(game);
         ++state;
-        musicPlay(game, kTitleTune, kTitleVolume);
+        musicPlay(game, kTitleTune, kUsualMusicVolume);
     }
     if (state == 2) {  // the lines fade out
         if (!paletteToLevel(game, work, 0, false, 5)) ++state;

@@ -25,7 +25,6 @@ namespace morvek {
 namespace {
 
 constexpr Rgb kTitleMagenta{255, 0, 255};
-constexpr int32_t kTrainingVolume = 500;
 constexpr int16_t kPanelMove = 20;
 
 constexpr std::array<std::string_view, 6> kFighterNames{"MORVEKBOY", "GINZAMURAI", "NANGIEF",
@@ -310,7 +309,7 @@ void trainingSelectBegin(EngineContext& game, TrainingSelectScreen& s) {
         trainingPanelsReset(s, step);
     fixedColorSet(game.engine.workPalette, 1);
     paletteSetEntries(game, game.engine.workPalette);
-    musicPlay(game, kTrainingSetUpTune, kTrainingVolume);
+    musicPlay(game, kTrainingSetUpTune, kUsualMusicVolume);
     game.platform.pumpEvents();
 }
 

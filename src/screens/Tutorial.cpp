@@ -36,7 +36,6 @@ constexpr int16_t kAngryFrameMs = 10;
 constexpr int16_t kNormalFrameMs = 26;
 constexpr int16_t kKOFreezeMs = 100;
 
-constexpr int32_t kTutorTuneVolume = 500;
 constexpr int16_t kAngerFreezeMs = 2000;
 constexpr int16_t kTickWrap = 1000;
 
@@ -562,7 +561,7 @@ void fightStep(ScriptFrame& f) {
             f.go(tutorialstep::FightStart);
             return;
         case tutorialstep::FightStart:
-            musicPlay(f.game, kHonekawaTune, kTutorTuneVolume);
+            musicPlay(f.game, kHonekawaTune, kUsualMusicVolume);
             soundPlay(f.game, kFightVoice);
             f.go(tutorialstep::Fighting);
             return;

