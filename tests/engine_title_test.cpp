@@ -4,6 +4,7 @@
 
 #include "engine/DataTables.h"
 #include "game/Game.h"
+#include "engine/DataTables.h"
 #include "engine/Pictures.h"
 #include "engine/System.h"
 #include "engine_fixture.h"
@@ -37,11 +38,12 @@ struct EngineTitle : testing::EngineFixture {
     }
     /// Enter on passes 1, 3 and 5 skips both fades: the menu is up after pass 5.
     void toMenu() {
-        press(1, {key::Return});
-        press(3, {key::Return});
-        press(5, {key::Return});
+        const uint64_t base = pass();
+        press(base + 1, {key::Return});
+        press(base + 3, {key::Return});
+        press(base + 5, {key::Return});
         begin();
-        runUntilPass(6);
+        runUntilPass(base + 6);
         ASSERT_EQ(t.obj.GUIcount, 6);
     }
     int16_t finish() {
@@ -164,6 +166,23 @@ TEST_F(EngineTitle, EachTapWithinOnePumpMovesTheCursorOnce) {
     }
     EXPECT_EQ(t.cursor, titlemenu::Option);
     EXPECT_EQ(count(AudioEvent::PlaySound, kMenuSound), 2u);
+}
+
+TEST_F(EngineTitle, AReturnTapLandingBeforeAnyReadOfAPassConfirmsOnce) {
+    for (uint64_t read = 0; read < 4; ++read) {
+        SCOPED_TRACE(read);
+        platform.clearKeyScript();
+        platform.clearLogs();
+        toMenu();
+        const uint64_t before = platform.keyboardReads();
+        openingTitlePass(*game, t);
+        // The Enter test's two reads, then the menu's two while nothing is down.
+        ASSERT_EQ(platform.keyboardReads() - before, 4u);
+        platform.tapKeyAfterReads(key::Return, platform.keyboardReads() + read);
+        for (int pass = 0; pass < 3; ++pass) openingTitlePass(*game, t);
+        EXPECT_EQ(t.obj.GUIcount, 8);  // GAME START confirmed once, fading to white
+        EXPECT_EQ(count(AudioEvent::PlaySound, kHowataVoice), 1u);
+    }
 }
 
 TEST_F(EngineTitle, OptionAndScoreRankingReturnWithTheTuneStillPlaying) {

@@ -257,6 +257,31 @@ TEST_F(PlayerInputTest, HeldKeyActsOnce) {
     EXPECT_EQ(b.inputState[4], kFalse);
 }
 
+TEST_F(PlayerInputTest, ALetterTappedBetweenTwoReadsOfAFrameIsTypedOnceInTheNext) {
+    // A match frame ends with a present and one more pump.
+    auto endFrame = [&] {
+        platform.present(e.backBuffer);
+        platform.pumpEvents();
+    };
+    endFrame();
+    // It lands after the player's own read, before a later one of the same frame (the EX
+    // art's Shift).
+    platform.tapKeyAfterReads(scanOfKey(25), platform.keyboardReads() + 1);
+    PressKeyJudge(game, flash());
+    shiftKeyDown(game);
+    EXPECT_FALSE(p1.tarGeting);
+    endFrame();
+    PressKeyJudge(game, flash());  // "G" opens the frame
+    ASSERT_TRUE(p1.tarGeting);
+    const auto letters = b.targetLetters;
+    endFrame();
+    PressKeyJudge(game, flash());
+    EXPECT_EQ(b.inputState[4], kFalse);  // the tap is over
+    EXPECT_EQ(flash(), 0);               // and was not judged as a letter in the frame
+    EXPECT_EQ(b.targetLetters, letters);
+    EXPECT_EQ(soundsPlayed(6), 1);
+}
+
 TEST_F(PlayerInputTest, SuperArtKeysNeedStockUnhurtAndFreshPress) {
     p2.posX = 500;
     p1.spacornNumber = 610;

@@ -138,6 +138,24 @@ TEST_F(ScreensCharaSelect, F1InAnArcadeGameEndsTheSelectWithWhatWasChosen) {
     EXPECT_EQ(platform.audioLog().back().kind, AudioEvent::StopMusic);
 }
 
+TEST_F(ScreensCharaSelect, ADownTapLandingBeforeAnyReadOfAPassMovesTheChoiceOnce) {
+    for (uint64_t read = 0; read < 3; ++read) {
+        SCOPED_TRACE(read);
+        toFighterStep();
+        press(key::Return);
+        ASSERT_EQ(s.phase, selectphase::SuperArt);
+        platform.clearLogs();
+        const uint64_t before = platform.keyboardReads();
+        pass();
+        // The edge read's two while nothing is down, then the read after the present.
+        ASSERT_EQ(platform.keyboardReads() - before, 3u);
+        platform.tapKeyAfterReads(key::Down, platform.keyboardReads() + read);
+        for (int i = 0; i < 3; ++i) pass();
+        EXPECT_EQ(s.choice, 1);
+        EXPECT_EQ(countAudio(AudioEvent::PlaySound, kChoiceSound), 1u);
+    }
+}
+
 TEST(ScreensNames, SuperArtAndDisplayNames) {
     Character c;
     c.NUMBER = 3;

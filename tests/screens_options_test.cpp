@@ -168,6 +168,21 @@ TEST_F(ScreensOptions, ScriptedVisitKeepsItsSettingsForTheNextVisit) {
     EXPECT_EQ(colourOf("∞", 480, 250), kRed);
 }
 
+TEST_F(ScreensOptions, ADownTapLandingBeforeAnyReadOfAPassMovesTheCursorOnce) {
+    for (uint64_t read = 0; read < 3; ++read) {
+        SCOPED_TRACE(read);
+        begin();
+        const uint64_t before = platform.keyboardReads();
+        pass();
+        // The read after the present, then the edge read's two while nothing is down.
+        ASSERT_EQ(platform.keyboardReads() - before, 3u);
+        platform.tapKeyAfterReads(key::Down, platform.keyboardReads() + read);
+        for (int i = 0; i < 3; ++i) pass();
+        EXPECT_EQ(s.cursor, optionitem::Difficulty + 1);
+        EXPECT_EQ(logged(AudioEvent::PlaySound), Sounds{kChoiceSound});
+    }
+}
+
 TEST_F(ScreensOptions, MenuTextLeavesTheFontAtSizeTenBlack) {
     drawMenuText(*game, kRed, 12, 34, "X");
     ASSERT_EQ(platform.textLog().size(), 1u);

@@ -37,6 +37,10 @@ void HeadlessPlatform::tapKeyWithinPump(uint8_t scanCode) {
     latch_.keyUp(scanCode);
 }
 
+void HeadlessPlatform::tapKeyAfterReads(uint8_t scanCode, uint64_t reads) {
+    tapsAfterReads_.emplace_back(reads, scanCode);
+}
+
 void HeadlessPlatform::onPresent(std::function<void(uint64_t)> hook) {
     presentHook_ = std::move(hook);
 }
@@ -44,6 +48,7 @@ void HeadlessPlatform::onPresent(std::function<void(uint64_t)> hook) {
 void HeadlessPlatform::clearKeyScript() {
     keySpans_.clear();
     taps_.clear();
+    tapsAfterReads_.clear();
     latch_.releaseAll();
 }
 
@@ -96,6 +101,9 @@ void HeadlessPlatform::presentWithColours(const Surface8& picture, const Palette
 void HeadlessPlatform::pumpEvents() { latch_.pumped(); }
 
 void HeadlessPlatform::readKeyboard(KeyboardState& out) {
+    for (const auto& [reads, scanCode] : tapsAfterReads_)
+        if (reads <= keyboardReads_) tapKeyWithinPump(scanCode);
+    std::erase_if(tapsAfterReads_, [this](const auto& tap) { return tap.first <= keyboardReads_; });
     latch_.read(out);
     ++keyboardReads_;
     for (const KeySpan& span : keySpans_) {

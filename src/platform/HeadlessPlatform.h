@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/KeyLatch.h"
@@ -57,8 +58,11 @@ public:
     /// A key down for exactly one read, the next one, whatever the pumps.
     void tapKey(uint8_t scanCode);
     /// A key pressed and released before the next pump, as after a stall: down for every
-    /// read until the pump after the first read (KeyLatch's rule).
+    /// read until a pump ends it by KeyLatch's rule.
     void tapKeyWithinPump(uint8_t scanCode);
+    /// The same tap, landing once `reads` keyboard reads have been made (as keyboardReads()
+    /// counts them), just before the next: a tap that arrives in the middle of a pass.
+    void tapKeyAfterReads(uint8_t scanCode, uint64_t reads);
     /// Called at every present with the present index; lets a test drive keys or stop a
     /// loop (for example by throwing) from inside a blocking screen.
     void onPresent(std::function<void(uint64_t presentIndex)> hook);
@@ -128,6 +132,7 @@ private:
     std::string programFolder_ = "./";
     std::vector<KeySpan> keySpans_;
     std::vector<uint8_t> taps_;
+    std::vector<std::pair<uint64_t, uint8_t>> tapsAfterReads_;  ///< (reads, scan code)
     KeyLatch latch_;
     std::function<void(uint64_t)> presentHook_;
     std::vector<AudioEvent> audioLog_;

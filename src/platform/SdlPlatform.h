@@ -13,7 +13,7 @@
 //
 // Keyboard: SDL scan codes are key positions; they are mapped to the PC scan codes of
 // Keys.h, so the game plays the same on any layout. Each read takes in the key events that
-// have arrived; KeyLatch keeps a tap down for every read until the next pump.
+// have arrived; KeyLatch keeps a tap down for every read of at least one whole pass.
 //
 // Sound: one mixer channel per sound slot, so a replay restarts its slot and different
 // slots mix. Music: each tune's bytes stay in memory and the synthesizer object is built
