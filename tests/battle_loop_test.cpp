@@ -183,7 +183,7 @@ TEST_F(BattleLoopTest, DoubleKnockOutsGoOnPastTenRounds) {
     EXPECT_EQ(stage.roundCount, 11);
     EXPECT_EQ(p1.winCount, 0);
     EXPECT_EQ(p2.winCount, 0);
-    EXPECT_EQ(stage.winPlayer, 3);
+    EXPECT_EQ(stage.winPlayer, kDoubleKO);
 }
 
 struct MatchTurnTest : MatchFixture {

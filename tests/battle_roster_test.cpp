@@ -92,6 +92,8 @@ TEST(BattleRoster, ServantsAreOneForGinzamuraiThreeForHonekawaAndNoneForOthers) 
         charaBaseSet(c, r.stem);
         const int expected = r.number == 1 ? 1 : r.number == 3 ? 3 : 0;
         EXPECT_EQ(c.NumOfServant, expected);
+        // The fighters the battle runs servants for are those the roster gives some.
+        EXPECT_EQ(hasServants(c.NUMBER), expected > 0);
     }
 }
 

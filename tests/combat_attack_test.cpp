@@ -135,7 +135,7 @@ TEST_F(CombatReaction, CrouchingGuardPostureShowsThreeFifty) {
         prepareDefender(false);
         p2.sTate = stCrouchGuard;
         hitWith(type);
-        EXPECT_EQ(p2.animPat, 350) << "type " << type;
+        EXPECT_EQ(p2.animPat, kCrouchingHit) << "type " << type;
     }
 }
 
@@ -145,14 +145,14 @@ TEST_F(CombatReaction, LyingFighterWithVitalityAlwaysFallsIntoTheKnockdown) {
             prepareDefender(false);
             p2.sTate = st;
             hitWith(type);
-            EXPECT_EQ(p2.animPat, 370) << "type " << type;
+            EXPECT_EQ(p2.animPat, kKnockdownFall) << "type " << type;
         }
     }
     prepareDefender(false);
     p2.sTate = stLyingDown;
     p2.viTality = 0;
     hitWith(5);
-    EXPECT_EQ(p2.animPat, 410);
+    EXPECT_EQ(p2.animPat, kCaught);
 }
 
 TEST_F(CombatReaction, TheFinalBossIsNeverMovedByAHit) {
@@ -172,7 +172,7 @@ TEST_F(CombatReaction, JustStunnedFighterSlidesWithoutAnUpwardPushFromTypeEight)
     prepareDefender(false);
     p2.upVector = 0;
     p2.fallVector = 0;
-    p2.stunSwitch = 1;
+    p2.stunSwitch = stunStunned;
     const int16_t y0 = p2.posY;
     hitWith(8);
     EXPECT_DOUBLE_EQ(p2.slideVector, 30);
@@ -180,7 +180,7 @@ TEST_F(CombatReaction, JustStunnedFighterSlidesWithoutAnUpwardPushFromTypeEight)
     EXPECT_EQ(p2.posY, y0 - 10);
 
     prepareDefender(false);
-    p2.stunSwitch = 1;
+    p2.stunSwitch = stunStunned;
     hitWith(9);
     EXPECT_DOUBLE_EQ(p2.upVector, 4);
     EXPECT_DOUBLE_EQ(p2.fallVector, 0);
@@ -198,7 +198,7 @@ TEST_F(CombatReaction, CleanHitSideEffects) {
     p2.tarGeting = true;
     p2.TPC = true;
     p2.comboTimer = 77;
-    p2.stunSwitch = 2;
+    p2.stunSwitch = stunDizzy;
     p2.stunGauge = 0;
     p1.controlX = 40;
     p1.controlY = -20;
@@ -209,7 +209,7 @@ TEST_F(CombatReaction, CleanHitSideEffects) {
     EXPECT_FALSE(p2.tarGeting);
     EXPECT_FALSE(p2.TPC);
     EXPECT_EQ(p2.comboTimer, 0);
-    EXPECT_EQ(p2.stunSwitch, 0);  // a hit wakes the dizzy fighter...
+    EXPECT_EQ(p2.stunSwitch, stunNormal);  // a hit wakes the dizzy fighter...
     EXPECT_DOUBLE_EQ(p2.stunGauge, 100);  // ...with a full gauge
     EXPECT_EQ(displayedPalette(), 1);     // targeting closed
     EXPECT_EQ(sounds(), (std::vector<int>{14}));
@@ -233,11 +233,11 @@ TEST_F(CombatGuarded, KnockBackIsTwoThirdsAndTheGuardPatternFollowsThePosture) {
         p1.setLenge = given;
         attackGarded(game, p2, p1);
         EXPECT_EQ(p2.nockLenge, taken) << "setLenge " << given;
-        EXPECT_EQ(p2.animPat, 35);
+        EXPECT_EQ(p2.animPat, kStandGuardHit);
     }
     p2.sTate = stCrouchGuard;
     attackGarded(game, p2, p1);
-    EXPECT_EQ(p2.animPat, 45);
+    EXPECT_EQ(p2.animPat, kCrouchGuardHit);
     EXPECT_EQ(p2.gardFixTime, 10);
     EXPECT_FALSE(p2.enableAction);
 }

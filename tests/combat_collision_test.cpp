@@ -8,17 +8,17 @@ namespace {
 
 TEST(CombatRectCross, TouchingEdgesOverlapAndStatesGiveTheKind) {
     const Rect a{0, 0, 10, 10};
-    EXPECT_EQ(rectCross(a, Rect{10, 10, 20, 20}, 0, 0), 1);  // corner to corner
-    EXPECT_EQ(rectCross(a, Rect{11, 0, 20, 10}, 0, 0), 0);
-    EXPECT_EQ(rectCross(a, Rect{0, 11, 10, 20}, 0, 0), 0);
-    EXPECT_EQ(rectCross(a, Rect{-10, -10, 0, 0}, 0, 0), 1);
-    EXPECT_EQ(rectCross(a, Rect{11, 0, 20, 10}, 30, 30), 0);  // no overlap wins over kinds
-    EXPECT_EQ(rectCross(a, a, 30, 0), 3);
-    EXPECT_EQ(rectCross(a, a, 0, -30), 3);
-    EXPECT_EQ(rectCross(a, a, 20, -30), 3);
-    EXPECT_EQ(rectCross(a, a, -20, 0), 2);
-    EXPECT_EQ(rectCross(a, a, 0, 20), 1);  // only the first kind marks an art in progress
-    EXPECT_EQ(rectCross(a, a, 15, 0), 1);
+    EXPECT_EQ(rectCross(a, Rect{10, 10, 20, 20}, 0, 0), crossOverlap);  // corner to corner
+    EXPECT_EQ(rectCross(a, Rect{11, 0, 20, 10}, 0, 0), crossApart);
+    EXPECT_EQ(rectCross(a, Rect{0, 11, 10, 20}, 0, 0), crossApart);
+    EXPECT_EQ(rectCross(a, Rect{-10, -10, 0, 0}, 0, 0), crossOverlap);
+    EXPECT_EQ(rectCross(a, Rect{11, 0, 20, 10}, 30, 30), crossApart);  // no overlap wins over kinds
+    EXPECT_EQ(rectCross(a, a, 30, 0), crossUnpushed);
+    EXPECT_EQ(rectCross(a, a, 0, -30), crossUnpushed);
+    EXPECT_EQ(rectCross(a, a, 20, -30), crossUnpushed);
+    EXPECT_EQ(rectCross(a, a, -20, 0), crossUnhittable);
+    EXPECT_EQ(rectCross(a, a, 0, 20), crossOverlap);  // only the first kind marks an art in progress
+    EXPECT_EQ(rectCross(a, a, 15, 0), crossOverlap);
 }
 
 class CombatBodyPush : public CombatTest {
@@ -35,7 +35,7 @@ TEST_F(CombatBodyPush, SevenPixelsOnTheGroundPartByFourEach) {
     bodyPush(game, p1, p2);
     EXPECT_DOUBLE_EQ(p1.posX, 196);
     EXPECT_DOUBLE_EQ(p2.posX, 233 + 4);
-    EXPECT_EQ(rectCross(bodyBox(game, p1), bodyBox(game, p2), 0, 0), 0);
+    EXPECT_EQ(rectCross(bodyBox(game, p1), bodyBox(game, p2), 0, 0), crossApart);
 }
 
 TEST_F(CombatBodyPush, FivePixelsPartByTwoAndTheLeftPixelPushesNobody) {

@@ -116,18 +116,18 @@ TEST_F(CombatDamage, StunThenDizzyAtTheNextNeutralCheckThenAwake) {
     p2.comboCount = 1;
     damageJudge(game, p1, p2, true);
     EXPECT_DOUBLE_EQ(p2.stunGauge, 0);
-    EXPECT_EQ(p2.stunSwitch, 1);
+    EXPECT_EQ(p2.stunSwitch, stunStunned);
     EXPECT_EQ(p1.SJSpoint, 3);
 
     neutralReturnCheck(game, p2);
-    EXPECT_EQ(p2.animPat, 180);
+    EXPECT_EQ(p2.animPat, kDizzy);
     EXPECT_EQ(p2.sTate, stHit);
-    EXPECT_EQ(p2.stunSwitch, 2);
+    EXPECT_EQ(p2.stunSwitch, stunDizzy);
     EXPECT_EQ(timesPlayed(24), 1);
     EXPECT_EQ(p2.comboCount, 1);  // the combo goes on while dizzy
 
     neutralReturnCheck(game, p2);
-    EXPECT_EQ(p2.stunSwitch, 0);
+    EXPECT_EQ(p2.stunSwitch, stunNormal);
     EXPECT_DOUBLE_EQ(p2.stunGauge, 100);
 }
 
@@ -212,14 +212,14 @@ TEST_F(CombatComboEnd, KnockedOutFighterKeepsItsComboAndGetsTheJudgePoints) {
         p2.viTality = 0;
         p2.comboCount = 4;
         p2.TotalDamage = total;
-        p2.stunSwitch = 1;
+        p2.stunSwitch = stunStunned;
         p2.stunGauge = 0;
         neutralReturnCheck(game, p2);
         EXPECT_EQ(p2.SJSpoint, judge) << "total " << total;
         EXPECT_EQ(p2.comboCount, 4);
-        EXPECT_EQ(p2.animPat, 400);
+        EXPECT_EQ(p2.animPat, kKnockedOut);
         EXPECT_FALSE(p2.enableAction);
-        EXPECT_EQ(p2.stunSwitch, 0);  // no dizzy for a knocked-out fighter
+        EXPECT_EQ(p2.stunSwitch, stunNormal);  // no dizzy for a knocked-out fighter
         EXPECT_DOUBLE_EQ(p2.stunGauge, 100);
     }
     EXPECT_EQ(game.engine.gameScore, 0);

@@ -65,19 +65,19 @@ TEST_F(CombatProjectile, AnimationStepHoldsAndFreezes) {
 
 TEST_F(CombatProjectile, CleanHitOnTheComputer) {
     p2.enableAction = false;
-    p2.stunSwitch = 2;
+    p2.stunSwitch = stunDizzy;
     flyArts& fa = launchAt(p1, p2, 3, 1);
     fa.spacornORnot = true;
     flyArtsHitJudge(game, p1, p2, fa);
     EXPECT_TRUE(p1.FAwasHit);
     EXPECT_TRUE(p1.spacornHit);
     EXPECT_EQ(p1.attackWasHit, 1);
-    EXPECT_EQ(p2.animPat, 340);
+    EXPECT_EQ(p2.animPat, kStandingHit);
     EXPECT_EQ(p2.sTate, stHit);
     EXPECT_EQ(p2.comboCount, 1);
     EXPECT_EQ(p2.nockLenge, 20);
     EXPECT_TRUE(p2.spAttacked);
-    EXPECT_EQ(p2.stunSwitch, 0);  // woken from dizzy
+    EXPECT_EQ(p2.stunSwitch, stunNormal);  // woken from dizzy
     EXPECT_NEAR(p2.viTality, 254 - 39.68, 1e-9);
     EXPECT_DOUBLE_EQ(p1.spacornGauge, 0);  // projectiles give no gauge
     EXPECT_DOUBLE_EQ(p2.spacornGauge, 0);
@@ -111,15 +111,15 @@ TEST_F(CombatProjectile, GuardedByKeyEvenForTheHuman) {
     p1.sTate = stStandGuard;
     flyArts& fa = launchAt(p2, p1, 3, 2);
     flyArtsHitJudge(game, p2, p1, fa);
-    EXPECT_EQ(p1.animPat, 35);
+    EXPECT_EQ(p1.animPat, kStandGuardHit);
     EXPECT_EQ(p1.nockLenge, 13);
     EXPECT_EQ(p1.gardFixTime, 10);
     EXPECT_FALSE(p1.enableAction);
     EXPECT_EQ(p1.KBTimer, 30);
     EXPECT_DOUBLE_EQ(p1.viTality, 254);
     EXPECT_EQ(p2.attackWasHit, 2);
-    EXPECT_EQ(fa.ATEanimPat, 20);  // the projectile keeps the guard spark
-    EXPECT_EQ(lastSplite(p1).animPat, 20);
+    EXPECT_EQ(fa.ATEanimPat, kGuardSpark);  // the projectile keeps the guard spark
+    EXPECT_EQ(lastSplite(p1).animPat, kGuardSpark);
     EXPECT_EQ(sounds(), (std::vector<int>{kGuardSound}));
     EXPECT_TRUE(fa.Running);  // eraseType 2: flies on without Force
     EXPECT_FALSE(fa.Force);
@@ -131,7 +131,7 @@ TEST_F(CombatProjectile, GuardedByKeyEvenForTheHuman) {
     fa.attackPow2nd = 0;
     p1.comboCount = 0;
     flyArtsHitJudge(game, p2, p1, fa);
-    EXPECT_EQ(p1.animPat, 45);
+    EXPECT_EQ(p1.animPat, kCrouchGuardHit);
     EXPECT_DOUBLE_EQ(p1.viTality, 252);
 }
 
@@ -150,7 +150,7 @@ TEST_F(CombatProjectile, ComputerRollsEveryFrameAndAlwaysPicksTheStandingGuard) 
     p2.sTate = stStand;
     game.random.script({rollOf(10)});
     flyArtsHitJudge(game, p1, p2, fa);
-    EXPECT_EQ(p2.animPat, 35);
+    EXPECT_EQ(p2.animPat, kStandGuardHit);
     EXPECT_EQ(p1.attackWasHit, 2);
 }
 
@@ -295,7 +295,7 @@ TEST_F(CombatProjectile, KnockBackByType) {
     p2.sTate = stCrouchGuard;
     flyArts& fa = launchAt(p1, p2, 3, 1);
     flyArtsKnockBack(game, p2, fa);
-    EXPECT_EQ(p2.animPat, 350);
+    EXPECT_EQ(p2.animPat, kCrouchingHit);
     standUp(p2, 400, -1, false);
     p2.NUMBER = 7;
     fa.ATFtype = 4;
@@ -304,7 +304,7 @@ TEST_F(CombatProjectile, KnockBackByType) {
     standUp(p2, 400, -1, false);
     p2.sTate = stFloorHit;
     flyArtsKnockBack(game, p2, fa);
-    EXPECT_EQ(p2.animPat, 370);
+    EXPECT_EQ(p2.animPat, kKnockdownFall);
     standUp(p2, 400, -1, false);
     p2.sTate = stLyingDown;  // unlike melee, only the floor-hit state falls into 370
     fa.ATFtype = 6;
@@ -357,7 +357,7 @@ TEST_F(CombatProjectileDamage, Examples) {
     fa.stunPoint = 18;
     flyArtsDamage(game, fa, p2, true);
     EXPECT_DOUBLE_EQ(p2.stunGauge, 0);
-    EXPECT_EQ(p2.stunSwitch, 1);
+    EXPECT_EQ(p2.stunSwitch, stunStunned);
     EXPECT_EQ(p1.SJSpoint, 0);  // no judge points from a projectile
 
     // The human hit by the computer's projectile scores nothing.

@@ -142,7 +142,7 @@ TEST_F(CpuTick, GetUpRoll) {
     const int16_t y = p2.posY;
     game.random.script({0.0, 0.3333, kSentinel});  // get-up roll 1: the hop
     cpuThinkTick(game, p2, p1);
-    EXPECT_EQ(p2.animPat, 460);
+    EXPECT_EQ(p2.animPat, kGetUpHop);
     EXPECT_EQ(p2.dirStand, -1);
     EXPECT_EQ(p2.posY, y - 10);
     EXPECT_DOUBLE_EQ(p2.upVector, 5);
@@ -155,7 +155,7 @@ TEST_F(CpuTick, GetUpRoll) {
         p2.upVector = 0;
         game.random.script({0.0, r, kSentinel});
         cpuThinkTick(game, p2, p1);
-        EXPECT_EQ(p2.animPat, 450);
+        EXPECT_EQ(p2.animPat, kGetUp);
         EXPECT_EQ(p2.posY, y);
         EXPECT_DOUBLE_EQ(p2.upVector, 0);
         EXPECT_TRUE(allDrawsUsed());

@@ -103,7 +103,7 @@ TEST_F(RenderFinish, PerfectAndDoubleKnockOut) {
     EXPECT_EQ(texts("P E R F E C T")[0].x, 150);
     EXPECT_EQ(texts("P E R F E C T")[0].y, 200);
     platform.clearLogs();
-    stage().winPlayer = 3;
+    stage().winPlayer = kDoubleKO;
     p1().viTality = 0;
     finish();
     ASSERT_EQ(texts("DOUBLE K.O").size(), 1u);

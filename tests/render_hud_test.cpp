@@ -71,8 +71,8 @@ TEST_F(RenderHud, StunGaugeAndItsOverflow) {
 
 TEST_F(RenderHud, StunLabelBlinksThreeFramesOfFour) {
     paint(0, 61, 150, 36, 60);
-    p1().stunSwitch = 2;
-    p2().stunSwitch = 1;
+    p1().stunSwitch = stunDizzy;
+    p2().stunSwitch = stunStunned;
     std::vector<bool> shown;
     for (int i = 0; i < 8; ++i) {
         gauges();

@@ -146,7 +146,7 @@ TEST_F(RoundJudgeTest, DoubleKnockOutAwardsNobodyAndMatchGoesOn) {
     p1.viTality = 0;
     p2.viTality = -10;
     battleJudge(game);
-    EXPECT_EQ(stage.winPlayer, 3);
+    EXPECT_EQ(stage.winPlayer, kDoubleKO);
     EXPECT_EQ(p1.winCount, 0);
     EXPECT_EQ(p2.winCount, 0);
     EXPECT_FALSE(judgeUntilChange(kRoundChangeTime));

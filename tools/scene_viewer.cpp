@@ -381,7 +381,7 @@ void sceneDizzyAndSpacornMode(Viewer& v) {
     v.newMatch();
     Character& a = v.p1();
     Character& c = v.p2();
-    c.stunSwitch = 2;
+    c.stunSwitch = stunDizzy;
     c.stunGauge = 0;
     c.viTality = 60;
     a.SPspacornTimer = 120;
@@ -461,7 +461,7 @@ void sceneFinish(Viewer& v) {
     v.p1().viTality = 0;
     v.p2().viTality = 0;
     s3.roundFinish = true;
-    s3.winPlayer = 3;
+    s3.winPlayer = kDoubleKO;
     v.drawFrame();
     v.save("15_double_ko");
 }

@@ -70,15 +70,15 @@ void attackHitApply(BattleContext& game, Character& attacker, Character& defende
 void attackKnockBack(EngineContext& game, Character& defender, Character& attacker) {
     const bool inAir = defender.floatorStand;
     switch (attacker.ATFtype) {
-        case 1: lightHitPose(game, defender); break;
-        case 2:
+        case hitLight: lightHitPose(game, defender); break;
+        case hitJuggle:
             attackVectorAdd(game, defender, attacker);
             break;
-        case 3:
+        case hitPostureOrJuggle:
             if (inAir) attackVectorAdd(game, defender, attacker);
             else hitAnimByPosture(game, defender);
             break;
-        case 4:
+        case hitPostureOrCarry:
             if (inAir) {
                 // Carried along with the attacker.
                 animChange(game, kAirHit, defender);
@@ -91,30 +91,30 @@ void attackKnockBack(EngineContext& game, Character& defender, Character& attack
                 hitAnimByPosture(game, defender);
             }
             break;
-        case 5:
-            animChange(game, 410, defender);
+        case hitCaught:
+            animChange(game, kCaught, defender);
             break;
-        case 7:
+        case hitPostureOrLaunch:
             if (inAir) attackVectorSet(game, defender, attacker, -1);
             else hitAnimByPosture(game, defender);
             break;
-        case 8:
+        case hitLaunch:
             attackVectorSet(game, defender, attacker, -1);
             break;
-        case 9:
+        case hitLaunchAlways:
             attackVectorSet(game, defender, attacker, 0);
             break;
-        case 10:
+        case hitPostureOrLaunchAlways:
             if (inAir) attackVectorSet(game, defender, attacker, 0);
             else hitAnimByPosture(game, defender);
             break;
-        default:  // 6 and anything else: no reaction
+        default:  // hitNone and anything else: no reaction
             break;
     }
     // A fighter on the floor with vitality left always falls into the knock-down.
     if (defender.viTality > 0 &&
         (defender.sTate == stFloorHit || defender.sTate == stLyingDown)) {
-        animChange(game, 370, defender);
+        animChange(game, kKnockdownFall, defender);
     }
 }
 
@@ -123,7 +123,7 @@ void attackVectorSet(EngineContext& game, Character& defender, Character& attack
     if (defender.NUMBER == fighter::God) return;
     defender.slideVector = attacker.ATFvectorX * attacker.dirStand;
     defender.posY = cint16(defender.posY - 10);
-    if (kind == -1 && defender.stunSwitch == 1) return;
+    if (kind == -1 && defender.stunSwitch == stunStunned) return;
     if (kind == 0 || kind == -1) {
         defender.upVector = attacker.ATFvectorY;
         defender.fallVector = 0;
@@ -145,11 +145,11 @@ void attackVectorAdd(EngineContext& game, Character& defender, Character& attack
 }
 
 void hitAnimByPosture(EngineContext& game, Character& defender) {
-    animChange(game, defender.sTate == stCrouchGuard ? 350 : 340, defender);
+    animChange(game, defender.sTate == stCrouchGuard ? kCrouchingHit : kStandingHit, defender);
 }
 
 void lightHitPose(EngineContext& game, Character& defender) {
-    animChange(game, defender.sTate == stCrouchGuard ? 350 : 300, defender);
+    animChange(game, defender.sTate == stCrouchGuard ? kCrouchingHit : kLightHit, defender);
 }
 
 void attackGarded(BattleContext& game, Character& defender, Character& attacker) {
@@ -157,12 +157,12 @@ void attackGarded(BattleContext& game, Character& defender, Character& attacker)
     defender.nockLenge = cint16(attacker.setLenge / 3.0 * 2);
     defender.enableAction = false;
     defender.gardFixTime = 10;
-    attacker.ATEanimPat = 20;
+    attacker.ATEanimPat = kGuardSpark;
     attacker.attackWasHit = 2;
     attackEffectSpawn(defender, attacker);
     damageJudge(game, attacker, defender, false);
-    if (defender.sTate == stStandGuard) animChange(game, 35, defender);
-    if (defender.sTate == stCrouchGuard) animChange(game, 45, defender);
+    if (defender.sTate == stStandGuard) animChange(game, kStandGuardHit, defender);
+    if (defender.sTate == stCrouchGuard) animChange(game, kCrouchGuardHit, defender);
 }
 
 }  // namespace morvek

@@ -86,7 +86,7 @@ void Character::DrawAttackEffect(BattleContext& game) {
     for (auto& sp : SP) {
         if (sp.animPat > 0) drawSplite(game, sp);
     }
-    if (SPspacornTimer > 0 && (NUMBER == fighter::Ginzamurai || NUMBER == fighter::Honekawa))
+    if (SPspacornTimer > 0 && hasServants(NUMBER))
         servantAttackEffectDraw(game, *this);
 }
 

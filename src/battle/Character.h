@@ -34,8 +34,12 @@ enum FighterState : int16_t {
     stBackStep = 10,
     stLanding = 11,
     stAirborne = 12,
+    /// With -15: pushes the other body apart by half the overlap in the air as well.
+    stAirPush = 15,
     stSpecialArt = 20,
     stSpecialGuard = 25,
+    /// With -30 (held by a throw): never pushed and never pushes.
+    stUnpushed = 30,
     stHit = -1,
     stAirHit = -2,
     stHitFall = -3,
@@ -43,6 +47,14 @@ enum FighterState : int16_t {
     stKnockdownFall = -5,
     stGetUp = -20,
     stLyingDown = -40,
+};
+
+/// stunSwitch: a fighter whose stun gauge ran out is stunned, and turns dizzy once it is
+/// back in neutral; a hit or the next neutral return wakes it.
+enum StunState : int16_t {
+    stunNormal = 0,
+    stunStunned = 1,
+    stunDizzy = 2,
 };
 
 /// A fighter stands on the ground when posY = kGroundLine - bottom.
@@ -94,7 +106,7 @@ public:
     int16_t ATFright = 0;
     int16_t ATFbottom = 0;
     int16_t ATFflag = 0;         ///< 0 none, 1 open, -1 resolved
-    int16_t ATFtype = 0;
+    int16_t ATFtype = 0;         ///< HitReaction
     int16_t ATFHitSound = 0;
     int16_t ATFvectorX = 0;
     int16_t ATFvectorY = 0;
@@ -105,7 +117,7 @@ public:
     int16_t ATEzoomY = 0;
     int16_t setLenge = 0;        ///< knock-back length given
     int16_t nockLenge = 0;       ///< knock-back length received
-    int16_t gardableType = 0;
+    int16_t gardableType = 0;    ///< GuardType
     // ---- combo, damage, gauges -----------------------------------------------------
     int16_t comboCount = 0;
     int16_t MaxComboCount = 0;
@@ -119,7 +131,7 @@ public:
     int16_t stunPointMax = 0;
     int16_t TotalDamage = 0;
     int16_t OneHitDamage = 0;
-    int16_t stunSwitch = 0;      ///< 0 normal, 1 stunned, 2 dizzy
+    int16_t stunSwitch = 0;      ///< StunState: 0 normal, 1 stunned, 2 dizzy
     int16_t difensiBle = 0;
     int16_t attackPow1st = 0;
     int16_t attackPow2nd = 0;

@@ -36,10 +36,10 @@ Rect bodyBox(const BattleContext& game, const Character& chara) {
 int16_t rectCross(const Rect& a, const Rect& b, int16_t typeA, int16_t typeB) {
     const bool overlap =
         a.bottom >= b.top && a.top <= b.bottom && a.right >= b.left && a.left <= b.right;
-    if (!overlap) return 0;
-    if (std::abs(typeA) == 30 || std::abs(typeB) == 30) return 3;
-    if (std::abs(typeA) == 20) return 2;
-    return 1;
+    if (!overlap) return crossApart;
+    if (std::abs(typeA) == stUnpushed || std::abs(typeB) == stUnpushed) return crossUnpushed;
+    if (std::abs(typeA) == stSpecialArt) return crossUnhittable;
+    return crossOverlap;
 }
 
 void collisionPhase(BattleContext& game, Character& p1, Character& p2) {
@@ -54,11 +54,11 @@ void bodyPush(BattleContext& game, Character& a, Character& b) {
     const Rect boxA = bodyBox(game, a);
     const Rect boxB = bodyBox(game, b);
     const int16_t cross = rectCross(boxA, boxB, a.sTate, b.sTate);
-    if (cross != 1 && cross != 2) return;
+    if (cross != crossOverlap && cross != crossUnhittable) return;
 
     int16_t amountR = 1;
     int16_t amountL = 1;
-    if ((onGround(a) && onGround(b)) || std::abs(a.sTate) == 15) {
+    if ((onGround(a) && onGround(b)) || std::abs(a.sTate) == stAirPush) {
         amountR = cint16((boxA.right - boxB.left) / 2.0);
         amountL = cint16((boxB.right - boxA.left) / 2.0);
     }
@@ -87,9 +87,9 @@ bool cpuGuardRoll(EngineContext& game, Character& defender, int16_t gardableType
         return false;
     }
     if (defender.cpuLevel >= r && !defender.floatorStand && defender.NUMBER != fighter::God) {
-        if (gardableType == 0 || gardableType == 2) {
+        if (gardableType == guardableEither || gardableType == guardableStanding) {
             defender.sTate = stStandGuard;
-        } else if (gardableType == 1) {
+        } else if (gardableType == guardableCrouching) {
             defender.sTate = stCrouchGuard;
         }
         return true;
@@ -105,7 +105,7 @@ bool attackHitJudge(BattleContext& game, Character& attacker, Character& defende
     // action script opens it again with its next setAttackFrame.
     if (cpuGuardRoll(game, defender, attacker.gardableType)) defender.ATFflag = 0;
     const int16_t cross = rectCross(attackBox, body, defender.sTate, 0);
-    return cross == 1 || cross == 3;
+    return cross == crossOverlap || cross == crossUnpushed;
 }
 
 void attackResult(BattleContext& game, Character& attacker, Character& defender) {
@@ -133,22 +133,24 @@ int16_t gardJudge(int16_t gardableType, const Character& defender, bool attacker
     int16_t g = guardHit;
     const int16_t st = defender.sTate;
     switch (gardableType) {
-        case 0:
+        case guardableEither:
             if (st == stStandGuard || st == stCrouchGuard) g = guardGuarded;
             break;
-        case 1:
+        case guardableCrouching:
             if (st == stCrouchGuard) g = guardGuarded;
             break;
-        case 2:
+        case guardableStanding:
             if (st == stStandGuard) g = guardGuarded;
             break;
-        case 3:
+        case unguardableSameLevel:
             if (attackerAirborne != defender.floatorStand) g = guardNoEffect;
             break;
-        default:
+        default:  // unguardable, unguardableEvenSpecial and any other value
             break;
     }
-    if (st == stSpecialGuard && gardableType != 3 && gardableType != 5) g = guardSpecial;
+    if (st == stSpecialGuard && gardableType != unguardableSameLevel &&
+        gardableType != unguardableEvenSpecial)
+        g = guardSpecial;
     return g;
 }
 

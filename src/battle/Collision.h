@@ -17,6 +17,18 @@ struct BattleContext;
 struct EngineContext;
 class Character;
 
+/// How a blow may be guarded (gardableType). The computer's special guard meets every
+/// type but unguardableSameLevel and unguardableEvenSpecial; any other value is unguardable.
+enum GuardType : int16_t {
+    guardableEither = 0,         ///< by the standing or the crouching guard
+    guardableCrouching = 1,      ///< by the crouching guard only
+    guardableStanding = 2,       ///< by the standing guard only
+    unguardableSameLevel = 3,    ///< hits only on its own level (both fighters on the
+                                 ///< ground or both in the air), else spent without effect
+    unguardable = 4,
+    unguardableEvenSpecial = 5,  ///< not even the special guard meets it
+};
+
 /// Outcome of gardJudge.
 enum GuardResult : int16_t {
     guardHit = 0,
@@ -29,7 +41,8 @@ enum GuardResult : int16_t {
 void collisionPhase(BattleContext& game, Character& p1, Character& p2);
 
 /// Pushes a and b apart when their bodies overlap: by half the overlap on the ground
-/// (or when a is in state 15 / -15), by 1 pixel otherwise. States 30 / -30 never push.
+/// (or when a is in state stAirPush / -stAirPush), by 1 pixel otherwise. States stUnpushed
+/// and -stUnpushed never push.
 void bodyPush(BattleContext& game, Character& a, Character& b);
 
 /// Both fighters' attacks judged before either is applied.
@@ -47,7 +60,17 @@ void attackResult(BattleContext& game, Character& attacker, Character& defender)
 /// The guard result for an attack of gardableType on defender.
 int16_t gardJudge(int16_t gardableType, const Character& defender, bool attackerAirborne);
 
-/// 0 no overlap; else 3 if |typeA| or |typeB| is 30, else 2 if |typeA| is 20, else 1.
+/// Outcome of rectCross, whose kinds are the owners' states (0 for a box that has none).
+enum CrossResult : int16_t {
+    crossApart = 0,
+    crossOverlap = 1,
+    crossUnhittable = 2,  ///< overlap, the first in a special art or getting up: no melee
+    crossUnpushed = 3,    ///< overlap, one of them in state stUnpushed or -stUnpushed: no push
+};
+
+/// crossApart without overlap; else crossUnpushed if |typeA| or |typeB| is stUnpushed,
+/// else crossUnhittable if |typeA| is stSpecialArt (stGetUp is its negative), else
+/// crossOverlap.
 int16_t rectCross(const Rect& a, const Rect& b, int16_t typeA, int16_t typeB);
 
 /// A fighter's body box (hurt box and push box) in screen coordinates; the insets are

@@ -39,14 +39,14 @@ void cpuThinkTick(BattleContext& game, Character& cpu, Character& opponent) {
             }
         }
         // A computer lying on the floor gets up when its turn comes, facing the opponent.
-        if (cpu.stunSwitch == 0 && cpu.sTate == stLyingDown) {
+        if (cpu.stunSwitch == stunNormal && cpu.sTate == stLyingDown) {
             cpu.dirStand = cpu.LeftOrRight;
             if (Int(game.random.next() * 3 + 1) == 1) {
-                animChange(game, 460, cpu);  // a hop up
+                animChange(game, kGetUpHop, cpu);
                 cpu.posY = cint16(cpu.posY - 10);
                 cpu.upVector = 5;
             } else {
-                animChange(game, 450, cpu);
+                animChange(game, kGetUp, cpu);
             }
         }
     }

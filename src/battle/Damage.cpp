@@ -54,7 +54,7 @@ bool takeStun(Character& defender, int16_t stunPoint, int32_t place) {
     defender.stunGauge -= s;
     if (defender.stunGauge >= 0) return false;
     defender.stunGauge = 0;
-    defender.stunSwitch = 1;
+    defender.stunSwitch = stunStunned;
     return true;
 }
 
@@ -75,9 +75,9 @@ void hitTakenStart(BattleContext& game, Character& defender, bool spacornHit) {
 void hitTakenEnd(Character& defender) {
     defender.sTate = stHit;
     defender.TPC = false;
-    if (defender.stunSwitch == 2) {
+    if (defender.stunSwitch == stunDizzy) {
         // A hit wakes a dizzy fighter with a full stun gauge.
-        defender.stunSwitch = 0;
+        defender.stunSwitch = stunNormal;
         defender.stunGauge = defender.stunPointMax;
     }
 }
@@ -117,15 +117,15 @@ void hitScoreAdd(EngineContext& game, const Character& attacker) {
 void neutralReturnCheck(BattleContext& game, Character& chara) {
     if (chara.viTality == 0) {
         chara.stunGauge = chara.stunPointMax;
-        chara.stunSwitch = 0;
+        chara.stunSwitch = stunNormal;
     }
-    if (chara.stunSwitch == 1) {
-        animChange(game, 180, chara);
+    if (chara.stunSwitch == stunStunned) {
+        animChange(game, kDizzy, chara);
         chara.sTate = stHit;
-        chara.stunSwitch = 2;
+        chara.stunSwitch = stunDizzy;
         soundPlay(game, kDizzySound);
-    } else if (chara.stunSwitch == 2) {
-        chara.stunSwitch = 0;
+    } else if (chara.stunSwitch == stunDizzy) {
+        chara.stunSwitch = stunNormal;
         chara.stunGauge = chara.stunPointMax;
     } else {
         if (chara.comboCount >= 2) {
@@ -150,10 +150,10 @@ void neutralReturnCheck(BattleContext& game, Character& chara) {
         chara.enableAction = true;
     }
     if (chara.viTality == 0) {
-        animChange(game, 400, chara);
+        animChange(game, kKnockedOut, chara);
         chara.enableAction = false;
         chara.stunGauge = chara.stunPointMax;
-        chara.stunSwitch = 0;
+        chara.stunSwitch = stunNormal;
     }
 }
 

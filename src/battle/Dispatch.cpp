@@ -4,19 +4,11 @@
 #include "battle/Character.h"
 #include "battle/Roster.h"
 #include "battle/Mechanics.h"
+#include "battle/PlayerInput.h"
 #include "battle/BattleContext.h"
 #include "battle/MoveSet.h"
 
 namespace morvek {
-
-namespace {
-
-/// GINZAMURAI and HONEKAWA split their action script into an action and an attack part.
-bool splitsActionScript(int16_t number) {
-    return number == fighter::Ginzamurai || number == fighter::Honekawa;
-}
-
-}  // namespace
 
 MoveSet* moveSetOf(BattleContext& game, const Character& chara) {
     return game.battle.moveSets.find(chara.NUMBER);
@@ -34,12 +26,14 @@ void animActionDispatch(BattleContext& game, Character& chara, Character& oppone
     MoveSet* set = game.battle.moveSets.find(number);
     if (!set) return;
     set->AnimAction(game, chara, opponent);
-    if (splitsActionScript(number)) set->AnimAttack(game, chara);
+    // The fighters with servants split their action script into an action and an attack
+    // part, which their servants run too.
+    if (hasServants(number)) set->AnimAttack(game, chara);
 }
 
 void servantAnimAttackDispatch(BattleContext& game, Character& chara) {
     const int16_t number = chara.NUMBER;
-    if (!splitsActionScript(number)) return;
+    if (!hasServants(number)) return;
     if (MoveSet* set = game.battle.moveSets.find(number)) set->AnimAttack(game, chara);
 }
 
@@ -68,13 +62,15 @@ void gardAndTurnKey(BattleContext& game, Character& chara, int16_t key) {
     if ((s == stStand || s == stStandGuard || s == stCrouchGuard || s == stRecover ||
          chara.enableGard) &&
         !chara.floatorStand) {
-        if (key == 23 || key == 28) chara.sTate = stStandGuard;
-        if (key == 33 || key == 38) chara.sTate = stCrouchGuard;
-        if ((key == 23 && chara.LeftOrRight == 1) || (key == 28 && chara.LeftOrRight == -1)) {
+        if (key == kGuardRightHigh || key == kGuardLeftHigh) chara.sTate = stStandGuard;
+        if (key == kGuardRightLow || key == kGuardLeftLow) chara.sTate = stCrouchGuard;
+        if ((key == kGuardRightHigh && chara.LeftOrRight == 1) ||
+            (key == kGuardLeftHigh && chara.LeftOrRight == -1)) {
             animChange(game, 30, chara);
             chara.dirStand = chara.LeftOrRight;
         }
-        if ((key == 33 && chara.LeftOrRight == 1) || (key == 38 && chara.LeftOrRight == -1)) {
+        if ((key == kGuardRightLow && chara.LeftOrRight == 1) ||
+            (key == kGuardLeftLow && chara.LeftOrRight == -1)) {
             animChange(game, 40, chara);
             chara.dirStand = chara.LeftOrRight;
         }
@@ -82,21 +78,23 @@ void gardAndTurnKey(BattleContext& game, Character& chara, int16_t key) {
     // Holding the guard: the guard pattern does not advance while the key is held.
     if (key > 0 && (chara.sTate == stStandGuard || chara.sTate == stCrouchGuard)) {
         chara.animTimer = 0;
-        if (chara.tarGeting) targetingOnOff(game, chara, 1, 0);
+        if (chara.tarGeting) targetingOnOff(game, chara, targetCancel, 0);
     }
     // Getting up.
-    if (chara.sTate == stLyingDown && chara.stunSwitch == 0) {
+    if (chara.sTate == stLyingDown && chara.stunSwitch == stunNormal) {
         chara.enableGard = false;
         chara.enableAction = false;
         chara.sTate = stGetUp;
-        if ((key == 23 && chara.LeftOrRight == 1) || (key == 28 && chara.LeftOrRight == -1)) {
-            animChange(game, 460, chara);
+        if ((key == kGuardRightHigh && chara.LeftOrRight == 1) ||
+            (key == kGuardLeftHigh && chara.LeftOrRight == -1)) {
+            animChange(game, kGetUpHop, chara);
             chara.dirStand = chara.LeftOrRight;
             chara.posY = cint16(chara.posY - 10);
             chara.upVector = 5;
         }
-        if ((key == 33 && chara.LeftOrRight == 1) || (key == 38 && chara.LeftOrRight == -1)) {
-            animChange(game, 450, chara);
+        if ((key == kGuardRightLow && chara.LeftOrRight == 1) ||
+            (key == kGuardLeftLow && chara.LeftOrRight == -1)) {
+            animChange(game, kGetUp, chara);
             chara.dirStand = chara.LeftOrRight;
         }
     }

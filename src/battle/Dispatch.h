@@ -30,7 +30,8 @@ void TPCFollowDispatch(BattleContext& game, Character& chara);
 /// Slot 6.
 void TPCSecondDispatch(BattleContext& game, Character& chara);
 
-/// A guard key of the current side (23, 33, 28, 38): guard, hold the guard, or get up.
+/// A guard key of the current side (kGuardRightHigh ... kGuardLeftLow): guard, hold the
+/// guard, or get up.
 void gardAndTurnKey(BattleContext& game, Character& chara, int16_t key);
 
 }  // namespace morvek

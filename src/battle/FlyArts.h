@@ -27,12 +27,13 @@ struct flyArts {
     int16_t ATFright = 0;
     int16_t ATFbottom = 0;
     bool drawOnChara = false;
-    int16_t ATFtype = 0;        ///< projectile attack type 1-7
+    int16_t ATFtype = 0;        ///< HitReaction: a projectile answers 1-4 and 7
     int16_t ATFHitSound = 0;
     int16_t ATFvectorX = 0;
     int16_t ATFvectorY = 0;
     int16_t setLenge = 0;
-    int16_t gardableType = 0;   ///< never written; read by the projectile guard test
+    int16_t gardableType = 0;   ///< GuardType, never written (guardableEither); read by the
+                                ///< projectile guard test
     int16_t ATEanimPat = 0;
     int16_t controlX = 0;
     int16_t controlY = 0;

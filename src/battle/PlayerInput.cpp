@@ -13,13 +13,6 @@ namespace morvek {
 
 namespace {
 
-// Keys of the grid that guard: the home-row and bottom-row keys of column 3 for a fighter
-// facing right, of column 8 for one facing left.
-constexpr int16_t kGuardRightHigh = 23;  // "D"
-constexpr int16_t kGuardRightLow = 33;   // "C"
-constexpr int16_t kGuardLeftHigh = 28;   // "K"
-constexpr int16_t kGuardLeftLow = 38;    // ","
-
 bool isGridKey(int16_t key) { return key >= 1 && key <= 40; }
 
 bool& wordShown(Character& c, int n) {
@@ -92,10 +85,6 @@ bool isGuardKeyOfFacing(int16_t key, int16_t dirStand) {
     return false;
 }
 
-bool isGuardKeyOfSide(int16_t key, int16_t leftOrRight) {
-    return isGuardKeyOfFacing(key, leftOrRight);
-}
-
 void PressKeyJudge(BattleContext& game, int16_t& flashCounter) {
     BattleState& b = game.battle;
     Character& p1 = b.player1;
@@ -124,7 +113,7 @@ void PressKeyJudge(BattleContext& game, int16_t& flashCounter) {
             if (p1.sTate == stDash && !p1.tarGeting) animChange(game, kDashStopPattern, p1);
             targetingOnOff(game, p1, targetCancel, 0);
         }
-    } else if (p1.viTality > 0 && isGuardKeyOfSide(key, p1.LeftOrRight)) {
+    } else if (p1.viTality > 0 && isGuardKeyOfFacing(key, p1.LeftOrRight)) {
         gardAndTurnKey(game, p1, key);
     }
 

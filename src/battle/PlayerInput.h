@@ -17,12 +17,18 @@ inline constexpr int16_t kMissFlashFrames = 20;
 inline constexpr int16_t kInputMissPattern = 60;
 inline constexpr int16_t kDashStopPattern = 430;
 
+/// The keys of the grid that guard: the home-row and bottom-row keys of column 3 for a
+/// fighter facing right, of column 8 for one facing left. The home-row key guards standing
+/// (and gets up with a hop), the bottom-row key crouching.
+inline constexpr int16_t kGuardRightHigh = 23;  // "D"
+inline constexpr int16_t kGuardRightLow = 33;   // "C"
+inline constexpr int16_t kGuardLeftHigh = 28;   // "K"
+inline constexpr int16_t kGuardLeftLow = 38;    // ","
+
 /// True for the guard keys of a facing: "D" and "C" facing right, "K" and "," facing
-/// left. These keys never open targeting.
+/// left. These keys never open targeting. Given the side the opponent is on
+/// (LeftOrRight) instead, it names the keys that actually start a guard.
 bool isGuardKeyOfFacing(int16_t key, int16_t dirStand);
-/// True for the guard keys of the side the opponent is on (LeftOrRight): the keys that
-/// actually start a guard.
-bool isGuardKeyOfSide(int16_t key, int16_t leftOrRight);
 
 /// Reads the frame's key and acts on it for player 1. `flashCounter` is the battle loop's
 /// input-miss flash counter (inputState element 1): a typed word sets it to 3, a miss to 20.

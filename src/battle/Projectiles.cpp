@@ -127,7 +127,7 @@ void flyArtsHitJudge(BattleContext& game, Character& owner, Character& target, f
     cpuGuardRoll(game, target, fa.gardableType);
 
     const int16_t cross = rectCross(body, box, target.sTate, 0);
-    if (cross != 1 && cross != 3) return;
+    if (cross != crossOverlap && cross != crossUnpushed) return;
 
     owner.FAwasHit = true;
     owner.spacornHit = fa.spacornORnot;
@@ -163,16 +163,16 @@ void flyArtsHitApply(BattleContext& game, flyArts& fa, Character& target) {
 
 void flyArtsKnockBack(EngineContext& game, Character& target, flyArts& fa) {
     const int16_t before = target.sTate;
-    const int16_t posture = target.sTate == stCrouchGuard ? 350 : 340;
+    const int16_t posture = target.sTate == stCrouchGuard ? kCrouchingHit : kStandingHit;
     switch (fa.ATFtype) {
-        case 1: lightHitPose(game, target); break;
-        case 2:
+        case hitLight: lightHitPose(game, target); break;
+        case hitJuggle:
             flyArtsVectorAdd(game, target, fa);
             break;
-        case 3:
+        case hitPostureOrJuggle:
             animChange(game, posture, target);
             break;
-        case 4:
+        case hitPostureOrCarry:
             if (target.posY == kGroundLine - target.bottom) {
                 animChange(game, posture, target);
                 if (target.NUMBER == fighter::God) animChange(game, kAirHit, target);
@@ -183,14 +183,14 @@ void flyArtsKnockBack(EngineContext& game, Character& target, flyArts& fa) {
                 target.fallVector = fa.fallVector;
             }
             break;
-        case 7:
+        case hitPostureOrLaunch:
             if (!target.floatorStand) animChange(game, posture, target);
             else flyArtsVectorSet(game, target, fa);
             break;
-        default:  // 5, 6 and anything else: no reaction
+        default:  // hitCaught, hitNone, 8-10 and anything else: no reaction
             break;
     }
-    if (before == stFloorHit && target.viTality > 0) animChange(game, 370, target);
+    if (before == stFloorHit && target.viTality > 0) animChange(game, kKnockdownFall, target);
 }
 
 void flyArtsVectorAdd(EngineContext& game, Character& target, flyArts& fa) {
@@ -228,10 +228,10 @@ void flyArtsGarded(EngineContext& game, Character& target, flyArts& fa) {
     target.gardFixTime = 10;
     target.enableAction = false;
     // The projectile keeps the guard spark for any later contact.
-    fa.ATEanimPat = 20;
+    fa.ATEanimPat = kGuardSpark;
     flyArtsHitEffect(game, target, fa);
-    if (target.sTate == stStandGuard) animChange(game, 35, target);
-    if (target.sTate == stCrouchGuard) animChange(game, 45, target);
+    if (target.sTate == stStandGuard) animChange(game, kStandGuardHit, target);
+    if (target.sTate == stCrouchGuard) animChange(game, kCrouchGuardHit, target);
 }
 
 void blockingReaction(EngineContext& game, Character& defender, Character& attacker) {

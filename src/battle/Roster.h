@@ -23,6 +23,12 @@ inline constexpr int16_t Betaboy = 8;
 inline constexpr int16_t HiddenHonekawa = 9;
 }  // namespace fighter
 
+/// GINZAMURAI and HONEKAWA: the fighters whose super art calls servants, which are drawn
+/// and strike beside them while their SPspacornTimer runs.
+inline constexpr bool hasServants(int16_t number) {
+    return number == fighter::Ginzamurai || number == fighter::Honekawa;
+}
+
 class Character;
 
 /// Writes the row of the stem (display name, cell size, picture, margins, jumps, stun,

@@ -125,7 +125,7 @@ void charaRoundInit(EngineContext& game, Character& chara) {
     chara.stunPoint = 0;
     chara.OneHitDamage = 0;
     chara.TotalDamage = 0;
-    chara.stunSwitch = 0;
+    chara.stunSwitch = stunNormal;
     chara.SPspacornTimer = 0;
     chara.slideVector = 0;
     chara.upVector = 0;
@@ -161,7 +161,7 @@ void roundFinishStart(EngineContext& game, StateOfStage& stage, Character& winne
     stage.finishStop = kFinishHoldMs;
     stage.KOslow = kKOSlowMs;
     loser.stunGauge = loser.stunPointMax;
-    loser.stunSwitch = 0;
+    loser.stunSwitch = stunNormal;
     stage.FinishArts = winner.FAwasHit ? winner.artsFAName : winner.artsName;
 }
 
@@ -234,10 +234,10 @@ bool battleJudge(BattleContext& game) {
             }
             comboBonusCalc(game, p2, true);
             s.winPlayer = 1;
-            if (koFlag != 0) s.winPlayer = 3;
+            if (koFlag != 0) s.winPlayer = kDoubleKO;
         }
     }
-    if (p1.viTality <= 0 && p2.viTality <= 0) s.winPlayer = 3;
+    if (p1.viTality <= 0 && p2.viTality <= 0) s.winPlayer = kDoubleKO;
     koFlag = kFalse;
 
     bool matchOver = false;

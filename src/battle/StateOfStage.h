@@ -17,6 +17,9 @@ inline constexpr int16_t God = 5;
 inline constexpr int16_t GodDefeated = 6;
 }  // namespace ladderstage
 
+/// winPlayer when both fighters are out of vitality: the double K.O.
+inline constexpr int16_t kDoubleKO = 3;
+
 struct EngineContext;
 class Character;
 
@@ -28,7 +31,7 @@ public:
     int16_t finishStop = 0;
     std::string FinishArts;        ///< name of the art that finished the round
     bool spFinish = false;
-    int16_t winPlayer = 0;         ///< 1, 2, or 3 for a double KO
+    int16_t winPlayer = 0;         ///< 1, 2, or kDoubleKO
     int16_t changeTimer = 0;
     int16_t wholeTimer = 0;
     int16_t roundTimer = 0;

@@ -10,6 +10,7 @@
 // The world box ATFleft..ATFbottom is both where the picture is stretched to and what is
 // hit-tested, so moving or resizing a projectile means changing that box.
 
+#include "battle/AttackFrames.h"
 #include "battle/Character.h"
 #include "battle/CpuTick.h"
 #include "battle/FlyArts.h"
@@ -242,7 +243,7 @@ void Interrupter::FAMorfizm(BattleContext& game, Character& chara, flyArts& fa) 
             applyPower(fa, kGroundBlast);
             explodeOnGround(fa, r);
             burst = true;
-            fa.ATFtype = 2;
+            fa.ATFtype = hitJuggle;
             soundPlay(game, kGather);
         }
     }

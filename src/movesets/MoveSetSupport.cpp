@@ -144,7 +144,7 @@ void lockUnlessTargeting(Character& chara) {
 void airRecovery(BattleContext& game, Character& chara) {
     if (!(chara.upVector < chara.fallVector)) return;
     animChange(game, kAirHitFall, chara);
-    if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == 0)
+    if (chara.KBTimer == 0 && chara.viTality > 0 && chara.stunSwitch == stunNormal)
         openCombo(game, chara, kAirHit);
 }
 

@@ -324,7 +324,7 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
             const int16_t boxX = cint16(c.targetX * c.dirStand - 125 + (c.dirStand == -1 ? 200 : 0));
             open(game, c, kTargetGrab, boxX, cint16(c.targetY + 30));
             if (c.attackWasHit > 0) {
-                animChange(game, 410, o);
+                animChange(game, kCaught, o);
                 animChange(game, 750, c);
                 lift(c, o, 15, false);
             }
@@ -333,7 +333,7 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
         case 721:
             strike();
             if (c.attackWasHit > 0) {
-                animChange(game, 410, o);
+                animChange(game, kCaught, o);
                 animChange(game, 750, c);
                 lift(c, o, 15, false);
             }
@@ -349,7 +349,7 @@ void Nangief::AnimAction(BattleContext& game, Character& c, Character& o) {
         case 811:
             strike();
             if (c.attackWasHit > 0) {
-                animChange(game, 410, o);
+                animChange(game, kCaught, o);
                 animChange(game, 820, c);
             }
             break;

@@ -86,8 +86,7 @@ void drawCharaSprite(BattleContext& game, Character& chara, Character& /*other*/
 }
 
 void servantFrame(BattleContext& game, Character& master, Character& opponent) {
-    const bool clones = master.NUMBER == fighter::Ginzamurai || master.NUMBER == fighter::Honekawa;
-    if (!(master.SPspacornTimer > 0 && clones)) return;
+    if (!(master.SPspacornTimer > 0 && hasServants(master.NUMBER))) return;
     servantDrawAll(game, master);
     if (game.battle.freezeFlag) return;
     servantTrailStep(game, master);

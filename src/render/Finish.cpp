@@ -33,14 +33,14 @@ void drawKOGraphic(EngineContext& game, uint8_t k) {
 }
 
 void drawFinishArtsName(EngineContext& game, const StateOfStage& stage) {
-    if (stage.winPlayer != 3)
+    if (stage.winPlayer != kDoubleKO)
         drawText(game, 280 - 20 * Len(stage.FinishArts), 280, stage.FinishArts + " ");
     else
         drawText(game, 100, 280, "DOUBLE K.O");
 }
 
 void drawFinishArtsLabel(EngineContext& game, const StateOfStage& stage) {
-    if (stage.winPlayer == 3) return;
+    if (stage.winPlayer == kDoubleKO) return;
     textFontSet(game, 15, RGB(255, 0, 0));
     drawText(game, 150, stage.KOslow != 0 ? 255 : 155, "FINISH ARTS");
 }
@@ -90,7 +90,7 @@ void drawFinishSequence(BattleContext& game, StateOfStage& stage, Character& p1,
     }
 
     textFontSet(game, cint16(Int(0.75 * size)), RGB(0, 0, 200));
-    if (stage.winPlayer != 3) {
+    if (stage.winPlayer != kDoubleKO) {
         drawText(game, 200 - 10 * Len(stage.FinishArts), 100, stage.FinishArts + " ");
         if (p1.viTality == kFullVitality || p2.viTality == kFullVitality) {
             blinkFontSet(game, 10, RGB(0, 255, 128));

@@ -40,8 +40,10 @@ void drawStun(EngineContext& game, const Character& p1, const Character& p2) {
     fillRect(game, px(286 - p1.stunPointMax + p1.stunGauge), 63, 286, 66, 33);
     fillRect(game, 351, 63, px(351 + p2.stunPointMax - p2.stunGauge), 66, 33);
     if (game.engine.render.hudBlink == 3) return;
-    if (p2.stunSwitch == 1 || p2.stunSwitch == 2) blitSheet(game, 0, 61, 150, 36, 350, 60, 100, 18);
-    if (p1.stunSwitch == 1 || p1.stunSwitch == 2) blitSheet(game, 0, 61, 150, 36, 195, 60, 100, 18);
+    if (p2.stunSwitch == stunStunned || p2.stunSwitch == stunDizzy)
+        blitSheet(game, 0, 61, 150, 36, 350, 60, 100, 18);
+    if (p1.stunSwitch == stunStunned || p1.stunSwitch == stunDizzy)
+        blitSheet(game, 0, 61, 150, 36, 195, 60, 100, 18);
 }
 
 /// One spacorn gauge: player 1's from the left edge, player 2's mirrored about the
@@ -103,8 +105,8 @@ void drawComboCounter(EngineContext& game, Character& p1, Character& p2) {
 }
 
 void drawStunMarks(BattleContext& game, const Character& p1, const Character& p2) {
-    if (p1.stunSwitch == 2) drawStunStar(game, p1);
-    if (p2.stunSwitch == 2) drawStunStar(game, p2);
+    if (p1.stunSwitch == stunDizzy) drawStunStar(game, p1);
+    if (p2.stunSwitch == stunDizzy) drawStunStar(game, p2);
 }
 
 void drawStunStar(BattleContext& game, const Character& chara) {

@@ -14,7 +14,7 @@ void drawGauges(EngineContext& game, Character& p1, Character& p2);
 /// Also records the attacker's MaxComboCount and slides the victim's comboTimer in.
 void drawComboCounter(EngineContext& game, Character& p1, Character& p2);
 
-/// Dizzy stars over each fighter whose stunSwitch is 2.
+/// Dizzy stars over each fighter whose stunSwitch is stunDizzy.
 void drawStunMarks(BattleContext& game, const Character& p1, const Character& p2);
 void drawStunStar(BattleContext& game, const Character& chara);
 

@@ -20,6 +20,7 @@
 #include "engine/Shutter.h"
 #include "engine/Sound.h"
 #include "engine/System.h"
+#include "movesets/MoveSetSupport.h"
 #include "render/SlowMotion.h"
 #include "screens/Ranking.h"
 #include "screens/Title.h"
@@ -47,11 +48,7 @@ constexpr int16_t pCrouchGuard = 40;
 constexpr int16_t pReady = 50;
 constexpr int16_t pWalkIn = 99;
 constexpr int16_t pWalk = 100;
-constexpr int16_t pJump = 130;
 constexpr int16_t pTurnPose = 170;
-constexpr int16_t pSweep = 250;       // 前掃腿
-constexpr int16_t pLowKick = 270;     // 底蹴腿
-constexpr int16_t pDiveKick = 280;    // 雷撃蹴
 constexpr int16_t pGreet = 481;
 constexpr int16_t pScorn = 490;
 constexpr int16_t pWhirlKick = 530;   // 旋風脚
@@ -295,11 +292,11 @@ void countSurvived(ScriptFrame& f) {
 /// The jumping dive kick of the drills: the jump at tick 30, the dive at 40 with its slide.
 void jumpingDive(ScriptFrame& f, int16_t tick, int16_t slide) {
     if (tick == 30) {
-        f.tutor(pJump);
+        f.tutor(kJumpRise);
         f.p2.upVector = 15;
     }
     if (tick == 40) {
-        f.tutor(pDiveKick);
+        f.tutor(kDive);
         f.p2.slideVector = f.p2.dirStand * slide;
     }
 }
@@ -315,7 +312,7 @@ void announcedAttack(ScriptFrame& f) {
                 break;
             case 2:
                 f.balloon(false, kGuardLow);
-                if (tick == 30) f.tutor(pSweep);
+                if (tick == 30) f.tutor(kSweep);
                 break;
             case 3:
                 f.balloon(false, kGuardHigh);
@@ -343,13 +340,13 @@ void unannouncedAttack(ScriptFrame& f) {
                 if (tick == 30) f.tutor(pWhirlKick);
                 break;
             case 2:
-                if (tick == 30) f.tutor(pSweep);
+                if (tick == 30) f.tutor(kSweep);
                 break;
             case 3:
                 jumpingDive(f, tick, 8);
                 break;
             case 4:
-                if (tick == 30) f.tutor(pLowKick);
+                if (tick == 30) f.tutor(kShortKick);
                 break;
             case 5:
                 if (tick == 30) f.tutor(pShoulder);
@@ -464,7 +461,7 @@ void lessonStep(ScriptFrame& f) {
             f.tutorThenNext(pWalk);
             return;
         case 30:
-            if (f.walkedUpTo(80)) f.tutorThenNext(t.tutorAttackKind == 1 ? pLowKick : pWhirlKick);
+            if (f.walkedUpTo(80)) f.tutorThenNext(t.tutorAttackKind == 1 ? kShortKick : pWhirlKick);
             return;
         case 31:
             if (f.tutorAt(pStand)) {
@@ -485,10 +482,10 @@ void lessonStep(ScriptFrame& f) {
             if (t.vitalitySnapshot < f.playerVitality() + 10) {
                 f.tutor(pGreet);
                 f.go(40);
-            } else if (p1.stunSwitch == 2) {
+            } else if (p1.stunSwitch == stunDizzy) {
                 f.tutor(pShoulder);
                 f.go(36);
-            } else if (p1.stunSwitch == 0) {
+            } else if (p1.stunSwitch == stunNormal) {
                 f.go(50);
             }
             return;
@@ -625,7 +622,7 @@ void tutorialInit(EngineContext& game, Character& p1, Character& p2, StateOfStag
     p2.posX = 500;
     p2.posY = 1000;
     p2.counTer = 0;
-    animChange(game, pDiveKick, p2);
+    animChange(game, kDive, p2);
     p2.cpuLevel = 0;  // he moves only when the script says so
     stage.tutorialCounter = 0;
     stage.tutorialFinish = false;
