@@ -24,8 +24,8 @@ bool isGuardKeyOfFacing(int16_t key, int16_t dirStand);
 /// actually start a guard.
 bool isGuardKeyOfSide(int16_t key, int16_t leftOrRight);
 
-/// Reads the frame's key and acts on it for player 1. `flashCounter` is the battle loop's
-/// input-miss flash counter (inputState element 1): a typed word sets it to 3, a miss to 20.
+/// Reads the frame's key and acts on it for player 1. `flashCounter` is the typing frame's
+/// flash (BattleState::typingFlashFrames): a typed word sets it to 3, a miss to 20.
 void PressKeyJudge(BattleContext& game, int16_t& flashCounter);
 
 }  // namespace morvek

@@ -96,7 +96,7 @@ void startUp(BattleContext& game) {
 
     if (e.editMode == kFalse) titleMenuLoop(game);
 
-    if (e.keyCount == 0) e.keyCount = kDefaultKeyCount;
+    if (e.keyCount == 0) e.keyCount = kNormalKeyCount;
     if (b.stageState.gameSpeed == 0) b.stageState.gameSpeed = kDefaultGameSpeed;
 }
 
@@ -137,7 +137,7 @@ void titleMenuLoop(BattleContext& game) {
 void outerLoopNextStep(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
-    switch (e.test) {
+    switch (e.nextStep) {
     case nextstep::CharaSelect:
         charaSelectMain(game, b.player1, b.stageState);
         break;
