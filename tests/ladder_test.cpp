@@ -152,9 +152,11 @@ TEST_F(LadderTest, BetaboyOnlyAfterAFlawlessFastHardStageSix) {
         const bool beta = std::string(c.expected) == "betaboy";
         // BETABOY is a plain stage step; the final bosses get the extra level.
         EXPECT_EQ(opponent.cpuLevel, level + (beta ? 1 : 2));
-        EXPECT_EQ(stage.checkCounter, beta ? ladderstage::Interrupter
-                                           : (std::string(c.expected) == "god" ? ladderstage::GodChosen
-                                                                               : ladderstage::Buri));
+        const bool god = std::string(c.expected) == "god";
+        const int16_t counter = beta  ? ladderstage::Interrupter
+                                : god ? ladderstage::GodChosen
+                                      : ladderstage::Buri;
+        EXPECT_EQ(stage.checkCounter, counter);
     }
 }
 

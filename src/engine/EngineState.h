@@ -72,7 +72,8 @@ struct EngineState {
     std::string appPath;         ///< the program folder, with a trailing '/'
     int32_t gameScore = 0;
     int16_t titleChoice = 0;     ///< the last main-menu choice (-1..3)
-    std::array<int16_t, 9> gameSettings{};  ///< remembered menu choices of the screens (gamesetting::)
+    /// The screens' remembered menu choices, by gamesetting:: element.
+    std::array<int16_t, 9> gameSettings{};
 
     // ---- surfaces ------------------------------------------------------------------
     Surface8 backBuffer{kBackBufferWidth, kBackBufferHeight};

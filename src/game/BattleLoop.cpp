@@ -152,7 +152,8 @@ void matchTurn(BattleContext& game) {
 
     if (e.returnToTitle != kFalse) {
         e.returnToTitle = kFalse;
-        e.nextStep = e.playMode == PlayMode::Training ? nextstep::TrainingSetup : nextstep::ScoreScreen;
+        e.nextStep =
+            e.playMode == PlayMode::Training ? nextstep::TrainingSetup : nextstep::ScoreScreen;
     } else {
         e.nextStep = winnerDispMain(game, b.player1, b.player2, b.stageState);
     }

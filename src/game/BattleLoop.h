@@ -36,6 +36,7 @@ void fighterAction(BattleContext& game, Character& me, Character& enemy);
 
 /// The match state's and both fighters' per-stage reset.
 void stageInitAll(BattleContext& game);
+
 /// The fighters' sheets a turn loads.
 enum class SheetReload { None, Player1, Player2, Both };
 /// The sheets the outer loop's step `nextStep` may have changed: none after the same stage,

@@ -10,8 +10,8 @@ namespace morvek {
 struct BattleContext;
 struct EngineContext;
 
-/// The default given at the end of start-up when the title loop's screens left the speed
-/// unset (the key mode's default is NORMAL KEY).
+/// The speed given at the end of start-up when the title loop's screens left it unset; a
+/// key count left unset becomes NORMAL KEY's.
 inline constexpr int16_t kDefaultGameSpeed = 26;
 
 /// Where the loading picture is read from: the current folder, else the program folder.
