@@ -69,7 +69,7 @@ TEST(BattleDispatch, NumbersOutsideTheRosterDispatchNowhere) {
 TEST(BattleDispatch, TypingComboStepDuringASpacornRedrawsTheWordJustTyped) {
     HeadlessPlatform platform;
     Game game{platform};
-    game.engine.keyCount = 40;
+    game.engine.keyCount = kNormalKeyCount;
     auto& letters = game.battle.targetLetters;
     letters = {1, 2, 3, 4, 5, 6, 7, 8};
     Character c;

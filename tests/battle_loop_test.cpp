@@ -21,7 +21,7 @@ struct BattleLoopTest : MatchFixture {
     }
     /// One frame of a simple player: close in with forward hops, then punch ("G", red).
     void playerTypes() {
-        if (b.inputState[4] != kFalse) return;  // let the last key go first
+        if (b.keyHeld) return;  // let the last key go first
         if (p1.tarGeting) {
             const bool far = std::abs(p2.characterAxis() - p1.characterAxis()) > 110;
             tapLetter(b.targetLetters[far ? 1 : 0]);
@@ -205,7 +205,7 @@ TEST_F(MatchTurnTest, AbortedTrainingLeadsToTrainingSetup) {
     e.playMode = PlayMode::Training;
     e.returnToTitle = kTrue;
     matchTurn(game);
-    EXPECT_EQ(e.test, 4);
+    EXPECT_EQ(e.nextStep, nextstep::TrainingSetup);
     EXPECT_EQ(e.returnToTitle, kFalse);
     EXPECT_EQ(p1.winCount, 0);
     EXPECT_EQ(p2.winCount, 0);
@@ -223,9 +223,9 @@ TEST_F(MatchTurnTest, AbortedTrainingLeadsToTrainingSetup) {
 TEST_F(MatchTurnTest, AbortedArcadeMatchLeadsToScoreScreenWithoutVsScreen) {
     e.playMode = PlayMode::Arcade;
     e.returnToTitle = kTrue;
-    e.test = 0;  // no sheet reload
+    e.nextStep = nextstep::SameStage;  // no sheet reload
     matchTurn(game);
-    EXPECT_EQ(e.test, 3);
+    EXPECT_EQ(e.nextStep, nextstep::ScoreScreen);
     EXPECT_TRUE(e.charaSurface1.isEmpty());
     EXPECT_TRUE(e.charaSurface2.isEmpty());
     EXPECT_EQ(platform.presentCount(), 2u);  // the one frame of the match, cleared

@@ -13,7 +13,7 @@ namespace {
 class BattleStage : public ::testing::Test {
 protected:
     BattleStage() {
-        game.engine.keyCount = 40;
+        game.engine.keyCount = kNormalKeyCount;
         game.engine.playMode = PlayMode::Arcade;
     }
 
@@ -81,7 +81,7 @@ TEST_F(BattleStage, JudgeAdjustmentsAndClamp) {
     winRounds({100});
     stage.stageStartTime = 0;
     stage.totalGameTime = 500;  // too slow: t2 is 0
-    game.engine.keyCount = 26;  // A = 100
+    game.engine.keyCount = kEasyKeyCount;  // A = 100
     stage.TPCSlow = true;
     opponent.winCount = 1;      // - 2, and no untouched bonus
     // t1 = 100 / 254 * 1 * 100 = 39.37 -> 39; 39 * 5 * 5 = 975 -> p 1 -> level 1; 1 - 2 < 0.
@@ -191,11 +191,11 @@ TEST_F(BattleStage, GameClockRunsOnlyBetweenResumeAndUpdate) {
 
 TEST_F(BattleStage, GameRoundAndStageStarts) {
     game.engine.gameScore = 777;
-    stage.checkCounter = 4;
+    stage.checkCounter = ladderstage::Buri;
     stage.stageNumber = 6;
     stage.totalGameTime = 99;
     stage.openingInit(game);
-    EXPECT_EQ(stage.checkCounter, 0);
+    EXPECT_EQ(stage.checkCounter, ladderstage::Regulars);
     EXPECT_EQ(stage.stageNumber, 0);
     EXPECT_EQ(game.engine.gameScore, 0);
     EXPECT_TRUE(stage.NoContinue);

@@ -27,7 +27,7 @@ protected:
         platform.setRequireFiles(false);
         for (int i = 0; i < 60; ++i) platform.loadSound(i, "effect.wav");
         for (int i = 100; i < 157; ++i) platform.loadSound(i, "voice.wav");
-        game.engine.keyCount = 40;
+        game.engine.keyCount = kNormalKeyCount;
         place(p1, "morvekboy", 250, 1, true);
         place(p2, "buri", 500, -1, false);
         p2.posY = kBuriGround;

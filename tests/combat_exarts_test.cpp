@@ -175,7 +175,7 @@ TEST(CombatTargets, KeyboardPositionToLetter) {
 using CombatTargetLetters = CombatTest;
 
 TEST_F(CombatTargetLetters, EightDistinctLettersWithinTheKeyCount) {
-    for (int16_t keys : {int16_t{26}, int16_t{40}, int16_t{8}}) {
+    for (int16_t keys : {kEasyKeyCount, kNormalKeyCount, int16_t{8}}) {
         game.engine.keyCount = keys;
         for (int draw = 0; draw < 200; ++draw) {
             randomTargetSet(game, 0);
@@ -195,7 +195,7 @@ TEST_F(CombatTargetLetters, AKeyCountBelowEightDrawsFromForty) {
     const auto& l = game.battle.targetLetters;
     for (size_t i = 0; i < 8; ++i) {
         EXPECT_GE(l[i], 1);
-        EXPECT_LE(l[i], 40);
+        EXPECT_LE(l[i], kNormalKeyCount);
         for (size_t j = i + 1; j < 8; ++j) EXPECT_NE(l[i], l[j]);
     }
 }

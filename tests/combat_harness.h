@@ -38,7 +38,7 @@ protected:
         for (int i = 0; i < 60; ++i) platform.loadSound(i, "effect.wav");
         for (int i = 100; i < 157; ++i) platform.loadSound(i, "voice.wav");
         platform.clearLogs();
-        game.engine.keyCount = 40;
+        game.engine.keyCount = kNormalKeyCount;
         game.engine.playMode = PlayMode::Arcade;
         // Marker colours: entry 0 tells which palette the display was last handed.
         game.engine.workPalette[0] = Rgb{1, 1, 1};

@@ -100,7 +100,7 @@ TEST_F(EngineStartUp, DevicesComeUpInOrderAndTheTitleTuneStartsAtFiveHundred) {
     EXPECT_EQ(e.isNT5, 1);
     EXPECT_EQ(e.playMode, PlayMode::Tutorial);
     EXPECT_EQ(e.titleChoice, -1);
-    EXPECT_EQ(e.keyCount, 40);
+    EXPECT_EQ(e.keyCount, kNormalKeyCount);
     EXPECT_EQ(game.battle.stageState.gameSpeed, 26);
     EXPECT_EQ(game.battle.stageState.MaxRoundTime, 9999);
     EXPECT_EQ(e.backBuffer.width(), 1640);

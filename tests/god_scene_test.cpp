@@ -17,7 +17,7 @@ namespace {
 class GodScene : public GodTest {
 protected:
     GodScene() {
-        stage.checkCounter = 5;
+        stage.checkCounter = ladderstage::God;
         stage.VSactionFlag = false;
         stage.wholeTimer = 7;
         platform.loadMusic(12, "god.mid");
@@ -130,9 +130,9 @@ TEST_F(GodScene, ASecondVisitSkipsTheScene) {
 
 TEST_F(GodScene, DefeatSwitchNeedsTheLostMatchAndTheLyingKO) {
     animChange(game, 333, p2);
-    godDefeatCheck(game, stage, p1, p2);  // checkCounter 5: not yet
+    godDefeatCheck(game, stage, p1, p2);  // G O D's stage: not yet
     EXPECT_EQ(p2.animPat, 333);
-    stage.checkCounter = 6;
+    stage.checkCounter = ladderstage::GodDefeated;
     animChange(game, 332, p2);
     godDefeatCheck(game, stage, p1, p2);
     EXPECT_EQ(p2.animPat, 332);
@@ -179,13 +179,13 @@ TEST_F(GodSpeech, NothingOutsideTheSpeechPosesOrStage) {
     animChange(game, 0, p2);
     godSpeechDraw(game, stage, p1, p2);
     animChange(game, 542, p2);
-    stage.checkCounter = 4;
+    stage.checkCounter = ladderstage::Buri;
     godSpeechDraw(game, stage, p1, p2);
     EXPECT_TRUE(platform.textLog().empty());
 }
 
 TEST_F(GodSpeech, LastLineWaitsForEnterEveryFrameAt335) {
-    stage.checkCounter = 6;
+    stage.checkCounter = ladderstage::GodDefeated;
     animChange(game, 335, p2);
     int pressed = 0;
     platform.onPresent([&](uint64_t n) {

@@ -219,7 +219,7 @@ struct InterrupterIntro : MatchFixture {
     }
     /// The ladder has just made INTERRUPTER the opponent.
     void arrive() {
-        stage.checkCounter = 2;
+        stage.checkCounter = ladderstage::Interrupter;
         stage.VSactionFlag = false;
         stage.roundCount = 0;
         stage.wholeTimer = 0;

@@ -61,10 +61,15 @@ TEST_F(LadderTest, ScriptedRunMeetsEachRegularOnceThenTheBossesWithTheirLevels) 
         const char* name;
         int16_t spacornType, cpuLevel, checkCounter;
     };
+    using namespace ladderstage;
     const std::vector<Expected> ladder = {
-        {"gouda", 0, 11, 0},      {"nangief", 1, 12, 0},   {"honekawa", 2, 13, 0},
-        {"ginzamurai", 0, 14, 0}, {"morvekboy", 1, 15, 1},  // the last regular opens stage 6
-        {"interrupter", 2, 17, 2}, {"god", 1, 19, 3},
+        {"gouda", 0, 11, Regulars},
+        {"nangief", 1, 12, Regulars},
+        {"honekawa", 2, 13, Regulars},
+        {"ginzamurai", 0, 14, Regulars},
+        {"morvekboy", 1, 15, InterrupterNext},  // the last regular opens stage 6
+        {"interrupter", 2, 17, Interrupter},
+        {"god", 1, 19, GodChosen},
     };
     opponent.cpuLevel = 99;
     stage.stageNumber = 42;
@@ -89,14 +94,14 @@ TEST_F(LadderTest, EveryGameMeetsTheFiveRegularsOnceInSomeOrder) {
     std::vector<std::string> firstOrders;
     game.random.reseed(12345);
     for (int gameNo = 1; gameNo <= 40; ++gameNo) {
-        stage.checkCounter = 0;
+        stage.checkCounter = ladderstage::Regulars;
         std::vector<std::string> met;
         for (int i = 0; i < 5; ++i) {
             next(i == 0);
             met.push_back(opponent.charaname);
         }
         firstOrders.push_back(met.front());
-        EXPECT_EQ(stage.checkCounter, 1);
+        EXPECT_EQ(stage.checkCounter, ladderstage::InterrupterNext);
         std::sort(met.begin(), met.end());
         EXPECT_EQ(met, roster) << "game " << gameNo;
     }
@@ -136,7 +141,7 @@ TEST_F(LadderTest, BetaboyOnlyAfterAFlawlessFastHardStageSix) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
         game.random.reseed(7);
-        stage.checkCounter = 0;
+        stage.checkCounter = ladderstage::Regulars;
         stage.NoContinue = c.noContinue;
         stage.gameSpeedMode = c.speedMode;
         stage.baseLevel = c.baseLevel;
@@ -148,12 +153,16 @@ TEST_F(LadderTest, BetaboyOnlyAfterAFlawlessFastHardStageSix) {
         const bool beta = std::string(c.expected) == "betaboy";
         // BETABOY is a plain stage step; the final bosses get the extra level.
         EXPECT_EQ(opponent.cpuLevel, level + (beta ? 1 : 2));
-        EXPECT_EQ(stage.checkCounter, beta ? 2 : (std::string(c.expected) == "god" ? 3 : 4));
+        const bool god = std::string(c.expected) == "god";
+        const int16_t counter = beta  ? ladderstage::Interrupter
+                                : god ? ladderstage::GodChosen
+                                      : ladderstage::Buri;
+        EXPECT_EQ(stage.checkCounter, counter);
     }
 }
 
 TEST_F(LadderTest, TheStageAfterBetaboyBringsTheFinalBoss) {
-    stage.checkCounter = 2;
+    stage.checkCounter = ladderstage::Interrupter;
     stage.stageNumber = 6;
     stage.NoContinue = true;
     stage.baseLevel = 20;
@@ -167,11 +176,11 @@ TEST_F(LadderTest, TheStageAfterBetaboyBringsTheFinalBoss) {
     EXPECT_EQ(opponent.charaname, "god");
     EXPECT_EQ(opponent.cpuLevel, 30);
     EXPECT_EQ(stage.stageNumber, 8);
-    EXPECT_EQ(stage.checkCounter, 3);
+    EXPECT_EQ(stage.checkCounter, ladderstage::GodChosen);
 }
 
 TEST_F(LadderTest, PastTheFinalBossOrWithNoOneLeftTheOpponentStaysButTheStageCounts) {
-    for (int16_t counter : {5, 6, 0}) {
+    for (int16_t counter : {ladderstage::God, ladderstage::GodDefeated, ladderstage::Regulars}) {
         SCOPED_TRACE(counter);
         game.battle.ladder.foughtFlag.fill(kTrue);
         stage.checkCounter = counter;
@@ -210,22 +219,22 @@ TEST_F(LadderTest, StageTuneByFighter) {
 }
 
 TEST_F(LadderTest, GodsStageSwitchesToTheBossThemeOnce) {
-    stage.checkCounter = 3;
+    stage.checkCounter = ladderstage::GodChosen;
     stageMusicPlay(game, 7, stage);
     EXPECT_EQ(tunesPlayed(),
               (std::vector<std::pair<int, int32_t>>{{kGodTune, 500}, {kFinalStageTune, 500}}));
-    EXPECT_EQ(stage.checkCounter, 5);
+    EXPECT_EQ(stage.checkCounter, ladderstage::God);
     // The same stage replayed after a continue keeps its own tune.
     platform.clearLogs();
     stageMusicPlay(game, 7, stage);
     EXPECT_EQ(tunesPlayed(), (std::vector<std::pair<int, int32_t>>{{kGodTune, 500}}));
 
-    // BURI's stage: its own tune, checkCounter stays 4.
+    // BURI's stage: its own tune, checkCounter stays Buri.
     platform.clearLogs();
-    stage.checkCounter = 4;
+    stage.checkCounter = ladderstage::Buri;
     stageMusicPlay(game, 6, stage);
     EXPECT_EQ(tunesPlayed(), (std::vector<std::pair<int, int32_t>>{{kBuriTune, 500}}));
-    EXPECT_EQ(stage.checkCounter, 4);
+    EXPECT_EQ(stage.checkCounter, ladderstage::Buri);
 }
 
 }  // namespace

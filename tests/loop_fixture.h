@@ -51,7 +51,7 @@ struct MatchFixture : ::testing::Test {
         for (int i = 0; i < kSoundSlots; ++i) platform.loadSound(i, "sound.wav");
         for (int i = 0; i < kMusicSlots; ++i) platform.loadMusic(i, "tune.mid");
         paletteBuildAll(game);
-        e.keyCount = 40;
+        e.keyCount = kNormalKeyCount;
         e.playMode = PlayMode::Arcade;
         stage.gameSpeed = 26;
         stage.MaxRoundTime = 9999;

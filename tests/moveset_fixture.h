@@ -52,7 +52,7 @@ protected:
         platform.setRequireFiles(false);
         for (int i = 0; i < 60; ++i) platform.loadSound(i, "effect.wav");
         for (int i = 100; i < 157; ++i) platform.loadSound(i, "voice.wav");
-        game.engine.keyCount = 40;
+        game.engine.keyCount = kNormalKeyCount;
         game.battle.scrollX = 0;
         game.battle.scrollY = 0;
         place(p1, pair.x1, 1, true);

@@ -139,7 +139,7 @@ struct OuterLoop : ScreensFixture {
     void steerMatch(uint64_t n) {
         StateOfStage& s = b().stageState;
         // G O D's cut-scene before the fight waits for Return between its speeches.
-        if (s.checkCounter == 5 && !s.VSactionFlag && n >= nextPressAt) {
+        if (s.checkCounter == ladderstage::God && !s.VSactionFlag && n >= nextPressAt) {
             platform.holdKeysForPresents({key::Return}, n, n + 1);
             nextPressAt = n + 2;
         }
@@ -392,7 +392,7 @@ TEST_F(OuterLoop, TrainingRunsWithItsTuneAndAnAbortGoesBackToTheSetUp) {
     EXPECT_EQ(turns[1].sheet2, sheetValueOf(b().player2.charaname));
     EXPECT_EQ(count(AudioEvent::PlaySound, 132), 0u);  // no VS screen in training
     // The training set-up chose the key mode and the speed: no defaults over them.
-    EXPECT_EQ(e().keyCount, 26);
+    EXPECT_EQ(e().keyCount, kEasyKeyCount);
     EXPECT_EQ(b().stageState.gameSpeed, 30);
 }
 
@@ -429,7 +429,7 @@ TEST_F(OuterLoop, WinningEveryStageClimbsTheWholeLadderAndEndsBackAtTheTitle) {
         EXPECT_EQ(tune->index, expected) << turns[i].opponent;
         begin = turns[i].audioEvents;
     }
-    EXPECT_EQ(b().stageState.checkCounter, 0);  // the title began a new game
+    EXPECT_EQ(b().stageState.checkCounter, ladderstage::Regulars);  // the title began a new game
 }
 
 TEST_F(OuterLoop, AFlawlessHardFastGameMeetsBetaBoyAndThenGodAndEndsBackAtTheTitle) {
@@ -483,7 +483,7 @@ TEST_F(OuterLoop, TheRoundIsSetUpBeforeAnyDeviceExists) {
     EXPECT_EQ(b().scrollX, -140);
     EXPECT_EQ(b().scrollY, -1480);
     EXPECT_EQ(b().stageState.roundTimer, 9999);
-    EXPECT_EQ(e().test, 256);
+    EXPECT_EQ(e().nextStep, nextstep::StartUp);
 }
 
 // ---- the title loop ------------------------------------------------------------------
@@ -491,7 +491,7 @@ TEST_F(OuterLoop, TheRoundIsSetUpBeforeAnyDeviceExists) {
 TEST_F(OuterLoop, OptionsAndRankingComeBackToTheTitleUntilAGameModeIsChosen) {
     titleChoices = {titlemenu::Option, titlemenu::ScoreRanking, titlemenu::Tutorial};
     b().stageState.stageNumber = 4;
-    b().stageState.checkCounter = 2;
+    b().stageState.checkCounter = ladderstage::Interrupter;
     b().player1.ReverseCharaFlag = true;
     titleMenuLoop(*g);
 
@@ -506,7 +506,7 @@ TEST_F(OuterLoop, OptionsAndRankingComeBackToTheTitleUntilAGameModeIsChosen) {
     EXPECT_EQ(count(AudioEvent::LoopSound, kScoreJingle), 1u);  // the ranking's jingle
     // The title began a new game.
     EXPECT_EQ(b().stageState.stageNumber, 0);
-    EXPECT_EQ(b().stageState.checkCounter, 0);
+    EXPECT_EQ(b().stageState.checkCounter, ladderstage::Regulars);
     EXPECT_TRUE(b().stageState.NoContinue);
     EXPECT_FALSE(b().player1.ReverseCharaFlag);
 }
@@ -561,8 +561,8 @@ struct NextStep : OuterLoop {
 };
 
 TEST_F(NextStep, NothingHappensForTheSameStageAndUnknownCodes) {
-    for (int16_t code : {0, 5, 256, -1}) {
-        e().test = code;
+    for (int16_t code : {nextstep::SameStage, int16_t{5}, nextstep::StartUp, int16_t{-1}}) {
+        e().nextStep = code;
         outerLoopNextStep(*g);
         EXPECT_EQ(platform.presentCount(), 0u) << code;
     }
@@ -573,8 +573,8 @@ TEST_F(NextStep, NothingHappensForTheSameStageAndUnknownCodes) {
     EXPECT_EQ(b().player2.cpuLevel, 12);
 }
 
-TEST_F(NextStep, OneIsTheCharacterSelectForPlayerOneOnly) {
-    e().test = 1;
+TEST_F(NextStep, TheCharacterSelectIsForPlayerOneOnly) {
+    e().nextStep = nextstep::CharaSelect;
     outerLoopNextStep(*g);
     EXPECT_GT(platform.presentCount(), 0u);
     EXPECT_EQ(count(AudioEvent::PlayMusic, kSelectTune), 1u);  // the select's tune
@@ -583,8 +583,8 @@ TEST_F(NextStep, OneIsTheCharacterSelectForPlayerOneOnly) {
     EXPECT_EQ(b().stageState.stageNumber, 2);
 }
 
-TEST_F(NextStep, TwoIsTheLaddersNextOpponentWithoutANewGame) {
-    e().test = 2;
+TEST_F(NextStep, TheNextOpponentIsTheLaddersWithoutANewGame) {
+    e().nextStep = nextstep::NextOpponent;
     outerLoopNextStep(*g);
     EXPECT_EQ(platform.presentCount(), 0u);
     EXPECT_EQ(b().stageState.stageNumber, 3);
@@ -595,10 +595,10 @@ TEST_F(NextStep, TwoIsTheLaddersNextOpponentWithoutANewGame) {
     EXPECT_EQ(b().ladder.foughtFlag[4], kTrue);
 }
 
-TEST_F(NextStep, ThreeIsTheScoreScreenAndThenTheTitle) {
+TEST_F(NextStep, TheScoreScreenLeadsToTheTitle) {
     titleChoices = {titlemenu::Tutorial};
     e().titleChoice = titlemenu::GameStart;  // the game began with GAME START: it is scored
-    e().test = 3;
+    e().nextStep = nextstep::ScoreScreen;
     outerLoopNextStep(*g);
     EXPECT_TRUE(titleChoices.empty());
     EXPECT_TRUE(textShown("SCORE"));
@@ -609,9 +609,9 @@ TEST_F(NextStep, ThreeIsTheScoreScreenAndThenTheTitle) {
     EXPECT_EQ(count(AudioEvent::PlayMusic, kTitleTune), 1u);
 }
 
-TEST_F(NextStep, FourIsTheTrainingSetUp) {
+TEST_F(NextStep, TheTrainingSetUpRunsAgain) {
     e().playMode = PlayMode::Training;
-    e().test = 4;
+    e().nextStep = nextstep::TrainingSetup;
     outerLoopNextStep(*g);
     EXPECT_EQ(count(AudioEvent::PlayMusic, kTrainingSetUpTune), 1u);
     EXPECT_EQ(b().player1.charaname, "morvekboy");  // the set-up's remembered choices
@@ -625,7 +625,7 @@ TEST_F(NextStep, FourIsTheTrainingSetUp) {
 struct TurnTop : OuterLoop {
     void SetUp() override {
         OuterLoop::SetUp();
-        e().keyCount = 40;
+        e().keyCount = kNormalKeyCount;
         b().stageState.gameSpeed = 26;
         b().player1.charaname = "gouda";
         b().player2.charaname = "ginzamurai";
@@ -633,7 +633,7 @@ struct TurnTop : OuterLoop {
     /// One turn of an arcade match aborted before it began (no VS screen, one frame),
     /// with every surface a sentinel first.
     void abortedTurn(int16_t code, PlayMode playMode) {
-        e().test = code;
+        e().nextStep = code;
         e().playMode = playMode;
         e().returnToTitle = kTrue;
         e().charaSurface1 = sentinelSurface();
@@ -650,8 +650,10 @@ TEST_F(TurnTop, TheStepCodeChoosesWhichSheetsReload) {
         int16_t code;
         bool sheet1, sheet2;
     };
-    for (const Case c : {Case{0, false, false}, Case{1, true, false}, Case{2, false, true},
-                         Case{3, true, true}, Case{4, true, true}, Case{256, true, true},
+    using namespace nextstep;
+    for (const Case c : {Case{SameStage, false, false}, Case{CharaSelect, true, false},
+                         Case{NextOpponent, false, true}, Case{ScoreScreen, true, true},
+                         Case{TrainingSetup, true, true}, Case{StartUp, true, true},
                          Case{-1, true, true}}) {
         abortedTurn(c.code, PlayMode::Arcade);
         EXPECT_EQ(surfaceValue(e().charaSurface1), c.sheet1 ? sheetValueOf("gouda") : kSentinel)
@@ -666,8 +668,10 @@ TEST_F(TurnTop, TheStepCodeChoosesWhichSheetsReload) {
 
 TEST_F(TurnTop, AnAbortLeadsToTheTrainingSetUpOnlyInTraining) {
     for (PlayMode mode : {PlayMode::Arcade, PlayMode::Training, PlayMode::Tutorial}) {
-        abortedTurn(256, mode);
-        EXPECT_EQ(e().test, mode == PlayMode::Training ? 4 : 3) << static_cast<int>(mode);
+        abortedTurn(nextstep::StartUp, mode);
+        EXPECT_EQ(e().nextStep,
+                  mode == PlayMode::Training ? nextstep::TrainingSetup : nextstep::ScoreScreen)
+            << static_cast<int>(mode);
         EXPECT_EQ(e().returnToTitle, kFalse);
         EXPECT_EQ(count(AudioEvent::PlaySound, 132), 0u);
         // An arcade match aborted before it starts has no stage tune either; training has

@@ -21,9 +21,11 @@ struct PlayerInputTest : MatchFixture {
         p1.sTate = stStand;
         p1.dirStand = 1;
         p1.LeftOrRight = 1;
-        b.inputState = {};
+        b.typingFlashFrames = 0;
+        b.openingKey = 0;
+        b.keyHeld = false;
     }
-    int16_t& flash() { return b.inputState[1]; }
+    int16_t& flash() { return b.typingFlashFrames; }
     /// One keyboard frame of player 1 with `key` down (0: nothing down).
     void judge(int16_t key) {
         if (key != 0) tapKey(key);
@@ -46,21 +48,20 @@ TEST_F(PlayerInputTest, TargetKeyOpensFrameWithSoundAndEightDistinctLetters) {
     EXPECT_EQ(letters.size(), 8u);
     for (int16_t l : letters) {
         EXPECT_GE(l, 1);
-        EXPECT_LE(l, 40);
+        EXPECT_LE(l, kNormalKeyCount);
     }
     // The frame stands at the key's place: column 5, home row, facing right.
     EXPECT_EQ(p1.targetX, 202);
     EXPECT_EQ(p1.targetY, 60);
-    EXPECT_EQ(b.inputState[2], 25);
-    EXPECT_EQ(b.inputState[3], 25);
-    EXPECT_EQ(b.inputState[4], kTrue);
+    EXPECT_EQ(b.openingKey, 25);
+    EXPECT_TRUE(b.keyHeld);
 }
 
 TEST_F(PlayerInputTest, EasyKeysNeverOfferDigitsOrPunctuation) {
-    e.keyCount = 26;
+    e.keyCount = kEasyKeyCount;
     for (int i = 0; i < 50; ++i) {
         judge(25);
-        for (int16_t l : b.targetLetters) EXPECT_LE(l, 26);
+        for (int16_t l : b.targetLetters) EXPECT_LE(l, kEasyKeyCount);
         judge(keycode::Space);
         judge(0);
     }
@@ -166,7 +167,7 @@ TEST_F(PlayerInputTest, GuardStartsOnSecondHeldFrame) {
     PressKeyJudge(game, flash());
     EXPECT_FALSE(p1.tarGeting);  // a guard key of the facing opens nothing
     EXPECT_EQ(p1.sTate, stStand);
-    EXPECT_EQ(b.inputState[3], 23);
+    EXPECT_EQ(b.openingKey, 23);
     platform.present(e.backBuffer);  // next frame, key still held
     PressKeyJudge(game, flash());
     EXPECT_EQ(p1.sTate, stStandGuard);
@@ -254,7 +255,7 @@ TEST_F(PlayerInputTest, HeldKeyActsOnce) {
     EXPECT_EQ(soundsPlayed(6), 1);
     platform.present(e.backBuffer);
     judge(0);
-    EXPECT_EQ(b.inputState[4], kFalse);
+    EXPECT_FALSE(b.keyHeld);
 }
 
 TEST_F(PlayerInputTest, ALetterTappedBetweenTwoReadsOfAFrameIsTypedOnceInTheNext) {

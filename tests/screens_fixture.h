@@ -91,7 +91,7 @@ inline std::string recordWithScore(int64_t score, int16_t fighter = 0) {
     r.grade = 10;
     r.baseLevel = 10;
     r.speedMode = 1;
-    r.keyCount = 40;
+    r.keyCount = kNormalKeyCount;
     return encodeScoreRecord(r, "1111111");
 }
 

@@ -59,7 +59,7 @@ TEST_F(ScreensCharaSelect, TheHiddenHonekawaAndEveryOptionLandInThePlayerAndTheS
     EXPECT_EQ(stage.gameSpeed, 26);
     press(key::Down);
     press(key::Return);  // EASY KEY
-    EXPECT_EQ(game->engine.keyCount, 26);
+    EXPECT_EQ(game->engine.keyCount, kEasyKeyCount);
     EXPECT_TRUE(textShown("入力要求キーがアルファベット26文字のみになります。"));
     press(key::Down);
     press(key::Return);  // TPC SLOW ON
@@ -119,7 +119,7 @@ TEST_F(ScreensCharaSelect, PastTheFirstStageTheSpeedStepIsSkipped) {
     press(key::Return);  // TPC SLOW OFF
     EXPECT_TRUE(s.finished);
     EXPECT_EQ(stage.gameSpeed, 22);
-    EXPECT_EQ(game->engine.keyCount, 40);
+    EXPECT_EQ(game->engine.keyCount, kNormalKeyCount);
     EXPECT_FALSE(stage.TPCSlow);
     EXPECT_EQ(player.charaname, "morvekboy");
 }
@@ -434,7 +434,7 @@ TEST_F(ScreensResult, TheJudgeLevelIsRecordedEvenAfterALoss) {
 TEST_F(ScreensResult, BeatingTheSmallFinalBossShowsItsSpeechInSilenceAndEndsTheGame) {
     winTwoNil(200, 200);
     p2.NUMBER = 6;
-    stage.checkCounter = 4;
+    stage.checkCounter = ladderstage::Buri;
     stage.NoContinue = true;
     ASSERT_TRUE(winnerDispBegin(*game, s, p1, p2, stage));
     EXPECT_EQ(s.portrait, 6);
@@ -460,7 +460,7 @@ TEST_F(ScreensResult, BeatingTheSmallFinalBossShowsItsSpeechInSilenceAndEndsTheG
 TEST_F(ScreensResult, BeatingGodRunsTheEndingAndReturnsToTheScoreScreen) {
     winTwoNil(254, 100);
     p2.NUMBER = 7;
-    stage.checkCounter = 6;
+    stage.checkCounter = ladderstage::GodDefeated;
     game->engine.gameScore = 0;
     tapEnterEveryOtherPass();
     EXPECT_EQ(winnerDispMain(*game, p1, p2, stage), nextstep::ScoreScreen);

@@ -61,7 +61,7 @@ struct ScreensOptions : testing::EngineFixture {
 TEST_F(ScreensOptions, EntryLowersTheVolumeAndAnUnknownRoundTimeBecomesSixty) {
     stage.MaxRoundTime = 4500;
     stage.maxRoundCount = 1;
-    game->engine.gameSettings[0] = 2;
+    game->engine.gameSettings[gamesetting::Difficulty] = 2;
     optionScreenBegin(*game, s, stage);
     ASSERT_EQ(platform.audioLog().size(), 1u);  // the tune plays on, at volume 50
     EXPECT_EQ(platform.audioLog()[0].kind, AudioEvent::MusicVolume);

@@ -25,7 +25,7 @@ struct ScoreScreenClock : testing::ScreensFixture {
     void SetUp() override {
         ScreensFixture::SetUp();
         game->engine.titleChoice = titlemenu::GameStart;
-        game->engine.keyCount = 40;
+        game->engine.keyCount = kNormalKeyCount;
         stage.stageNumber = 1;
         stage.baseLevel = 10;
         stage.speedSelect(1);

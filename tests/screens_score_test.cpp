@@ -60,7 +60,7 @@ TEST(ScreensScoreRecord, EncodesEveryFieldWithItsOffsetAndDecodesBack) {
     r.grade = 17;
     r.baseLevel = 20;
     r.speedMode = 2;
-    r.keyCount = 26;
+    r.keyCount = kEasyKeyCount;
     r.tpcSlow = true;
     const std::string s = encodeScoreRecord(r, "1234567");
     EXPECT_EQ(s, "0" "0003284403" "8" "10" "086339" "00" "67" "6" "9" "9" "3" "1234567");
@@ -72,7 +72,7 @@ TEST(ScreensScoreRecord, EncodesEveryFieldWithItsOffsetAndDecodesBack) {
     EXPECT_EQ(back->grade, 17);
     EXPECT_EQ(back->baseLevel, 20);
     EXPECT_EQ(back->speedMode, 2);
-    EXPECT_EQ(back->keyCount, 26);
+    EXPECT_EQ(back->keyCount, kEasyKeyCount);
     EXPECT_TRUE(back->tpcSlow);
 
     r = ScoreRecord{};  // fighter 0, EASY, slow, 40 keys, TPC off
@@ -543,7 +543,7 @@ struct ScreensScoreScreen : ScreensScoreFile {
     void SetUp() override {
         ScreensScoreFile::SetUp();
         game->engine.titleChoice = titlemenu::GameStart;
-        game->engine.keyCount = 40;
+        game->engine.keyCount = kNormalKeyCount;
         stage.stageNumber = 1;
         stage.baseLevel = 10;
         stage.speedSelect(1);

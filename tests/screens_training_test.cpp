@@ -73,14 +73,14 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     EXPECT_EQ(press(key::Up), Sounds{});
     for (int16_t v = 1; v <= 5; ++v) EXPECT_EQ(press(key::Down), Sounds{kMenuSound});
     EXPECT_EQ(press(key::Down), Sounds{});  // the list ends at INTERRUPTER
-    setting(1) = 3;
+    setting(gamesetting::TrainingFighter1) = 3;
     EXPECT_EQ(press(key::Right), Sounds{});
     EXPECT_FALSE(drawn("2", 160, 360));
 
     stage->secretBetaBoy = true;
     stage->secretHonekawa = true;
     EXPECT_EQ(press(key::Right), Sounds{kMenuSound});
-    EXPECT_EQ(setting(1), fighter::HiddenHonekawa);
+    EXPECT_EQ(setting(gamesetting::TrainingFighter1), fighter::HiddenHonekawa);
     EXPECT_EQ(s.portrait1X, -180);  // restarted at -200, then one turn of sliding
     platform.clearLogs();
     pass();
@@ -88,14 +88,14 @@ TEST_F(ScreensTraining, FighterListsWithAndWithoutTheHiddenFighters) {
     EXPECT_FALSE(drawn("HONEKAWA", 50, 360, kRed));
     for (uint8_t k : {key::Up, key::Down, key::Right}) EXPECT_EQ(press(k), Sounds{});
     EXPECT_EQ(press(key::Left), Sounds{kMenuSound});
-    EXPECT_EQ(setting(1), 3);
-    setting(1) = 5;
+    EXPECT_EQ(setting(gamesetting::TrainingFighter1), 3);
+    setting(gamesetting::TrainingFighter1) = 5;
     EXPECT_EQ(press(key::Down), Sounds{kMenuSound});
-    EXPECT_EQ(setting(1), fighter::Betaboy);
+    EXPECT_EQ(setting(gamesetting::TrainingFighter1), fighter::Betaboy);
     EXPECT_TRUE(drawn("BETABOY", 50, 420, kRed));
     EXPECT_EQ(press(key::Down), Sounds{});
     EXPECT_EQ(press(key::Up), Sounds{kMenuSound});
-    EXPECT_EQ(setting(1), 5);
+    EXPECT_EQ(setting(gamesetting::TrainingFighter1), 5);
 
     toStep(trainingstep::Fighter2);  // player 2's list: its portrait restarts at 540
     EXPECT_EQ(press(key::Down), Sounds{kMenuSound});
@@ -110,7 +110,11 @@ TEST_F(ScreensTraining, ChoiceStepsAndTheComputerLevel) {
         size_t element;
         int16_t last;
     };
-    for (Case c : {Case{1, 3, 2}, Case{3, 4, 2}, Case{4, 5, 2}, Case{5, 6, 1}, Case{6, 7, 1}}) {
+    using namespace gamesetting;
+    using namespace trainingstep;
+    for (Case c : {Case{SuperArt1, TrainingSuperArt1, 2}, Case{SuperArt2, TrainingSuperArt2, 2},
+                   Case{Speed, TrainingSpeed, 2}, Case{KeyMode, TrainingKeyMode, 1},
+                   Case{TpcSlow, TrainingTpcSlow, 1}}) {
         toStep(c.step);
         EXPECT_EQ(press(key::Up), Sounds{}) << c.step;
         for (int16_t v = 1; v <= c.last; ++v) EXPECT_EQ(press(key::Down), Sounds{kChoiceSound});
@@ -121,17 +125,17 @@ TEST_F(ScreensTraining, ChoiceStepsAndTheComputerLevel) {
     EXPECT_EQ(press(key::Return), Sounds{kNextSound});
     passes(30);  // the level panel slides in from 700 to 200
     EXPECT_EQ(s.cpuLevel, (PanelPlace{200, 80}));
-    setting(8) = 25;
+    setting(gamesetting::TrainingCpuLevel) = 25;
     EXPECT_EQ(press(key::Right), Sounds{kChoiceSound});
-    EXPECT_EQ(setting(8), 30);
+    EXPECT_EQ(setting(gamesetting::TrainingCpuLevel), 30);
     EXPECT_EQ(press(key::Right), Sounds{});
     EXPECT_EQ(press(key::Down), Sounds{});
-    setting(8) = 25;
+    setting(gamesetting::TrainingCpuLevel) = 25;
     EXPECT_EQ(press(key::Left), Sounds{kChoiceSound});
-    EXPECT_EQ(setting(8), 15);
-    setting(8) = 5;
+    EXPECT_EQ(setting(gamesetting::TrainingCpuLevel), 15);
+    setting(gamesetting::TrainingCpuLevel) = 5;
     EXPECT_EQ(press(key::Left), Sounds{kChoiceSound});
-    EXPECT_EQ(setting(8), 0);
+    EXPECT_EQ(setting(gamesetting::TrainingCpuLevel), 0);
     EXPECT_TRUE(drawn("NO MOVE", 325, 125, kRed));
     EXPECT_EQ(press(key::Up), Sounds{});
     EXPECT_EQ(press(key::Down), Sounds{kChoiceSound});
@@ -139,8 +143,8 @@ TEST_F(ScreensTraining, ChoiceStepsAndTheComputerLevel) {
 }
 
 TEST_F(ScreensTraining, FinishedStepsSettleAndSpaceGoesBack) {
-    setting(3) = 2;
-    setting(4) = 1;
+    setting(gamesetting::TrainingSuperArt1) = 2;
+    setting(gamesetting::TrainingSuperArt2) = 1;
     begin();
     EXPECT_EQ(press(key::Space), Sounds{});
     for (int16_t step : {trainingstep::SuperArt1, trainingstep::SuperArt2, trainingstep::Speed}) {
@@ -164,7 +168,7 @@ TEST_F(ScreensTraining, DefaultsGiveEasyKeyAndTpcSlowOnAndChoicesAreRemembered) 
     script(enters);
     trainingSelect(*game, *p1, *p2, *stage);
     EXPECT_EQ(p1->charaname, "morvekboy");
-    EXPECT_EQ(game->engine.keyCount, 26);
+    EXPECT_EQ(game->engine.keyCount, kEasyKeyCount);
     EXPECT_TRUE(stage->TPCSlow);
     EXPECT_EQ(stage->gameSpeed, 30);
     bool shutterSound = false, stopped = false;
@@ -188,7 +192,7 @@ TEST_F(ScreensTraining, DefaultsGiveEasyKeyAndTpcSlowOnAndChoicesAreRemembered) 
     EXPECT_EQ(p2->charaname, "ginzamurai");
     EXPECT_EQ(p2->spacornType, 2);
     EXPECT_EQ(stage->gameSpeed, 22);
-    EXPECT_EQ(game->engine.keyCount, 40);
+    EXPECT_EQ(game->engine.keyCount, kNormalKeyCount);
     EXPECT_FALSE(stage->TPCSlow);
     EXPECT_EQ(p2->cpuLevel, 20);
 
@@ -266,7 +270,7 @@ struct ScreensTrainingMatch : ScreensTraining {
     void SetUp() override {
         ScreensTraining::SetUp();
         game->engine.playMode = PlayMode::Training;
-        game->engine.keyCount = 26;
+        game->engine.keyCount = kEasyKeyCount;
         stage->gameSpeed = 26;
         p1->CharaNameSetFromNumber(0);
         p2->CharaNameSetFromNumber(0);
@@ -286,7 +290,7 @@ TEST_F(ScreensTrainingMatch, CharacterChangeAndBackToTitleAbortTheMatch) {
     menuKeys = {key::Down, 0, key::Return};
     pressF1In(80);
     matchTurn(*game);
-    EXPECT_EQ(game->engine.test, 4);  // the training set-up again
+    EXPECT_EQ(game->engine.nextStep, nextstep::TrainingSetup);
     EXPECT_EQ(game->engine.playMode, PlayMode::Training);
     EXPECT_EQ(game->engine.returnToTitle, kFalse);
 
@@ -294,7 +298,7 @@ TEST_F(ScreensTrainingMatch, CharacterChangeAndBackToTitleAbortTheMatch) {
     nextMenuKey = 0;
     pressF1In(80);
     matchTurn(*game);
-    EXPECT_EQ(game->engine.test, 3);  // the score screen, as after an arcade game
+    EXPECT_EQ(game->engine.nextStep, nextstep::ScoreScreen);  // as after an arcade game
     EXPECT_EQ(game->engine.playMode, PlayMode::Arcade);
 }
 

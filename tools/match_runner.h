@@ -83,10 +83,8 @@ inline int16_t keyOfLetter(int16_t letter) {
     return 0;
 }
 
-/// G O D's fighter number, and its stages' checkCounter: the boss stage and the final defeat.
+/// G O D's fighter number.
 inline constexpr int16_t kGodFighter = 7;
-inline constexpr int16_t kGodStageCounter = 5;
-inline constexpr int16_t kGodDefeatedCounter = 6;
 
 /// True while the game stands still until Return: G O D's boss-stage cut-scene before the
 /// first round, and its final defeat once it has lost the match.
@@ -94,8 +92,8 @@ inline bool waitsForEnter(const Game& game) {
     const StateOfStage& s = game.battle.stageState;
     const Character& p2 = game.battle.player2;
     if (p2.NUMBER != kGodFighter) return false;
-    if (s.checkCounter == kGodStageCounter) return !s.VSactionFlag && s.roundCount == 0;
-    return s.checkCounter == kGodDefeatedCounter && p2.animPat == god_patterns::kFinalDefeat;
+    if (s.checkCounter == ladderstage::God) return !s.VSactionFlag && s.roundCount == 0;
+    return s.checkCounter == ladderstage::GodDefeated && p2.animPat == god_patterns::kFinalDefeat;
 }
 
 class BotTypist {
@@ -290,7 +288,7 @@ inline void setUpMatch(Match& match, const MatchSetup& setup, PictureCache* cach
     BattleState& b = game.battle;
     game.random.reseed(setup.seed);
     e.appPath = setup.dataFolder;
-    e.keyCount = 40;
+    e.keyCount = kNormalKeyCount;
     e.playMode = PlayMode::Arcade;
     paletteBuildAll(game);
 
@@ -305,7 +303,7 @@ inline void setUpMatch(Match& match, const MatchSetup& setup, PictureCache* cach
     stageInitAll(game);
     if (setup.bossStage && b.player2.NUMBER == kGodFighter) {
         // As the ladder reaches it: the intro runs before the first round.
-        b.stageState.checkCounter = kGodStageCounter;
+        b.stageState.checkCounter = ladderstage::God;
         b.stageState.VSactionFlag = false;
         b.stageState.roundCount = 0;
     }

@@ -230,7 +230,9 @@ struct Viewer {
         bs.scrollX = -140;
         bs.scrollY = -1480;
         bs.freezeFlag = false;
-        bs.inputState = {};
+        bs.typingFlashFrames = 0;
+        bs.openingKey = 0;
+        bs.keyHeld = false;
         bs.hitSlot = 0;
         bs.targetLetters = {1, 12, 23, 4, 15, 6, 17, 8};
         StateOfStage& st = bs.stageState;
@@ -277,9 +279,9 @@ struct Viewer {
         drawGauges(g, a, c);
         drawComboCounter(g, a, c);
         if (a.tarGeting) drawTypingFrame(g, a, e.attackEffectSurface, false, 0);
-        if (b().inputState[1] > 0) {
+        if (b().typingFlashFrames > 0) {
             drawTypingFrame(g, a, e.attackEffectSurface, true, b().hitSlot);
-            b().inputState[1] = cint16(b().inputState[1] - 1);
+            b().typingFlashFrames = cint16(b().typingFlashFrames - 1);
         }
         drawStageOverlay(g, b().stageState, a, c);
     }
@@ -357,7 +359,7 @@ void sceneTypingCombo(Viewer& v) {
     v.save("03_typing_combo_words");
     v.newMatch();
     v.p1().tarGeting = true;
-    v.b().inputState[1] = 20;
+    v.b().typingFlashFrames = 20;
     v.b().hitSlot = -7;  // a wrong "G"
     v.drawFrame();
     v.save("04_typing_miss");

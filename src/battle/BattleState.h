@@ -27,10 +27,16 @@ struct BattleState {
     int16_t scrollX = 0;
     int16_t scrollY = 0;
 
-    /// The main window's input block: [1] input-miss flash counter, [2] key code of the
-    /// frame, [3] the key that opened targeting, [4] key-held latch, [5] player 1's KO
-    /// flag of the frame. Element 0 is unused.
-    std::array<int16_t, 6> inputState{};
+    // ---- player 1's keys (PressKeyJudge) --------------------------------------------
+    /// Frames the typing frame still flashes the word just typed or the miss
+    /// (kWordFlashFrames, kMissFlashFrames); counted down by the frame that draws it.
+    int16_t typingFlashFrames = 0;
+    /// The last grid key pressed while the typing frame was shut: the key that opened it,
+    /// whose attack or movement the red or blue word throws. A guard key is kept too,
+    /// though it opens nothing.
+    int16_t openingKey = 0;
+    /// A key was down at the last read: a key held acts once, not every frame.
+    bool keyHeld = false;
     /// 1-8 for the word just typed correctly, minus the letter number for a wrong one.
     int16_t hitSlot = 0;
     /// Holds the action (finish display): projectiles, effects and scripts stand still.

@@ -101,7 +101,7 @@ std::string speedModeText(int16_t v) {
     }
 }
 
-std::string keyModeText(int16_t v) { return v == 40 ? "NORMAL KEY" : "EASY KEY"; }
+std::string keyModeText(int16_t v) { return v == kNormalKeyCount ? "NORMAL KEY" : "EASY KEY"; }
 
 std::string onOffText(int16_t b) { return b == kTrue ? "ON" : "OFF"; }
 

@@ -29,7 +29,7 @@ void nextOpponentSet(BattleContext& game, Character& opponent, StateOfStage& sta
     }
 
     switch (stage.checkCounter) {
-        case 0:
+        case ladderstage::Regulars:
             // With everyone met (only reachable if the boss progress was reset without a
             // new game) there is no one to draw: the opponent stays as it is.
             if (count > 0) {
@@ -40,26 +40,26 @@ void nextOpponentSet(BattleContext& game, Character& opponent, StateOfStage& sta
                 opponent.spacornType = randomSpacornType(game);
             }
             break;
-        case 1:
+        case ladderstage::InterrupterNext:
             opponent.charaname = "interrupter";
             opponent.spacornType = randomSpacornType(game);
             opponent.cpuLevel = cint16(opponent.cpuLevel + 1);
-            stage.checkCounter = 2;
+            stage.checkCounter = ladderstage::Interrupter;
             stage.VSactionFlag = false;
             break;
-        case 2:
+        case ladderstage::Interrupter:
             if (stage.NoContinue && stage.gameSpeedMode != 0 && stage.stageNumber == 6 &&
                 stage.baseLevel == 20) {
-                // checkCounter stays 2: the stage after BETABOY asks again, and then
+                // checkCounter stays Interrupter: the stage after BETABOY asks again, and then
                 // stageNumber is no longer 6.
                 opponent.charaname = "betaboy";
             } else if (stage.gameSpeedMode != 0 && stage.baseLevel != 0) {
                 opponent.charaname = "god";
-                stage.checkCounter = 3;
+                stage.checkCounter = ladderstage::GodChosen;
                 opponent.cpuLevel = cint16(opponent.cpuLevel + 1);
             } else {
                 opponent.charaname = "buri";
-                stage.checkCounter = 4;
+                stage.checkCounter = ladderstage::Buri;
                 opponent.cpuLevel = cint16(opponent.cpuLevel + 1);
             }
             opponent.spacornType = randomSpacornType(game);
@@ -75,7 +75,7 @@ void nextOpponentSet(BattleContext& game, Character& opponent, StateOfStage& sta
     }
     stage.stageNumber = cint16(stage.stageNumber + 1);
     opponent.cpuLevel = cint16(opponent.cpuLevel + 1);
-    if (count == 1) stage.checkCounter = 1;
+    if (count == 1) stage.checkCounter = ladderstage::InterrupterNext;
 }
 
 void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage) {
@@ -92,8 +92,8 @@ void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage) {
         const StageTune& t = kStageTunes[static_cast<size_t>(n)];
         musicPlay(game, t.tune, t.volume);
     }
-    if (stage.checkCounter == 3) {
-        stage.checkCounter = 5;
+    if (stage.checkCounter == ladderstage::GodChosen) {
+        stage.checkCounter = ladderstage::God;
         musicPlay(game, kFinalStageTune, 500);
     }
 }

@@ -31,7 +31,8 @@ struct LadderState {
 void nextOpponentSet(BattleContext& game, Character& opponent, StateOfStage& stage, bool newGame);
 
 /// Starts the stage tune of fighter number n (player 2's NUMBER). When G O D has just been
-/// chosen (checkCounter 3), its boss theme 13 takes over and checkCounter becomes 5.
+/// chosen (ladderstage::GodChosen), its boss theme 13 takes over and its stage begins
+/// (ladderstage::God).
 void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage);
 
 }  // namespace morvek

@@ -31,7 +31,7 @@ bool& wordShown(Character& c, int n) {
 void judgeTypedLetter(BattleContext& game, int16_t letter, int16_t& flashCounter) {
     BattleState& b = game.battle;
     Character& p1 = b.player1;
-    const int16_t openingKey = b.inputState[3];
+    const int16_t openingKey = b.openingKey;
 
     if (letter == b.targetLetters[0]) {
         // The attack is chosen by the key that opened the frame, not by the letter.
@@ -91,9 +91,8 @@ void PressKeyJudge(BattleContext& game, int16_t& flashCounter) {
     Character& p2 = b.player2;
 
     const int16_t key = inkeyRead(game);
-    b.inputState[2] = key;
     const int16_t letter = keyNumToLetterNum(key);
-    const bool latched = b.inputState[4] != 0;
+    const bool latched = b.keyHeld;
 
     if (p1.enableAction && !latched) {
         if (!p1.tarGeting) {
@@ -103,7 +102,7 @@ void PressKeyJudge(BattleContext& game, int16_t& flashCounter) {
                 if (facing && !isGuardKeyOfFacing(key, p1.dirStand))
                     targetingOnOff(game, p1, targetOpen, key);
                 // A guard key is only remembered: its guard starts on the next frame.
-                b.inputState[3] = key;
+                b.openingKey = key;
                 p1.TPC = false;
             }
         } else {
@@ -123,7 +122,7 @@ void PressKeyJudge(BattleContext& game, int16_t& flashCounter) {
         if (key == keycode::Ctrl) spacornCtrlKeyStart(game, p1, p2);
     }
 
-    b.inputState[4] = key != 0 ? kTrue : kFalse;
+    b.keyHeld = key != 0;
 }
 
 }  // namespace morvek

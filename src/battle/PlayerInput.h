@@ -30,8 +30,8 @@ inline constexpr int16_t kGuardLeftLow = 38;    // ","
 /// (LeftOrRight) instead, it names the keys that actually start a guard.
 bool isGuardKeyOfFacing(int16_t key, int16_t dirStand);
 
-/// Reads the frame's key and acts on it for player 1. `flashCounter` is the battle loop's
-/// input-miss flash counter (inputState element 1): a typed word sets it to 3, a miss to 20.
+/// Reads the frame's key and acts on it for player 1. `flashCounter` is the typing frame's
+/// flash (BattleState::typingFlashFrames): a typed word sets it to 3, a miss to 20.
 void PressKeyJudge(BattleContext& game, int16_t& flashCounter);
 
 }  // namespace morvek

@@ -193,7 +193,9 @@ bool battleJudge(BattleContext& game) {
     StateOfStage& s = b.stageState;
     Character& p1 = b.player1;
     Character& p2 = b.player2;
-    int16_t& koFlag = b.inputState[5];
+    // Player 1's K.O. ended the round in this frame: player 2's in the same frame makes it
+    // a double K.O.
+    Bool16 koFlag = kFalse;
 
     // A shutter a screen left closed opens as the battle starts.
     if (shutterTransition(game, kShutterGoOn) != kShutterOpened)
@@ -238,7 +240,6 @@ bool battleJudge(BattleContext& game) {
         }
     }
     if (p1.viTality <= 0 && p2.viTality <= 0) s.winPlayer = kDoubleKO;
-    koFlag = kFalse;
 
     bool matchOver = false;
     if (s.roundFinish) matchOver = decidedRoundStep(game);

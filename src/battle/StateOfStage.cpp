@@ -49,7 +49,7 @@ void StateOfStage::getTotalSpentTime(EngineContext& game) {
 }
 
 void StateOfStage::openingInit(EngineContext& game) {
-    checkCounter = 0;
+    checkCounter = ladderstage::Regulars;
     stageNumber = 0;
     initOpenGameTime();
     game.engine.gameScore = 0;
@@ -109,7 +109,7 @@ int32_t StateOfStage::judgePointCalc(const EngineContext& game, const Character&
     const int16_t w = player.winCount;
     int32_t v = 0;
     for (int i = 1; i <= w && i <= 3; ++i) v += roundVitality[static_cast<size_t>(i)];
-    const int32_t a = game.engine.keyCount == 40 ? 120 : 100;
+    const int32_t a = game.engine.keyCount == kNormalKeyCount ? 120 : 100;
     const int16_t t1 = cint16(v / kFullVitality * w * a);
     const int32_t b = TPCSlow ? 100 : 120;
     int32_t t2 = b * w - stageTime();

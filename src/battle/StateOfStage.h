@@ -9,10 +9,16 @@
 
 namespace morvek {
 
-/// Values of checkCounter the bosses' stages are known by: INTERRUPTER's stage, G O D's
-/// stage, and the stage after G O D's defeat.
+/// The ladder's progress (checkCounter), moved as each stage's opponent is chosen: the
+/// regular stages; the last regular chosen, INTERRUPTER next; INTERRUPTER's stage (BETABOY's
+/// after it keeps the value); G O D chosen, until its stage tune begins G O D's stage; BURI
+/// chosen, for its stage; G O D's stage; G O D defeated in the deciding round.
 namespace ladderstage {
+inline constexpr int16_t Regulars = 0;
+inline constexpr int16_t InterrupterNext = 1;
 inline constexpr int16_t Interrupter = 2;
+inline constexpr int16_t GodChosen = 3;
+inline constexpr int16_t Buri = 4;
 inline constexpr int16_t God = 5;
 inline constexpr int16_t GodDefeated = 6;
 }  // namespace ladderstage
@@ -45,7 +51,7 @@ public:
     int16_t stageNumber = 0;
     bool TPCSlow = false;
     bool NoContinue = false;
-    int16_t checkCounter = 0;      ///< boss progress of the ladder (ladderstage::)
+    int16_t checkCounter = ladderstage::Regulars;  ///< the ladder's progress (ladderstage::)
     bool VSactionFlag = false;
     bool enterKey = false;
     int16_t tutorialCounter = 0;

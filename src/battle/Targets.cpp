@@ -32,7 +32,7 @@ int16_t keyNumToLetterNum(int16_t key) {
 void randomTargetSet(BattleContext& game, int16_t slot) {
     auto& letters = game.battle.targetLetters;
     // Eight distinct letters need at least eight to choose from.
-    const int16_t count = game.engine.keyCount < 8 ? 40 : game.engine.keyCount;
+    const int16_t count = game.engine.keyCount < 8 ? kNormalKeyCount : game.engine.keyCount;
     for (int k = 1; k <= 8; ++k) {
         if (slot != 0 && slot != k) continue;
         const size_t i = static_cast<size_t>(k - 1);

@@ -3,6 +3,7 @@
 // palettes, screen primitives, drawing counters).
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -24,15 +25,34 @@ struct CurrentMusic {
     int32_t volume = 0;
 };
 
-/// The outer loop's next step after a match (EngineState::test): the result screen gives
-/// 0-3, an aborted training match the training set-up.
+/// The outer loop's next step after a match (EngineState::nextStep): the result screen gives
+/// 0-3, an aborted training match the training set-up; StartUp stands before the first match.
 namespace nextstep {
 inline constexpr int16_t SameStage = 0;
 inline constexpr int16_t CharaSelect = 1;
 inline constexpr int16_t NextOpponent = 2;
 inline constexpr int16_t ScoreScreen = 3;
 inline constexpr int16_t TrainingSetup = 4;
+inline constexpr int16_t StartUp = 256;
 }  // namespace nextstep
+
+/// The key modes (EngineState::keyCount): NORMAL KEY types on all 40 keys, EASY KEY on 26.
+inline constexpr int16_t kNormalKeyCount = 40;
+inline constexpr int16_t kEasyKeyCount = 26;
+
+/// The elements of EngineState::gameSettings: the options' difficulty (0-2) and the
+/// training set-up's choices, kept from one visit to the next.
+namespace gamesetting {
+inline constexpr size_t Difficulty = 0;
+inline constexpr size_t TrainingFighter1 = 1;
+inline constexpr size_t TrainingFighter2 = 2;
+inline constexpr size_t TrainingSuperArt1 = 3;
+inline constexpr size_t TrainingSuperArt2 = 4;
+inline constexpr size_t TrainingSpeed = 5;     ///< the speed mode, 0-2
+inline constexpr size_t TrainingKeyMode = 6;   ///< 0 EASY KEY, 1 NORMAL KEY
+inline constexpr size_t TrainingTpcSlow = 7;   ///< 0 TPC SLOW ON, 1 OFF
+inline constexpr size_t TrainingCpuLevel = 8;  ///< player 2's computer level, 0-30
+}  // namespace gamesetting
 
 /// What the game is doing (EngineState::playMode): a match of the arcade ladder, of training
 /// or of the tutorial, the title and its menus, or a training match held by its pause menu.
@@ -40,19 +60,20 @@ enum class PlayMode : int16_t { Arcade = 0, Training = 1, Tutorial = -1, Title =
 
 struct EngineState {
     // ---- the main window's own fields ----------------------------------------------
-    /// Next step of the outer loop after a match (nextstep::), and the sheet-reload selector at the top
-    /// of a turn (256 on the first turn: both sheets).
-    int16_t test = 256;
+    /// The outer loop's step after the last match (nextstep::); the next turn loads the
+    /// fighters' sheets that step may have changed.
+    int16_t nextStep = nextstep::StartUp;
     Bool16 editMode = kFalse;  ///< debug switch, never set: skips the title, draws the hit boxes
 
     // ---- globals shared with the screens and the battle ----------------------------
     PlayMode playMode = PlayMode::Arcade;
     Bool16 returnToTitle = kFalse;
-    int16_t keyCount = 0;        ///< 40 NORMAL KEY, 26 EASY KEY; 0 until chosen
+    int16_t keyCount = 0;        ///< kNormalKeyCount or kEasyKeyCount; 0 until chosen
     std::string appPath;         ///< the program folder, with a trailing '/'
     int32_t gameScore = 0;
     int16_t titleChoice = 0;     ///< the last main-menu choice (-1..3)
-    std::array<int16_t, 9> gameSettings{};  ///< remembered menu choices of the screens
+    /// The screens' remembered menu choices, by gamesetting:: element.
+    std::array<int16_t, 9> gameSettings{};
 
     // ---- surfaces ------------------------------------------------------------------
     Surface8 backBuffer{kBackBufferWidth, kBackBufferHeight};

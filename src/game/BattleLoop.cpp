@@ -31,14 +31,14 @@
 
 namespace morvek {
 
-namespace {
-
-/// Sheet selectors of a turn: none, player 1's only, player 2's only.
-constexpr int16_t kReloadNone = 0;
-constexpr int16_t kReloadPlayer1 = 1;
-constexpr int16_t kReloadPlayer2 = 2;
-
-}  // namespace
+SheetReload sheetsToReload(int16_t nextStep) {
+    switch (nextStep) {
+    case nextstep::SameStage: return SheetReload::None;
+    case nextstep::CharaSelect: return SheetReload::Player1;
+    case nextstep::NextOpponent: return SheetReload::Player2;
+    default: return SheetReload::Both;
+    }
+}
 
 int16_t battleFrameMs(const BattleContext& game) {
     const BattleState& b = game.battle;
@@ -77,7 +77,7 @@ bool battleFrame(BattleContext& game) {
 
     cpuThinkTick(game, p2, p1);
     faceAndStunRecover(game, p1, p2);
-    PressKeyJudge(game, b.inputState[1]);
+    PressKeyJudge(game, b.typingFlashFrames);
     collisionPhase(game, p1, p2);
     physicsStep(game, p1, p2);
     physicsStep(game, p2, p1);
@@ -97,9 +97,9 @@ bool battleFrame(BattleContext& game) {
     drawGauges(game, p1, p2);
     drawComboCounter(game, p1, p2);
     if (p1.tarGeting) drawTypingFrame(game, p1, e.attackEffectSurface, false, 0);
-    if (b.inputState[1] > 0) {
+    if (b.typingFlashFrames > 0) {
         drawTypingFrame(game, p1, e.attackEffectSurface, true, b.hitSlot);
-        b.inputState[1] = cint16(b.inputState[1] - 1);
+        b.typingFlashFrames = cint16(b.typingFlashFrames - 1);
     }
     drawStageOverlay(game, b.stageState, p1, p2);
     shutterTransition(game, kShutterGoOn);
@@ -138,10 +138,11 @@ void matchTurn(BattleContext& game) {
         vsScreen(game, b.player1, b.player2, b.stageState);
 
     backGroundLoad(game);
-    if (e.test != kReloadNone) {
-        if (e.test != kReloadPlayer2) charaGraphicLoad(game, e.charaSurface1, b.player1.picTure);
-        if (e.test != kReloadPlayer1) charaGraphicLoad(game, e.charaSurface2, b.player2.picTure);
-    }
+    const SheetReload reload = sheetsToReload(e.nextStep);
+    if (reload == SheetReload::Player1 || reload == SheetReload::Both)
+        charaGraphicLoad(game, e.charaSurface1, b.player1.picTure);
+    if (reload == SheetReload::Player2 || reload == SheetReload::Both)
+        charaGraphicLoad(game, e.charaSurface2, b.player2.picTure);
     e.attackEffectSurface = loadPicture(game, kCommonSheet);
 
     if (e.playMode == PlayMode::Arcade && e.returnToTitle == kFalse)
@@ -152,9 +153,10 @@ void matchTurn(BattleContext& game) {
 
     if (e.returnToTitle != kFalse) {
         e.returnToTitle = kFalse;
-        e.test = e.playMode == PlayMode::Training ? nextstep::TrainingSetup : nextstep::ScoreScreen;
+        e.nextStep =
+            e.playMode == PlayMode::Training ? nextstep::TrainingSetup : nextstep::ScoreScreen;
     } else {
-        e.test = winnerDispMain(game, b.player1, b.player2, b.stageState);
+        e.nextStep = winnerDispMain(game, b.player1, b.player2, b.stageState);
     }
     b.player1.winCount = 0;
     b.player2.winCount = 0;

@@ -36,9 +36,17 @@ void fighterAction(BattleContext& game, Character& me, Character& enemy);
 
 /// The match state's and both fighters' per-stage reset.
 void stageInitAll(BattleContext& game);
+
+/// The fighters' sheets a turn loads.
+enum class SheetReload { None, Player1, Player2, Both };
+/// The sheets the outer loop's step `nextStep` may have changed: none after the same stage,
+/// player 1's after the character select, player 2's after the next opponent, both after
+/// start-up, the title loop, the training set-up and any other code.
+SheetReload sheetsToReload(int16_t nextStep);
+
 /// The match steps of one outer-loop turn: round and stage set-up, background, the sheets
-/// the turn's `test` selects, the common sheet, the match itself, then the next step code
-/// in `test` and both win counts reset.
+/// sheetsToReload gives for the last `nextStep`, the common sheet, the match itself, then
+/// the new `nextStep` and both win counts reset.
 void matchTurn(BattleContext& game);
 
 }  // namespace morvek

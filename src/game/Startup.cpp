@@ -99,7 +99,7 @@ void startUp(BattleContext& game) {
     // Edit mode, which nothing turns on, would skip the title.
     if (e.editMode == kFalse) titleMenuLoop(game);
 
-    if (e.keyCount == 0) e.keyCount = kDefaultKeyCount;
+    if (e.keyCount == 0) e.keyCount = kNormalKeyCount;
     if (b.stageState.gameSpeed == 0) b.stageState.gameSpeed = kDefaultGameSpeed;
 }
 
@@ -140,7 +140,7 @@ void titleMenuLoop(BattleContext& game) {
 void outerLoopNextStep(BattleContext& game) {
     EngineState& e = game.engine;
     BattleState& b = game.battle;
-    switch (e.test) {
+    switch (e.nextStep) {
     case nextstep::CharaSelect:
         charaSelectMain(game, b.player1, b.stageState);
         break;

@@ -10,8 +10,8 @@ namespace morvek {
 struct BattleContext;
 struct EngineContext;
 
-/// Defaults given at the end of start-up when the title loop's screens left them unset.
-inline constexpr int16_t kDefaultKeyCount = 40;
+/// The speed given at the end of start-up when the title loop's screens left it unset; a
+/// key count left unset becomes NORMAL KEY's.
 inline constexpr int16_t kDefaultGameSpeed = 26;
 
 /// Where the loading picture is read from: the current folder, else the program folder.
@@ -31,9 +31,9 @@ void startUp(BattleContext& game);
 /// or the tutorial is chosen.
 void titleMenuLoop(BattleContext& game);
 
-/// What follows a match, by `test`: 1 the character select, 2 the ladder's next opponent,
-/// 3 the score screen and then the title loop, 4 the training set-up; 0 (the same stage
-/// again) and any other value nothing.
+/// What follows a match, by `nextStep`: the character select, the ladder's next opponent,
+/// the score screen and then the title loop, or the training set-up; the same stage again
+/// and any other value nothing.
 void outerLoopNextStep(BattleContext& game);
 
 /// One turn of the outer loop: the match with its set-up (matchTurn), then the next step.

@@ -187,7 +187,7 @@ void phaseStep(EngineContext& game, CharaSelectScreen& s, Character& player, Sta
                       "入力要求キーがアルファベット26文字のみになります。");
         break;
     case StoreKeyMode:
-        game.engine.keyCount = s.choice > 0 ? 26 : 40;
+        game.engine.keyCount = s.choice > 0 ? kEasyKeyCount : kNormalKeyCount;
         stored(game, s, TpcSlow);
         break;
     case TpcSlow:

@@ -36,7 +36,7 @@ void text(EngineContext& game, Rgb colour, int32_t x, int32_t y, std::string_vie
 }
 
 void drawItems(EngineContext& game, const OptionScreen& s, StateOfStage& stage) {
-    const int16_t difficulty = game.engine.gameSettings[0];
+    const int16_t difficulty = game.engine.gameSettings[gamesetting::Difficulty];
     const auto on = [&](int16_t item) { return s.cursor == item; };
 
     text(game, redWhen(on(optionitem::Difficulty)), 180, 150, "DIFFICULTY");
@@ -81,7 +81,7 @@ void stepWithin(EngineContext& game, int16_t& value, int delta, int16_t low, int
 }
 
 void handleKey(EngineContext& game, OptionScreen& s, StateOfStage& stage, int16_t key) {
-    int16_t& difficulty = game.engine.gameSettings[0];
+    int16_t& difficulty = game.engine.gameSettings[gamesetting::Difficulty];
     switch (key) {
     case keycode::Up:
         stepWithin(game, s.cursor, -1, optionitem::Difficulty, optionitem::Exit, kChoiceSound);

@@ -194,7 +194,7 @@ std::string encodeScoreRecord(const ScoreRecord& r, std::string_view trailing) {
     s += padded(clampTo(r.grade, 0, kMaxGrade) + 50, 2);
     s += std::to_string((r.baseLevel / 10 + 1) * 2);
     s += std::to_string((r.speedMode + 1) * 3);
-    s += r.keyCount == 40 ? "4" : "9";
+    s += r.keyCount == kNormalKeyCount ? "4" : "9";
     s += r.tpcSlow ? "3" : "7";
     s += trailing;
     return s;
@@ -224,7 +224,7 @@ std::optional<ScoreRecord> decodeScoreRecord(std::string_view record) {
     r.grade = grade;
     r.baseLevel = static_cast<int16_t>(((at(record, 25) - '0') / 2 - 1) * 10);
     r.speedMode = static_cast<int16_t>((at(record, 26) - '0') / 3 - 1);
-    r.keyCount = at(record, 27) == '4' ? 40 : 26;
+    r.keyCount = at(record, 27) == '4' ? kNormalKeyCount : kEasyKeyCount;
     r.tpcSlow = at(record, 28) == '3';
     return r;
 }
@@ -261,11 +261,11 @@ std::array<std::string, kRecordCount> defaultScoreRecords() {
         bool tpcSlow;
         const char* trailing;
     } kDefaults[kRecordCount] = {
-        {0, 500000, 900, 12, 10, 1, 40, false, "5147382"},
-        {1, 400000, 960, 10, 10, 1, 40, false, "2961845"},
-        {2, 300000, 1020, 8, 10, 1, 40, false, "7318264"},
-        {3, 200000, 1080, 6, 0, 1, 40, false, "4682917"},
-        {4, 100000, 1200, 4, 0, 0, 26, true, "1829536"},
+        {0, 500000, 900, 12, 10, 1, kNormalKeyCount, false, "5147382"},
+        {1, 400000, 960, 10, 10, 1, kNormalKeyCount, false, "2961845"},
+        {2, 300000, 1020, 8, 10, 1, kNormalKeyCount, false, "7318264"},
+        {3, 200000, 1080, 6, 0, 1, kNormalKeyCount, false, "4682917"},
+        {4, 100000, 1200, 4, 0, 0, kEasyKeyCount, true, "1829536"},
     };
     std::array<std::string, kRecordCount> out;
     for (int i = 0; i < kRecordCount; ++i) {
@@ -391,7 +391,7 @@ void drawRankingRecord(EngineContext& game, int16_t y, std::string_view label, s
     setting(20, "SPEED MODE", speedModeText(static_cast<int16_t>((speed - '0') / 3 - 1)));
     const char keys = at(record, 27);
     if (!keyDigitOk(keys)) scoreFileBroken(game);
-    setting(40, "KEY MODE", keyModeText(keys == '4' ? 40 : 26));
+    setting(40, "KEY MODE", keyModeText(keys == '4' ? kNormalKeyCount : kEasyKeyCount));
     const char tpc = at(record, 28);
     if (!tpcDigitOk(tpc)) scoreFileBroken(game);
     setting(60, "TPCSLOW", onOffText(tpc == '3' ? kTrue : kFalse));

@@ -26,6 +26,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/EngineState.h"
 #include "engine/GenericObject.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
@@ -75,7 +76,7 @@ struct ScoreRecord {
     int64_t grade = 0;
     int16_t baseLevel = 0;   ///< 0, 10, 20
     int16_t speedMode = 0;   ///< 0-2
-    int16_t keyCount = 40;   ///< 40 or 26
+    int16_t keyCount = kNormalKeyCount;  ///< kNormalKeyCount or kEasyKeyCount
     bool tpcSlow = false;
 };
 

@@ -189,12 +189,12 @@ bool winnerDispBegin(EngineContext& game, ResultScreen& s, Character& player1, C
         game.engine.gameScore = cint32(static_cast<double>(game.engine.gameScore) + s.bonuses.total());
     }
     s.portrait = s.won ? player1.NUMBER : player2.NUMBER;
-    if (s.won && stage.checkCounter == 4) {
+    if (s.won && stage.checkCounter == ladderstage::Buri) {
         s.portrait = 6;
         s.quote = 20;
         s.falseForm = true;
     }
-    if (s.won && stage.checkCounter == 6) {
+    if (s.won && stage.checkCounter == ladderstage::GodDefeated) {
         endingScreen(game);
         s.leaveAsLoss = true;
         s.cursor = 2;
@@ -208,7 +208,7 @@ bool winnerDispBegin(EngineContext& game, ResultScreen& s, Character& player1, C
         stage.secretBetaBoy = true;
         secretMarkerWrite(game, stage);
     }
-    if (stage.checkCounter == 4) musicStopAll(game);
+    if (stage.checkCounter == ladderstage::Buri) musicStopAll(game);
     if (!s.won) musicPlay(game, kLoseTune, 500);
     return true;
 }

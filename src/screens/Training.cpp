@@ -136,7 +136,7 @@ void drawLevelArrows(EngineContext& game, TrainingSelectScreen& s, int16_t level
 }
 
 void drawCpuLevel(EngineContext& game, TrainingSelectScreen& s) {
-    const int16_t level = setting(game, 8);
+    const int16_t level = setting(game, gamesetting::TrainingCpuLevel);
     const PanelPlace p = s.cpuLevel;
     textFontSet(game, 10, kTextBlack);
     blitSheet(game, 460, 1070, 420, 120, p.x, p.y, 240, 120);
@@ -152,26 +152,27 @@ void drawCpuLevel(EngineContext& game, TrainingSelectScreen& s) {
 void drawSetup(EngineContext& game, TrainingSelectScreen& s, Character& player1, Character& player2,
                const StateOfStage& stage) {
     using namespace trainingstep;
+    using namespace gamesetting;
     screenClear(game, kLightGreyIndex);
     textFontSet(game, 20, kTitleMagenta);
     drawText(game, 50, 20, "TRAINING");
-    drawFighterList(game, 50, 160, setting(game, 1), stage);
-    drawCharaPortrait(game, setting(game, 1), s.portrait1X, 30, 298, 298);
+    drawFighterList(game, 50, 160, setting(game, TrainingFighter1), stage);
+    drawCharaPortrait(game, setting(game, TrainingFighter1), s.portrait1X, 30, 298, 298);
     if (s.portrait1X < 20) s.portrait1X = static_cast<int16_t>(s.portrait1X + 20);
 
     // The super-art names follow the fighter number, so it is set while the art is chosen.
     if (s.step >= SuperArt1) {
-        if (s.step == SuperArt1) player1.NUMBER = setting(game, 1);
+        if (s.step == SuperArt1) player1.NUMBER = setting(game, TrainingFighter1);
         panelSet(game, s, SuperArt1, s.superArt1, kThreeRestX, {0, 2, 1}, kSuperArt1Home,
                  [&](size_t i) { return spacornNameFromNumber(player1, static_cast<int16_t>(i)); });
     }
     if (s.step >= Fighter2) {
-        drawFighterList(game, 450, 560, setting(game, 2), stage);
-        drawCharaPortrait(game, setting(game, 2), s.portrait2X, 30, 298, 298);
+        drawFighterList(game, 450, 560, setting(game, TrainingFighter2), stage);
+        drawCharaPortrait(game, setting(game, TrainingFighter2), s.portrait2X, 30, 298, 298);
         if (s.portrait2X > 320) s.portrait2X = static_cast<int16_t>(s.portrait2X - 20);
     }
     if (s.step >= SuperArt2) {
-        if (s.step == SuperArt2) player2.NUMBER = setting(game, 2);
+        if (s.step == SuperArt2) player2.NUMBER = setting(game, TrainingFighter2);
         panelSet(game, s, SuperArt2, s.superArt2, kThreeRestX, {0, 2, 1}, kSuperArt2Home,
                  [&](size_t i) { return spacornNameFromNumber(player2, static_cast<int16_t>(i)); });
     }
@@ -277,14 +278,15 @@ void handleKey(EngineContext& game, TrainingSelectScreen& s, const StateOfStage&
 
 /// Hands the choices to the fighters and the match state.
 void applyChoices(EngineContext& game, Character& player1, Character& player2, StateOfStage& stage) {
-    player1.CharaNameSetFromNumber(setting(game, 1));
-    player1.spacornType = setting(game, 3);
-    player2.CharaNameSetFromNumber(setting(game, 2));
-    player2.spacornType = setting(game, 4);
-    stage.speedSelect(setting(game, 5));
-    game.engine.keyCount = setting(game, 6) > 0 ? 40 : 26;
-    stage.TPCSlow = setting(game, 7) == 0;
-    player2.cpuLevel = setting(game, 8);
+    using namespace gamesetting;
+    player1.CharaNameSetFromNumber(setting(game, TrainingFighter1));
+    player1.spacornType = setting(game, TrainingSuperArt1);
+    player2.CharaNameSetFromNumber(setting(game, TrainingFighter2));
+    player2.spacornType = setting(game, TrainingSuperArt2);
+    stage.speedSelect(setting(game, TrainingSpeed));
+    game.engine.keyCount = setting(game, TrainingKeyMode) > 0 ? kNormalKeyCount : kEasyKeyCount;
+    stage.TPCSlow = setting(game, TrainingTpcSlow) == 0;
+    player2.cpuLevel = setting(game, TrainingCpuLevel);
     musicStopAll(game);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/EngineState.h"
 #include "engine/GenericObject.h"
 
 namespace morvek {
@@ -28,9 +29,12 @@ constexpr int16_t CpuLevel = 7;
 constexpr int16_t Closing = 8;
 }  // namespace trainingstep
 
-/// The gameSettings element a step edits (1-8).
+/// The gameSettings element a step edits.
 constexpr size_t trainingSettingOf(int16_t step) {
-    constexpr std::array<size_t, 8> kElements{1, 3, 2, 4, 5, 6, 7, 8};
+    using namespace gamesetting;
+    constexpr std::array<size_t, 8> kElements{TrainingFighter1, TrainingSuperArt1, TrainingFighter2,
+                                              TrainingSuperArt2, TrainingSpeed,     TrainingKeyMode,
+                                              TrainingTpcSlow,   TrainingCpuLevel};
     return kElements[static_cast<size_t>(step)];
 }
 
