@@ -277,8 +277,8 @@ TEST_F(PlayerInputTest, ALetterTappedBetweenTwoReadsOfAFrameIsTypedOnceInTheNext
     const auto letters = b.targetLetters;
     endFrame();
     PressKeyJudge(game, flash());
-    EXPECT_EQ(b.inputState[4], kFalse);  // the tap is over
-    EXPECT_EQ(flash(), 0);               // and was not judged as a letter in the frame
+    EXPECT_FALSE(b.keyHeld);  // the tap is over
+    EXPECT_EQ(flash(), 0);     // and was not judged as a letter in the frame
     EXPECT_EQ(b.targetLetters, letters);
     EXPECT_EQ(soundsPlayed(6), 1);
 }
