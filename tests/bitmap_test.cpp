@@ -189,6 +189,22 @@ TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
     // A header claiming a vast picture over a few bytes: refused before anything is
     // allocated for it.
     expectErrorNaming(save("vast.bmp", handBuilt(60000, -60000, 8, 0, 0, Bytes(8, 0))), "vast");
+    // One pixel wide, its rows all there, but taller than any picture the loader allows.
+    EXPECT_EQ(loadBitmap(save("high.bmp", handBuilt(1, -16384, 8, 0, 0, Bytes(4 * 16384, 7))))
+                  .pixels.at(0, 16383),
+              7);
+    const std::string tooHigh = save("toohigh.bmp", handBuilt(1, 16385, 8, 0, 0, Bytes(4 * 16385, 0)));
+    EXPECT_EQ(expectErrorNaming(tooHigh, "too high"),
+              "bitmap \"" + tooHigh + "\": damaged header (picture too large)");
+    // Pixels said to start inside the header would show the header's own bytes.
+    for (const uint8_t at : {uint8_t{0}, uint8_t{53}}) {
+        Bytes inside = handBuilt(4, 3, 8, 0, 0, Bytes(12, 1));
+        inside[10] = at;
+        inside[11] = 0;
+        const std::string p = save("inside.bmp", inside);
+        EXPECT_EQ(expectErrorNaming(p, "pixels at " + std::to_string(at)),
+                  "bitmap \"" + p + "\": damaged header (pixels start inside the header)");
+    }
     expectErrorNaming(save("noend.bmp", handBuilt(4, 2, 8, 1, 0, Bytes{4, 1, 0, 0})),
                       "RLE8 without end of bitmap");
 
@@ -201,6 +217,14 @@ TEST_F(BitmapFiles, RejectsOtherFormatsAndDamagedFilesNamingThem) {
         const std::string p = save("cut.bmp", Bytes(whole.begin(), whole.begin() + n));
         expectErrorNaming(p, "cut at " + std::to_string(n));
     }
+}
+
+TEST_F(BitmapFiles, AnEmptyFileOrAFolderIsSaidForWhatItIs) {
+    const std::string empty = save("empty.cha", {});
+    EXPECT_EQ(expectErrorNaming(empty, "empty"), "bitmap \"" + empty + "\": empty file");
+    fs::create_directory(path("folder.cha"));
+    EXPECT_EQ(expectErrorNaming(path("folder.cha"), "folder"),
+              "bitmap \"" + path("folder.cha") + "\": a folder, not a picture");
 }
 
 TEST_F(BitmapFiles, AHeaderAskingForMoreThanTheFileHoldsIsRefusedBeforeAnyAllocation) {

@@ -86,6 +86,11 @@ TEST_F(ToolOptions, HelpIsAnsweredAndAnUnknownOptionRefusedWithoutWritingAnythin
         EXPECT_NE(unknown.err.find(usage), std::string::npos) << tool << " said: " << unknown.err;
         EXPECT_TRUE(wroteNothing()) << tool << " --frobnicate";
     }
+    // The round time is not in seconds: --help says what it counts.
+    EXPECT_NE(run("match_runner", "--help").out.find(
+                  "--round-time T  the round clock in the game's own unit: it shows T/100 as "
+                  "the seconds left (6099 is the 60-second round"),
+              std::string::npos);
 }
 
 TEST_F(ToolOptions, MatchRunnerRefusesANumberOrFighterItCannotUseAndTakesTheEdges) {
@@ -141,6 +146,9 @@ TEST_F(ToolOptions, AFileOrFolderThatCannotBeReadIsSaidInOneLineBeforeAnythingIs
                          "--keys missing.txt");
     expectOneLineRefusal(run("match_runner", "--data missing"), "match_runner: --data: ", 1,
                          "--data missing");
+    const ToolRun empty = run("match_runner", "--data ''");
+    expectOneLineRefusal(empty, "match_runner: --data: ", 1, "--data ''");
+    EXPECT_EQ(empty.err, "match_runner: --data: no folder \"\"\n");
     // A refused option comes first: nothing is read.
     expectOneLineRefusal(run("match_runner", "--keys . --level x"),
                          "match_runner: --level takes ", 2, "--keys . --level x");
@@ -148,6 +156,29 @@ TEST_F(ToolOptions, AFileOrFolderThatCannotBeReadIsSaidInOneLineBeforeAnythingIs
     expectOneLineRefusal(run("scene_viewer", "out missing"), "scene_viewer: DATADIR missing ", 1,
                          "scene_viewer out missing");
     expectOneLineRefusal(run("make_data", "''"), "make_data: ", 2, "make_data ''");
+    EXPECT_TRUE(wroteNothing());
+}
+
+TEST_F(ToolOptions, MatchRunnerRefusesAKeyScriptLineThatIsNotAKeyToPlayNamingTheLine) {
+    // Each after a comment and a blank line, so it is line 3.
+    const std::string bad[] = {
+        "300 65537", "300 -65535", "300 1.9", "300 1 junk", "junk", "300", "-1 5",
+        "300 0",     "300 41",     "300 75",  "+3 5",       "3 0x5",
+    };
+    const std::string script = (logs_ / "keys.txt").string();
+    for (const std::string& line : bad) {
+        std::ofstream(script) << "# a comment\n\n" << line << "\n0 1\n";
+        const ToolRun r = run("match_runner", "--max-frames 1 --keys '" + script + "'");
+        expectOneLineRefusal(r, "match_runner: --keys: " + script + " line 3: \"" + line + "\"", 2,
+                             line);
+    }
+    // Whole frames from 0, every kind of key code, comments, blanks and tabs are taken.
+    std::ofstream(script) << "# Return, then keys\n\n0 60 # Enter\n\t1\t1\n2 40\n3 50\n4 61\n"
+                          << "5 65\n6 71\n7 74\n9223372036854775807 1\n";
+    const ToolRun good = run("match_runner", "--max-frames 1 --keys '" + script + "'");
+    EXPECT_EQ(good.status, 1) << good.err;  // stopped by its frame limit
+    EXPECT_EQ(good.err, "");
+    EXPECT_TRUE(good.out.ends_with(" FAILED=frame limit\n")) << good.out;
     EXPECT_TRUE(wroteNothing());
 }
 

@@ -8,29 +8,30 @@
 //                [--speed]
 //
 // Player 2 is the computer at --level. Player 1 is the bot typist (--accuracy, --delay,
-// --guard) unless --keys gives a key script ("frame code" lines, codes as the game's key
-// codes: 1-40 the letter grid, 50 Space, 60 Enter...). Matches use seeds N, N+1, ...
+// --guard) unless --keys gives a key script ("frame code" lines of whole numbers, the frame
+// from 0, the code one of the game's key codes: 1-40 the letter grid, 50 Space, 60 Enter,
+// 61 F12, 65 Ctrl, 71-74 the arrows; '#' starts a comment). Matches use seeds N, N+1, ...
 // --boss-stage plays G O D (as player 2) on its boss stage: the cut-scene before the first
 // round and the final defeat, both of which wait for Return, which the bot presses.
-// --round-time 0 plays rounds with no time limit, as the options screen allows.
+// --round-time counts in the game's own unit: the clock shows T/100 as the seconds left
+// (6099 is the 60-second round, 9999 the 99) and loses 2 each frame; 0 plays rounds with no
+// time limit, as the options screen allows.
 // --twice plays each match again and fails when the two results differ. --speed adds the
 // frames per second of each match (wall time; not part of the result). The pictures are
 // read from --data (default: this program's folder). A value the game cannot use (a number
-// out of range or not wholly a number, an unknown fighter) is refused in one line on stderr
-// with exit code 2, before anything is played. The exit code is 1 when the key script or the
-// data folder cannot be read, or when any match failed to end or was not repeatable.
+// out of range or not wholly a number, an unknown fighter, a key script line that is not a key
+// to play) is refused in one line on stderr with exit code 2, before anything is played. The
+// exit code is 1 when the key script or the data folder cannot be read, or when any match
+// failed to end or was not repeatable.
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <limits>
-#include <optional>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "match_runner.h"
@@ -48,20 +49,18 @@ void usage(std::FILE* to) {
                  "[--speed]\n");
 }
 
+/// What --help adds to the usage: the one option whose unit is the game's own.
+void help() {
+    usage(stdout);
+    std::printf("  --round-time T  the round clock in the game's own unit: it shows T/100 as the "
+                "seconds left (6099 is the 60-second round, 9999 the 99) and loses 2 each "
+                "frame; 0 plays without a time limit (default 6099)\n");
+}
+
 /// An option's value the tool cannot use: said in one line, and nothing is played.
 struct Refusal : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-/// The number that all of `text` spells, when it lies in [lo, hi] (never NaN).
-template <typename T>
-std::optional<T> numberIn(std::string_view text, T lo, T hi) {
-    T v{};
-    const char* end = text.data() + text.size();
-    const auto [stop, ec] = std::from_chars(text.data(), end, v);
-    if (ec != std::errc() || stop != end || !(v >= lo && v <= hi)) return std::nullopt;
-    return v;
-}
 
 /// The fighters' file stems, in the game's fighter order.
 std::vector<std::string> fighterStems() {
@@ -95,6 +94,7 @@ int main(int argc, char** argv) {
     bool twice = false;
     bool speed = false;
     std::string keysFile;
+    std::string dataGiven = setup.dataFolder;  // as given, to name it when it is no folder
     try {
         for (int i = 1; i < argc; ++i) {
             const std::string a = argv[i];
@@ -136,14 +136,15 @@ int main(int argc, char** argv) {
                 keysFile = value("a key script file");
                 setup.useKeyScript = true;
             } else if (a == "--data") {
-                setup.dataFolder = value("a folder");
+                dataGiven = value("a folder");
+                setup.dataFolder = dataGiven;
                 if (!setup.dataFolder.empty() && setup.dataFolder.back() != '/')
                     setup.dataFolder += '/';
             } else if (a == "--boss-stage") setup.bossStage = true;
             else if (a == "--twice") twice = true;
             else if (a == "--speed") speed = true;
             else if (a == "--help") {
-                usage(stdout);
+                help();
                 return 0;
             } else {
                 std::fprintf(stderr, "match_runner: unknown option %s\n", a.c_str());
@@ -161,12 +162,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!std::filesystem::is_directory(setup.dataFolder)) {
-        std::fprintf(stderr, "match_runner: --data: no folder %s\n", setup.dataFolder.c_str());
+        std::fprintf(stderr, "match_runner: --data: no folder \"%s\"\n", dataGiven.c_str());
         return 1;
     }
     if (setup.useKeyScript) {
         try {
             setup.keyScript = readKeyScript(keysFile);
+        } catch (const KeyScriptError& e) {
+            std::fprintf(stderr, "match_runner: --keys: %s\n", e.what());
+            return 2;
         } catch (const std::exception& e) {
             std::fprintf(stderr, "match_runner: --keys: %s\n", e.what());
             return 1;

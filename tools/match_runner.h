@@ -9,15 +9,18 @@
 // its own random generator, so it never takes a draw from the game's.
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <optional>
 #include <random>
-#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -395,20 +398,60 @@ inline std::string formatResult(const MatchResult& r) {
     return line;
 }
 
-/// Reads a key script: one "frame code" pair a line; '#' starts a comment.
+/// The number that all of `text` spells, when it lies in [lo, hi] (never NaN).
+template <typename T>
+std::optional<T> numberIn(std::string_view text, T lo, T hi) {
+    T v{};
+    const char* end = text.data() + text.size();
+    const auto [stop, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || stop != end || !(v >= lo && v <= hi)) return std::nullopt;
+    return v;
+}
+
+/// A key script line that is not a key to play: the file, the line number and the line.
+struct KeyScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+/// Reads a key script: one "frame code" pair a line, whole numbers both, the frame from 0 and
+/// the code one that a key gives (kKeyCodeTable); '#' starts a comment, blank lines are
+/// skipped. A file that cannot be read throws std::runtime_error, a line that is anything
+/// else KeyScriptError: a typing slip must not play as some other key.
 inline std::vector<std::pair<int64_t, int16_t>> readKeyScript(const std::string& path) {
     std::vector<std::pair<int64_t, int16_t>> out;
     std::ifstream in(path);
     // A folder opens as a file that reads as empty: it would pass for a script without keys.
     if (!in || std::filesystem::is_directory(path))
         throw std::runtime_error("cannot read key script " + path);
+    constexpr std::string_view kBlank = " \t\r";
     std::string line;
-    while (std::getline(in, line)) {
+    for (int64_t number = 1; std::getline(in, line); ++number) {
         if (const auto hash = line.find('#'); hash != std::string::npos) line.resize(hash);
-        std::istringstream ls(line);
-        int64_t frame = 0;
-        int code = 0;
-        if (ls >> frame >> code) out.emplace_back(frame, static_cast<int16_t>(code));
+        std::vector<std::string_view> words;
+        for (std::string_view rest = line;;) {
+            const size_t at = rest.find_first_not_of(kBlank);
+            if (at == std::string_view::npos) break;
+            rest.remove_prefix(at);
+            const size_t end = std::min(rest.find_first_of(kBlank), rest.size());
+            words.push_back(rest.substr(0, end));
+            rest.remove_prefix(end);
+        }
+        if (words.empty()) continue;
+        std::optional<int64_t> frame;
+        std::optional<int16_t> code;
+        if (words.size() == 2) {
+            frame = numberIn<int64_t>(words[0], 0, std::numeric_limits<int64_t>::max());
+            code = numberIn<int16_t>(words[1], std::numeric_limits<int16_t>::min(),
+                                     std::numeric_limits<int16_t>::max());
+        }
+        if (!frame || !code || scanCodeOf(*code) == 0) {
+            const size_t first = line.find_first_not_of(kBlank);
+            const size_t last = line.find_last_not_of(kBlank);
+            throw KeyScriptError(path + " line " + std::to_string(number) + ": \"" +
+                                 line.substr(first, last + 1 - first) +
+                                 "\" is not a frame from 0 and a key code the game knows");
+        }
+        out.emplace_back(*frame, *code);
     }
     if (in.bad()) throw std::runtime_error("cannot read key script " + path);
     std::stable_sort(out.begin(), out.end(),

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "platform/Files.h"
@@ -63,6 +64,7 @@ void checkHeader(SDL_RWops* file, const std::string& path) {
     const size_t got = SDL_RWread(file, h, 1, sizeof h);
     const int64_t size = SDL_RWsize(file);
     if (SDL_RWseek(file, 0, RW_SEEK_SET) != 0 || size < 0) failBitmap(path, "cannot seek");
+    if (size == 0) failBitmap(path, "empty file");
     if (got < 2 || h[0] != 'B' || h[1] != 'M') return;
     if (got < 18) failBitmap(path, "damaged header (file too short)");
     const uint32_t infoSize = le32(h + 14);
@@ -73,6 +75,9 @@ void checkHeader(SDL_RWops* file, const std::string& path) {
     if (got < sizeof h || size < 14 + int64_t{infoSize})
         failBitmap(path, "damaged header (file too short)");
     const uint32_t pixelsAt = le32(h + 10);
+    // SDL would read the header's own bytes as pixels.
+    if (pixelsAt < 14 + int64_t{infoSize})
+        failBitmap(path, "damaged header (pixels start inside the header)");
     const auto width = static_cast<int32_t>(le32(h + 18));
     const auto rawHeight = static_cast<int32_t>(le32(h + 22));
     const unsigned bitCount = h[28] | (h[29] << 8);
@@ -121,6 +126,9 @@ SurfacePtr indexedView(const Surface8& pixels, int32_t w, int32_t h, const Palet
 Bitmap loadBitmap(const std::string& path) {
     // The data tables mix the case of file names; find the file as the folder spells it.
     const std::string actual = resolvePathCaseInsensitive(path).value_or(path);
+    // A folder opens and reads as nothing, which SDL would only call a failed read.
+    std::error_code ec;
+    if (std::filesystem::is_directory(actual, ec)) failBitmap(path, "a folder, not a picture");
     FilePtr file(SDL_RWFromFile(actual.c_str(), "rb"));
     if (!file) failBitmap(path, openFailure("cannot open file", actual));
     checkHeader(file.get(), path);
