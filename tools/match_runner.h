@@ -26,6 +26,7 @@
 
 #include "game/BattleLoop.h"
 #include "battle/Character.h"
+#include "battle/Roster.h"
 #include "battle/RoundJudge.h"
 #include "battle/Targets.h"
 #include "engine/DataTables.h"
@@ -86,15 +87,12 @@ inline int16_t keyOfLetter(int16_t letter) {
     return 0;
 }
 
-/// G O D's fighter number.
-inline constexpr int16_t kGodFighter = 7;
-
 /// True while the game stands still until Return: G O D's boss-stage cut-scene before the
 /// first round, and its final defeat once it has lost the match.
 inline bool waitsForEnter(const Game& game) {
     const StateOfStage& s = game.battle.stageState;
     const Character& p2 = game.battle.player2;
-    if (p2.NUMBER != kGodFighter) return false;
+    if (p2.NUMBER != fighter::God) return false;
     if (s.checkCounter == ladderstage::God) return !s.VSactionFlag && s.roundCount == 0;
     return s.checkCounter == ladderstage::GodDefeated && p2.animPat == god_patterns::kFinalDefeat;
 }
@@ -304,7 +302,7 @@ inline void setUpMatch(Match& match, const MatchSetup& setup, PictureCache* cach
     b.player2.cpuLevel = setup.level;
     battleRoundInit(game);
     stageInitAll(game);
-    if (setup.bossStage && b.player2.NUMBER == kGodFighter) {
+    if (setup.bossStage && b.player2.NUMBER == fighter::God) {
         // As the ladder reaches it: the intro runs before the first round.
         b.stageState.checkCounter = ladderstage::God;
         b.stageState.VSactionFlag = false;

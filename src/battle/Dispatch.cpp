@@ -66,12 +66,12 @@ void gardAndTurnKey(BattleContext& game, Character& chara, int16_t key) {
         if (key == kGuardRightLow || key == kGuardLeftLow) chara.sTate = stCrouchGuard;
         if ((key == kGuardRightHigh && chara.LeftOrRight == 1) ||
             (key == kGuardLeftHigh && chara.LeftOrRight == -1)) {
-            animChange(game, 30, chara);
+            animChange(game, kStandGuard, chara);
             chara.dirStand = chara.LeftOrRight;
         }
         if ((key == kGuardRightLow && chara.LeftOrRight == 1) ||
             (key == kGuardLeftLow && chara.LeftOrRight == -1)) {
-            animChange(game, 40, chara);
+            animChange(game, kCrouchGuard, chara);
             chara.dirStand = chara.LeftOrRight;
         }
     }

@@ -94,7 +94,7 @@ void stageMusicPlay(EngineContext& game, int16_t n, StateOfStage& stage) {
     }
     if (stage.checkCounter == ladderstage::GodChosen) {
         stage.checkCounter = ladderstage::God;
-        musicPlay(game, kFinalStageTune, 500);
+        musicPlay(game, kFinalStageTune, kUsualMusicVolume);
     }
 }
 

@@ -21,6 +21,9 @@ inline constexpr int16_t kCrouchingHit = 350;
 inline constexpr int16_t kKnockdownFall = 370;
 /// Caught by a grab: the reaction to a catching blow and to NANGIEF's throws.
 inline constexpr int16_t kCaught = 410;
+/// The standing and the crouching guard, started by a guard key.
+inline constexpr int16_t kStandGuard = 30;
+inline constexpr int16_t kCrouchGuard = 40;
 /// A blow taken in the standing and in the crouching guard.
 inline constexpr int16_t kStandGuardHit = 35;
 inline constexpr int16_t kCrouchGuardHit = 45;

@@ -13,8 +13,9 @@ inline constexpr int kMusicRepeatCount = 100;
 
 /// A music volume (musicPlay, musicVolumeSet) is in hundredths of a decibel with 1000 as
 /// full level: 500 is -5 dB, and 0 is -10 dB, quieter but not silence (only musicStopAll
-/// silences). This one is the title's, the select's, the training set-up's, the tutorial
-/// fight's with HONEKAWA and G O D's entrance.
+/// silences). Most tunes play at this one: the title's, the select's, the training set-up's,
+/// the tutorial fight's with HONEKAWA, G O D's entrance, the final stage's and the lost
+/// match's; the stage tunes' own volumes stand in the ladder's table.
 inline constexpr int32_t kUsualMusicVolume = 500;
 
 /// Loads every sound of the table: effects 0-59, then voices 100-156, from appPath.

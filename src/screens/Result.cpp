@@ -209,7 +209,7 @@ bool winnerDispBegin(EngineContext& game, ResultScreen& s, Character& player1, C
         secretMarkerWrite(game, stage);
     }
     if (stage.checkCounter == ladderstage::Buri) musicStopAll(game);
-    if (!s.won) musicPlay(game, kLoseTune, 500);
+    if (!s.won) musicPlay(game, kLoseTune, kUsualMusicVolume);
     return true;
 }
 

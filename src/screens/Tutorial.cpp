@@ -43,8 +43,6 @@ constexpr int16_t kTickWrap = 1000;
 // The tutor's patterns (the HONEKAWA variant's table).
 constexpr int16_t pStand = 0;
 constexpr int16_t pStandLast = 3;  // last cell of the standing loop
-constexpr int16_t pStandGuard = 30;
-constexpr int16_t pCrouchGuard = 40;
 constexpr int16_t pReady = 50;
 constexpr int16_t pWalkIn = 99;
 constexpr int16_t pWalk = 100;
@@ -419,13 +417,13 @@ void lessonStep(ScriptFrame& f) {
         case 9:
         case 10:
         case 16:
-            f.tutor(pStandGuard);
+            f.tutor(kStandGuard);
             if (f.talked()) f.next();
             return;
         case 12:
         case 13:
         case 17:
-            f.tutor(pCrouchGuard);
+            f.tutor(kCrouchGuard);
             if (f.talked()) f.next();
             return;
         case 14: f.tutorThenNext(pTurnPose); return;
