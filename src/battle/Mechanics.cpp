@@ -76,8 +76,10 @@ void faceAndStunRecover(BattleContext& game, Character& p1, Character& p2) {
     faceSide(game, p1, p2, c1 > c2 ? -1 : 1);
 
     BattleState& b = game.battle;
-    if (p1.stunSwitch == 0 && p1.stunGauge <= p1.stunPointMax) p1.stunGauge += b.stunRecover1;
-    if (p2.stunSwitch == 0 && p2.stunGauge <= p2.stunPointMax) p2.stunGauge += b.stunRecover2;
+    if (p1.stunSwitch == stunNormal && p1.stunGauge <= p1.stunPointMax)
+        p1.stunGauge += b.stunRecover1;
+    if (p2.stunSwitch == stunNormal && p2.stunGauge <= p2.stunPointMax)
+        p2.stunGauge += b.stunRecover2;
     b.stunRecover1 += kStunRecoverGrowth;
     b.stunRecover2 += kStunRecoverGrowth;
     // A connecting or guarded attack restarts the other side's recovery from nothing.
