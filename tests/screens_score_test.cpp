@@ -229,6 +229,16 @@ struct ScreensScoreFile : testing::ScreensFixture {
     void folderModes(std::filesystem::perms modes) const {
         std::filesystem::permissions(folder, modes);
     }
+    /// The line a visit of the ranking ends the game with; "" (and a failure) if it does not.
+    std::string rankingEndsTheGame() {
+        try {
+            scoreRankingDisp(*game);
+        } catch (const ScoreFileDamaged& e) {
+            return e.what();
+        }
+        ADD_FAILURE() << "expected ScoreFileDamaged";
+        return {};
+    }
 };
 
 TEST_F(ScreensScoreFile, AMissingFileIsCreatedWithTheDefaultsAndNoMarker) {
@@ -365,12 +375,7 @@ TEST_F(ScreensScoreFile, ADamagedFileIsKeptAsideBeforeItIsRemovedOrReplaced) {
 
     // The ranking screen moves the bytes aside, replacing the older copy, then ends the game.
     writeScore(badRecord);
-    try {
-        scoreRankingDisp(*game);
-        ADD_FAILURE() << "expected ScoreFileDamaged";
-    } catch (const ScoreFileDamaged& e) {
-        EXPECT_STREQ(e.what(), "the score file SCORE was damaged; kept as SCORE.damaged");
-    }
+    EXPECT_EQ(rankingEndsTheGame(), "the score file SCORE was damaged; kept as SCORE.damaged");
     EXPECT_FALSE(scoreExists());
     EXPECT_EQ(fileAt("SCORE.damaged"), badRecord);
 
@@ -397,12 +402,7 @@ TEST_F(ScreensScoreFile, ADamagedFileIsKeptAsideBeforeItIsRemovedOrReplaced) {
     EXPECT_EQ(fileAt("SCORE.damaged.1"), garbage);
     EXPECT_EQ(scoreContents(), imageOf(defaultScoreRecords(), "57318"));
     writeScore(badRecord);
-    try {
-        scoreRankingDisp(*game);
-        ADD_FAILURE() << "expected ScoreFileDamaged";
-    } catch (const ScoreFileDamaged& e) {
-        EXPECT_STREQ(e.what(), "the score file SCORE was damaged; kept as SCORE.damaged.2");
-    }
+    EXPECT_EQ(rankingEndsTheGame(), "the score file SCORE was damaged; kept as SCORE.damaged.2");
     EXPECT_FALSE(scoreExists());
     EXPECT_EQ(fileAt("SCORE.damaged.1"), garbage);
     EXPECT_EQ(fileAt("SCORE.damaged.2"), badRecord);
@@ -431,14 +431,10 @@ TEST_F(ScreensScoreFile, TheRankingSaysADamagedFileItCannotKeepIsLeftAsItIsOnEve
     folderModes(std::filesystem::perms(0555));
     for (int visit = 1; visit <= 2; ++visit) {
         const StoppedByModes player;
-        try {
-            scoreRankingDisp(*game);
-            ADD_FAILURE() << "expected ScoreFileDamaged on visit " << visit;
-        } catch (const ScoreFileDamaged& e) {
-            EXPECT_STREQ(e.what(), "the score file SCORE is damaged; it could not be kept: cannot "
-                                   "rename file SCORE to SCORE.damaged: Permission denied; it is "
-                                   "left as it is");
-        }
+        EXPECT_EQ(rankingEndsTheGame(), "the score file SCORE is damaged; it could not be kept: "
+                                        "cannot rename file SCORE to SCORE.damaged: Permission "
+                                        "denied; it is left as it is")
+            << "visit " << visit;
     }
     folderModes(std::filesystem::perms(0755));
     EXPECT_EQ(scoreContents(), "garbage");
